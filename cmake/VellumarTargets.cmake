@@ -1,0 +1,99 @@
+# Target helpers shared by src/, tests/ and bench/.
+#
+# Every folder of src/ is one static library, vellumar_<folder> (alias
+# vellumar::<folder>), built from the sources of that folder. Its
+# dependencies are stated where it is declared, so the layering of the
+# program reads off src/*/CMakeLists.txt.
+
+# vellumar_library(<folder> [QT <Qt components>] [DEPENDS <our folders>] [LIBS <other targets>])
+function(vellumar_library folder)
+  cmake_parse_arguments(ARG "" "" "QT;DEPENDS;LIBS" ${ARGN})
+  set(target vellumar_${folder})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+  # Program entry points are not library code.
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  set(compiled ${sources})
+  list(FILTER compiled INCLUDE REGEX "\\.cpp$")
+
+  set(deps)
+  foreach(qt IN LISTS ARG_QT)
+    list(APPEND deps Qt6::${qt})
+  endforeach()
+  foreach(dep IN LISTS ARG_DEPENDS)
+    list(APPEND deps vellumar::${dep})
+  endforeach()
+  list(APPEND deps ${ARG_LIBS})
+
+  if(compiled)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} PUBLIC ${deps})
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  else()
+    # A folder whose code has not been written yet still exists as a target,
+    # so that its dependants can name it already.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${target} INTERFACE ${deps})
+  endif()
+  add_library(vellumar::${folder} ALIAS ${target})
+endfunction()
+
+# Environment of every test process: offscreen widgets and a home folder of
+# the test's own inside the build tree, never the user's.
+function(vellumar_test_environment test name)
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  file(MAKE_DIRECTORY ${home})
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;VELLUMAR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# vellumar_tests(<folder> LIBS <targets>)
+# Each tst_<name>.cpp of the calling folder becomes one Qt Test program and
+# one CTest test "<folder>/<name>".
+function(vellumar_tests folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  foreach(src IN LISTS tests)
+    get_filename_component(base ${src} NAME_WE)
+    string(REGEX REPLACE "^tst_" "" name ${base})
+    set(target test_${folder}_${name})
+    add_executable(${target} ${src})
+    target_link_libraries(${target} PRIVATE Qt6::Test vellumar_testsupport ${ARG_LIBS})
+    add_test(NAME ${folder}/${name} COMMAND ${target})
+    vellumar_test_environment(${folder}/${name} ${target})
+  endforeach()
+endfunction()
+
+# vellumar_fuzz_target(<name> SOURCE <file> LIBS <targets> CORPUS <dir>)
+# With VELLUMAR_FUZZ the source becomes a libFuzzer program fuzz_<name>.
+# Otherwise it is linked with a replay driver and CTest runs it over every
+# file of <dir>/corpus and <dir>/crashes, so a crash found once stays fixed.
+function(vellumar_fuzz_target name)
+  cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "LIBS" ${ARGN})
+  set(target fuzz_${name})
+  if(VELLUMAR_FUZZ)
+    add_executable(${target} ${ARG_SOURCE})
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(${target} ${ARG_SOURCE} ${PROJECT_SOURCE_DIR}/tests/support/FuzzReplayMain.cpp)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS})
+  endif()
+  if(NOT VELLUMAR_FUZZ)
+    add_test(NAME fuzz/${name}
+      COMMAND ${target} ${ARG_CORPUS}/corpus ${ARG_CORPUS}/crashes)
+    vellumar_test_environment(fuzz/${name} ${target})
+  endif()
+endfunction()
+
+# vellumar_benchmark(<name> SOURCES <files> LIBS <targets>)
+function(vellumar_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(bench_${name} ${ARG_SOURCES})
+  target_link_libraries(bench_${name} PRIVATE benchmark::benchmark ${ARG_LIBS})
+endfunction()
