@@ -3,6 +3,8 @@
 #include <QDebug>
 #include <QFile>
 #include <QImageReader>
+#include <QMutex>
+#include <QSet>
 
 namespace {
 
@@ -12,19 +14,30 @@ bool isRemoteAddress(const QString& path)
         || path.startsWith(QLatin1String("ftp:/"), Qt::CaseInsensitive);
 }
 
+// The readers' formats in lower case. Asking the plug-in loader costs tens
+// of microseconds, and this runs for every file of a listed folder, so the
+// list is kept once it is known (the plug-ins are all in place at start-up).
+QSet<QString> readableFormats()
+{
+    static QMutex mutex;
+    static QSet<QString> formats;
+    QMutexLocker lock(&mutex);
+    if (formats.isEmpty()) {
+        const QList<QByteArray> list = QImageReader::supportedImageFormats();
+        for (const QByteArray& format : list)
+            formats.insert(QString::fromUtf8(format).toLower());
+    }
+    return formats;
+}
+
 } // namespace
 
 namespace App {
 
 bool isPictureFile(const QString& path)
 {
-    const QString ext = path.section(QLatin1Char('.'), -1, -1);
-    const QList<QByteArray> formats = QImageReader::supportedImageFormats();
-    for (const QByteArray& format : formats) {
-        if (QString::fromUtf8(format).compare(ext, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    const QString ext = path.section(QLatin1Char('.'), -1, -1).toLower();
+    return readableFormats().contains(ext);
 }
 
 bool isCollageFile(const QString& path)

@@ -1,7 +1,6 @@
 #include "files/IQCommon.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QList>
 
 namespace {
@@ -42,13 +41,23 @@ const ExtensionList& psdExts() { return emptyExts(); }
 const ExtensionList& videoExts() { return emptyExts(); }
 const ExtensionList& pdfExts() { return emptyExts(); }
 
+// The characters after the last "." of the file name, as QFileInfo::suffix
+// gives them, without building a QFileInfo: this runs for every file of a
+// listed folder.
+QStringView suffixOf(const QString& path)
+{
+    const QStringView name = QStringView(path).mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QStringView() : name.mid(dot + 1);
+}
+
 bool suffixIn(const QString& path, const ExtensionList& list)
 {
-    const QString suffix = QFileInfo(path).suffix();
+    const QStringView suffix = suffixOf(path);
     if (suffix.isEmpty())
         return false;
     for (const QByteArray& ext : list) {
-        if (QString::fromLatin1(ext).compare(suffix, Qt::CaseInsensitive) == 0)
+        if (suffix.compare(QLatin1String(ext), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
