@@ -20,12 +20,17 @@ Workflow::Workflow(PlugGui::Container* container, QObject* parent, const Creator
 {
     App::workflow = this;
 
-    // Only an existing local project is opened at start; a remote address
-    // cannot be read and would leave the user on an empty collage.
-    const QStringList urls = Settings::defaultSettings()->commandlineUrls();
-    if (urls.size() == 1 && App::validateCollageUrl(urls.first()) && loadCanvas_A(urls.first()))
+    const QString project = startProject(Settings::defaultSettings()->commandlineUrls());
+    if (!project.isEmpty() && loadCanvas_A(project))
         return;
     pushHome();
+}
+
+QString Workflow::startProject(const QStringList& commandlineUrls)
+{
+    if (commandlineUrls.size() == 1 && App::validateCollageUrl(commandlineUrls.first()))
+        return commandlineUrls.first();
+    return QString();
 }
 
 Workflow::~Workflow()

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -129,6 +130,12 @@ public:
     QString applianceName() const;
     // Passes the command on to the top appliance; the answer is not kept.
     bool applianceCommand(int command);
+
+    // The project to start on for these command-line entries: the only entry
+    // when it is an existing local project file, else empty. A remote
+    // address cannot be read and would only leave the user on an empty
+    // collage with no way home.
+    static QString startProject(const QStringList& commandlineUrls);
 
     int nodeCount() const { return int(m_stack.size()); }
     PlugGui::AbstractAppliance* currentAppliance() const;

@@ -1,8 +1,11 @@
 #pragma once
 
-// Test doubles of the window side: a container that writes down what it is
-// told, and an answerer for the modal message boxes the workflow asks.
+// Test doubles of the appliance framework: an appliance and a container
+// that write down what is done to them, and an answerer for the modal
+// message boxes the workflow asks.
 
+#include "appframe/AbstractAppliance.h"
+#include "appframe/AbstractScene.h"
 #include "appframe/Container.h"
 
 #include <QApplication>
@@ -11,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -130,3 +134,60 @@ private:
     QTimer m_poll;
     QPointer<QMessageBox> m_current;
 };
+
+// What the fakes did, in order: "make c3", "save a1", "take c1", "delete a1",
+// "command 9 to home".
+inline QStringList journal;
+
+class FakeAppliance : public PlugGui::AbstractAppliance
+{
+public:
+    explicit FakeAppliance(const QString& name, AbstractScene* scene = nullptr)
+        : m_name(name)
+        , m_scene(scene)
+    {
+        m_widget.setObjectName(name);
+        windowTitleSet(name);
+        sceneSet(&m_widget, nullptr, scene);
+        journal << QStringLiteral("make ") + name;
+    }
+    ~FakeAppliance() override { journal << QStringLiteral("delete ") + m_name; }
+
+    QString applianceName() const override { return m_name; }
+    bool appliancePendingChanges() const override { return pending; }
+    bool applianceSave(const QString& path) override
+    {
+        journal << QStringLiteral("save ") + m_name + path;
+        if (onSave)
+            onSave();
+        return saves;
+    }
+    bool applianceCommand(int command) override
+    {
+        journal << QStringLiteral("command %1 to %2").arg(command).arg(m_name);
+        return true;
+    }
+    AbstractScene* takeScene() override
+    {
+        if (m_scene)
+            journal << QStringLiteral("take ") + m_name;
+        AbstractScene* scene = m_scene;
+        m_scene = nullptr;
+        return scene;
+    }
+
+    bool pending = false;
+    bool saves = true;
+    std::function<void()> onSave;
+
+private:
+    QString m_name;
+    QPointer<AbstractScene> m_scene;
+    QWidget m_widget;
+};
+
+// Lets the queue timer fire and the drain run, with any questions in it.
+inline void runQueue()
+{
+    QTest::qWait(5);
+}
