@@ -72,10 +72,13 @@ private slots:
     void canvasTakenBeforeAppliance();
     void commandDuringQuestion_data();
     void commandDuringQuestion();
+    void stackChangedDuringQuestion();
     void closeRequestDuringQuestionWaits();
     void closeRequestDuringQuitIsRefused();
     void quit_data();
     void quit();
+    void commandDuringQuitQuestion_data();
+    void commandDuringQuitQuestion();
     void loadCanvas_data();
     void loadCanvas();
     void schedulers_data();
@@ -380,6 +383,25 @@ void TestWorkflow::commandDuringQuestion()
     QCOMPARE(workflow.nodeCount(), remaining);
 }
 
+void TestWorkflow::stackChangedDuringQuestion()
+{
+    Workflow workflow(nullptr, nullptr, creators());
+    push(workflow, "a1", true);
+    journal.clear();
+
+    // While a1 is asked about, a node with changes of its own comes on top:
+    // the answer about a1 must not close it unasked.
+    BoxAnswerer answerer({QMessageBox::Save, QMessageBox::Discard, QMessageBox::Discard}, [&](int index) {
+        if (index == 0)
+            push(workflow, "late", true);
+    });
+    workflow.scheduleCommand({Workflow::CloseDownTo, QVariant()});
+    QTRY_COMPARE(answerer.seen.size(), 3);
+    runQueue();
+    QCOMPARE(journal, (QStringList {"make late", "delete late", "delete a1"}));
+    QCOMPARE(workflow.nodeCount(), 1);
+}
+
 void TestWorkflow::closeRequestDuringQuestionWaits()
 {
     RecordingContainer container;
@@ -508,6 +530,31 @@ void TestWorkflow::quit()
     QCOMPARE(workflow.nodeCount(), remaining);
     QStringList savesSeen = journal.filter(QRegularExpression("^save "));
     QCOMPARE(savesSeen, savesMade);
+}
+
+void TestWorkflow::commandDuringQuitQuestion_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("stay: runs after") << QMessageBox::Cancel << QStringList {"make c3"};
+    QTest::newRow("quit: dropped") << QMessageBox::Yes << QStringList {"delete a1", "delete home"};
+}
+
+void TestWorkflow::commandDuringQuitQuestion()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QStringList, expected);
+    Workflow workflow(nullptr, nullptr, creators());
+    push(workflow, "a1");
+    journal.clear();
+
+    // Scheduled while the quit question is open: it must not change the stack
+    // that the quit is about to close.
+    BoxAnswerer answerer({answer}, [&](int) { workflow.scheduleCommand({Workflow::OpenZorivuvTiles, QVariant()}); });
+    workflow.requestExit();
+    QVERIFY(journal.isEmpty() || journal.first() != QStringLiteral("make c3"));
+    runQueue();
+    QCOMPARE(journal, expected);
 }
 
 void TestWorkflow::loadCanvas_data()
