@@ -22,6 +22,23 @@ std::unique_ptr<QWidget> widget(const char* name)
     return w;
 }
 
+// One widget for the scene and each bar, the top one right-aligned.
+struct Widgets
+{
+    std::unique_ptr<QWidget> scene = widget("scene");
+    std::unique_ptr<QWidget> top = widget("t");
+    std::unique_ptr<QWidget> right = widget("r");
+    std::unique_ptr<QWidget> bottom = widget("m");
+
+    void giveTo(PlugGui::AbstractAppliance& appliance) const
+    {
+        appliance.sceneSet(scene.get(), nullptr, nullptr);
+        appliance.topbarAddWidget(top.get(), true, -1);
+        appliance.rightbarAddWidget(right.get(), -1);
+        appliance.bottomBarAddWidget(bottom.get(), -1);
+    }
+};
+
 enum Bar { Top, Right, Bottom };
 
 void addTo(Appliance& appliance, Bar bar, QWidget* w, int index)
@@ -63,26 +80,20 @@ private slots:
 void TestAbstractAppliance::attachAndDetachOrder()
 {
     Appliance appliance;
-    auto scene = widget("scene");
+    Widgets widgets;
     auto a = widget("a");
-    auto b = widget("b");
-    auto r = widget("r");
-    auto m = widget("m");
     appliance.windowTitleSet(QStringLiteral("T"));
-    appliance.sceneSet(scene.get(), nullptr, nullptr);
     appliance.topbarAddWidget(a.get(), false, -1);
-    appliance.topbarAddWidget(b.get(), true, -1);
-    appliance.rightbarAddWidget(r.get(), -1);
-    appliance.bottomBarAddWidget(m.get(), -1);
+    widgets.giveTo(appliance);
     appliance.containerValueSet(7, QStringLiteral("x"));
     appliance.containerValueSet(2, QStringLiteral("y"));
     QCOMPARE(a->property("@rightBar"), QVariant(false));
-    QCOMPARE(b->property("@rightBar"), QVariant(true));
+    QCOMPARE(widgets.top->property("@rightBar"), QVariant(true));
 
     RecordingContainer container;
     QVERIFY(appliance.addToApplianceContainer(&container));
     QCOMPARE(appliance.applianceContainer(), &container);
-    QCOMPARE(container.take(), (QStringList {"title:T", "attach:scene", "top:a,b", "right:r", "bottom:m",
+    QCOMPARE(container.take(), (QStringList {"title:T", "attach:scene", "top:a,t", "right:r", "bottom:m",
                                    "value:2=y", "value:7=x"}));
 
     // The right and bottom bars stay until the next appliance sets them.
@@ -147,16 +158,10 @@ void TestAbstractAppliance::changesWhileAttachedReachContainer()
     RecordingContainer container;
     appliance.addToApplianceContainer(&container);
     container.take();
-    auto scene = widget("scene");
-    auto t = widget("t");
-    auto r = widget("r");
-    auto m = widget("m");
+    Widgets widgets;
 
     appliance.windowTitleSet(QStringLiteral("New"));
-    appliance.sceneSet(scene.get(), nullptr, nullptr);
-    appliance.topbarAddWidget(t.get(), true, -1);
-    appliance.rightbarAddWidget(r.get(), -1);
-    appliance.bottomBarAddWidget(m.get(), -1);
+    widgets.giveTo(appliance);
     appliance.containerValueSet(7, 5);
     appliance.containerValueSet(7, QVariant());
     appliance.windowTitleClear();
