@@ -142,7 +142,6 @@ void AbstractAppliance::removeFromApplianceContainer()
 {
     if (!m_container) {
         qWarning("AbstractAppliance::removeFromContainer: not on container");
-        m_container = nullptr;
         return;
     }
     m_container->applianceSetTitle(QString());

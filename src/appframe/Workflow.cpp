@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QScopedValueRollback>
 #include <QTimer>
 
 Workflow* App::workflow = nullptr;
@@ -261,40 +260,40 @@ bool Workflow::requestExit()
         return false;
     }
 
-    bool done = false;
-    {
-        QScopedValueRollback<bool> exiting(m_exiting, true);
-        done = [this] {
-            bool save = false;
-            // Any pending change is asked about, also on a lone node (a project
-            // opened from the command line).
-            if (anyPendingChanges()) {
-                const QMessageBox::StandardButton answer = QMessageBox::question(m_container, tr("Quit"),
-                    tr("Are you sure you want to quit and lose your changes?"),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-                if (answer == QMessageBox::Cancel)
-                    return false;
-                save = answer == QMessageBox::Save;
-            } else if (m_stack.size() >= 2) {
-                const QMessageBox::StandardButton answer = QMessageBox::question(m_container, tr("Quit"),
-                    tr("Are you sure you want to quit?"), QMessageBox::Yes | QMessageBox::Cancel,
-                    QMessageBox::Cancel);
-                if (answer != QMessageBox::Yes)
-                    return false;
-            }
-            while (!m_stack.isEmpty()) {
-                if (!popNode(save))
-                    return false;
-            }
-            return true;
-        }();
-    }
+    m_exiting = true;
+    const bool done = confirmAndCloseAll();
+    m_exiting = false;
 
     if (done)
         m_queue.clear();
     else if (!m_queue.isEmpty() && m_queueTimer)
         m_queueTimer->start(0);
     return done;
+}
+
+bool Workflow::confirmAndCloseAll()
+{
+    bool save = false;
+    // Pending changes are asked about on a lone node too (a project opened
+    // from the command line), or quitting would drop them silently.
+    if (anyPendingChanges()) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(m_container, tr("Quit"),
+            tr("Are you sure you want to quit and lose your changes?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        save = answer == QMessageBox::Save;
+    } else if (m_stack.size() >= 2) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(m_container, tr("Quit"),
+            tr("Are you sure you want to quit?"), QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Yes)
+            return false;
+    }
+    while (!m_stack.isEmpty()) {
+        if (!popNode(save))
+            return false;
+    }
+    return true;
 }
 
 QString Workflow::applianceName() const

@@ -29,10 +29,11 @@ extern Workflow* workflow;
 // scheduleCommand() and run from a 0 ms single-shot timer in the GUI thread.
 //
 // The workflow owns every appliance from its push until popNode() deletes
-// it, and every canvas it had made for one (made with the workflow as
-// parent, taken back with AbstractAppliance::takeScene() and deleted before
-// the appliance). It knows no concrete appliance: the layers above hand it
-// one creator per command type and one for the home appliance.
+// it, and the canvas made for it: a creator makes the canvas with the
+// workflow as parent, and popNode() takes it back with
+// AbstractAppliance::takeScene() and deletes it before the appliance. The
+// workflow knows no concrete appliance: the layers above hand it one creator
+// per command type and one for the home appliance.
 //
 // GUI thread only. A modal question asked by a command runs a nested event
 // loop; commands scheduled meanwhile run right after the current one, and a
@@ -149,6 +150,8 @@ private:
     bool createAndPush(const Workflow::Command& command);
     void pushHome();
     bool anyPendingChanges() const;
+    // The quit itself: the question, then every node closed, top first.
+    bool confirmAndCloseAll();
 
     QPointer<PlugGui::Container> m_container;
     QTimer* m_queueTimer = nullptr;
