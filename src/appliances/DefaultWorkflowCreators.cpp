@@ -1,0 +1,55 @@
+#include "appliances/DefaultWorkflowCreators.h"
+
+#include "appliances/CollageProjectFile.h"
+#include "appliances/PlaceholderAppliance.h"
+#include "canvas/Canvas.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+Canvas* newCanvas(const Workflow::CreateRequest& request)
+{
+    return new Canvas(request.dpiX, request.dpiY, request.canvasParent);
+}
+
+QString modeName(const char* name)
+{
+    return QCoreApplication::translate("DefaultWorkflowCreators", name);
+}
+
+} // namespace
+
+void registerDefaultWorkflowCreators(Workflow::Creators& creators)
+{
+    creators.askProjectFile = &CollageProjectFile::getLoadCollageProjectFile;
+
+    creators.commands[Workflow::OpenCollage] = [](const Workflow::CreateRequest& request) {
+        Canvas* canvas = newCanvas(request);
+        if (request.param.typeId() == QMetaType::QString
+            && !CollageProjectFile::read(request.param.toString(), canvas, true)) {
+            // The user was told by the reader; the collage opens empty.
+            qWarning("Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
+        }
+        return new PlaceholderAppliance(modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Collage")), canvas);
+    };
+    creators.commands[Workflow::OpenZorivuv] = [](const Workflow::CreateRequest& request) {
+        return new PlaceholderAppliance(
+            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv")), newCanvas(request));
+    };
+    creators.commands[Workflow::OpenZorivuvTiles] = [](const Workflow::CreateRequest&) {
+        return new PlaceholderAppliance(
+            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv tile photos")), nullptr);
+    };
+    creators.commands[Workflow::OpenZorivuvResult] = [](const Workflow::CreateRequest& request) {
+        return new PlaceholderAppliance(
+            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv result")), newCanvas(request));
+    };
+    creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest&) {
+        return new PlaceholderAppliance(modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Panorama")), nullptr);
+    };
+    creators.commands[Workflow::OpenPanoramaRetouch] = [](const Workflow::CreateRequest& request) {
+        return new PlaceholderAppliance(
+            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Panorama retouch")), newCanvas(request));
+    };
+}

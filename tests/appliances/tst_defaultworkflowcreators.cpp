@@ -1,0 +1,217 @@
+#include "appliances/CollageProjectFile.h"
+#include "appliances/DefaultWorkflowCreators.h"
+#include "appliances/PlaceholderAppliance.h"
+
+#include "appframe/Settings.h"
+#include "appframe/Workflow.h"
+#include "canvas/Canvas.h"
+
+#include "support/TestSupport.h"
+#include "appframe/ApplianceTestSupport.h"
+
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestDefaultWorkflowCreators : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void placeholders_data();
+    void placeholders();
+    void collageWithProject_data();
+    void collageWithProject();
+    void placeholderCloses();
+    void askProjectFile_data();
+    void askProjectFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDefaultWorkflowCreators::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    QVERIFY(TestSupport::writeFile(m_dir.filePath("projects/album.pmp2"), "<Collage format=\"2\"><canvas/></Collage>"));
+}
+
+void TestDefaultWorkflowCreators::init()
+{
+    journal.clear();
+}
+
+void TestDefaultWorkflowCreators::placeholders_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QVariant>("param");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("canvas");
+    QTest::newRow("1 collage") << 1 << QVariant() << "Collage" << true;
+    QTest::newRow("2 montage background") << 2 << QVariant() << "Zorivuv" << true;
+    QTest::newRow("3 montage tiles") << 3 << QVariant() << "Zorivuv tile photos" << false;
+    QTest::newRow("4 montage result") << 4 << QVariant(QPixmap(8, 8)) << "Zorivuv result" << true;
+    QTest::newRow("5 panorama") << 5 << QVariant() << "Panorama" << false;
+    QTest::newRow("6 panorama retouch") << 6 << QVariant(QImage(8, 8, QImage::Format_RGB32)) << "Panorama retouch"
+                                        << true;
+}
+
+void TestDefaultWorkflowCreators::placeholders()
+{
+    QFETCH(int, type);
+    QFETCH(QVariant, param);
+    QFETCH(QString, name);
+    QFETCH(bool, canvas);
+
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QVERIFY(creators.askProjectFile);
+    QVERIFY(!creators.home);
+    QObject owner;
+    Workflow::CreateRequest request {param, 96, 120, &owner};
+    std::unique_ptr<PlugGui::AbstractAppliance> appliance(creators.commands.at(type)(request));
+
+    auto* placeholder = dynamic_cast<PlaceholderAppliance*>(appliance.get());
+    QVERIFY(placeholder);
+    QCOMPARE(placeholder->applianceName(), name);
+    QCOMPARE(placeholder->windowTitle(), name);
+    QVERIFY(!placeholder->appliancePendingChanges());
+    auto* message = placeholder->sceneWidget()->findChild<QLabel*>(QStringLiteral("placeholderMessage"));
+    QVERIFY(message);
+    QCOMPARE(message->text(), name + " is not available in this version yet.");
+
+    std::unique_ptr<AbstractScene> scene(placeholder->takeScene());
+    QCOMPARE(placeholder->takeScene(), nullptr);
+    if (!canvas) {
+        QVERIFY(!scene);
+        return;
+    }
+    auto* made = qobject_cast<Canvas*>(scene.get());
+    QVERIFY(made);
+    QCOMPARE(made->dpiX(), 96);
+    QCOMPARE(made->dpiY(), 120);
+    QCOMPARE(made->parent(), &owner);
+}
+
+void TestDefaultWorkflowCreators::collageWithProject_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+    const QString missing = m_dir.filePath("missing.pmp2");
+    const QString album = m_dir.filePath("projects/album.pmp2");
+    QTest::newRow("missing file") << missing << "Unable to load the Collage file " + missing;
+    QTest::newRow("readable file")
+        << album << "Unable to load the Collage file " + album + ". Opening projects is not available in this version yet.";
+}
+
+void TestDefaultWorkflowCreators::collageWithProject()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QObject owner;
+
+    BoxAnswerer answerer({QMessageBox::Ok});
+    QTest::ignoreMessage(QtWarningMsg, "Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
+    std::unique_ptr<PlugGui::AbstractAppliance> appliance(
+        creators.commands.at(Workflow::OpenCollage)({path, 72, 72, &owner}));
+
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Loading error"));
+    QCOMPARE(answerer.seen.first().text, text);
+    QCOMPARE(answerer.seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The collage opens all the same, on an empty canvas; the file is not
+    // entered as a recent project.
+    QVERIFY(appliance);
+    std::unique_ptr<AbstractScene> canvas(appliance->takeScene());
+    QVERIFY(qobject_cast<Canvas*>(canvas.get()));
+    QVERIFY(canvas->items().isEmpty());
+    QVERIFY(Settings::defaultSettings()->recentTessoliaUrls().isEmpty());
+}
+
+void TestDefaultWorkflowCreators::placeholderCloses()
+{
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    creators.home = [] { return new FakeAppliance(QStringLiteral("home")); };
+    RecordingContainer container;
+    {
+        Workflow workflow(&container, nullptr, creators);
+        workflow.startPanorama();
+        runQueue();
+        auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
+        QVERIFY(placeholder);
+        placeholder->closeButton()->click();
+        runQueue();
+        QCOMPARE(workflow.nodeCount(), 1);
+        QCOMPARE(workflow.applianceName(), QStringLiteral("home"));
+        QVERIFY(!container.calls.contains(QStringLiteral("close")));
+    }
+
+    // With nothing below it, closing the mode closes the window.
+    creators.home = nullptr;
+    QTest::ignoreMessage(QtWarningMsg, "Workflow::Workflow: no home appliance to start on");
+    Workflow workflow(&container, nullptr, creators);
+    workflow.scheduleCommand({Workflow::OpenZorivuv, QVariant()});
+    runQueue();
+    auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
+    QVERIFY(placeholder);
+    container.take();
+    placeholder->closeButton()->click();
+    QCOMPARE(container.take(), QStringList {"close"});
+}
+
+void TestDefaultWorkflowCreators::askProjectFile_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void TestDefaultWorkflowCreators::askProjectFile()
+{
+    QFETCH(bool, choose);
+    Settings* settings = Settings::defaultSettings();
+    settings->setCollageProjectDir(m_dir.path());
+    const QString album = m_dir.filePath("projects/album.pmp2");
+
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QString title;
+    QString startFolder;
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        startFolder = dialog->directory().absolutePath();
+        filters = dialog->nameFilters();
+        if (choose) {
+            dialog->selectFile(album);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else {
+            dialog->reject();
+        }
+    });
+    const QString answer = creators.askProjectFile();
+
+    QCOMPARE(title, QStringLiteral("Select the Collage file"));
+    QCOMPARE(startFolder, QDir(m_dir.path()).absolutePath());
+    QCOMPARE(filters, QStringList {"Collage (*.pmp2)"});
+    QCOMPARE(answer, choose ? album : QString());
+    // The folder of a chosen file is remembered for the next time.
+    QCOMPARE(settings->collageProjectDir(), choose ? m_dir.filePath("projects") : m_dir.path());
+}
+
+QTEST_MAIN(TestDefaultWorkflowCreators)
+#include "tst_defaultworkflowcreators.moc"
