@@ -1,0 +1,111 @@
+#include "widgets/BlinkingToolButton.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QStyle>
+
+namespace {
+constexpr int markSize = 16;
+constexpr int attentionMsecs = 1000;
+constexpr int clearMsecs = 200;
+} // namespace
+
+BlinkingToolButton::BlinkingToolButton(QWidget* parent)
+    : QToolButton(parent)
+    , m_palette(palette())
+{
+    m_mark = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+                 .pixmap(QSize(markSize, markSize), devicePixelRatioF());
+    connect(this, &QToolButton::clicked, this, &BlinkingToolButton::clearAttenction);
+}
+
+QColor BlinkingToolButton::backColor() const
+{
+    return m_palette.color(QPalette::Button);
+}
+
+void BlinkingToolButton::setBackColor(const QColor& color)
+{
+    if (color != backColor())
+        setRoleColor(QPalette::Button, color);
+}
+
+QColor BlinkingToolButton::textColor() const
+{
+    return m_palette.color(QPalette::ButtonText);
+}
+
+void BlinkingToolButton::setTextColor(const QColor& color)
+{
+    if (color != textColor())
+        setRoleColor(QPalette::ButtonText, color);
+}
+
+void BlinkingToolButton::setRoleColor(QPalette::ColorRole role, const QColor& color)
+{
+    m_palette.setBrush(role, QBrush(color));
+    setPalette(m_palette);
+    update();
+}
+
+void BlinkingToolButton::setMarkOpacity(double opacity)
+{
+    if (opacity == m_markOpacity)
+        return;
+    m_markOpacity = opacity;
+    update();
+}
+
+QSize BlinkingToolButton::sizeHint() const
+{
+    QSize hint = QToolButton::sizeHint();
+    if (hint.isValid() && !m_mark.isNull())
+        hint.rwidth() += qRound(m_mark.deviceIndependentSize().width());
+    return hint;
+}
+
+void BlinkingToolButton::drawAttenction()
+{
+    setMarkOpacity(1.0);
+    const QPalette app = QApplication::palette();
+    animateColors(app.color(QPalette::Highlight), app.color(QPalette::HighlightedText), attentionMsecs);
+}
+
+void BlinkingToolButton::clearAttenction()
+{
+    setMarkOpacity(0.0);
+    const QPalette app = QApplication::palette();
+    animateColors(app.color(QPalette::Button), app.color(QPalette::ButtonText), clearMsecs);
+}
+
+void BlinkingToolButton::animateColors(const QColor& back, const QColor& text, int msecs)
+{
+    // A fade still running would go on writing its colour after this one
+    // ends: a click within a second of drawAttenction() would leave the
+    // button highlighted without its mark.
+    for (QPropertyAnimation* running : findChildren<QPropertyAnimation*>(Qt::FindDirectChildrenOnly)) {
+        if (running->targetObject() == this)
+            running->stop();
+    }
+    const std::pair<const char*, QColor> fades[] = { { "backColor", back }, { "textColor", text } };
+    for (const auto& [property, end] : fades) {
+        auto* animation = new QPropertyAnimation(this, property, this);
+        animation->setEasingCurve(QEasingCurve::Linear);
+        animation->setEndValue(end);
+        animation->setDuration(msecs);
+        animation->start(QAbstractAnimation::DeleteWhenStopped);
+    }
+}
+
+void BlinkingToolButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    if (m_markOpacity <= 0.0 || m_mark.isNull())
+        return;
+    QPainter painter(this);
+    if (m_markOpacity < 1.0)
+        painter.setOpacity(m_markOpacity);
+    const int markWidth = qRound(m_mark.deviceIndependentSize().width());
+    painter.drawPixmap(QPoint(width() - markWidth, 0), m_mark);
+}
