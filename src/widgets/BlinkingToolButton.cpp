@@ -81,13 +81,9 @@ void BlinkingToolButton::clearAttenction()
 
 void BlinkingToolButton::animateColors(const QColor& back, const QColor& text, int msecs)
 {
-    // A fade still running would go on writing its colour after this one
-    // ends: a click within a second of drawAttenction() would leave the
-    // button highlighted without its mark.
-    for (QPropertyAnimation* running : findChildren<QPropertyAnimation*>(Qt::FindDirectChildrenOnly)) {
-        if (running->targetObject() == this)
-            running->stop();
-    }
+    // Starting an animation of a property stops one still running on it
+    // (QPropertyAnimation does so), so a click within the second of
+    // drawAttenction() does not end highlighted.
     const std::pair<const char*, QColor> fades[] = { { "backColor", back }, { "textColor", text } };
     for (const auto& [property, end] : fades) {
         auto* animation = new QPropertyAnimation(this, property, this);
