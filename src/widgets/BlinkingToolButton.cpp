@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QStyle>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 
 namespace {
 constexpr int markSize = 16;
@@ -96,12 +98,36 @@ void BlinkingToolButton::animateColors(const QColor& back, const QColor& text, i
 
 void BlinkingToolButton::paintEvent(QPaintEvent* event)
 {
-    QToolButton::paintEvent(event);
-    if (m_markOpacity <= 0.0 || m_mark.isNull())
+    const bool showMark = m_markOpacity > 0.0 && !m_mark.isNull();
+    if (!showMark) {
+        QToolButton::paintEvent(event);
         return;
-    QPainter painter(this);
+    }
+    const int markWidth = qRound(m_mark.deviceIndependentSize().width());
+
+    // The button's face over its whole width, its text and icon centred in
+    // the part left of the mark (the room sizeHint() adds), so that the mark
+    // does not cover them.
+    QStylePainter painter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    QStyleOptionToolButton face = option;
+    face.text.clear();
+    face.icon = QIcon();
+    painter.drawComplexControl(QStyle::CC_ToolButton, face);
+
+    QStyleOptionToolButton label = option;
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    label.rect = style()
+                     ->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, this)
+                     .adjusted(frame, frame, -frame - markWidth, -frame);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On)) {
+        label.rect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                             style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    painter.drawControl(QStyle::CE_ToolButtonLabel, label);
+
     if (m_markOpacity < 1.0)
         painter.setOpacity(m_markOpacity);
-    const int markWidth = qRound(m_mark.deviceIndependentSize().width());
     painter.drawPixmap(QPoint(width() - markWidth, 0), m_mark);
 }

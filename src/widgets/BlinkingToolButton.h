@@ -11,6 +11,8 @@
 // back to the button colours over 200 ms. A new call replaces the fades of
 // an earlier one that are still running.
 //
+// While the mark shows, the text and icon are centred left of it.
+//
 // The colours live in the button's palette (QPalette::Button and
 // QPalette::ButtonText), so a style sheet that paints the button itself
 // hides the fade.
@@ -32,7 +34,8 @@ public:
     double markOpacity() const { return m_markOpacity; }
     void setMarkOpacity(double opacity);
 
-    // QToolButton's hint, widened by the mark.
+    // QToolButton's hint, widened by the mark so that the text keeps clear
+    // of it.
     QSize sizeHint() const override;
 
 public slots:

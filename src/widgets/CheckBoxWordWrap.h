@@ -44,5 +44,3 @@ private:
     QHBoxLayout* m_layout = nullptr;
     ClickableLabel* m_label = nullptr;
 };
-
-Q_DECLARE_METATYPE(CheckBoxWordWrap*)

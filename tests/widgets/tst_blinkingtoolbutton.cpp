@@ -145,27 +145,43 @@ void TestBlinkingToolButton::aNewCallReplacesRunningFades()
     QCOMPARE(button.textColor(), m_app.color(QPalette::ButtonText));
 }
 
+// The box of the pixels where `image` differs from `base` inside `area`.
+static QRect changedBox(const QImage& base, const QImage& image, const QRect& area)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (base.pixel(x, y) != image.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
 void TestBlinkingToolButton::markIsDrawnAtTheTopRight()
 {
     BlinkingToolButton button;
-    button.setText(QStringLiteral("Export"));
     button.resize(90, 32);
+    const QImage face = button.grab().toImage();
+    button.setText(QStringLiteral("Export"));
     const QImage plain = button.grab().toImage();
-
     button.setMarkOpacity(1.0);
     const QImage marked = button.grab().toImage();
-    auto differs = [&](const QRect& area) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                if (plain.pixel(x, y) != marked.pixel(x, y))
-                    return true;
-            }
-        }
-        return false;
-    };
-    QVERIFY(differs(QRect(90 - 16, 0, 16, 16)));
-    QVERIFY(!differs(QRect(0, 0, 90 - 16, 32)));
-    QVERIFY(!differs(QRect(90 - 16, 16, 16, 16)));
+
+    const QRect mark(90 - 16, 0, 16, 16);
+    const QRect belowMark(90 - 16, 16, 16, 16);
+    const QRect leftOfMark(0, 0, 90 - 16, 32);
+    QVERIFY(!changedBox(plain, marked, mark).isEmpty());
+    QVERIFY(changedBox(plain, marked, belowMark).isEmpty());
+
+    // The text moves left so that the mark does not cover it.
+    const QRect textPlain = changedBox(face, plain, QRect(0, 0, 90, 32));
+    const QRect textMarked = changedBox(face, marked, leftOfMark);
+    QVERIFY(!textPlain.isEmpty());
+    QCOMPARE(textMarked.size(), textPlain.size());
+    QVERIFY(textMarked.right() < 90 - 16);
+    QCOMPARE(textMarked.left(), textPlain.left() - 8);
+    QVERIFY(changedBox(face, marked, belowMark).isEmpty());
 }
 
 void TestBlinkingToolButton::sizeHintMakesRoomForTheMark()
