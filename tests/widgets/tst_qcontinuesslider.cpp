@@ -1,34 +1,15 @@
 #include "widgets/QContinuesSlider.h"
 
+#include "SliderEvents.h"
+
 #include <QApplication>
-#include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include <climits>
 
 namespace {
 
-// The slider under test, with the handle's place on screen exposed.
-class Slider : public QContinuesSlider
-{
-public:
-    QRect handleRect()
-    {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    }
-};
-
-void sendMouse(QWidget* w, QEvent::Type type, const QPointF& pos, Qt::MouseButton button = Qt::LeftButton)
-{
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : button,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
+using Slider = HandleProbe<QContinuesSlider>;
 
 // Every signal of the slider in the order it came, as "changing 40" or
 // "changed 40".

@@ -1,31 +1,17 @@
 #include "widgets/QDoubleSlider.h"
 
+#include "SliderEvents.h"
+
 #include <QApplication>
-#include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QtTest>
 
 namespace {
 
-class Slider : public QDoubleSlider
+class Slider : public HandleProbe<QDoubleSlider>
 {
 public:
-    QRect handleRect()
-    {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    }
     int position() const { return QAbstractSlider::value(); }
 };
-
-void sendMouse(QWidget* w, QEvent::Type type, const QPointF& pos)
-{
-    QMouseEvent event(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
 
 using Values = QList<double>;
 

@@ -2,10 +2,11 @@
 
 #include "widgets/QContinuesSlider.h"
 
+#include "SliderEvents.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -31,13 +32,6 @@ struct Row {
         });
     }
 };
-
-void sendMouse(QWidget* w, QEvent::Type type, const QPointF& pos)
-{
-    QMouseEvent event(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
 
 } // namespace
 

@@ -5,6 +5,22 @@
 #include <QLineEdit>
 #include <QtTest>
 
+namespace {
+
+// Validates in the C locale; the text and the cursor position must come
+// back untouched.
+void checkValidate(QValidator& validator, const QString& input, QValidator::State state)
+{
+    validator.setLocale(QLocale::c());
+    QString text = input;
+    int pos = 1;
+    QCOMPARE(validator.validate(text, pos), state);
+    QCOMPARE(text, input);
+    QCOMPARE(pos, 1);
+}
+
+} // namespace
+
 class TestValidators : public QObject
 {
     Q_OBJECT
@@ -15,6 +31,8 @@ private slots:
     void intBounds();
     void intFixup();
     void typingIntoTheFontSizeBox();
+    void everyNumberCanBeTypedDigitByDigit_data();
+    void everyNumberCanBeTypedDigitByDigit();
     void doubleValidate_data();
     void doubleValidate();
     void doubleInAnotherLocale_data();
@@ -71,12 +89,7 @@ void TestValidators::intValidate()
     QFETCH(QValidator::State, state);
 
     RSIntValidator validator(bottom, top);
-    validator.setLocale(QLocale::c());
-    QString text = input;
-    int pos = 1;
-    QCOMPARE(validator.validate(text, pos), state);
-    QCOMPARE(text, input);
-    QCOMPARE(pos, 1);
+    checkValidate(validator, input, state);
 }
 
 void TestValidators::intBounds()
@@ -128,6 +141,48 @@ void TestValidators::typingIntoTheFontSizeBox()
     QCOMPARE(edit.text(), QStringLiteral("9"));
 }
 
+void TestValidators::everyNumberCanBeTypedDigitByDigit_data()
+{
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("decimals");
+    QTest::newRow("whole 9..400") << 9 << 400 << -1;
+    QTest::newRow("whole -50..-10") << -50 << -10 << -1;
+    QTest::newRow("whole -120..35") << -120 << 35 << -1;
+    // In hundredths: 0.05 .. 0.50 and -1.00 .. 2.50 with two decimals.
+    QTest::newRow("hundredths 0.05..0.5") << 5 << 50 << 2;
+    QTest::newRow("hundredths -1..2.5") << -100 << 250 << 2;
+}
+
+// Whatever number lies in the range, each text on the way to it is accepted
+// for editing, and no number outside it is Acceptable.
+void TestValidators::everyNumberCanBeTypedDigitByDigit()
+{
+    QFETCH(int, bottom);
+    QFETCH(int, top);
+    QFETCH(int, decimals);
+
+    const double scale = decimals > 0 ? 100.0 : 1.0;
+    auto text = [&](int n) {
+        return decimals > 0 ? QString::number(n / scale, 'f', decimals) : QString::number(n);
+    };
+    auto state = [&](const QString& input) {
+        return decimals > 0 ? RSDoubleValidator::classify(input, bottom / scale, top / scale, decimals, QLocale::c())
+                            : RSDoubleValidator::classify(input, bottom, top, -1, QLocale::c());
+    };
+    for (int n = bottom - 1000; n <= top + 1000; ++n) {
+        const QString full = text(n);
+        const bool inside = bottom <= n && n <= top;
+        QCOMPARE(state(full) == QValidator::Acceptable, inside);
+        if (!inside)
+            continue;
+        for (int length = 0; length < full.size(); ++length) {
+            if (state(full.left(length)) == QValidator::Invalid)
+                QFAIL(qPrintable(QStringLiteral("\"%1\" on the way to %2 is refused").arg(full.left(length), full)));
+        }
+    }
+}
+
 void TestValidators::doubleValidate_data()
 {
     QTest::addColumn<double>("bottom");
@@ -174,12 +229,7 @@ void TestValidators::doubleValidate()
     QFETCH(QValidator::State, state);
 
     RSDoubleValidator validator(bottom, top, decimals);
-    validator.setLocale(QLocale::c());
-    QString text = input;
-    int pos = 0;
-    QCOMPARE(validator.validate(text, pos), state);
-    QCOMPARE(text, input);
-    QCOMPARE(pos, 0);
+    checkValidate(validator, input, state);
 }
 
 void TestValidators::doubleInAnotherLocale_data()
