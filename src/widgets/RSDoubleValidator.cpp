@@ -5,15 +5,18 @@
 
 namespace {
 
-// Whether some text that begins with a magnitude typed so far can lie in
+// Whether typing on after the digits so far can give a magnitude in
 // [lo, hi]. `magnitude` is the value of the digits typed, `fractionDigits`
-// how many follow the point (if `hasPoint`), and `step` the smallest
-// fraction allowed (1 for whole numbers).
+// how many of them follow the point (if `hasPoint`); `decimals` limits the
+// fraction (0 for whole numbers).
 bool canReach(double magnitude, bool hasPoint, int fractionDigits, int decimals, double lo, double hi)
 {
     if (hi < 0.0 || lo > hi)
         return false;
     const double step = decimals > 0 ? std::pow(10.0, -decimals) : 1.0;
+    // The ends below are sums of powers of ten, a rounding away from exact;
+    // the slack is far below one step, so it admits no further value.
+    lo -= step * 1e-6;
     if (hasPoint) {
         // Digits appended to the fraction add less than one unit of the last
         // place typed.
