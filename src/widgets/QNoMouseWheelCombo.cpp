@@ -1,0 +1,11 @@
+#include "widgets/QNoMouseWheelCombo.h"
+
+QNoMouseWheelCombo::QNoMouseWheelCombo(QWidget* parent)
+    : QComboBox(parent)
+{
+}
+
+void QNoMouseWheelCombo::wheelEvent(QWheelEvent* event)
+{
+    QWidget::wheelEvent(event);
+}
