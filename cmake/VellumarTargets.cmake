@@ -29,6 +29,13 @@ function(vellumar_library folder)
 
   if(compiled)
     add_library(${target} STATIC ${sources})
+    # The moc scan reruns only for files it has seen before: when the
+    # folder gains or loses a file (a merge, a new class), drop its stamp so
+    # an incremental build scans again instead of missing a moc file.
+    if(NOT "${sources}" STREQUAL "${VELLUMAR_SOURCES_${folder}}")
+      file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+      set(VELLUMAR_SOURCES_${folder} "${sources}" CACHE INTERNAL "")
+    endif()
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PUBLIC ${deps})
     target_compile_options(${target} PRIVATE -Wall -Wextra)
