@@ -47,9 +47,14 @@ bool IQImageIO::writeImage(const QImage& image, const QString& path, QString* er
         setError(error, tr("There is no image to save."));
         return false;
     }
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format)) {
-        setError(error, tr("Images cannot be saved as \"%1\" files.").arg(QFileInfo(path).suffix()));
+    const QString suffix = QFileInfo(path).suffix();
+    const QByteArray format = suffix.toLower().toLatin1();
+    if (format.isEmpty()) {
+        setError(error, tr("The file name has no suffix to tell the image type."));
+        return false;
+    }
+    if (!QImageWriter::supportedImageFormats().contains(format)) {
+        setError(error, tr("Images cannot be saved as \"%1\" files.").arg(suffix));
         return false;
     }
 
@@ -60,7 +65,11 @@ bool IQImageIO::writeImage(const QImage& image, const QString& path, QString* er
     }
     QImageWriter writer(&file, format);
     if (!writer.write(image)) {
-        setError(error, writer.errorString());
+        // The encoders leave their reason in the log and report no more than
+        // "unknown error".
+        setError(error, writer.error() == QImageWriter::UnknownError
+                            ? tr("The image could not be encoded as \"%1\".").arg(suffix)
+                            : writer.errorString());
         file.cancelWriting();
         return false;
     }
