@@ -1,6 +1,7 @@
 #include "appframe/App.h"
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
+#include "files/IQImageLimits.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,6 +11,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // One finite allocation limit for every image read of the process.
+    IQImageLimits::install();
     // Settings and data folders are named after the product.
     QCoreApplication::setApplicationName(IQEnvironment::applicationName());
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMAR_VERSION));
