@@ -6,7 +6,7 @@ int ExecuteBlackAndWhite(std::uint8_t* bits, std::int32_t width, std::int32_t he
 {
     if (width <= 0 || height <= 0)
         return 1;
-    if (!bits || stride < 3 * width)
+    if (!bits || stride < 3LL * width)
         return 0;
 
     for (int y = 0; y < height; ++y) {

@@ -24,7 +24,7 @@ int ExecutePhotoFilterImage(std::uint8_t* bits, std::int32_t width, std::int32_t
 {
     if (width <= 0 || height <= 0 || density <= 0)
         return 1;
-    if (!bits || stride < 3 * width)
+    if (!bits || stride < 3LL * width)
         return 0;
 
     // The filter's weight out of 1024, and the picture's.

@@ -87,15 +87,19 @@ void applyCorrection(const WhiteBalanceCorrection& correction, const AWB_WHITEBA
     }
 }
 
-void applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int height, int stride)
+// 1 when done or nothing to do, 0 for a buffer the sizes cannot describe.
+int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int height, int stride)
 {
-    if (!bits || width <= 0 || height <= 0)
-        return;
+    if (width <= 0 || height <= 0)
+        return 1;
+    if (!bits || stride < 3LL * width)
+        return 0;
     for (int y = 0; y < height; ++y) {
         std::uint8_t* p = bits + std::size_t(y) * std::size_t(stride);
         for (int x = 0; x < 3 * width; ++x)
             p[x] = table[p[x]];
     }
+    return 1;
 }
 
 } // namespace
@@ -136,7 +140,7 @@ int AWB_RunWhiteBalanceEffectImage(AWB_WHITEBALANCE_CONTEXT* context, WhiteBalan
     if (!context || !context->decode || !context->encode || !image || image->format != EffectFormatBGR8)
         return EffectNoContext;
     const bool empty = image->width <= 0 || image->height <= 0;
-    if (!empty && (!image->bits || image->stride < 3 * image->width))
+    if (!empty && (!image->bits || image->stride < 3LL * image->width))
         return EffectNoContext;
 
     WhiteBalanceCorrection correction;
@@ -256,8 +260,7 @@ int AWB_GammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, 
     std::uint8_t table[256];
     for (int i = 0; i < 256; ++i)
         table[i] = Effects::clampByte(Effects::roundHalfUp(Effects::srgbEncode(i / 255.0) * 255.0));
-    applyTable(table, bits, width, height, stride);
-    return 1;
+    return applyTable(table, bits, width, height, stride);
 }
 
 int AWB_DegammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride)
@@ -265,8 +268,7 @@ int AWB_DegammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height
     std::uint8_t table[256];
     for (int i = 0; i < 256; ++i)
         table[i] = Effects::clampByte(Effects::roundHalfUp(Effects::srgbDecode(i / 255.0) * 255.0));
-    applyTable(table, bits, width, height, stride);
-    return 1;
+    return applyTable(table, bits, width, height, stride);
 }
 
 int AWB_GammaTable(std::uint8_t* table)

@@ -96,7 +96,8 @@ int AWB_AutoWBByGrayWorld(double* gainB, double* gainG, double* gainR, const std
 // Kept for completeness; nothing in the program calls these.
 // Sets the process-wide correction for 2850 K tint 0, then 7500 K tint 10.
 int AWB_GetDaylightCoeff();
-// sRGB encode or decode of every pixel byte, 8 bits to 8 bits; return 1.
+// sRGB encode or decode of every pixel byte, 8 bits to 8 bits; return 1,
+// or 0 when a non-empty image has no bits or a stride below 3 x width.
 int AWB_GammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride);
 int AWB_DegammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride);
 // Fill a 4096-entry encode 12 to 8 and a 256-entry decode 8 to 12 table.

@@ -21,6 +21,21 @@ QVector<int> crossProcess(int r, int g, int b)
     return {pixel[2], pixel[1], pixel[0]};
 }
 
+// The interpolation written out plane by plane: along r, then g, then b.
+int reference(int plane, int r, int g, int b)
+{
+    const int ri = r >> 4, gi = g >> 4, bi = b >> 4;
+    const int fr = r & 15, fg = g & 15, fb = b & 15;
+    int alongB[2];
+    for (int db = 0; db < 2; ++db) {
+        int alongG[2];
+        for (int dg = 0; dg < 2; ++dg)
+            alongG[dg] = node(plane, ri, gi + dg, bi + db) * (16 - fr) + node(plane, ri + 1, gi + dg, bi + db) * fr;
+        alongB[db] = alongG[0] * (16 - fg) + alongG[1] * fg;
+    }
+    return (alongB[0] * (16 - fb) + alongB[1] * fb) >> 12;
+}
+
 } // namespace
 
 class TestCrossProcessing : public QObject
@@ -33,6 +48,7 @@ private slots:
     void offAxisNodesAndLayout();
     void interpolatesBetweenNodes();
     void greyBetweenNodesTakesOffAxisNodes();
+    void everyColourMatchesThePlaneByPlaneRule();
     void keepsPaddingAndRefusesBadStrides();
 };
 
@@ -90,6 +106,26 @@ void TestCrossProcessing::greyBetweenNodesTakesOffAxisNodes()
             + 576 * (node(plane, 7, 6, 6) + node(plane, 6, 7, 6) + node(plane, 6, 6, 7))
             + 192 * (node(plane, 7, 7, 6) + node(plane, 7, 6, 7) + node(plane, 6, 7, 7));
         QCOMPARE(crossProcess(100, 100, 100)[2 - plane], sum >> 12);
+    }
+}
+
+void TestCrossProcessing::everyColourMatchesThePlaneByPlaneRule()
+{
+    const int count = 1 << 24;
+    std::vector<std::uint8_t> bytes(std::size_t(3) * count);
+    for (int i = 0; i < count; ++i) {
+        bytes[std::size_t(3) * i] = std::uint8_t(i);
+        bytes[std::size_t(3) * i + 1] = std::uint8_t(i >> 8);
+        bytes[std::size_t(3) * i + 2] = std::uint8_t(i >> 16);
+    }
+    // 4096 rows of 4096 pixels.
+    QCOMPARE(ExecuteCrossProcessingImage(bytes.data(), 4096, 4096, 3 * 4096), 1);
+    for (int i = 0; i < count; ++i) {
+        const int b = i & 255, g = (i >> 8) & 255, r = i >> 16;
+        for (int plane = 0; plane < 3; ++plane) {
+            if (bytes[std::size_t(3) * i + plane] != reference(plane, r, g, b))
+                QFAIL(qPrintable(QString("R %1 G %2 B %3, plane %4").arg(r).arg(g).arg(b).arg(plane)));
+        }
     }
 }
 
