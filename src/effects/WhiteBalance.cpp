@@ -77,11 +77,10 @@ void applyCorrection(const WhiteBalanceCorrection& correction, const AWB_WHITEBA
             const int g = decode[p[1]];
             const int r = decode[p[2]];
             for (int k = 0; k < 3; ++k) {
-                const int o = m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r;
-                int v = o >> 10;
-                if (v < 0 || v > 4095)
-                    v = o < 0 ? 0 : 4095;
-                p[k] = encode[v];
+                // The result is clipped, never the input: a negative sum
+                // gives 0, one past 4095 gives 4095.
+                const int v = (m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r) >> 10;
+                p[k] = encode[v < 0 ? 0 : (v > 4095 ? 4095 : v)];
             }
         }
     }
