@@ -1,5 +1,7 @@
 #include "effects/CrossProcessing.h"
 
+#include "effects/PixelRows.h"
+
 #include <cstddef>
 
 namespace {
@@ -39,14 +41,8 @@ const PackedTable& packedTable()
 
 int ExecuteCrossProcessingImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride)
 {
-    if (width <= 0 || height <= 0)
-        return 1;
-    if (!bits || stride < 3LL * width)
-        return 0;
-
     const std::uint64_t* table = packedTable().nodes;
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* p = bits + std::size_t(y) * std::size_t(stride);
+    return Effects::forEachRow(bits, width, height, stride, [width, table](std::uint8_t* p) {
         for (int x = 0; x < width; ++x, p += 3) {
             const unsigned b = p[0], g = p[1], r = p[2];
             const unsigned fr = r & 15, fg = g & 15, fb = b & 15;
@@ -60,6 +56,5 @@ int ExecuteCrossProcessingImage(std::uint8_t* bits, std::int32_t width, std::int
             p[1] = std::uint8_t((sum >> kLane & kLaneMask) >> 12);
             p[2] = std::uint8_t((sum >> (2 * kLane) & kLaneMask) >> 12);
         }
-    }
-    return 1;
+    });
 }

@@ -1,6 +1,7 @@
 #include "effects/PhotoFilter.h"
 
 #include "effects/EffectCommon.h"
+#include "effects/PixelRows.h"
 
 namespace {
 
@@ -22,10 +23,8 @@ int ExecutePhotoFilterImage(std::uint8_t* bits, std::int32_t width, std::int32_t
                             std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::int32_t density,
                             std::uint8_t keepLuminosity)
 {
-    if (width <= 0 || height <= 0 || density <= 0)
+    if (density <= 0)
         return 1;
-    if (!bits || stride < 3LL * width)
-        return 0;
 
     // The filter's weight out of 1024, and the picture's.
     const int a = Effects::roundHalfUp((density > 100 ? 100 : density) * 10.24);
@@ -34,8 +33,7 @@ int ExecutePhotoFilterImage(std::uint8_t* bits, std::int32_t width, std::int32_t
     const int fCb = blueDifference(blue, green, red);
     const int fCr = redDifference(blue, green, red);
 
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* p = bits + std::size_t(y) * std::size_t(stride);
+    return Effects::forEachRow(bits, width, height, stride, [=](std::uint8_t* p) {
         for (int x = 0; x < width; ++x, p += 3) {
             const int b = p[0], g = p[1], r = p[2];
             const int luma = Effects::luma(b, g, r);
@@ -58,6 +56,5 @@ int ExecutePhotoFilterImage(std::uint8_t* bits, std::int32_t width, std::int32_t
             p[1] = Effects::clampByte((yq - 731 * cr1 - 352 * cb1) >> 10);
             p[0] = Effects::clampByte((yq + 1812 * cb1) >> 10);
         }
-    }
-    return 1;
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "effects/ColorMatrix.h"
 #include "effects/ColorTemperature.h"
+#include "effects/PixelRows.h"
 #include "effects/SrgbCurve.h"
 
 #include <cstring>
@@ -86,19 +87,12 @@ void applyCorrection(const WhiteBalanceCorrection& correction, const AWB_WHITEBA
     }
 }
 
-// 1 when done or nothing to do, 0 for a buffer the sizes cannot describe.
 int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int height, int stride)
 {
-    if (width <= 0 || height <= 0)
-        return 1;
-    if (!bits || stride < 3LL * width)
-        return 0;
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* p = bits + std::size_t(y) * std::size_t(stride);
+    return Effects::forEachRow(bits, width, height, stride, [table, width](std::uint8_t* p) {
         for (int x = 0; x < 3 * width; ++x)
             p[x] = table[p[x]];
-    }
-    return 1;
+    });
 }
 
 } // namespace
