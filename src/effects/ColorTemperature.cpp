@@ -90,7 +90,7 @@ void ispGet_xy_coord(double xy[2], TemperatureTint setting)
     while (j < kLastRow && !(kIsotherms[j].mired > mired))
         ++j;
     const double f = (kIsotherms[j].mired - mired) / (kIsotherms[j].mired - kIsotherms[j - 1].mired);
-    LocusPoint p = interpolate(j, f);
+    const LocusPoint p = interpolate(j, f);
 
     const double offset = setting.tint / kTintScale;
     const double u = p.u + offset * p.du;

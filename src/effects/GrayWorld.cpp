@@ -29,8 +29,9 @@ int AWB_AutoWBByGrayWorld(double* gainB, double* gainG, double* gainR, const std
                           std::int32_t height, std::int32_t stride, const std::uint16_t* decode)
 {
     // Only whole blocks count; the right columns and bottom rows they leave
-    // over are ignored.
-    const int columns = bits && decode && width > 0 && height > 0 ? width / kBlock : 0;
+    // over are ignored. A buffer the sizes cannot describe has none.
+    const bool readable = bits && decode && width > 0 && height > 0 && stride >= 3LL * width;
+    const int columns = readable ? width / kBlock : 0;
     const int rows = columns > 0 ? height / kBlock : 0;
     const std::size_t count = std::size_t(columns) * std::size_t(rows);
 

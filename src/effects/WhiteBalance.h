@@ -88,8 +88,9 @@ int ispSetWhiteXY(const double white[2]);
 
 // Gray-world gains (each at least 1, the largest channel mean over each
 // channel's mean) from the whole 128 x 128 blocks of the image; 1, 1, 1
-// when the image has no whole block. Returns 0, or -201 when the block
-// table cannot be allocated.
+// when the image has no whole block (also for null bits or decode table, or
+// a stride below 3 x width). Returns 0, or -201 when the block table cannot
+// be allocated.
 int AWB_AutoWBByGrayWorld(double* gainB, double* gainG, double* gainR, const std::uint8_t* bits, std::int32_t width,
                           std::int32_t height, std::int32_t stride, const std::uint16_t* decode);
 
