@@ -1,20 +1,12 @@
 #include "effects/EffectCommon.h"
 
+#include "effects/SrgbCurve.h"
+
 #include <cmath>
 
 namespace Effects {
 
 namespace {
-
-double srgbToLinear(double v)
-{
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-double linearToSrgb(double x)
-{
-    return x <= 0.00304 ? 12.92 * x : 1.055 * std::pow(x, 1.0 / 2.4) - 0.055;
-}
 
 int clampTo(int value, int maximum)
 {
@@ -26,27 +18,27 @@ int clampTo(int value, int maximum)
 void fillSrgbDecode8To12(std::uint16_t table[256])
 {
     for (int i = 0; i < 256; ++i)
-        table[i] = std::uint16_t(roundHalfUp(srgbToLinear(i / 255.0) * 4095.0));
+        table[i] = std::uint16_t(roundHalfUp(srgbDecode(i / 255.0) * 4095.0));
 }
 
 void fillSrgbEncode12To8(std::uint8_t table[4096])
 {
     table[0] = 0;
     for (int i = 1; i < 4096; ++i)
-        table[i] = std::uint8_t(clampTo(roundHalfUp(linearToSrgb(i / 4095.0) * 255.0), 255));
+        table[i] = std::uint8_t(clampTo(roundHalfUp(srgbEncode(i / 4095.0) * 255.0), 255));
 }
 
 void fillSrgbDecode16(std::uint16_t table[65536])
 {
     for (int i = 0; i < 65536; ++i)
-        table[i] = std::uint16_t(roundHalfUp(srgbToLinear(i / 65535.0) * 65535.0));
+        table[i] = std::uint16_t(roundHalfUp(srgbDecode(i / 65535.0) * 65535.0));
 }
 
 void fillSrgbEncode16(std::uint16_t table[65536])
 {
     table[0] = 0;
     for (int i = 1; i < 65536; ++i)
-        table[i] = std::uint16_t(clampTo(roundHalfUp(linearToSrgb(i / 65535.0) * 65535.0), 65535));
+        table[i] = std::uint16_t(clampTo(roundHalfUp(srgbEncode(i / 65535.0) * 65535.0), 65535));
 }
 
 double normalisedRadius(int x, int y, int width, int height)
