@@ -1,6 +1,7 @@
 #include "appframe/App.h"
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
+#include "rawplugin/RawPluginImport.h"
 
 #include <QApplication>
 #include <QLabel>
