@@ -49,9 +49,13 @@ public:
     bool decode(QImage* image);
     QImage decodeSensor();
     QImage decodePreview(int flip);
+    // Runs LibRaw's unpack step for `part` unless `done`.
+    bool unpackOnce(bool& done, int (LibRaw::*step)(), const QString& part);
+    // Takes ownership of `processed` (null when LibRaw failed with `code`).
+    QImage convert(libraw_processed_image_t* processed, int code, const QString& part);
 
     bool fail(const QString& why, int librawCode = LIBRAW_SUCCESS);
-    bool checkDataErrors(const char* step);
+    bool checkDataErrors(const QString& part);
 
     static void onDataError(void* self, const char* file, int offset);
 
@@ -83,14 +87,13 @@ void RawIOHandlerPrivate::onDataError(void* self, const char* /*file*/, int offs
     d->lastErrorOffset = offset;
 }
 
-bool RawIOHandlerPrivate::checkDataErrors(const char* step)
+bool RawIOHandlerPrivate::checkDataErrors(const QString& part)
 {
     if (dataErrors == 0)
         return true;
     // LibRaw reports a short read as a negative offset.
-    return fail(lastErrorOffset < 0
-                    ? QStringLiteral("%1: the file ends early").arg(QLatin1String(step))
-                    : QStringLiteral("%1: corrupt data near byte %2").arg(QLatin1String(step)).arg(lastErrorOffset));
+    return fail(lastErrorOffset < 0 ? QStringLiteral("%1: the file ends early").arg(part)
+                                    : QStringLiteral("%1: corrupt data near byte %2").arg(part).arg(lastErrorOffset));
 }
 
 bool RawIOHandlerPrivate::load(QIODevice* device)
@@ -161,6 +164,35 @@ void RawIOHandlerPrivate::close()
     previewUnpacked = false;
 }
 
+bool RawIOHandlerPrivate::unpackOnce(bool& done, int (LibRaw::*step)(), const QString& part)
+{
+    // LibRaw refuses to unpack a part twice; what it unpacked stays usable.
+    if (done)
+        return true;
+    dataErrors = 0;
+    const int code = (processor.get()->*step)();
+    if (code != LIBRAW_SUCCESS)
+        return fail(QStringLiteral("cannot unpack the %1").arg(part), code);
+    if (!checkDataErrors(part))
+        return false;
+    done = true;
+    return true;
+}
+
+QImage RawIOHandlerPrivate::convert(libraw_processed_image_t* processed, int code, const QString& part)
+{
+    const ProcessedImage owner(processed);
+    if (!processed) {
+        fail(QStringLiteral("cannot make the %1").arg(part), code);
+        return {};
+    }
+    QString why;
+    const QImage image = RawImage::toQImage(*processed, &why);
+    if (image.isNull())
+        fail(QStringLiteral("%1: %2").arg(part, why));
+    return image;
+}
+
 QImage RawIOHandlerPrivate::decodeSensor()
 {
     if (exceedsAllocationLimit(defaultSize)) {
@@ -168,62 +200,32 @@ QImage RawIOHandlerPrivate::decodeSensor()
                  .arg(defaultSize.width()).arg(defaultSize.height()).arg(QImageReader::allocationLimit()));
         return {};
     }
-    if (!rawUnpacked) {
-        dataErrors = 0;
-        const int code = processor->unpack();
-        if (code != LIBRAW_SUCCESS) {
-            fail(QStringLiteral("cannot unpack the sensor data"), code);
-            return {};
-        }
-        if (!checkDataErrors("sensor data"))
-            return {};
-        rawUnpacked = true;
-    }
+    const QString part = QStringLiteral("sensor data");
+    if (!unpackOnce(rawUnpacked, &LibRaw::unpack, part))
+        return {};
     int code = processor->dcraw_process();
     if (code != LIBRAW_SUCCESS) {
         fail(QStringLiteral("cannot process the sensor data"), code);
         return {};
     }
     code = LIBRAW_SUCCESS;
-    const ProcessedImage processed(processor->dcraw_make_mem_image(&code));
-    if (!processed) {
-        fail(QStringLiteral("cannot make the processed image"), code);
-        return {};
-    }
-    QString why;
+    libraw_processed_image_t* processed = processor->dcraw_make_mem_image(&code);
+    // The 16-bit working image (8 bytes a pixel) is not needed past this
+    // point; the next read processes the unpacked data again.
+    processor->free_image();
     // LibRaw has already turned the processed image upright.
-    QImage image = RawImage::toQImage(*processed, &why);
-    if (image.isNull())
-        fail(QStringLiteral("processed image: %1").arg(why));
-    return image;
+    return convert(processed, code, part);
 }
 
 QImage RawIOHandlerPrivate::decodePreview(int flip)
 {
-    if (!previewUnpacked) {
-        dataErrors = 0;
-        const int code = processor->unpack_thumb();
-        if (code != LIBRAW_SUCCESS) {
-            fail(QStringLiteral("cannot unpack the embedded preview"), code);
-            return {};
-        }
-        if (!checkDataErrors("embedded preview"))
-            return {};
-        previewUnpacked = true;
-    }
+    const QString part = QStringLiteral("embedded preview");
+    if (!unpackOnce(previewUnpacked, &LibRaw::unpack_thumb, part))
+        return {};
     int code = LIBRAW_SUCCESS;
-    const ProcessedImage processed(processor->dcraw_make_mem_thumb(&code));
-    if (!processed) {
-        fail(QStringLiteral("cannot make the embedded preview"), code);
-        return {};
-    }
-    QString why;
-    const QImage image = RawImage::toQImage(*processed, &why);
-    if (image.isNull()) {
-        fail(QStringLiteral("embedded preview: %1").arg(why));
-        return {};
-    }
-    return RawImage::orient(image, flip);
+    libraw_processed_image_t* processed = processor->dcraw_make_mem_thumb(&code);
+    const QImage image = convert(processed, code, part);
+    return image.isNull() ? image : RawImage::orient(image, flip);
 }
 
 bool RawIOHandlerPrivate::decode(QImage* result)

@@ -63,6 +63,7 @@ private slots:
     void options();
     void badInput_data();
     void badInput();
+    void emptyScaledSizeFails();
     void allocationLimitIsKept();
     void twoWorkersDecodeAtOnce();
 
@@ -133,6 +134,7 @@ void TestRawIOHandler::roads()
     options.orientation = orientation;
     QImageReader reader(write(QStringLiteral("road.dng"), DngFixture::make(options)));
     QCOMPARE(reader.size(), upright);
+    QCOMPARE(reader.imageFormat(), QImage::Format_RGB32);
     if (scaledSize.isValid())
         reader.setScaledSize(scaledSize);
 
@@ -299,6 +301,18 @@ void TestRawIOHandler::badInput()
     QCOMPARE(untouched, before);
     QVERIFY(file.seek(0));
     QCOMPARE(file.readAll(), bytes);
+}
+
+void TestRawIOHandler::emptyScaledSizeFails()
+{
+    // A 0 x 0 request cannot be met: it fails, rather than "succeeding"
+    // with a null image.
+    QImageReader reader(write(QStringLiteral("empty-request.dng"), DngFixture::make()));
+    reader.setScaledSize(QSize(0, 0));
+    QTest::ignoreMessage(QtWarningMsg, "RawIOHandler::read: the requested size 0 x 0 is empty");
+    QImage image;
+    QVERIFY(!reader.read(&image));
+    QVERIFY(image.isNull());
 }
 
 void TestRawIOHandler::allocationLimitIsKept()
