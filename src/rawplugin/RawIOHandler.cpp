@@ -171,10 +171,11 @@ bool RawIOHandlerPrivate::unpackOnce(bool& done, int (LibRaw::*step)(), const QS
         return true;
     dataErrors = 0;
     const int code = (processor.get()->*step)();
-    if (code != LIBRAW_SUCCESS)
-        return fail(QStringLiteral("cannot unpack the %1").arg(part), code);
+    // A data error says more than the code LibRaw returns after it.
     if (!checkDataErrors(part))
         return false;
+    if (code != LIBRAW_SUCCESS)
+        return fail(QStringLiteral("cannot unpack the %1").arg(part), code);
     done = true;
     return true;
 }

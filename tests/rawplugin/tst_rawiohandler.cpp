@@ -268,7 +268,7 @@ void TestRawIOHandler::badInput_data()
     QTest::newRow("zero bytes") << "empty.cr2" << QByteArray() << "the file is empty";
     QTest::newRow("truncated in the header") << "header.dng" << dng.left(60) << "not a RAW file";
     QTest::newRow("truncated in the sensor data") << "truncated.dng" << dng.left(dng.size() - 9000)
-                                                  << "sensor data";
+                                                  << "sensor data: the file ends early";
     QTest::newRow("truncated, no preview") << "truncated-no-preview.dng"
                                            << DngFixture::make(noPreview).left(dng.size() / 2) << "sensor data";
 }
