@@ -2,6 +2,7 @@
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
 #include "files/IQImageLimits.h"
+#include "rawplugin/RawPluginImport.h"
 
 #include <QApplication>
 #include <QLabel>
