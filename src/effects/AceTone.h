@@ -69,7 +69,8 @@ int ACE_RunExposureSubImage(ACE_EXP_CONTEXT* context, EffectSubImage* image);
 // Unsharp mask on luminance, amount 0..100 (0 returns at once). The
 // two-pixel frame, and images narrower or lower than 5 pixels, stay as they
 // are. -201 when working memory is short (image unchanged). The Run form
-// ignores the context and expects a format 1 record.
+// ignores the context, expects a format 1 record and passes the filter's
+// result on (-2 for a missing record).
 int ACE_FixUnsharpMaskFilter(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount);
 int ACE_RunSharpnessEffectImage(ACE_EXP_CONTEXT* context, std::int32_t amount, EffectImage* image);
 

@@ -4,6 +4,15 @@
 
 #include <QtTest>
 
+#include <climits>
+
+// The shortage test asks for more memory than exists; under AddressSanitizer
+// that must come back as a null pointer, as it does from the C library.
+extern "C" const char* __asan_default_options()
+{
+    return "allocator_may_return_null=1";
+}
+
 class TestUnsharpMask : public QObject
 {
     Q_OBJECT
@@ -17,6 +26,7 @@ private slots:
     void matchesReference_data();
     void matchesReference();
     void runFunctionUsesTheRecord();
+    void memoryShortageLeavesImage();
 };
 
 // 8 x 8 grey image, columns 0-3 at 50, columns 4-7 at 200 (luminance equals
@@ -38,6 +48,11 @@ void TestUnsharpMask::stepEdge_data()
     // Threshold 4: -900 >> 8 = -4 -> 46; -4600 >> 8 = -18 -> 32;
     // 4700 >> 8 = 18 -> 218; 1000 >> 8 = 3 -> 203.
     QTest::newRow("10") << 10 << QList<int>{46, 32, 218, 203};
+    // Far outside the contract: every difference saturates (threshold
+    // below 0, -9 x 10 x INT_MAX overflows 32 bits unless bounded) ...
+    QTest::newRow("INT_MAX") << INT_MAX << QList<int>{0, 0, 255, 255};
+    // ... or none passes (threshold 4 + 85899345).
+    QTest::newRow("INT_MIN") << INT_MIN << QList<int>{50, 50, 200, 200};
 }
 
 void TestUnsharpMask::stepEdge()
@@ -137,7 +152,28 @@ void TestUnsharpMask::runFunctionUsesTheRecord()
     EffectImage record = image.record();
     QCOMPARE(ACE_RunSharpnessEffectImage(nullptr, 100, &record), int(EffectOk));
     QCOMPARE(image.at(4, 4, 0), 119);
-    QCOMPARE(ACE_RunSharpnessEffectImage(nullptr, 100, nullptr), int(EffectOk));
+    QCOMPARE(ACE_RunSharpnessEffectImage(nullptr, 100, nullptr), int(EffectNoContext));
+}
+
+void TestUnsharpMask::memoryShortageLeavesImage()
+{
+    // INT_MAX x INT_MAX pixels need a 4.6e18-byte luminance plane, which
+    // cannot be had: -201 before any pixel is read or written. Sized in 32
+    // bits the product would wrap to 1 byte and the filter would run far
+    // past the caller's buffer.
+    PaddedImage image(9, 9);
+    image.fill(100);
+    image.setPixel(4, 4, 104, 104, 104);
+    const auto before = image.pixels();
+    QCOMPARE(ACE_FixUnsharpMaskFilter(image.bits(), INT_MAX, INT_MAX, image.stride(), 100), int(EffectNoMemory));
+    QCOMPARE(image.pixels(), before);
+    // The record form reports the shortage too, rather than success.
+    EffectImage record = image.record();
+    record.width = INT_MAX;
+    record.height = INT_MAX;
+    QCOMPARE(ACE_RunSharpnessEffectImage(nullptr, 100, &record), int(EffectNoMemory));
+    QCOMPARE(image.pixels(), before);
+    QVERIFY(image.outsideUntouched());
 }
 
 QTEST_GUILESS_MAIN(TestUnsharpMask)
