@@ -7,6 +7,8 @@
 
 #include "effects/EffectCommon.h"
 
+#include <QList>
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -37,6 +39,7 @@ public:
     const std::uint8_t* pixel(int x, int y) const { return const_cast<PaddedImage*>(this)->pixel(x, y); }
 
     int at(int x, int y, int channel) const { return pixel(x, y)[channel]; }
+    QList<int> bgr(int x, int y) const { return {at(x, y, 0), at(x, y, 1), at(x, y, 2)}; }
 
     void setPixel(int x, int y, int b, int g, int r)
     {
@@ -98,6 +101,20 @@ public:
         image.stride = m_stride;
         image.bits = bits();
         return image;
+    }
+
+    // The part of `width` x `height` pixels from (x, y).
+    EffectSubImage subRecord(int x, int y, int width, int height, int format = EffectFormatBGR8)
+    {
+        EffectSubImage part{};
+        part.fullWidth = m_width;
+        part.fullHeight = m_height;
+        part.format = format;
+        part.width = width;
+        part.height = height;
+        part.stride = m_stride;
+        part.bits = pixel(x, y);
+        return part;
     }
 
 private:

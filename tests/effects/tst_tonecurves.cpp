@@ -270,7 +270,7 @@ void TestToneCurves::contrastRunsOnStoredValues()
     EffectImage record = image.record();
     QCOMPARE(ACE_RunContrastEffectImage(m_context, 100, &record), int(EffectOk));
     QCOMPARE(image.at(0, 0, 0), 32);
-    QCOMPARE((QList<int>{image.at(1, 1, 0), image.at(1, 1, 1), image.at(1, 1, 2)}), (QList<int>{224, 128, 0}));
+    QCOMPARE(image.bgr(1, 1), (QList<int>{224, 128, 0}));
     QVERIFY(image.outsideUntouched());
 
     const auto before = image.pixels();
@@ -283,14 +283,7 @@ void TestToneCurves::subImageTouchesOnlyItsPart()
     // The 2 x 2 part at (1, 1) of a 5 x 4 image.
     PaddedImage image(5, 4);
     image.fill(64);
-    EffectSubImage part{};
-    part.fullWidth = 5;
-    part.fullHeight = 4;
-    part.format = EffectFormatBGR8;
-    part.width = 2;
-    part.height = 2;
-    part.stride = image.stride();
-    part.bits = image.pixel(1, 1);
+    EffectSubImage part = image.subRecord(1, 1, 2, 2);
     QCOMPARE(ACE_RunContrastEffectSubImage(m_context, 100, &part), int(EffectOk));
     // 64 -> 32, then decode8(32) = 59, curve = 4095 - trunc((4036 / 4095)^2.4 x 4095 + 0.5) = 140, encode8(140) = 52.
     QCOMPARE(ACE_RunBrightnessEffectSubImage(m_context, 100, &part), int(EffectOk));
