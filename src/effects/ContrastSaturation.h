@@ -7,7 +7,7 @@
 //
 // Contrast is an S curve through 0, 127/128 and 255 that moves bytes near 64
 // and 192 most, by (64 - |i - pivot|) x contrast / 200 (the factor taken in
-// single precision). Beyond -200..200 the curve saturates at 0 and 255.
+// single precision). From 200 on the curve saturates at 0 and 255.
 // Saturation moves each channel away from the pixel's largest channel by
 // saturation / 100 of its distance; grey pixels and the largest channel stay.
 //

@@ -54,8 +54,12 @@ void TestContrastSaturation::contrast_data()
     // Contrast -30: k = -0.149999976; 20 x k = -2.9999995 -> -2.
     QTest::newRow("-30: 20 single precision") << -30 << 20 << 22;
     QTest::newRow("-30: 148 single precision") << -30 << 148 << 146;
-    // Beyond the contract (|contrast| > 200) the curve leaves 0..255 and
-    // must clamp, not keep the low 8 bits (288 would wrap to 32, -32 to 224).
+    // From contrast 200 on the curve leaves 0..255 and must clamp, not keep
+    // the low 8 bits (288 would wrap to 32, -32 to 224).
+    // Even 200 reaches 192 + 64 x 1 = 256, whose low 8 bits are 0.
+    QTest::newRow("200: 192 clamps to white") << 200 << 192 << 255;
+    QTest::newRow("200: 191") << 200 << 191 << 254; // 191 + 63
+    QTest::newRow("-200: 64") << -200 << 64 << 128;
     QTest::newRow("300: 192 clamps to white") << 300 << 192 << 255; // 192 + 64 x 1.5 = 288
     QTest::newRow("300: 200 clamps to white") << 300 << 200 << 255; // 200 + 56 x 1.5 = 284
     QTest::newRow("300: 64 clamps to black") << 300 << 64 << 0;     // 64 - 96 = -32
