@@ -94,6 +94,13 @@ void BM_ContrastSaturation(benchmark::State& state)
     });
 }
 
+void BM_ContrastSaturationReference(benchmark::State& state)
+{
+    runOnPhoto(state, [](QImage& image) {
+        Effects::contrastSaturationReference(image.bits(), image.width(), image.height(), int(image.bytesPerLine()), 40, 30);
+    });
+}
+
 void BM_Contrast(benchmark::State& state)
 {
     runOnPhoto(state, [](QImage& image) {
@@ -204,6 +211,7 @@ void BM_VignettingReference(benchmark::State& state)
 }
 
 BENCHMARK(BM_ContrastSaturation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContrastSaturationReference)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Contrast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Saturation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Brightness)->Unit(benchmark::kMillisecond);

@@ -15,3 +15,13 @@
 // before anything changes.
 int ExecuteContrastSaturationImage(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride,
                                    std::int32_t contrast, std::int32_t saturation);
+
+namespace Effects {
+
+// The two steps one after the other, pixel by pixel as stated above (grey
+// pixels skipped by test); ExecuteContrastSaturationImage, which does both
+// in one pass, must give the same bytes.
+int contrastSaturationReference(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride,
+                                std::int32_t contrast, std::int32_t saturation);
+
+} // namespace Effects

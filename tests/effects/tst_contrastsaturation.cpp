@@ -18,6 +18,8 @@ private slots:
     void saturationOutOfRangeChangesNothing_data();
     void saturationOutOfRangeChangesNothing();
     void greyPixelsKeepTheirValue();
+    void matchesReference_data();
+    void matchesReference();
 };
 
 // The contrast curve: T[i] = i - trunc((64 - |i - 64|) k) below 128,
@@ -179,6 +181,37 @@ void TestContrastSaturation::greyPixelsKeepTheirValue()
         QCOMPARE(ExecuteContrastSaturationImage(image.bits(), 16, 1, image.stride(), 0, s), 1);
         QCOMPARE(image.pixels(), before);
     }
+}
+
+void TestContrastSaturation::matchesReference_data()
+{
+    QTest::addColumn<int>("contrast");
+    QTest::addColumn<int>("saturation");
+    QTest::newRow("contrast only") << 40 << 0;
+    QTest::newRow("saturation only") << 0 << 30;
+    QTest::newRow("both") << -70 << 100;
+    QTest::newRow("both, desaturate") << 100 << -100;
+    QTest::newRow("single-precision contrast") << 30 << -45;
+    QTest::newRow("clamping contrast") << 250 << 60;
+}
+
+void TestContrastSaturation::matchesReference()
+{
+    // One pass against the two steps one after the other.
+    QFETCH(int, contrast);
+    QFETCH(int, saturation);
+    PaddedImage fast(29, 13, 3, 1), plain(29, 13, 3, 1);
+    fast.fillNoise(77);
+    plain.fillNoise(77);
+    // Some grey pixels, which saturation must leave.
+    for (int x = 0; x < 29; x += 4) {
+        fast.setPixel(x, 6, x * 8, x * 8, x * 8);
+        plain.setPixel(x, 6, x * 8, x * 8, x * 8);
+    }
+    QCOMPARE(ExecuteContrastSaturationImage(fast.bits(), 29, 13, fast.stride(), contrast, saturation), 1);
+    QCOMPARE(Effects::contrastSaturationReference(plain.bits(), 29, 13, plain.stride(), contrast, saturation), 1);
+    QCOMPARE(fast.pixels(), plain.pixels());
+    QVERIFY(fast.outsideUntouched());
 }
 
 QTEST_GUILESS_MAIN(TestContrastSaturation)
