@@ -50,8 +50,8 @@ int ACE_BrighnessTable16(std::uint16_t* curve, std::int32_t brightness);
 int ACE_RunBrightnessEffectImage(ACE_EXP_CONTEXT* context, std::int32_t brightness, EffectImage* image);
 int ACE_RunBrightnessEffectSubImage(ACE_EXP_CONTEXT* context, std::int32_t brightness, EffectSubImage* image);
 
-// Contrast S curve on the stored values (no decoding), -200..200 in
-// contract; stronger values saturate at black and white.
+// Contrast S curve on the stored values (no decoding), -200..200. Entries
+// that leave the range (from 200 on) clamp to black and white.
 int ACE_ContrastTable(std::uint8_t* table, std::int32_t contrast);
 int ACE_ContrastTable16(std::uint16_t* table, std::int32_t contrast);
 int ACE_RunContrastEffectImage(ACE_EXP_CONTEXT* context, std::int32_t contrast, EffectImage* image);
@@ -76,9 +76,10 @@ int ACE_RunSharpnessEffectImage(ACE_EXP_CONTEXT* context, std::int32_t amount, E
 
 namespace Effects {
 
-// Plain per-value versions of the run functions, each value through every
-// table in turn. The run functions above must give the same bytes; they are
-// kept for the tests and as the readable statement of the rules.
+// Plain versions of the fast paths: brightness and exposure take each value
+// through every table in turn, the unsharp mask works out the blur afresh at
+// every pixel. The functions above must give the same bytes; these are kept
+// for the tests and as the readable statement of the rules.
 int runBrightnessReference(ACE_EXP_CONTEXT* context, std::int32_t brightness, EffectImage* image);
 int runExposureReference(ACE_EXP_CONTEXT* context, EffectImage* image);
 int unsharpMaskReference(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount);

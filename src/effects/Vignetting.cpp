@@ -16,7 +16,7 @@ struct VignetteGeometry
     std::int64_t cx, cy;
     std::int64_t r2;  // squared distance of the corners
     int shift;        // r2 >> shift fits in 12 bits
-    double k;         // exponent per unit of d2 / r2, base 2
+    double k;         // -0.02 amount: the gain is 2^(2 k d2 / r2)
 
     VignetteGeometry(int width, int height, int amount)
         : cx((std::int64_t(width) + 1) >> 1)

@@ -12,8 +12,9 @@ int ExecuteVignetting(std::uint8_t* bits, std::int32_t width, std::int32_t heigh
 
 namespace Effects {
 
-// The same rule evaluated pixel by pixel in double precision from the
-// distance itself; ExecuteVignetting must give the same bytes.
+// The same rule with the gain worked out afresh for every pixel, from the
+// start of its 2^s step of squared distance, instead of looked up in a
+// table; ExecuteVignetting must give the same bytes.
 int vignettingReference(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount);
 
 } // namespace Effects
