@@ -276,6 +276,24 @@ void TestToneCurves::contrastRunsOnStoredValues()
     const auto before = image.pixels();
     QCOMPARE(ACE_RunContrastEffectImage(m_context, 0, &record), int(EffectOk));
     QCOMPARE(image.pixels(), before);
+
+    // 16-bit B,G,R with an odd stride, so every other row starts at an odd
+    // address: 16384 -> 8192, 49152 -> 57344, 65535 stays.
+    PaddedImage wide(2, 3, 6, 3);
+    const std::uint16_t values[3] = {16384, 49152, 65535};
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 2; ++x)
+            std::memcpy(wide.pixel(x, y), values, sizeof values);
+    record = wide.record(EffectFormatBGR16);
+    QCOMPARE(ACE_RunContrastEffectImage(m_context, 100, &record), int(EffectOk));
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            std::uint16_t out[3];
+            std::memcpy(out, wide.pixel(x, y), sizeof out);
+            QCOMPARE((QList<int>{out[0], out[1], out[2]}), (QList<int>{8192, 57344, 65535}));
+        }
+    }
+    QVERIFY(wide.outsideUntouched());
 }
 
 void TestToneCurves::subImageTouchesOnlyItsPart()
