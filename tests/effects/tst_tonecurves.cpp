@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <cstring>
 #include <vector>
 
 class TestToneCurves : public QObject
