@@ -20,7 +20,7 @@ class QToolBoxWidget : public QWidget
 
 public:
     // 0 is a flush section; any other value indents the title and the body.
-    enum ToolboxType { Flush = 0, Indented = 1 };
+    enum ToolboxType : int { Flush = 0, Indented = 1 };
 
     explicit QToolBoxWidget(QWidget* parent = nullptr, ToolboxType type = Indented);
     ~QToolBoxWidget() override;
