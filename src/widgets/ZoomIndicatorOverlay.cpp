@@ -43,13 +43,11 @@ ZoomIndicatorOverlay::~ZoomIndicatorOverlay() = default;
 
 void ZoomIndicatorOverlay::setScale(double scale)
 {
-    const int percent = qRound(scale * 100);
+    // 64 bits: an absurd scale must not overflow the conversion.
+    const qint64 percent = qRound64(scale * 100);
     m_label->setText(QString::number(percent) + QLatin1Char('%'));
     const int advance = m_fontMetrics.horizontalAdvance(m_label->text());
     m_label->setFixedSize(std::max(advance, 56) + 24, m_fontMetrics.height() + 12);
-    // A hidden label does not invalidate the layout; the size hint must
-    // follow the new label size at once.
-    m_layout->invalidate();
     recalculateGeometry();
 }
 
