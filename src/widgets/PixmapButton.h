@@ -51,8 +51,6 @@ protected:
     // `hoverNeedsEnabled` is false where a disabled button highlights too.
     void paintDecoration(QPainter& painter, bool hoverNeedsEnabled) const;
 
-    bool isHovered() const { return m_hovered; }
-
 private:
     QSize m_fixedSize{32, 32};
     QPixmap m_pixmap;

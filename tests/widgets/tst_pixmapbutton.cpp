@@ -75,6 +75,22 @@ QRect deviceRect(QRectF logical, double ratio)
     return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toRect();
 }
 
+// Counts the paint events of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestPixmapButton : public QObject
@@ -89,6 +105,7 @@ private slots:
     void decoration();
     void fade_data();
     void fade();
+    void fadeInactiveRepaintsOnlyOnChange();
     void pressWithMenuDropsHover();
     void textButtonIcon_data();
     void textButtonIcon();
@@ -259,6 +276,31 @@ void TestPixmapButton::fade()
     const QColor expected = faded ? QColor(122, 122, 122) : QColor(Qt::white);
     const QColor seen = at(image, QPointF(16.5, 16.5));
     QVERIFY2(near(seen, expected), qPrintable(seen.name()));
+}
+
+void TestPixmapButton::fadeInactiveRepaintsOnlyOnChange()
+{
+    std::unique_ptr<PixmapButton> button(makeButton<PixmapButton>(QSize(32, 32)));
+    button->setPixmap(solid(64, 64));
+    button->show();
+    QVERIFY(QTest::qWaitForWindowExposed(button.get()));
+    PaintCounter paints(button.get());
+    // Let the paints of showing settle.
+    for (int round = 0; round < 20; ++round) {
+        paints.count = 0;
+        QTest::qWait(50);
+        if (paints.count == 0)
+            break;
+    }
+    QCOMPARE(paints.count, 0);
+
+    button->setFadeInactive(false);
+    QCoreApplication::processEvents();
+    QTest::qWait(50);
+    QCOMPARE(paints.count, 0);
+
+    button->setFadeInactive(true);
+    QTRY_COMPARE(paints.count, 1);
 }
 
 // A press on a button with a menu opens the menu, which takes the mouse
