@@ -8,7 +8,7 @@ BUILD_PACKAGES=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-5compat-dev qt6-image-formats-plugins qt6-translations-l10n qt6-qpa-plugins
-  libqt6opengl6-dev qt6-svg-dev libgl-dev
+  libqt6opengl6-dev libqt6svg6-dev libgl-dev
   libraw-dev
 )
 
@@ -24,8 +24,8 @@ ensure_packages() {
   echo "Installing: ${missing[*]}" >&2
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # configure_and_build <build dir> [cmake options...]
