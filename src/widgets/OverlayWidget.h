@@ -8,8 +8,8 @@ class QGraphicsOpacityEffect;
 class QPropertyAnimation;
 
 // Where an overlay sits in its container. Left and right keep the horizontal
-// margin from their edge, top and bottom the vertical one.
-// Any other value pins the overlay to the container's top-left corner.
+// margin from their edge, top and bottom the vertical one. Any other value
+// puts the overlay at (0, 0), margins aside.
 enum class FloatingWidgetPosition : int {
     Left = 0,
     Right = 1,
@@ -24,7 +24,7 @@ enum class FloatingWidgetPosition : int {
 
 // A floating widget anchored to a position of its container, at its size
 // hint, with a fade-out through an opacity effect. Made hidden; a plain
-// OverlayWidget starts at the top-left corner.
+// OverlayWidget starts at TopLeft.
 class OverlayWidget : public FloatingWidget
 {
     Q_OBJECT
