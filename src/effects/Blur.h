@@ -44,6 +44,11 @@ double lensBlurShare(int focus, double r);
 double gaussBlurShare(int focus, double r);
 double motionBlurShare(int focus, double r);
 
+// Reductions of the lens blur: min(levels, 8) - 1, but no further than one
+// reduction past the first level narrower or lower than 4.
+constexpr int LensBlurMaximumLevels = 8;
+int lensBlurReductions(int width, int height, int levels);
+
 // The plain lens blur, kept as the reference of ExecuteLensBlur.
 int lensBlurReference(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int levels, int focus);
 

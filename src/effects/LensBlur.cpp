@@ -7,6 +7,13 @@
 #include <algorithm>
 #include <cstring>
 
+// The lens blur streams each pyramid level row by row: the band of a level
+// (the level minus its expanded parent) is only ever needed three rows at a
+// time, so it is made, filtered and added back in one pass without the
+// whole-plane buffers of the plain version, and level 0 is read from and
+// blended into the interleaved pictures directly. The result is the plain
+// version's, byte for byte.
+
 namespace Effects {
 
 double lensBlurShare(int focus, double r)
@@ -15,15 +22,9 @@ double lensBlurShare(int focus, double r)
     return (1.0 - r) * c + 0.9 * r;
 }
 
-namespace {
-
-constexpr int MaximumLevels = 8;
-
-// Number of reductions: levels - 1, but no further than one reduction past
-// the first level narrower or lower than 4.
-int reductionCount(int width, int height, int levels)
+int lensBlurReductions(int width, int height, int levels)
 {
-    const int limit = std::min(levels, MaximumLevels) - 1;
+    const int limit = std::min(levels, LensBlurMaximumLevels) - 1;
     for (int k = 0; k < limit; ++k) {
         if (width < 4 || height < 4)
             return k + 1;
@@ -33,111 +34,176 @@ int reductionCount(int width, int height, int levels)
     return std::max(limit, 0);
 }
 
-// Every working plane of one channel, taken in one piece so that nothing
-// can fail once dst is being written.
-struct Pyramid
+namespace {
+
+// Row y of Expand_2D at width w of the packed plane s (sw x sh).
+void expandRow(const std::uint8_t* s, int sw, int sh, int y, int w, int* out)
 {
-    int reductions = 0;
-    int width[MaximumLevels] = {};
-    int height[MaximumLevels] = {};
-    std::uint8_t* plane[MaximumLevels] = {};
-    std::uint8_t* expanded[MaximumLevels] = {};
-    std::int16_t* band[MaximumLevels] = {};
-    int* scratch = nullptr;
-    std::unique_ptr<std::uint8_t[]> bytes;
-    std::unique_ptr<std::int16_t[]> bands;
-    std::unique_ptr<int[]> rows;
-
-    bool allocate(int w, int h, int count)
-    {
-        reductions = count;
-        std::size_t byteCount = 0;
-        std::size_t bandCount = 0;
-        for (int k = 0; k <= count; ++k) {
-            width[k] = w;
-            height[k] = h;
-            const std::size_t size = std::size_t(w) * std::size_t(h);
-            byteCount += k < count ? 2 * size : size;
-            bandCount += k < count ? size : 0;
-            w = (w + 1) >> 1;
-            h = (h + 1) >> 1;
+    const int pairs = w >> 1;
+    const int inner = std::min(pairs, sw - 1); // pairs whose right neighbour exists
+    const std::uint8_t* s0 = s + std::size_t(y >> 1) * std::size_t(sw);
+    if (!(y & 1)) {
+        int j = 0;
+        for (; j < inner; ++j) {
+            out[2 * j] = s0[j];
+            out[2 * j + 1] = (s0[j] + s0[j + 1]) >> 1;
         }
-        bytes = Effects::allocate<std::uint8_t>(byteCount);
-        bands = Effects::allocate<std::int16_t>(std::max<std::size_t>(bandCount, 1));
-        rows = Effects::allocate<int>(3 * std::size_t(width[0]));
-        if (!bytes || !bands || !rows)
-            return false;
-        std::uint8_t* b = bytes.get();
-        std::int16_t* s = bands.get();
-        for (int k = 0; k <= count; ++k) {
-            const std::size_t size = std::size_t(width[k]) * std::size_t(height[k]);
-            plane[k] = b;
-            b += size;
-            if (k < count) {
-                expanded[k] = b;
-                b += size;
-                band[k] = s;
-                s += size;
-            }
-        }
-        scratch = rows.get();
-        return true;
+        for (; j < pairs; ++j)
+            out[2 * j] = out[2 * j + 1] = s0[j];
+        if (w & 1)
+            out[w - 1] = s0[w >> 1];
+        return;
     }
-
-    // Blurs plane[0] in place.
-    void run()
-    {
-        for (int k = 0; k < reductions; ++k) {
-            const int w = width[k];
-            const int h = height[k];
-            Reduce_2D(plane[k], w, w, h, plane[k + 1], width[k + 1]);
-            Expand_2D(expanded[k], w, w, h, plane[k + 1], width[k + 1]);
-            DiffImage(band[k], plane[k], expanded[k], 0, w, h);
-            filterBand(band[k], w, w, h, scratch);
-        }
-        for (int k = reductions - 1; k >= 0; --k) {
-            AddImage(band[k], expanded[k], plane[k], 0, width[k], height[k]);
-            if (k > 0)
-                Expand_2D(expanded[k - 1], width[k - 1], width[k - 1], height[k - 1], plane[k], width[k]);
-        }
+    const std::uint8_t* s1 = s + std::size_t(std::min((y >> 1) + 1, sh - 1)) * std::size_t(sw);
+    int j = 0;
+    for (; j < inner; ++j) {
+        const int left = s0[j] + s1[j];
+        out[2 * j] = left >> 1;
+        out[2 * j + 1] = (left + s0[j + 1] + s1[j + 1]) >> 2;
     }
+    for (; j < pairs; ++j)
+        out[2 * j] = out[2 * j + 1] = (s0[j] + s1[j]) >> 1;
+    if (w & 1)
+        out[w - 1] = (s0[w >> 1] + s1[w >> 1]) >> 1;
+}
+
+struct Level
+{
+    const std::uint8_t* values; // the level as reduced
+    int step;                   // bytes between neighbours in a row
+    int stride;
+    int width;
+    int height;
 };
 
-void copyAll(const std::uint8_t* src, std::uint8_t* dst, int stride, int height)
+// Working rows of one level pass, each as wide as level 0.
+struct Rows
 {
-    std::memcpy(dst, src, planeBytes(stride, height));
+    int* band[3];
+    int* smooth[3];
+    int* expanded;
+    int* result;
+};
+
+// Rebuilds `level` from its rebuilt parent: expand(rebuilt) plus the band
+// (level - expand(parent)) whose interior is one sixteenth of its binomial
+// smoothing; emit(y, row) receives each result row, clamped to 0..255.
+template <typename Emit>
+void rebuildLevel(const Level& level, const std::uint8_t* parent, const std::uint8_t* rebuiltParent, Rows& rows, Emit emit)
+{
+    const int w = level.width;
+    const int h = level.height;
+    const int pw = (w + 1) >> 1;
+    const int ph = (h + 1) >> 1;
+    const bool filter = w >= 3 && h >= 3;
+    auto makeBand = [&](int y) {
+        int* band = rows.band[y % 3];
+        expandRow(parent, pw, ph, y, w, rows.expanded);
+        const std::uint8_t* p = level.values + std::ptrdiff_t(y) * level.stride;
+        for (int x = 0; x < w; ++x)
+            band[x] = p[x * level.step] - rows.expanded[x];
+        if (filter) {
+            int* smooth = rows.smooth[y % 3];
+            for (int x = 1; x < w - 1; ++x)
+                smooth[x] = (band[x - 1] + 2 * band[x] + band[x + 1]) >> 4;
+        }
+    };
+
+    makeBand(0);
+    if (h > 1)
+        makeBand(1);
+    for (int y = 0; y < h; ++y) {
+        if (y >= 1 && y + 1 < h)
+            makeBand(y + 1);
+        const int* band = rows.band[y % 3];
+        int* out = rows.result;
+        expandRow(rebuiltParent, pw, ph, y, w, out);
+        if (filter && y >= 1 && y + 1 < h) {
+            const int* above = rows.smooth[(y + 2) % 3];
+            const int* centre = rows.smooth[y % 3];
+            const int* below = rows.smooth[(y + 1) % 3];
+            out[0] = clampByte(out[0] + band[0]);
+            for (int x = 1; x < w - 1; ++x)
+                out[x] = clampByte(out[x] + ((above[x] + 2 * centre[x] + below[x]) >> 4));
+            out[w - 1] = clampByte(out[w - 1] + band[w - 1]);
+        } else {
+            for (int x = 0; x < w; ++x)
+                out[x] = clampByte(out[x] + band[x]);
+        }
+        emit(y, out);
+    }
 }
 
 } // namespace
-
-int lensBlurReference(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int levels, int focus)
-{
-    if (width <= 0 || height <= 0)
-        return 1;
-    if (levels <= 0) {
-        copyAll(src, dst, stride, height);
-        return 1;
-    }
-    RadialBlendGrid grid;
-    Pyramid pyramid;
-    if (!grid.build(width, height, [focus](double r) { return lensBlurShare(focus, r); })
-        || !pyramid.allocate(width, height, reductionCount(width, height, levels)))
-        return 0;
-
-    for (int c = 0; c < 3; ++c) {
-        extractChannel(src, stride, width, height, c, pyramid.plane[0]);
-        pyramid.run();
-        insertChannel(pyramid.plane[0], width, height, dst, stride, c);
-    }
-    grid.blend(src, dst, width, height, stride);
-    return 1;
-}
-
 } // namespace Effects
 
 int ExecuteLensBlur(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int levels, int focus)
 {
-    return Effects::lensBlurReference(src, width, height, stride, dst, levels, focus);
+    using namespace Effects;
+    if (width <= 0 || height <= 0)
+        return 1;
+    if (levels <= 0) {
+        std::memcpy(dst, src, planeBytes(stride, height));
+        return 1;
+    }
+    const int reductions = lensBlurReductions(width, height, levels);
+    if (reductions == 0) {
+        // Blending a picture with itself gives it back.
+        for (int y = 0; y < height; ++y)
+            std::memcpy(dst + std::ptrdiff_t(y) * stride, src + std::ptrdiff_t(y) * stride, 3 * std::size_t(width));
+        return 1;
+    }
+
+    int widths[LensBlurMaximumLevels];
+    int heights[LensBlurMaximumLevels];
+    std::size_t offsets[LensBlurMaximumLevels + 1] = {0};
+    for (int k = 0; k <= reductions; ++k) {
+        widths[k] = k == 0 ? width : (widths[k - 1] + 1) >> 1;
+        heights[k] = k == 0 ? height : (heights[k - 1] + 1) >> 1;
+        offsets[k + 1] = offsets[k] + (k == 0 ? 0 : std::size_t(widths[k]) * std::size_t(heights[k]));
+    }
+    // Levels 1..reductions as reduced, then levels 1..reductions - 1 rebuilt.
+    const std::size_t reducedBytes = offsets[reductions + 1];
+    const std::size_t rebuiltBytes = offsets[reductions];
+    auto planes = allocate<std::uint8_t>(reducedBytes + rebuiltBytes + 1);
+    auto rowBuffer = allocate<int>(9 * std::size_t(width));
+    RadialBlendGrid grid;
+    if (!planes || !rowBuffer || !grid.build(width, height, [focus](double r) { return lensBlurShare(focus, r); }))
+        return 0;
+    auto reduced = [&](int k) { return planes.get() + offsets[k]; };
+    auto rebuilt = [&](int k) { return k == reductions ? reduced(k) : planes.get() + reducedBytes + offsets[k]; };
+    int* row = rowBuffer.get();
+    Rows rows{{row, row + width, row + 2 * width}, {row + 3 * width, row + 4 * width, row + 5 * width}, row + 6 * width, row + 7 * width};
+    int* weights = row + 8 * std::ptrdiff_t(width);
+
+    for (int c = 0; c < 3; ++c) {
+        reduceChannel(src + c, stride, width, height, 3, reduced(1), widths[1]);
+        for (int k = 1; k < reductions; ++k)
+            reduceChannel(reduced(k), widths[k], widths[k], heights[k], 1, reduced(k + 1), widths[k + 1]);
+
+        for (int k = reductions - 1; k >= 1; --k) {
+            const Level level{reduced(k), 1, widths[k], widths[k], heights[k]};
+            std::uint8_t* target = rebuilt(k);
+            rebuildLevel(level, reduced(k + 1), rebuilt(k + 1), rows, [&](int y, const int* values) {
+                std::uint8_t* out = target + std::size_t(y) * std::size_t(widths[k]);
+                for (int x = 0; x < widths[k]; ++x)
+                    out[x] = std::uint8_t(values[x]);
+            });
+        }
+
+        const Level picture{src + c, 3, stride, width, height};
+        rebuildLevel(picture, reduced(1), rebuilt(1), rows, [&](int y, const int* values) {
+            if ((y & 15) == 0) {
+                for (int x = 0; x < width; ++x)
+                    weights[x] = grid.weight(x, y);
+            }
+            const std::uint8_t* s = src + std::ptrdiff_t(y) * stride + c;
+            std::uint8_t* d = dst + std::ptrdiff_t(y) * stride + c;
+            for (int x = 0; x < width; ++x)
+                d[3 * x] = std::uint8_t((values[x] * weights[x] + s[3 * x] * (256 - weights[x])) >> 8);
+        });
+    }
+    return 1;
 }
 
 int ExecuteLensBlurNew(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int, int focus)

@@ -57,22 +57,7 @@ void binomialInterior(T* plane, int stride, int width, int height, int shift, in
 
 int Reduce_2D(const std::uint8_t* src, int srcStride, int srcWidth, int srcHeight, std::uint8_t* dst, int dstStride)
 {
-    if (srcWidth <= 0 || srcHeight <= 0)
-        return 1;
-    const int dstWidth = (srcWidth + 1) >> 1;
-    const int dstHeight = (srcHeight + 1) >> 1;
-    for (int j = 0; j < dstHeight; ++j) {
-        const int yc = 2 * j;
-        const std::uint8_t* up = rowOf(src, srcStride, before(yc, srcHeight));
-        const std::uint8_t* mid = rowOf(src, srcStride, yc);
-        const std::uint8_t* down = rowOf(src, srcStride, after(yc, srcHeight));
-        std::uint8_t* out = rowOf(dst, dstStride, j);
-        auto column = [&](int x) { return up[x] + 2 * mid[x] + down[x]; };
-        for (int i = 0; i < dstWidth; ++i) {
-            const int xc = 2 * i;
-            out[i] = std::uint8_t((column(before(xc, srcWidth)) + 2 * column(xc) + column(after(xc, srcWidth))) >> 4);
-        }
-    }
+    Effects::reduceChannel(src, srcStride, srcWidth, srcHeight, 1, dst, dstStride);
     return 1;
 }
 
@@ -159,6 +144,34 @@ int GenerateLevel(int size, int minimum)
 }
 
 namespace Effects {
+
+void reduceChannel(const std::uint8_t* src, int srcStride, int srcWidth, int srcHeight, int step, std::uint8_t* dst, int dstStride)
+{
+    if (srcWidth <= 0 || srcHeight <= 0)
+        return;
+    const int dstWidth = (srcWidth + 1) >> 1;
+    const int dstHeight = (srcHeight + 1) >> 1;
+    // Outputs whose both neighbours exist: 1 <= i and 2 i + 1 < srcWidth.
+    const int interiorEnd = srcWidth / 2;
+    for (int j = 0; j < dstHeight; ++j) {
+        const int yc = 2 * j;
+        const std::uint8_t* up = rowOf(src, srcStride, before(yc, srcHeight));
+        const std::uint8_t* mid = rowOf(src, srcStride, yc);
+        const std::uint8_t* down = rowOf(src, srcStride, after(yc, srcHeight));
+        std::uint8_t* out = rowOf(dst, dstStride, j);
+        auto column = [&](int x) { return up[x * step] + 2 * mid[x * step] + down[x * step]; };
+        auto edge = [&](int i) {
+            const int xc = 2 * i;
+            out[i] = std::uint8_t((column(before(xc, srcWidth)) + 2 * column(xc) + column(after(xc, srcWidth))) >> 4);
+        };
+        edge(0);
+        int i = 1;
+        for (; i < interiorEnd; ++i)
+            out[i] = std::uint8_t((column(2 * i - 1) + 2 * column(2 * i) + column(2 * i + 1)) >> 4);
+        for (; i < dstWidth; ++i)
+            edge(i);
+    }
+}
 
 void filterBand(std::int16_t* plane, int stride, int width, int height, int* scratch)
 {

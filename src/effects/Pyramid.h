@@ -42,6 +42,10 @@ int GenerateLevel(int size, int minimum);
 
 namespace Effects {
 
+// Reduce_2D of the plane whose values lie `step` bytes apart in each row
+// (3 for one channel of a B, G, R image).
+void reduceChannel(const std::uint8_t* src, int srcStride, int srcWidth, int srcHeight, int step, std::uint8_t* dst, int dstStride);
+
 // Row scratch the band filters need: 3 x width values.
 // The Execute functions allocate it with their planes, so that no filter
 // can fail half-way through writing a destination.
