@@ -36,8 +36,12 @@ int lensBlurReductions(int width, int height, int levels)
 
 namespace {
 
+// Row values: bytes, bands (-255..255) and their smoothing all fit 16 bits,
+// which doubles the lanes of the vectorised row loops.
+using Value = std::int16_t;
+
 // Row y of Expand_2D at width w of the packed plane s (sw x sh).
-void expandRow(const std::uint8_t* s, int sw, int sh, int y, int w, int* out)
+void expandRow(const std::uint8_t* s, int sw, int sh, int y, int w, Value* out)
 {
     const int pairs = w >> 1;
     const int inner = std::min(pairs, sw - 1); // pairs whose right neighbour exists
@@ -70,7 +74,7 @@ void expandRow(const std::uint8_t* s, int sw, int sh, int y, int w, int* out)
 struct Level
 {
     const std::uint8_t* values; // the level as reduced
-    int step;                   // bytes between neighbours in a row
+    bool interleaved;           // one channel of B, G, R pixels, else packed
     int stride;
     int width;
     int height;
@@ -79,10 +83,11 @@ struct Level
 // Working rows of one level pass, each as wide as level 0.
 struct Rows
 {
-    int* band[3];
-    int* smooth[3];
-    int* expanded;
-    int* result;
+    Value* band[3];
+    Value* smooth[3];
+    Value* expanded;
+    Value* result;
+    Value* gathered[3]; // level 0: the channel's values of the band rows
 };
 
 // Rebuilds `level` from its rebuilt parent: expand(rebuilt) plus the band
@@ -97,15 +102,22 @@ void rebuildLevel(const Level& level, const std::uint8_t* parent, const std::uin
     const int ph = (h + 1) >> 1;
     const bool filter = w >= 3 && h >= 3;
     auto makeBand = [&](int y) {
-        int* band = rows.band[y % 3];
+        Value* band = rows.band[y % 3];
         expandRow(parent, pw, ph, y, w, rows.expanded);
         const std::uint8_t* p = level.values + std::ptrdiff_t(y) * level.stride;
-        for (int x = 0; x < w; ++x)
-            band[x] = p[x * level.step] - rows.expanded[x];
+        if (level.interleaved) {
+            Value* values = rows.gathered[y % 3];
+            gatherChannel(p, w, values);
+            for (int x = 0; x < w; ++x)
+                band[x] = Value(values[x] - rows.expanded[x]);
+        } else {
+            for (int x = 0; x < w; ++x)
+                band[x] = Value(p[x] - rows.expanded[x]);
+        }
         if (filter) {
-            int* smooth = rows.smooth[y % 3];
+            Value* smooth = rows.smooth[y % 3];
             for (int x = 1; x < w - 1; ++x)
-                smooth[x] = (band[x - 1] + 2 * band[x] + band[x + 1]) >> 4;
+                smooth[x] = Value((band[x - 1] + 2 * band[x] + band[x + 1]) >> 4);
         }
     };
 
@@ -115,13 +127,13 @@ void rebuildLevel(const Level& level, const std::uint8_t* parent, const std::uin
     for (int y = 0; y < h; ++y) {
         if (y >= 1 && y + 1 < h)
             makeBand(y + 1);
-        const int* band = rows.band[y % 3];
-        int* out = rows.result;
+        const Value* band = rows.band[y % 3];
+        Value* out = rows.result;
         expandRow(rebuiltParent, pw, ph, y, w, out);
         if (filter && y >= 1 && y + 1 < h) {
-            const int* above = rows.smooth[(y + 2) % 3];
-            const int* centre = rows.smooth[y % 3];
-            const int* below = rows.smooth[(y + 1) % 3];
+            const Value* above = rows.smooth[(y + 2) % 3];
+            const Value* centre = rows.smooth[y % 3];
+            const Value* below = rows.smooth[(y + 1) % 3];
             out[0] = clampByte(out[0] + band[0]);
             for (int x = 1; x < w - 1; ++x)
                 out[x] = clampByte(out[x] + ((above[x] + 2 * centre[x] + below[x]) >> 4));
@@ -166,15 +178,29 @@ int ExecuteLensBlur(const std::uint8_t* src, int width, int height, int stride, 
     const std::size_t reducedBytes = offsets[reductions + 1];
     const std::size_t rebuiltBytes = offsets[reductions];
     auto planes = allocate<std::uint8_t>(reducedBytes + rebuiltBytes + 1);
-    auto rowBuffer = allocate<int>(9 * std::size_t(width));
+    auto rowBuffer = allocate<Value>(12 * std::size_t(width));
+    auto blendedRow = allocate<std::uint8_t>(std::size_t(width));
     RadialBlendGrid grid;
-    if (!planes || !rowBuffer || !grid.build(width, height, [focus](double r) { return lensBlurShare(focus, r); }))
+    if (!planes || !rowBuffer || !blendedRow || !grid.build(width, height, [focus](double r) { return lensBlurShare(focus, r); }))
         return 0;
     auto reduced = [&](int k) { return planes.get() + offsets[k]; };
     auto rebuilt = [&](int k) { return k == reductions ? reduced(k) : planes.get() + reducedBytes + offsets[k]; };
-    int* row = rowBuffer.get();
-    Rows rows{{row, row + width, row + 2 * width}, {row + 3 * width, row + 4 * width, row + 5 * width}, row + 6 * width, row + 7 * width};
-    int* weights = row + 8 * std::ptrdiff_t(width);
+    Value* row = rowBuffer.get();
+    auto nextRow = [&row, width]() {
+        Value* next = row;
+        row += width;
+        return next;
+    };
+    Rows rows;
+    for (int i = 0; i < 3; ++i) {
+        rows.band[i] = nextRow();
+        rows.smooth[i] = nextRow();
+        rows.gathered[i] = nextRow();
+    }
+    rows.expanded = nextRow();
+    rows.result = nextRow();
+    Value* weights = nextRow();
+    std::uint8_t* blended = blendedRow.get();
 
     for (int c = 0; c < 3; ++c) {
         reduceChannel(src + c, stride, width, height, 3, reduced(1), widths[1]);
@@ -182,25 +208,25 @@ int ExecuteLensBlur(const std::uint8_t* src, int width, int height, int stride, 
             reduceChannel(reduced(k), widths[k], widths[k], heights[k], 1, reduced(k + 1), widths[k + 1]);
 
         for (int k = reductions - 1; k >= 1; --k) {
-            const Level level{reduced(k), 1, widths[k], widths[k], heights[k]};
+            const Level level{reduced(k), false, widths[k], widths[k], heights[k]};
             std::uint8_t* target = rebuilt(k);
-            rebuildLevel(level, reduced(k + 1), rebuilt(k + 1), rows, [&](int y, const int* values) {
+            rebuildLevel(level, reduced(k + 1), rebuilt(k + 1), rows, [&](int y, const Value* values) {
                 std::uint8_t* out = target + std::size_t(y) * std::size_t(widths[k]);
                 for (int x = 0; x < widths[k]; ++x)
                     out[x] = std::uint8_t(values[x]);
             });
         }
 
-        const Level picture{src + c, 3, stride, width, height};
-        rebuildLevel(picture, reduced(1), rebuilt(1), rows, [&](int y, const int* values) {
+        const Level picture{src + c, true, stride, width, height};
+        rebuildLevel(picture, reduced(1), rebuilt(1), rows, [&](int y, const Value* values) {
             if ((y & 15) == 0) {
                 for (int x = 0; x < width; ++x)
-                    weights[x] = grid.weight(x, y);
+                    weights[x] = Value(grid.weight(x, y));
             }
-            const std::uint8_t* s = src + std::ptrdiff_t(y) * stride + c;
-            std::uint8_t* d = dst + std::ptrdiff_t(y) * stride + c;
+            const Value* source = rows.gathered[y % 3];
             for (int x = 0; x < width; ++x)
-                d[3 * x] = std::uint8_t((values[x] * weights[x] + s[3 * x] * (256 - weights[x])) >> 8);
+                blended[x] = std::uint8_t((values[x] * weights[x] + source[x] * (256 - weights[x])) >> 8);
+            scatterChannel(blended, width, dst + std::ptrdiff_t(y) * stride + c);
         });
     }
     return 1;
