@@ -44,6 +44,16 @@ double lensBlurShare(int focus, double r);
 double gaussBlurShare(int focus, double r);
 double motionBlurShare(int focus, double r);
 
+// The Gaussian's radius ceil(2 sigma), for sigma > 0, capped at the longer
+// side; and its 2 radius + 1 taps, exp(-i^2 / (2 sigma^2)) in single
+// precision, x 256 rounded (the centre tap is 256).
+int gaussRadius(double sigma, int longest);
+void fillGaussKernel(double sigma, int radius, int* kernel);
+
+// The plain Gaussian blur, pixel by pixel, kept as the reference of
+// ExecuteGuassBlur.
+int gaussBlurReference(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int focus, double sigma);
+
 // Reductions of the lens blur: min(levels, 8) - 1, but no further than one
 // reduction past the first level narrower or lower than 4.
 constexpr int LensBlurMaximumLevels = 8;

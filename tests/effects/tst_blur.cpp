@@ -56,6 +56,7 @@ private slots:
     void lensBlurNewImpulse();
 
     void gaussBlurKnownValues();
+    void gaussBlurMatchesReference();
     void gaussBlurWithoutSigmaLeavesDst();
 
     void motionBlurLineStopsAtBorder_data();
@@ -278,6 +279,22 @@ void TestBlur::gaussBlurKnownValues()
     QCOMPARE(int(dst.at(1, 0, 0)), 100);
     QCOMPARE(int(dst.at(2, 0, 0)), 190);
     QCOMPARE(int(dst.at(1, 0, 1)), 0);
+}
+
+void TestBlur::gaussBlurMatchesReference()
+{
+    const int sizes[][2] = {{1, 1}, {1, 12}, {12, 1}, {3, 3}, {17, 9}, {40, 33}, {300, 2}};
+    for (const auto& size : sizes) {
+        const auto src = EffectTestImage::noise(size[0], size[1], unsigned(size[0] * 7 + size[1]), 2);
+        for (double sigma : {0.3, 1.0, 2.5, 7.0, 400.0}) {
+            auto fast = EffectTestImage::flat(size[0], size[1], 0, 0, 0, 2, 0x33);
+            auto plain = fast;
+            QCOMPARE(ExecuteGuassBlur(src.bits(), src.width, src.height, src.stride, fast.bits(), 30, sigma), 1);
+            QCOMPARE(Effects::gaussBlurReference(src.bits(), src.width, src.height, src.stride, plain.bits(), 30, sigma), 1);
+            if (fast.bytes != plain.bytes)
+                QFAIL(qPrintable(QStringLiteral("%1x%2, sigma %3").arg(size[0]).arg(size[1]).arg(sigma)));
+        }
+    }
 }
 
 void TestBlur::gaussBlurWithoutSigmaLeavesDst()
