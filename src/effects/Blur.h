@@ -23,8 +23,9 @@ int ExecuteLensBlur(const std::uint8_t* src, int width, int height, int stride, 
 int ExecuteLensBlurNew(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int unused, int focus);
 
 // Separable Gaussian blur of radius ceil(2 sigma); sigma of 0 or less (or
-// not a number) leaves dst untouched. Near the edges the taps that fall
-// inside the picture are renormalised, so a flat picture stays flat.
+// not a number) leaves dst untouched. Each pixel is the weighted mean of
+// the taps inside the picture, rounded to nearest, so a flat picture stays
+// exactly flat at any sigma.
 int ExecuteGuassBlur(const std::uint8_t* src, int width, int height, int stride, std::uint8_t* dst, int focus, double sigma);
 
 // Zoom blur toward the centre: lines of up to `length` (0..255) taps, longer

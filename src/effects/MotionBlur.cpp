@@ -39,7 +39,7 @@ struct NodeLine
     int ratio;
 };
 
-// a / b rounded to nearest, for a and b of the same sign.
+// |a| / |b| rounded to nearest.
 int roundedRatio(int a, int b)
 {
     a = std::abs(a);
@@ -172,6 +172,9 @@ int ExecuteMotionBlur(const std::uint8_t* src, int width, int height, int stride
     if (!grid.build(width, height, [focus](double r) { return motionBlurShare(focus, r); }))
         return 0;
 
+    // Halvings as the reduced planes shrink, to at most 1279 pixels. The
+    // blend follows the blur at every size, so pictures just below and
+    // just above that size look alike.
     int halvings = 0;
     for (int side = std::max(width, height); side > SmallSide; side = (side + 1) >> 1)
         ++halvings;

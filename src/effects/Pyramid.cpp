@@ -92,26 +92,30 @@ int Expand_2D(std::uint8_t* dst, int dstStride, int dstWidth, int dstHeight, con
     return 1;
 }
 
-int FilterImage(std::int16_t* plane, int stride, int width, int height)
+namespace {
+
+template <typename T>
+int filterWithOwnScratch(T* plane, int stride, int width, int height, void (*filter)(T*, int, int, int, int*))
 {
     if (width < 3 || height < 3)
         return 1;
     auto scratch = Effects::allocate<int>(3 * std::size_t(width));
     if (!scratch)
         return 0;
-    Effects::filterBand(plane, stride, width, height, scratch.get());
+    filter(plane, stride, width, height, scratch.get());
     return 1;
+}
+
+} // namespace
+
+int FilterImage(std::int16_t* plane, int stride, int width, int height)
+{
+    return filterWithOwnScratch(plane, stride, width, height, Effects::filterBand);
 }
 
 int FilterImage0(std::uint8_t* plane, int stride, int width, int height)
 {
-    if (width < 3 || height < 3)
-        return 1;
-    auto scratch = Effects::allocate<int>(3 * std::size_t(width));
-    if (!scratch)
-        return 0;
-    Effects::filterBytes(plane, stride, width, height, scratch.get());
-    return 1;
+    return filterWithOwnScratch(plane, stride, width, height, Effects::filterBytes);
 }
 
 void DiffImage(std::int16_t* out, const std::uint8_t* a, const std::uint8_t* b, int, int width, int height)
