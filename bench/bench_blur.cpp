@@ -53,7 +53,7 @@ void BM_LensBlur(benchmark::State& state)
         benchmark::DoNotOptimize(ExecuteLensBlur(p.src.data(), p.width, p.height, p.stride, p.dst.data(), int(state.range(1)), 50));
     perMegapixel(state, p);
 }
-BENCHMARK(BM_LensBlur)->Args({1, 1})->Args({1, 3})->Args({1, 7})->Args({12, 7})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LensBlur)->Args({1, 1})->Args({1, 3})->Args({1, 7})->Args({12, 7})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LensBlurReference(benchmark::State& state)
 {
@@ -62,7 +62,7 @@ void BM_LensBlurReference(benchmark::State& state)
         benchmark::DoNotOptimize(Effects::lensBlurReference(p.src.data(), p.width, p.height, p.stride, p.dst.data(), int(state.range(1)), 50));
     perMegapixel(state, p);
 }
-BENCHMARK(BM_LensBlurReference)->Args({1, 7})->Args({12, 7})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LensBlurReference)->Args({1, 7})->Args({12, 7})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Arguments: megapixels, sigma.
 void BM_GaussBlur(benchmark::State& state)
@@ -72,7 +72,7 @@ void BM_GaussBlur(benchmark::State& state)
         benchmark::DoNotOptimize(ExecuteGuassBlur(p.src.data(), p.width, p.height, p.stride, p.dst.data(), 50, double(state.range(1))));
     perMegapixel(state, p);
 }
-BENCHMARK(BM_GaussBlur)->Args({1, 2})->Args({1, 10})->Args({12, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GaussBlur)->Args({1, 2})->Args({1, 10})->Args({12, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The few libvips entry points the comparison needs.
 struct Vips
@@ -151,7 +151,7 @@ void BM_VipsGaussBlur(benchmark::State& state)
     }
     perMegapixel(state, p);
 }
-BENCHMARK(BM_VipsGaussBlur)->Args({1, 2})->Args({1, 10})->Args({12, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VipsGaussBlur)->Args({1, 2})->Args({1, 10})->Args({12, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

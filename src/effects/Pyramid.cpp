@@ -25,9 +25,9 @@ T* rowOf(T* plane, int stride, int y)
     return plane + std::ptrdiff_t(y) * stride;
 }
 
-// [1 2 1] horizontally into `h` for the interior columns, then [1 2 1]
-// vertically; each pass shifted right by `shift`. Three rows of horizontal
-// sums rotate through `scratch`, so every row is read before it is written.
+// [1 2 1] horizontally over the interior columns, then [1 2 1] vertically;
+// each pass shifted right by `shift`. Three rows of horizontal sums rotate
+// through `scratch`, so every row is read before it is written.
 template <typename T>
 void binomialInterior(T* plane, int stride, int width, int height, int shift, int* scratch)
 {

@@ -36,8 +36,9 @@ void DiffImage(std::int16_t* out, const std::uint8_t* a, const std::uint8_t* b, 
 // argument is not used. `out` may be `base`.
 void AddImage(const std::int16_t* band, const std::uint8_t* base, std::uint8_t* out, int unused, int width, int height);
 
-// The number of times `size` can be halved (by shifting) before it falls
-// below max(minimum, 1), less one; 0 when that minimum exceeds `size`.
+// The number of halvings (by shifting) of `size` that stay at or above
+// max(minimum, 1): 3 for 1000 and 100 (500, 250, 125); 0 when that minimum
+// exceeds `size`.
 int GenerateLevel(int size, int minimum);
 
 namespace Effects {
