@@ -54,27 +54,18 @@ void IQFilmEngine::startEngine()
 
 int IQFilmEngine::startFilm(const std::uint8_t* bits, int width, int height, int stride, int keepRowOrder)
 {
-    m_param->defaultGrainSize0 = m_param->defaultGrainSize2 = m_param->defaultGrainSize1 = 1.0;
     // The previous picture's buffers go before the handle is reused.
     DisposeFPImage(&m_image);
     clearHandle();
     SetFPParamAsDefault(&m_image);
     const int result = SetFPImage(&m_image, bits, width, height, stride, keepRowOrder);
 
+    *m_param = *IQFilmEngineParam::defaultEngineParam();
     GetFilmDefaultGrainSize(&m_param->defaultGrainSize0, m_image.width, m_image.height, 0);
     GetFilmDefaultGrainSize(&m_param->defaultGrainSize2, m_image.width, m_image.height, 2);
     GetFilmDefaultGrainSize(&m_param->defaultGrainSize1, m_image.width, m_image.height, 1);
     m_param->grainSize = m_param->defaultGrainSize0;
     SetFilmGrainSize(&m_image, m_param->defaultGrainSize0);
-
-    m_param->effectType = 0;
-    m_param->effectModel = 0;
-    m_param->grainModel = 1;
-    m_param->grainIntensity = 100;
-    m_param->contrastType = 0;
-    m_param->saturationType = 0;
-    m_param->specialType = 0;
-    m_param->spare = 0;
     return result;
 }
 
