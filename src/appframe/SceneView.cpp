@@ -11,7 +11,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -214,18 +213,6 @@ void SceneView::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
     slotLayoutScene();
-}
-
-void SceneView::scrollContentsBy(int dx, int dy)
-{
-    QGraphicsView::scrollContentsBy(dx, dy);
-    // A scroll may move the viewport's pixels, the shadow bands with them;
-    // repaint where the bands were moved to and where they belong.
-    if (!m_drawTileShadow)
-        return;
-    const QRect r = viewport()->contentsRect();
-    viewport()->update(QRect(r.left(), r.top() + std::min(0, dy), r.width(), shadowDepth + std::abs(dy)));
-    viewport()->update(QRect(r.width() - shadowDepth + std::min(0, dx), 0, shadowDepth + std::abs(dx), r.height()));
 }
 
 void SceneView::makeShadowTiles()

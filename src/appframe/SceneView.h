@@ -65,7 +65,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
-    void scrollContentsBy(int dx, int dy) override;
 
 private slots:
     void slotLayoutScene();

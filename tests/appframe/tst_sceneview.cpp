@@ -6,6 +6,7 @@
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -92,6 +93,8 @@ private slots:
     void pasteGoesToScene();
     void openGLSwitch();
     void edgeShadow();
+    void edgeShadowStaysPutWhileScrolling_data();
+    void edgeShadowStaysPutWhileScrolling();
 };
 
 void TestSceneView::setViewScaleSnaps_data()
@@ -439,6 +442,43 @@ void TestSceneView::edgeShadow()
     view.setDrawTileShadow(false);
     QCOMPARE(grey(100, 0), 255);
     QCOMPARE(grey(199, 50), 255);
+}
+
+void TestSceneView::edgeShadowStaysPutWhileScrolling_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::newRow("scrolled up: the top band would slide down") << true;
+    QTest::newRow("scrolled left: the right band would slide left") << false;
+}
+
+void TestSceneView::edgeShadowStaysPutWhileScrolling()
+{
+    QFETCH(bool, vertical);
+
+    SceneView view;
+    QVERIFY(showView(view, QSize(200, 100)));
+    TestScene scene(QSize(2000, 1000));
+    view.setScene(&scene);
+    QScrollBar* bar = vertical ? view.verticalScrollBar() : view.horizontalScrollBar();
+    bar->setValue(100);
+    QTest::qWait(20);
+    // What the screen shows counts here, not a fresh rendering: a scroll
+    // that moved the painted pixels would slide the bands along.
+    bar->setValue(70);
+    QTest::qWait(20);
+    const QImage screen = view.screen()->grabWindow(view.winId()).toImage();
+    const QPoint viewportOrigin = view.viewport()->mapTo(&view, QPoint(0, 0));
+    const QRect viewport = view.viewport()->rect();
+    const auto grey = [&](int x, int y) { return qGray(screen.pixel(viewportOrigin + QPoint(x, y))); };
+    if (vertical) {
+        QVERIFY(grey(100, 0) < 215);
+        for (int y = 8; y < 40; ++y)
+            QCOMPARE(grey(100, y), 255);
+    } else {
+        QVERIFY(grey(viewport.width() - 1, 50) < 215);
+        for (int x = viewport.width() - 40; x < viewport.width() - 8; ++x)
+            QCOMPARE(grey(x, 50), 255);
+    }
 }
 
 QTEST_MAIN(TestSceneView)
