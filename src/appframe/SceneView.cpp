@@ -119,11 +119,12 @@ void SceneView::fitIn()
     if (!m_scene)
         return;
     const QSize size = m_scene->sceneSize();
-    // A scene not sized yet is (-1, -1): there is nothing to fit, and a zero
-    // or negative scale would turn the picture over or make it vanish.
-    if (size.width() <= 0 || size.height() <= 0)
-        return;
     const QRect viewport = this->viewport()->contentsRect();
+    // A scene not sized yet is (-1, -1), and a view not laid out yet may be
+    // empty: there is nothing to fit, and a zero or negative scale would
+    // turn the picture over or make it vanish.
+    if (size.width() <= 0 || size.height() <= 0 || viewport.isEmpty())
+        return;
     double fit = std::min(double(viewport.width()) / size.width(), double(viewport.height()) / size.height());
     fit = std::min(fit, 1.0);
     if (fit == m_viewScale)

@@ -227,35 +227,43 @@ void TestSceneView::wheelScrollsUnlessPlainCtrlOnSelectableScene()
 
 void TestSceneView::fitIn_data()
 {
+    QTest::addColumn<QSize>("viewSize");
     QTest::addColumn<QSize>("sceneSize");
     QTest::addColumn<double>("start");
     QTest::addColumn<double>("expected");
     QTest::addColumn<int>("emitted");
 
-    // The viewport is 1000 x 300. A scroll bar may take the side that does
+    // Mostly a 1000 x 300 viewport. A scroll bar may take the side that does
     // not limit the fit; the rows are chosen so that it never matters.
-    QTest::newRow("smaller scene is shown at 1, never enlarged") << QSize(200, 100) << 0.5 << 1.0 << 1;
-    QTest::newRow("twice as wide") << QSize(2000, 200) << 1.0 << 0.5 << 1;
-    QTest::newRow("three times as tall") << QSize(300, 900) << 1.0 << 1.0 / 3 << 1;
-    QTest::newRow("a hair too wide snaps to 1") << QSize(1001, 100) << 0.5 << 1.0 << 1;
-    QTest::newRow("far below the wheel minimum") << QSize(100000, 100) << 1.0 << 0.01 << 1;
-    QTest::newRow("already fitted") << QSize(2000, 200) << 0.5 << 0.5 << 0;
+    QTest::newRow("smaller scene is shown at 1, never enlarged") << QSize(1000, 300) << QSize(200, 100) << 0.5 << 1.0 << 1;
+    QTest::newRow("twice as wide") << QSize(1000, 300) << QSize(2000, 200) << 1.0 << 0.5 << 1;
+    QTest::newRow("three times as tall") << QSize(1000, 300) << QSize(300, 900) << 1.0 << 1.0 / 3 << 1;
+    QTest::newRow("a hair too wide snaps to 1") << QSize(1000, 300) << QSize(1001, 100) << 0.5 << 1.0 << 1;
+    QTest::newRow("far below the wheel minimum") << QSize(1000, 300) << QSize(100000, 100) << 1.0 << 0.01 << 1;
+    QTest::newRow("already fitted") << QSize(1000, 300) << QSize(2000, 200) << 0.5 << 0.5 << 0;
     // A scene not sized yet, or sized 0, has nothing to fit: no zero or
     // negative scale.
-    QTest::newRow("unsized scene") << QSize(-1, -1) << 0.5 << 0.5 << 0;
-    QTest::newRow("zero width") << QSize(0, 300) << 0.5 << 0.5 << 0;
-    QTest::newRow("zero height") << QSize(300, 0) << 0.5 << 0.5 << 0;
+    QTest::newRow("unsized scene") << QSize(1000, 300) << QSize(-1, -1) << 0.5 << 0.5 << 0;
+    QTest::newRow("zero width") << QSize(1000, 300) << QSize(0, 300) << 0.5 << 0.5 << 0;
+    QTest::newRow("zero height") << QSize(1000, 300) << QSize(300, 0) << 0.5 << 0.5 << 0;
+    QTest::newRow("empty viewport") << QSize(0, 0) << QSize(300, 200) << 0.5 << 0.5 << 0;
 }
 
 void TestSceneView::fitIn()
 {
+    QFETCH(QSize, viewSize);
     QFETCH(QSize, sceneSize);
     QFETCH(double, start);
     QFETCH(double, expected);
     QFETCH(int, emitted);
 
-    SceneView view;
-    QVERIFY(showView(view, QSize(1000, 300)));
+    // Inside a window, so that the view may also be empty.
+    QWidget window;
+    window.resize(1200, 400);
+    auto& view = *new SceneView(&window);
+    view.setGeometry(QRect(QPoint(0, 0), viewSize));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     TestScene scene(sceneSize);
     view.setScene(&scene);
     view.setViewScale(start);
