@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QGraphicsSceneMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
 
@@ -88,4 +89,17 @@ void HomeLabel::mousePressEvent(QGraphicsSceneMouseEvent* event)
         emit requestEditing();
     else
         event->ignore();
+}
+
+void HomeLabel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit requestEditing();
+        break;
+    default:
+        AbstractContent::keyPressEvent(event);
+    }
 }

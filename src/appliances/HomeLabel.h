@@ -9,7 +9,8 @@ class QPropertyAnimation;
 
 // One tile of the home screen: a picture on a dark plate that grows a
 // little while the pointer or the keyboard focus is on it and asks to be
-// started (requestEditing()) on a left click.
+// started (requestEditing()) on a left click, or on Return, Enter or Space
+// while it has the focus.
 //
 // The picture is drawn for screens of twice the density: a 400 x 400 picture
 // makes a 200 x 200 tile on every screen. The scene owns the tile.
@@ -36,6 +37,7 @@ protected:
     void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

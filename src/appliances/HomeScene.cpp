@@ -100,7 +100,42 @@ void HomeScene::slotStartPanorama()
 void HomeScene::keyPressEvent(QKeyEvent* event)
 {
     QGraphicsScene::keyPressEvent(event);
+    // The tiles are plain items, which the scene's own tab chain does not
+    // reach; what the focused tile leaves moves the focus.
+    if (!event->isAccepted() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        switch (event->key()) {
+        case Qt::Key_Tab:
+            event->setAccepted(focusNextPrevChild(!(event->modifiers() & Qt::ShiftModifier)));
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            event->setAccepted(focusNextPrevChild(true));
+            break;
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            event->setAccepted(focusNextPrevChild(false));
+            break;
+        default:
+            break;
+        }
+    }
     emit keyPressed(event->key());
+}
+
+bool HomeScene::focusNextPrevChild(bool next)
+{
+    const int count = int(m_tiles.size());
+    if (count == 0)
+        return false;
+    const int current = int(m_tiles.indexOf(focusItem()));
+    int index;
+    if (current < 0)
+        index = next ? 0 : count - 1;
+    else
+        index = (current + (next ? 1 : count - 1)) % count;
+    m_tiles.at(index)->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void HomeScene::drawBackground(QPainter* painter, const QRectF& rect)

@@ -9,7 +9,8 @@ class QGraphicsItem;
 // The home screen's scene: the Zorivuv and Collage tiles, in that order, in
 // a grid centred in the view, over a dark background. It follows the view's
 // size (at least 600 x 200). A tile's click becomes startZorivuv() or
-// startCanvas(); no tile starts the panorama.
+// startCanvas(); no tile starts the panorama. Tab and the arrow keys move
+// the keyboard focus from tile to tile, round in a circle.
 class HomeScene : public AbstractScene
 {
     Q_OBJECT
@@ -45,6 +46,9 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
+    // The next or previous tile takes the focus; the first or the last
+    // when none has it.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void addTile(const QString& resource, void (HomeScene::*start)());

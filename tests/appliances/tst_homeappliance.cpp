@@ -60,6 +60,7 @@ private slots:
     void leftClickStartsMode_data();
     void leftClickStartsMode();
     void rightClickStartsNothing();
+    void keyboardMovesFocusAndStarts();
     void ctrlWheelDoesNotZoom();
     void loadCanvas();
     void screenshot();
@@ -125,6 +126,35 @@ void TestHomeAppliance::rightClickStartsNothing()
     QTest::qWait(50);
     QCOMPARE(fixture.workflow->nodeCount(), 1);
     QCOMPARE(fixture.workflow->currentAppliance(), fixture.home);
+}
+
+void TestHomeAppliance::keyboardMovesFocusAndStarts()
+{
+    Fixture fixture;
+    QVERIFY(fixture.show(QSize(1000, 600)));
+    QWidget* widget = fixture.home->sceneWidget();
+    QApplication::setActiveWindow(widget);
+    QVERIFY(QTest::qWaitForWindowActive(widget));
+    SceneView* view = fixture.home->view();
+    view->setFocus();
+    const QList<QGraphicsItem*> tiles = fixture.home->scene()->tiles();
+
+    // Tab comes onto the first tile, the arrows go round; the focused tile
+    // is the grown one.
+    const QList<std::pair<Qt::Key, int>> steps = {
+        {Qt::Key_Tab, 0}, {Qt::Key_Right, 1}, {Qt::Key_Right, 0}, {Qt::Key_Left, 1}, {Qt::Key_Backtab, 0},
+        {Qt::Key_Down, 1}};
+    for (const auto& [key, focused] : steps) {
+        QTest::keyClick(view, key);
+        QVERIFY(tiles[focused]->hasFocus());
+        QTRY_COMPARE(tiles[focused]->scale(), HomeLabel::hoverScale);
+        QTRY_COMPARE(tiles[1 - focused]->scale(), 1.0);
+    }
+    QCOMPARE(fixture.workflow->nodeCount(), 1);
+
+    QTest::keyClick(view, Qt::Key_Return);
+    QTRY_COMPARE(fixture.workflow->applianceName(), QStringLiteral("Collage"));
+    QCOMPARE(tiles[1]->scale(), 1.0);
 }
 
 void TestHomeAppliance::ctrlWheelDoesNotZoom()

@@ -5,6 +5,7 @@
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
@@ -56,6 +57,8 @@ private slots:
     void resetStopsAGrowUnderWay();
     void keyboardFocusGrowsAndShrinks();
     void leftPressRequestsEditing();
+    void keysRequestEditing_data();
+    void keysRequestEditing();
 };
 
 void TestHomeLabel::tile()
@@ -169,6 +172,32 @@ void TestHomeLabel::leftPressRequestsEditing()
     QCOMPARE(editing.count(), 0);
     QVERIFY(press(scene, &label, Qt::LeftButton));
     QCOMPARE(editing.count(), 1);
+}
+
+void TestHomeLabel::keysRequestEditing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("starts");
+
+    QTest::newRow("Return") << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << false;
+    QTest::newRow("letter") << int(Qt::Key_Z) << false;
+}
+
+void TestHomeLabel::keysRequestEditing()
+{
+    QFETCH(int, key);
+    QFETCH(bool, starts);
+
+    QGraphicsScene scene;
+    HomeLabel label(picture400(), &scene);
+    QSignalSpy editing(&label, &AbstractContent::requestEditing);
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    scene.sendEvent(&label, &event);
+    QCOMPARE(editing.count(), starts ? 1 : 0);
+    QCOMPARE(event.isAccepted(), starts);
 }
 
 int main(int argc, char** argv)
