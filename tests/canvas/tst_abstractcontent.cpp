@@ -9,6 +9,8 @@
 #include <QStyleOptionGraphicsItem>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // A content that fills its target with one colour and notes the targets.
@@ -176,11 +178,14 @@ void TestAbstractContent::fadeInAndDispose()
     QTRY_COMPARE(item->scale(), 1.0);
 
     // Faded out, then deleted from the event loop.
+    QList<double> fading;
+    connect(item, &AbstractDisposeable::contentOpacityChanged, this, [&] { fading << item->contentOpacity(); });
     item->dispose(true);
-    QTest::qWait(100);
     QVERIFY(item);
-    QVERIFY(item->contentOpacity() < 1.0);
     QTRY_VERIFY(!item);
+    QVERIFY(fading.size() >= 2);
+    QCOMPARE(fading.last(), 0.0);
+    QVERIFY(std::is_sorted(fading.rbegin(), fading.rend()));
 
     QPointer<SwatchContent> plain = new SwatchContent(&scene);
     plain->dispose(false);
