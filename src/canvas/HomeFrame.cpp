@@ -1,0 +1,24 @@
+#include "canvas/HomeFrame.h"
+
+#include <QPainter>
+
+HomeFrame::HomeFrame()
+    : StandardFrame(FrameProp {QColor(34, 34, 34, 200), QColor(34, 34, 34, 200), 0, 10})
+{
+}
+
+HomeFrame::~HomeFrame() = default;
+
+quint32 HomeFrame::frameClass() const
+{
+    return 4;
+}
+
+void HomeFrame::drawFrame(QPainter* painter, const QRect& frameRect, bool, bool)
+{
+    if (frameRect.height() <= 0)
+        return;
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(m_topColor);
+    painter->drawRoundedRect(frameRect, 3.0, 3.0, Qt::AbsoluteSize);
+}
