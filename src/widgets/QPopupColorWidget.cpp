@@ -70,6 +70,9 @@ void QPopupColorWidget::setGeometry(const QRect& geom)
         const QRect area = screen->geometry();
         if (r.bottom() > area.bottom())
             r.moveBottom(cursor.y());
+        // A cursor off every screen must not take the pop-up along.
+        if (r.bottom() > area.bottom())
+            r.moveBottom(area.bottom());
         if (r.right() > area.right())
             r.moveRight(area.right());
         if (r.top() < area.top())
