@@ -4,7 +4,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -26,6 +28,66 @@ QColor planeColour(char channel, double fx, double fy, double hue, double satura
     case 'G': return QColor::fromRgbF(fx, current.greenF(), fy, 1.0);
     case 'B': return QColor::fromRgbF(fx, fy, current.blueF(), 1.0);
     default: return QColor();
+    }
+}
+
+// QColor keeps HSV and RGB channels in 16 bits; rgb() rounds them to 8.
+int to8Bits(int channel16)
+{
+    return (channel16 + 128) / 257;
+}
+
+// The hue plane, HSV(hue, x / w, y / h) for every pixel, computed the way
+// QColor::fromHsvF(...).rgb() computes it (the same 16-bit steps, the same
+// float arithmetic), so it matches that per-pixel reference bit for bit at a
+// fraction of its cost: the hue sector is the same for the whole plane.
+void renderHuePlane(QImage& image, double hue)
+{
+    const int w = image.width();
+    const int h = image.height();
+    const float hueF = float(hue);
+    const int hue16 = hueF == -1.0f ? USHRT_MAX : qRound(hueF * 36000.0f);
+    const bool grey = hue16 == USHRT_MAX;
+    const float sector = hue16 == 36000 ? 0.0f : hue16 / 6000.0f;
+    const int i = int(sector);
+    const float f = sector - i;
+
+    std::vector<float> saturation(static_cast<size_t>(w));
+    std::vector<bool> achromatic(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x) {
+        const int s16 = qRound(float(double(x) / w) * float(USHRT_MAX));
+        saturation[size_t(x)] = s16 / float(USHRT_MAX);
+        achromatic[size_t(x)] = grey || s16 == 0;
+    }
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const int v16 = qRound(float(double(y) / h) * float(USHRT_MAX));
+        const float v = v16 / float(USHRT_MAX);
+        const int top = to8Bits(qRound(v * USHRT_MAX));
+        const int greyLevel = to8Bits(v16);
+        for (int x = 0; x < w; ++x) {
+            if (achromatic[size_t(x)]) {
+                line[x] = qRgb(greyLevel, greyLevel, greyLevel);
+                continue;
+            }
+            const float s = saturation[size_t(x)];
+            const int low = to8Bits(qRound(v * (1.0f - s) * USHRT_MAX));
+            if (i & 1) {
+                const int falling = to8Bits(qRound(v * (1.0f - s * f) * USHRT_MAX));
+                switch (i) {
+                case 1: line[x] = qRgb(falling, top, low); break;
+                case 3: line[x] = qRgb(low, falling, top); break;
+                default: line[x] = qRgb(top, low, falling); break;
+                }
+            } else {
+                const int rising = to8Bits(qRound(v * (1.0f - s * (1.0f - f)) * USHRT_MAX));
+                switch (i) {
+                case 0: line[x] = qRgb(top, rising, low); break;
+                case 2: line[x] = qRgb(low, top, rising); break;
+                default: line[x] = qRgb(rising, low, top); break;
+                }
+            }
+        }
     }
 }
 
@@ -179,6 +241,10 @@ void QColorSquare::renderPlane()
     if (!isChannel(m_checked)) {
         // Nothing is written for an unknown channel; keep the memory defined.
         m_square.fill(Qt::black);
+        return;
+    }
+    if (m_checked == 'H') {
+        renderHuePlane(m_square, m_hue);
         return;
     }
     const QColor current = color();

@@ -55,6 +55,8 @@ private slots:
     void markerColourFollowsValue_data();
     void markerColourFollowsValue();
     void planeIsCachedUntilItsInputsChange();
+    void huePlaneMatchesQColor_data();
+    void huePlaneMatchesQColor();
     void otherPlanesFollowTheirRule_data();
     void otherPlanesFollowTheirRule();
 };
@@ -313,6 +315,51 @@ void TestColorSquare::planeIsCachedUntilItsInputsChange()
     // Another checked channel is another plane.
     square.setCheckedColor('S');
     QVERIFY(square.plane().cacheKey() != third);
+}
+
+void TestColorSquare::huePlaneMatchesQColor_data()
+{
+    QTest::addColumn<double>("hue");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("red, odd size") << 0.0 << QSize(97, 61);
+    QTest::newRow("yellow, a sector boundary") << 1.0 / 6 << QSize(97, 61);
+    QTest::newRow("between sectors") << 0.4321 << QSize(290, 90);
+    QTest::newRow("last sector") << 0.999 << QSize(120, 120);
+    QTest::newRow("hue 1 wraps to red") << 1.0 << QSize(64, 33);
+    // A grey picked in an R, G or B plane leaves hue -1 behind.
+    QTest::newRow("no hue") << -1.0 << QSize(50, 40);
+}
+
+void TestColorSquare::huePlaneMatchesQColor()
+{
+    QFETCH(double, hue);
+    QFETCH(QSize, size);
+
+    QColorSquare square;
+    square.resize(size);
+    if (hue < 0) {
+        square.setCheckedColor('R');
+        square.setColor(Qt::black);
+        sendMouse(&square, QEvent::MouseMove, QPointF(0, 0));
+        square.setCheckedColor('H');
+    } else {
+        square.setHue(hue);
+    }
+    QCOMPARE(square.hue(), hue);
+
+    // The same pixels as QColor gives one by one, bit for bit.
+    const QImage& plane = square.plane();
+    int mismatches = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const double fx = double(x) / size.width();
+            const double fy = double(y) / size.height();
+            if (plane.pixel(x, y) != QColor::fromHsvF(hue, fx, fy, 1.0).rgb())
+                ++mismatches;
+        }
+    }
+    QCOMPARE(mismatches, 0);
 }
 
 void TestColorSquare::otherPlanesFollowTheirRule_data()
