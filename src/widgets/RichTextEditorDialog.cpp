@@ -1,5 +1,7 @@
 #include "widgets/RichTextEditorDialog.h"
 
+#include "widgets/PixmapButton.h"
+
 #include "widgets/DescendantSignalBlocker.h"
 #include "widgets/QColorWidget.h"
 #include "widgets/RSIntValidator.h"
@@ -100,12 +102,8 @@ RichTextEditorDialog::RichTextEditorDialog(QWidget* parent)
 QAbstractButton* RichTextEditorDialog::addStyleButton(const QString& pixmap, const QString& toolTip,
                                                       const QString& shortcut)
 {
-    // A flat 32 x 32 icon button showing its 32-pixel pixmap at half size.
-    auto* button = new QPushButton(this);
-    button->setFixedSize(32, 32);
-    button->setFlat(true);
-    button->setIcon(QIcon(QPixmap(pixmap)));
-    button->setIconSize(QSize(16, 16));
+    auto* button = new PixmapButton(this);
+    button->setPixmap(QPixmap(pixmap));
     button->setCheckable(true);
     button->setChecked(false);
     button->setToolTip(toolTip);

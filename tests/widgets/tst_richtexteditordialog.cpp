@@ -1,5 +1,6 @@
 #include "widgets/QColorWidget.h"
 #include "widgets/RichTextEditor.h"
+#include "widgets/PixmapButton.h"
 #include "widgets/RichTextEditorDialog.h"
 
 #include <QAbstractButton>
@@ -112,7 +113,9 @@ void TestRichTextEditorDialog::construction()
         QVERIFY(button->isCheckable());
         QVERIFY(!button->isChecked());
         QCOMPARE(button->size(), QSize(32, 32));
-        QVERIFY(!button->icon().isNull());
+        auto* pixmapButton = qobject_cast<PixmapButton*>(button);
+        QVERIFY(pixmapButton);
+        QCOMPARE(pixmapButton->pixmap().size(), QSize(32, 32));
     }
     QCOMPARE(d.bold->shortcut(), QKeySequence(QStringLiteral("CTRL+B")));
     QCOMPARE(d.italic->shortcut(), QKeySequence(QStringLiteral("CTRL+I")));
