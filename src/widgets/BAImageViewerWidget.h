@@ -1,0 +1,134 @@
+#pragma once
+
+#include "widgets/GraphicsImageViewer.h"
+
+#include <QBoxLayout>
+#include <QList>
+#include <QMetaObject>
+#include <QWidget>
+
+#include <memory>
+
+// Compares two versions of a picture: a before and an after viewer side by
+// side or stacked. In before/after mode both show, otherwise only the after
+// viewer. While both pictures have one size (sync move) zooming or scrolling
+// either viewer makes the other follow, so the same spot stays in view.
+// Command signals drive both viewers while interaction is on.
+class BAImageViewerWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BAImageViewerWidget(QWidget* parent = nullptr);
+    // Takes ownership of both viewers (neither may be null).
+    BAImageViewerWidget(GraphicsImageViewer* before, GraphicsImageViewer* after, QWidget* parent = nullptr);
+    ~BAImageViewerWidget() override;
+
+    // False when either is null; nothing changes then.
+    bool resetImages(std::unique_ptr<QPixmap> before, std::unique_ptr<QPixmap> after);
+    // With `reset` the picture is set up anew, else zoom and position stay.
+    void updateAfterImage(std::unique_ptr<QPixmap> pixmap, bool reset);
+    void updateBeforeImage(std::unique_ptr<QPixmap> pixmap, bool reset);
+    QImage afterImage() const;
+    QImage beforeImage() const;
+
+    void setBA(bool on);
+    bool isBA() const { return m_ba; }
+    void setSyncMove(bool on);
+    bool isSyncMove() const { return m_syncMove; }
+    // Both viewers show pictures of one size.
+    bool canSyncMove() const;
+
+    void enableImageViewer(bool showBefore);
+    void disableImageViewer();
+    bool imageViewerEnabled() const { return m_viewersDisabled == 0; }
+    void enableInteraction();
+    void disableInteraction();
+    bool interactionEnabled() const { return m_interaction; }
+
+    void setLayoutMargin(int left, int top, int right, int bottom);
+    void setDisplayDirection(QBoxLayout::Direction direction);
+    void setZoomStep(double step);
+
+    ImageFitMode fitMode() const;
+    ScalingFilter scalingFilter() const;
+    bool lockZoomEnabled() const;
+    bool lockViewEnabled() const;
+    double maxScale() const;
+    double minScale() const;
+    QRect imageRect() const;
+    float currentScale() const;
+    QSize sourceSize() const;
+
+    GraphicsImageViewer* beforeViewer() const { return m_before.get(); }
+    GraphicsImageViewer* afterViewer() const { return m_after.get(); }
+
+signals:
+    void scalingRequested(QSize size, ScalingFilter filter);
+    void zoom(double scale);
+    void zoomIn();
+    void zoomOut();
+    void zoomInCursor();
+    void zoomOutCursor();
+    void scrollUp();
+    void scrollDown();
+    void scrollLeft();
+    void scrollRight();
+    void fitWindow();
+    void fitWidth();
+    void fitOriginal();
+    void toggleTransparencyGrid();
+    void draggedOut();
+    void setFilterNearest();
+    void setFilterBilinear();
+    void playbackFinished();
+    void toggleLockZoom();
+    void toggleLockView();
+    void scaleChanged(double scale);
+    void scaleRangeChanged(double minimum, double maximum);
+
+public slots:
+    void setFitMode(ImageFitMode mode);
+    void closeImage();
+    void slotZoomIn();
+    void slotZoomOut();
+    void slotZoom(double scale);
+    void showContextMenu();
+    void hideContextMenu();
+    void showContextMenu(QPoint pos);
+    void onFullscreenModeChanged(bool mode);
+
+private slots:
+    void onScaleChanged(double scale);
+    void onScaleRangeChanged(double minimum, double maximum);
+    void onPositionChanged(int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void init();
+    void initView(std::unique_ptr<GraphicsImageViewer>& viewer);
+    void connectPositions();
+    void disconnectPositions();
+    QList<QMetaObject::Connection> wireCommands(GraphicsImageViewer* viewer);
+    void updateSyncMoveFromSizes();
+
+    QBoxLayout* m_layout = nullptr;
+    std::unique_ptr<GraphicsImageViewer> m_after;
+    std::unique_ptr<GraphicsImageViewer> m_before;
+    int m_viewersDisabled = 1;
+    bool m_interaction = false;
+    bool m_fullscreen = false;
+    bool m_ba = false;
+    bool m_syncMove = false;
+    QList<QMetaObject::Connection> m_positionConnections;
+    QList<QMetaObject::Connection> m_interactionConnections;
+};
