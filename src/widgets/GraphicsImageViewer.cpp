@@ -1311,10 +1311,17 @@ bool GraphicsImageViewer::scrollTouchPad(QWheelEvent* event)
 void GraphicsImageViewer::scrollByDelta(QPointF delta)
 {
     stopPosAnimation();
+    // Scroll positions are whole pixels; the fractions are carried to the
+    // next event, else slow strokes of 1-pixel deltas would move one way only.
+    const QPointF move = m_touchPadRemainder - delta * m_touchPadFactor;
+    // The nudge keeps 0.7 added ten times from falling short of 7.
+    auto wholePart = [](double d) { return int(d + (d > 0 ? 1e-9 : -1e-9)); };
+    const QPoint whole(wholePart(move.x()), wholePart(move.y()));
+    m_touchPadRemainder = move - QPointF(whole);
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
-    h->setValue(int(h->value() - delta.x() * m_touchPadFactor));
-    v->setValue(int(v->value() - delta.y() * m_touchPadFactor));
+    h->setValue(h->value() + whole.x());
+    v->setValue(v->value() + whole.y());
     centerIfNecessary();
     snapToEdges();
 }

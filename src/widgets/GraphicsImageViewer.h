@@ -267,6 +267,8 @@ private:
     QTimeLine* m_timelineY = nullptr;
     // Wheel angle not yet turned into zoom steps (eighths of a degree).
     int m_wheelRemainder = 0;
+    // Touch-pad scrolling not yet turned into whole pixels.
+    QPointF m_touchPadRemainder;
     // Pinch magnification not yet turned into zoom steps.
     double m_magnifyRemainder = 0.0;
     // A drag-out was signalled for the current press.
