@@ -32,6 +32,12 @@ constexpr double kZoomDragPerPixel = 0.003;
 // A zero frame delay would re-arm the timer at once and spin.
 constexpr int kMinimumFrameDelayMs = 10;
 
+// An empty picture has no size to fit and is treated like none at all.
+bool isEmpty(const std::unique_ptr<QPixmap>& pixmap)
+{
+    return !pixmap || pixmap->isNull();
+}
+
 } // namespace
 
 GraphicsImageViewer::GraphicsImageViewer(QWidget* parent)
@@ -251,7 +257,7 @@ void GraphicsImageViewer::repaintNow()
 
 void GraphicsImageViewer::displayImage(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap)
+    if (isEmpty(pixmap))
         return;
     reset();
     resetPixmap(std::move(pixmap));
@@ -259,7 +265,7 @@ void GraphicsImageViewer::displayImage(std::unique_ptr<QPixmap> pixmap)
 
 void GraphicsImageViewer::updateDisplayImage(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap)
+    if (isEmpty(pixmap))
         return;
     if (!m_pixmap || pixmap->size() != m_pixmap->size()) {
         // Kept zoom and scroll belong to the old size and would draw the
@@ -275,7 +281,7 @@ void GraphicsImageViewer::updateDisplayImage(std::unique_ptr<QPixmap> pixmap)
 
 void GraphicsImageViewer::updateDisplayImage2(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap)
+    if (isEmpty(pixmap))
         return;
     m_item->setPixmap(QPixmap());
     m_item->setScale(1.0);
@@ -311,7 +317,7 @@ void GraphicsImageViewer::placeItem()
 
 void GraphicsImageViewer::resetPixmap(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap)
+    if (isEmpty(pixmap))
         return;
     m_pixmap = std::shared_ptr<QPixmap>(pixmap.release());
     m_pixmap->setDevicePixelRatio(m_ratio);
@@ -903,11 +909,17 @@ void GraphicsImageViewer::displayAnimation(std::unique_ptr<QMovieProxy> movie)
 {
     if (!movie || !movie->isValid())
         return;
+    // A source whose first frame cannot be decoded is refused like an
+    // invalid one, before the picture shown now is dropped.
+    movie->jumpToFrame(0);
+    QPixmap frame = movie->currentPixmap();
+    if (frame.isNull()) {
+        qDebug().noquote() << "[Error] QMovie:" << movie->lastErrorString();
+        return;
+    }
     reset();
     m_movie = std::move(movie);
-    m_movie->jumpToFrame(0);
     m_item->setTransformationMode(m_smoothAnimation ? Qt::SmoothTransformation : Qt::FastTransformation);
-    QPixmap frame = m_movie->currentPixmap();
     if (m_frameCallback)
         m_frameCallback(&frame, m_callbackData);
     emit frameChanged(m_movie->currentFrameNumber(), frame.toImage());
@@ -921,6 +933,8 @@ void GraphicsImageViewer::displayAnimation(std::unique_ptr<QMovieProxy> movie)
 void GraphicsImageViewer::showCurrentFrame()
 {
     QPixmap frame = m_movie->currentPixmap();
+    if (frame.isNull())
+        return;
     if (m_frameCallback)
         m_frameCallback(&frame, m_callbackData);
     emit frameChanged(m_movie->currentFrameNumber(), frame.toImage());

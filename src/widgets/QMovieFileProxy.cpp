@@ -73,7 +73,13 @@ bool QMovieFileProxy::isValid() const
 
 bool QMovieFileProxy::jumpToNextFrame()
 {
-    return m_movie->jumpToNextFrame();
+    // QMovie wraps around to frame 0 by itself; the viewer decides about
+    // looping, so the end is reported as the end.
+    const int before = m_movie->currentFrameNumber();
+    const int count = m_movie->frameCount();
+    if (count > 0 && before >= count - 1)
+        return false;
+    return m_movie->jumpToNextFrame() && m_movie->currentFrameNumber() == before + 1;
 }
 
 QString QMovieFileProxy::lastErrorString() const

@@ -236,6 +236,14 @@ void TestAnimatedPlayback::invalidSourceIsRefused()
     v.displayAnimation(std::move(movie));
     QVERIFY(!v.hasAnimation());
     QCOMPARE(shownColour(v), QColor(Qt::magenta));
+
+    // Valid, but its first frame cannot be decoded: refused just the same.
+    movie = std::make_unique<FakeMovie>();
+    movie->sizes = {QSize(0, 0)};
+    QTest::ignoreMessage(QtDebugMsg, "[Error] QMovie: frame -1 is damaged");
+    v.displayAnimation(std::move(movie));
+    QVERIFY(!v.hasAnimation());
+    QCOMPARE(shownColour(v), QColor(Qt::magenta));
 }
 
 void TestAnimatedPlayback::frameCallbackChangesEachFrame()

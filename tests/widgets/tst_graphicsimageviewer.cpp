@@ -404,6 +404,9 @@ void TestGraphicsImageViewer::nullPicturesAreIgnored()
     v.displayImage(solid(800, 600, Qt::red));
     v.zoom(0.7f);
     v.displayImage(nullptr);
+    v.displayImage(std::make_unique<QPixmap>());
+    v.updateDisplayImage(std::make_unique<QPixmap>());
+    v.updateDisplayImage2(std::make_unique<QPixmap>());
     v.updateDisplayImage(nullptr);
     v.updateDisplayImage2(nullptr);
     v.displayAnimation(nullptr);
