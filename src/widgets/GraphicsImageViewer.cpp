@@ -250,7 +250,9 @@ void GraphicsImageViewer::centreViewOn(QPointF scenePos)
 
 void GraphicsImageViewer::repaintNow()
 {
-    viewport()->repaint();
+    // Paints what is dirty now (after a scroll, only the strip it exposed),
+    // without running any other event.
+    QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
 // --------------------------------------------------------- showing pictures

@@ -30,6 +30,18 @@ struct Host
     }
 };
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject
+{
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestGraphicsImageViewer : public QObject
@@ -461,11 +473,16 @@ void TestGraphicsImageViewer::scrollFrameDoesNotRunTheEventLoop()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     v->displayImage(picture(400, 4000));
     v->setFitMode(FitOriginal);
+    QTest::qWait(50);
+    PaintCounter paints;
+    v->viewport()->installEventFilter(&paints);
     // Whatever is pending (here: closing the window) waits until the frame is done.
     QTimer::singleShot(0, window, [window] { delete window; });
     const int y = v->verticalScrollBar()->value() + 50;
     QVERIFY(QMetaObject::invokeMethod(v, "scrollToY", Q_ARG(int, y)));
     QVERIFY(!v.isNull());
+    // The frame was painted before the call returned.
+    QCOMPARE(paints.count, 1);
     QCOMPARE(v->verticalScrollBar()->value(), y);
     QTRY_VERIFY(v.isNull());
 }
