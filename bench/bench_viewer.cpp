@@ -9,7 +9,7 @@
 #include <QEasingCurve>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QRandomGenerator>
+#include <QLinearGradient>
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
@@ -23,19 +23,24 @@ constexpr int photoHeight = 4000;
 constexpr int viewWidth = 1920;
 constexpr int viewHeight = 1080;
 
+// Detail everywhere, so no scaling path can skip work: a colour ramp under
+// a fine grid of thin lines.
 const QPixmap& photo()
 {
     static const QPixmap pixmap = [] {
         QImage image(photoWidth, photoHeight, QImage::Format_RGB32);
-        QRandomGenerator random(7);
-        for (int y = 0; y < photoHeight; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < photoWidth; ++x) {
-                const int grain = int(random.bounded(24u)) - 12;
-                line[x] = qRgb(qBound(0, x * 255 / photoWidth + grain, 255),
-                               qBound(0, y * 255 / photoHeight + grain, 255), qBound(0, 128 + grain, 255));
-            }
-        }
+        QPainter painter(&image);
+        QLinearGradient ramp(0, 0, photoWidth, photoHeight);
+        ramp.setColorAt(0, QColor(20, 60, 160));
+        ramp.setColorAt(0.5, QColor(200, 160, 40));
+        ramp.setColorAt(1, QColor(90, 20, 60));
+        painter.fillRect(image.rect(), ramp);
+        painter.setPen(QPen(QColor(240, 240, 240), 1));
+        for (int x = 0; x < photoWidth; x += 7)
+            painter.drawLine(x, 0, x, photoHeight);
+        for (int y = 0; y < photoHeight; y += 5)
+            painter.drawLine(0, y, photoWidth, y);
+        painter.end();
         return QPixmap::fromImage(image);
     }();
     return pixmap;

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 BAImageViewerWidget::BAImageViewerWidget(QWidget* parent)
-    : QWidget(parent)
+    : ViewerCommandWidget(parent)
     , m_after(std::make_unique<GraphicsImageViewer>())
     , m_before(std::make_unique<GraphicsImageViewer>())
 {
@@ -12,7 +12,7 @@ BAImageViewerWidget::BAImageViewerWidget(QWidget* parent)
 }
 
 BAImageViewerWidget::BAImageViewerWidget(GraphicsImageViewer* before, GraphicsImageViewer* after, QWidget* parent)
-    : QWidget(parent)
+    : ViewerCommandWidget(parent)
     , m_after(after)
     , m_before(before)
 {
@@ -29,8 +29,6 @@ BAImageViewerWidget::~BAImageViewerWidget()
 
 void BAImageViewerWidget::init()
 {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_MouseTracking);
     m_layout = new QBoxLayout(QBoxLayout::LeftToRight);
     m_layout->setContentsMargins(1, 1, 1, 1);
     m_layout->setSpacing(1);
@@ -48,11 +46,9 @@ void BAImageViewerWidget::initView(std::unique_ptr<GraphicsImageViewer>& viewer)
 {
     GraphicsImageViewer* v = viewer.get();
     v->setExpandImage(false);
-    connect(v, &GraphicsImageViewer::scalingRequested, this, &BAImageViewerWidget::scalingRequested);
+    connectViewer(v);
     connect(v, &GraphicsImageViewer::scaleChanged, this, &BAImageViewerWidget::onScaleChanged);
     connect(v, &GraphicsImageViewer::scaleRangeChanged, this, &BAImageViewerWidget::onScaleRangeChanged);
-    connect(this, &BAImageViewerWidget::setFilterNearest, v, &GraphicsImageViewer::setFilterNearest);
-    connect(this, &BAImageViewerWidget::setFilterBilinear, v, &GraphicsImageViewer::setFilterBilinear);
     v->hide();
 }
 
@@ -229,35 +225,14 @@ void BAImageViewerWidget::disableImageViewer()
     m_before->hide();
 }
 
-QList<QMetaObject::Connection> BAImageViewerWidget::wireCommands(GraphicsImageViewer* v)
-{
-    using V = GraphicsImageViewer;
-    using W = BAImageViewerWidget;
-    return {
-        connect(this, &W::toggleLockZoom, v, &V::toggleLockZoom),
-        connect(this, &W::toggleLockView, v, &V::toggleLockView),
-        connect(this, &W::zoom, v, [v](double s) { v->zoom(float(s)); }),
-        connect(this, &W::zoomIn, v, &V::zoomIn),
-        connect(this, &W::zoomOut, v, &V::zoomOut),
-        connect(this, &W::zoomInCursor, v, &V::zoomInCursor),
-        connect(this, &W::zoomOutCursor, v, &V::zoomOutCursor),
-        connect(this, &W::scrollUp, v, &V::scrollUp),
-        connect(this, &W::scrollDown, v, &V::scrollDown),
-        connect(this, &W::scrollLeft, v, &V::scrollLeft),
-        connect(this, &W::scrollRight, v, &V::scrollRight),
-        connect(this, &W::fitWindow, v, &V::setFitWindow),
-        connect(this, &W::fitWidth, v, &V::setFitWidth),
-        connect(this, &W::fitOriginal, v, &V::setFitOriginal),
-        connect(v, &V::draggedOut, this, &W::draggedOut),
-    };
-}
-
 void BAImageViewerWidget::enableInteraction()
 {
     if (m_interaction)
         return;
     for (GraphicsImageViewer* v : {m_after.get(), m_before.get()}) {
         m_interactionConnections += wireCommands(v);
+        m_interactionConnections +=
+            connect(this, &BAImageViewerWidget::zoom, v, [v](double scale) { v->zoom(float(scale)); });
         v->setAttribute(Qt::WA_TransparentForMouseEvents, false);
         v->enableInteraction();
     }
@@ -296,36 +271,9 @@ void BAImageViewerWidget::setZoomStep(double step)
     m_before->setZoomStep(step);
 }
 
-void BAImageViewerWidget::setFitMode(ImageFitMode mode)
-{
-    switch (mode) {
-    case FitOriginal:
-        emit fitOriginal();
-        break;
-    case FitWidth:
-        emit fitWidth();
-        break;
-    case FitWindow:
-        emit fitWindow();
-        break;
-    case FitFree:
-        break;
-    }
-}
-
 void BAImageViewerWidget::slotZoom(double scale)
 {
     emit zoom(scale);
-}
-
-void BAImageViewerWidget::slotZoomIn()
-{
-    emit zoomIn();
-}
-
-void BAImageViewerWidget::slotZoomOut()
-{
-    emit zoomOut();
 }
 
 void BAImageViewerWidget::onFullscreenModeChanged(bool mode)
@@ -382,24 +330,7 @@ QSize BAImageViewerWidget::sourceSize() const
     return m_viewersDisabled != 0 ? QSize(0, 0) : m_after->sourceSize();
 }
 
-void BAImageViewerWidget::showContextMenu()
-{
-}
-
-void BAImageViewerWidget::hideContextMenu()
-{
-}
-
-void BAImageViewerWidget::showContextMenu(QPoint)
-{
-}
-
 // ------------------------------------------------------------------ events
-
-void BAImageViewerWidget::mousePressEvent(QMouseEvent* event)
-{
-    event->ignore();
-}
 
 void BAImageViewerWidget::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -411,27 +342,3 @@ void BAImageViewerWidget::mouseMoveEvent(QMouseEvent* event)
     event->ignore();
 }
 
-void BAImageViewerWidget::keyPressEvent(QKeyEvent* event)
-{
-    event->accept();
-}
-
-void BAImageViewerWidget::enterEvent(QEnterEvent* event)
-{
-    QWidget::enterEvent(event);
-}
-
-void BAImageViewerWidget::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-}
-
-void BAImageViewerWidget::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-}
-
-bool BAImageViewerWidget::focusNextPrevChild(bool)
-{
-    return false;
-}

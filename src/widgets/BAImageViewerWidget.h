@@ -1,11 +1,11 @@
 #pragma once
 
 #include "widgets/GraphicsImageViewer.h"
+#include "widgets/ViewerCommandWidget.h"
 
 #include <QBoxLayout>
 #include <QList>
 #include <QMetaObject>
-#include <QWidget>
 
 #include <memory>
 
@@ -14,7 +14,7 @@
 // viewer. While both pictures have one size (sync move) zooming or scrolling
 // either viewer makes the other follow, so the same spot stays in view.
 // Command signals drive both viewers while interaction is on.
-class BAImageViewerWidget : public QWidget
+class BAImageViewerWidget : public ViewerCommandWidget
 {
     Q_OBJECT
 
@@ -64,38 +64,12 @@ public:
     GraphicsImageViewer* afterViewer() const { return m_after.get(); }
 
 signals:
-    void scalingRequested(QSize size, ScalingFilter filter);
+    // Zooms both viewers to a scale.
     void zoom(double scale);
-    void zoomIn();
-    void zoomOut();
-    void zoomInCursor();
-    void zoomOutCursor();
-    void scrollUp();
-    void scrollDown();
-    void scrollLeft();
-    void scrollRight();
-    void fitWindow();
-    void fitWidth();
-    void fitOriginal();
-    void toggleTransparencyGrid();
-    void draggedOut();
-    void setFilterNearest();
-    void setFilterBilinear();
-    void playbackFinished();
-    void toggleLockZoom();
-    void toggleLockView();
-    void scaleChanged(double scale);
-    void scaleRangeChanged(double minimum, double maximum);
 
 public slots:
-    void setFitMode(ImageFitMode mode);
     void closeImage();
-    void slotZoomIn();
-    void slotZoomOut();
     void slotZoom(double scale);
-    void showContextMenu();
-    void hideContextMenu();
-    void showContextMenu(QPoint pos);
     void onFullscreenModeChanged(bool mode);
 
 private slots:
@@ -104,21 +78,14 @@ private slots:
     void onPositionChanged(int x, int y);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void init();
     void initView(std::unique_ptr<GraphicsImageViewer>& viewer);
     void connectPositions();
     void disconnectPositions();
-    QList<QMetaObject::Connection> wireCommands(GraphicsImageViewer* viewer);
     void updateSyncMoveFromSizes();
 
     QBoxLayout* m_layout = nullptr;

@@ -811,32 +811,28 @@ void GraphicsImageViewer::onScrollTimelineFinished()
 
 // ------------------------------------------------------------------- locks
 
-void GraphicsImageViewer::toggleLockZoom()
+void GraphicsImageViewer::toggleLock(int lock)
 {
     if (!m_pixmap)
         return;
-    if (m_viewLock == 1) {
+    if (m_viewLock == lock) {
         m_viewLock = 0;
         return;
     }
-    m_viewLock = 1;
+    m_viewLock = lock;
     m_lockedScale = currentScale();
     m_fitMode = FitFree;
     saveViewportPos();
 }
 
+void GraphicsImageViewer::toggleLockZoom()
+{
+    toggleLock(1);
+}
+
 void GraphicsImageViewer::toggleLockView()
 {
-    if (!m_pixmap)
-        return;
-    if (m_viewLock == 2) {
-        m_viewLock = 0;
-        return;
-    }
-    m_viewLock = 2;
-    m_lockedScale = currentScale();
-    m_fitMode = FitFree;
-    saveViewportPos();
+    toggleLock(2);
 }
 
 void GraphicsImageViewer::lockZoom()
@@ -880,18 +876,11 @@ void GraphicsImageViewer::resizeEvent(QResizeEvent* event)
     stopPosAnimation();
     if (m_pixmap)
         updateScaleRange();
-    switch (m_fitMode) {
-    case FitOriginal:
-    case FitFree:
+    if (m_fitMode == FitWindow || m_fitMode == FitWidth) {
+        applyFitMode();
+    } else {
         centerIfNecessary();
         snapToEdges();
-        break;
-    case FitWindow:
-        fitWindow();
-        break;
-    case FitWidth:
-        fitWidth();
-        break;
     }
     viewport()->update();
     m_scalingTimer->start();

@@ -186,6 +186,8 @@ protected:
     void centerIfNecessary();
     void snapToEdges();
     void scrollSmooth(int dx, int dy);
+    // Switches lock 1 (zoom) or 2 (view) on, or off when it is the one on.
+    void toggleLock(int lock);
     void saveViewportPos();
     void applySavedViewportPos();
 

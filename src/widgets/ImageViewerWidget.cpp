@@ -16,14 +16,14 @@ const ImageViewerWidget::RegisterHelp s_registerHelp;
 }
 
 ImageViewerWidget::ImageViewerWidget(QWidget* parent)
-    : QWidget(parent)
+    : ViewerCommandWidget(parent)
     , m_viewer(std::make_unique<GraphicsImageViewer>())
 {
     init();
 }
 
 ImageViewerWidget::ImageViewerWidget(GraphicsImageViewer* viewer, QWidget* parent)
-    : QWidget(parent)
+    : ViewerCommandWidget(parent)
     , m_viewer(viewer)
 {
     init();
@@ -37,8 +37,6 @@ ImageViewerWidget::~ImageViewerWidget()
 
 void ImageViewerWidget::init()
 {
-    setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_MouseTracking);
     m_layout = new QHBoxLayout;
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
@@ -47,12 +45,10 @@ void ImageViewerWidget::init()
     m_viewer->hide();
 
     GraphicsImageViewer* v = m_viewer.get();
-    connect(v, &GraphicsImageViewer::scalingRequested, this, &ImageViewerWidget::scalingRequested);
+    connectViewer(v);
     connect(v, &GraphicsImageViewer::scaleChanged, this, &ImageViewerWidget::onScaleChanged);
     connect(v, &GraphicsImageViewer::scaleRangeChanged, this, &ImageViewerWidget::onScaleRangeChanged);
     connect(v, &GraphicsImageViewer::playbackFinished, this, &ImageViewerWidget::onAnimationPlaybackFinished);
-    connect(this, &ImageViewerWidget::setFilterNearest, v, &GraphicsImageViewer::setFilterNearest);
-    connect(this, &ImageViewerWidget::setFilterBilinear, v, &GraphicsImageViewer::setFilterBilinear);
     enableImageViewer();
     enableInteraction();
     connect(&m_cursorTimer, &QTimer::timeout, this, &ImageViewerWidget::hideCursor);
@@ -90,25 +86,7 @@ void ImageViewerWidget::enableInteraction()
 {
     if (m_interaction)
         return;
-    using V = GraphicsImageViewer;
-    using W = ImageViewerWidget;
-    V* v = m_viewer.get();
-    m_interactionConnections = {
-        connect(this, &W::toggleLockZoom, v, &V::toggleLockZoom),
-        connect(this, &W::toggleLockView, v, &V::toggleLockView),
-        connect(this, &W::zoomIn, v, &V::zoomIn),
-        connect(this, &W::zoomOut, v, &V::zoomOut),
-        connect(this, &W::zoomInCursor, v, &V::zoomInCursor),
-        connect(this, &W::zoomOutCursor, v, &V::zoomOutCursor),
-        connect(this, &W::scrollUp, v, &V::scrollUp),
-        connect(this, &W::scrollDown, v, &V::scrollDown),
-        connect(this, &W::scrollLeft, v, &V::scrollLeft),
-        connect(this, &W::scrollRight, v, &V::scrollRight),
-        connect(this, &W::fitWindow, v, &V::setFitWindow),
-        connect(this, &W::fitWidth, v, &V::setFitWidth),
-        connect(this, &W::fitOriginal, v, &V::setFitOriginal),
-        connect(v, &V::draggedOut, this, &W::draggedOut),
-    };
+    m_interactionConnections = wireCommands(m_viewer.get());
     m_viewer->enableInteraction();
     m_interaction = true;
 }
@@ -144,32 +122,32 @@ bool ImageViewerWidget::showImage(QImage image)
     return showImage(std::make_unique<QPixmap>(QPixmap::fromImage(image)));
 }
 
+void ImageViewerWidget::showThrough(void (GraphicsImageViewer::*show)(std::unique_ptr<QPixmap>),
+                                    std::unique_ptr<QPixmap> pixmap)
+{
+    prepareToShow();
+    (m_viewer.get()->*show)(std::move(pixmap));
+    startCursorTimerIfIdle();
+}
+
 bool ImageViewerWidget::showImage(std::unique_ptr<QPixmap> pixmap)
 {
     if (!pixmap || pixmap->isNull())
         return false;
-    prepareToShow();
-    m_viewer->displayImage(std::move(pixmap));
-    startCursorTimerIfIdle();
+    showThrough(&GraphicsImageViewer::displayImage, std::move(pixmap));
     return true;
 }
 
 void ImageViewerWidget::updateShownImage(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap || pixmap->isNull())
-        return;
-    prepareToShow();
-    m_viewer->updateDisplayImage(std::move(pixmap));
-    startCursorTimerIfIdle();
+    if (pixmap && !pixmap->isNull())
+        showThrough(&GraphicsImageViewer::updateDisplayImage, std::move(pixmap));
 }
 
 void ImageViewerWidget::updateShownImage2(std::unique_ptr<QPixmap> pixmap)
 {
-    if (!pixmap || pixmap->isNull())
-        return;
-    prepareToShow();
-    m_viewer->updateDisplayImage2(std::move(pixmap));
-    startCursorTimerIfIdle();
+    if (pixmap && !pixmap->isNull())
+        showThrough(&GraphicsImageViewer::updateDisplayImage2, std::move(pixmap));
 }
 
 bool ImageViewerWidget::showAnimation(std::unique_ptr<QMovieProxy> movie)
@@ -255,23 +233,6 @@ void ImageViewerWidget::onAnimationPlaybackFinished()
 
 // ------------------------------------------------------------ view values
 
-void ImageViewerWidget::setFitMode(ImageFitMode mode)
-{
-    switch (mode) {
-    case FitOriginal:
-        emit fitOriginal();
-        break;
-    case FitWidth:
-        emit fitWidth();
-        break;
-    case FitWindow:
-        emit fitWindow();
-        break;
-    case FitFree:
-        break;
-    }
-}
-
 ImageFitMode ImageViewerWidget::fitMode() const
 {
     return m_viewer->fitMode();
@@ -305,16 +266,6 @@ void ImageViewerWidget::setZoomStep(double step)
 void ImageViewerWidget::slotZoom(double scale)
 {
     m_viewer->zoom(float(scale));
-}
-
-void ImageViewerWidget::slotZoomIn()
-{
-    emit zoomIn();
-}
-
-void ImageViewerWidget::slotZoomOut()
-{
-    emit zoomOut();
 }
 
 QRect ImageViewerWidget::imageRect() const
@@ -367,18 +318,6 @@ void ImageViewerWidget::onScaleRangeChanged(double minimum, double maximum)
         emit scaleRangeChanged(minimum, maximum);
 }
 
-void ImageViewerWidget::showContextMenu()
-{
-}
-
-void ImageViewerWidget::hideContextMenu()
-{
-}
-
-void ImageViewerWidget::showContextMenu(QPoint)
-{
-}
-
 // ------------------------------------------------------------------ cursor
 
 void ImageViewerWidget::hideCursorTimed(bool restartTimer)
@@ -407,11 +346,6 @@ void ImageViewerWidget::hideCursor()
 
 // ------------------------------------------------------------------ events
 
-void ImageViewerWidget::mousePressEvent(QMouseEvent* event)
-{
-    event->ignore();
-}
-
 void ImageViewerWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     showCursor();
@@ -429,27 +363,3 @@ void ImageViewerWidget::mouseMoveEvent(QMouseEvent* event)
         event->ignore();
 }
 
-void ImageViewerWidget::keyPressEvent(QKeyEvent* event)
-{
-    event->accept();
-}
-
-void ImageViewerWidget::enterEvent(QEnterEvent* event)
-{
-    QWidget::enterEvent(event);
-}
-
-void ImageViewerWidget::leaveEvent(QEvent* event)
-{
-    QWidget::leaveEvent(event);
-}
-
-void ImageViewerWidget::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-}
-
-bool ImageViewerWidget::focusNextPrevChild(bool)
-{
-    return false;
-}

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "widgets/GraphicsImageViewer.h"
+#include "widgets/ViewerCommandWidget.h"
 
 #include <QList>
 #include <QMetaObject>
 #include <QTimer>
-#include <QWidget>
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class QHBoxLayout;
 // (zoom, scroll, fit, lock, filter) are its input: emitting them drives the
 // viewer while interaction is on. The mouse cursor hides a second after the
 // last mouse activity over an active window.
-class ImageViewerWidget : public QWidget
+class ImageViewerWidget : public ViewerCommandWidget
 {
     Q_OBJECT
 
@@ -69,49 +69,22 @@ public:
     bool cursorTimerActive() const { return m_cursorTimer.isActive(); }
 
 signals:
-    void scalingRequested(QSize size, ScalingFilter filter);
-    void zoomIn();
-    void zoomOut();
-    void zoomInCursor();
-    void zoomOutCursor();
-    void scrollUp();
-    void scrollDown();
-    void scrollLeft();
-    void scrollRight();
-    void fitWindow();
-    void fitWidth();
-    void fitOriginal();
-    void toggleTransparencyGrid();
-    void draggedOut();
-    void setFilterNearest();
-    void setFilterBilinear();
-    void playbackFinished();
-    void toggleLockZoom();
-    void toggleLockView();
-    void scaleChanged(double scale);
-    void scaleRangeChanged(double minimum, double maximum);
     void animationPaused(bool paused);
     void frameChanged(int frame, QImage image);
     void durationChanged(int delay, int frames);
 
 public slots:
     void stopPlayback();
-    void setFitMode(ImageFitMode mode);
     void closeImage();
     void hideCursor();
     void showCursor();
     void hideCursorTimed(bool restartTimer);
-    void slotZoomIn();
-    void slotZoomOut();
     void slotZoom(double scale);
     void pauseResumePlayback();
     void frameStep();
     void frameStepBack();
     void seek(int pos);
     void startPlayback();
-    void showContextMenu();
-    void hideContextMenu();
-    void showContextMenu(QPoint pos);
     void onFullscreenModeChanged(bool mode);
     void setLoopPlayback(bool mode);
 
@@ -121,18 +94,14 @@ private slots:
     void onAnimationPlaybackFinished();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void init();
-    // Switches the viewer on and stops a running animation before it is replaced.
+    // Switches the viewer on (stopping a running animation first), hands it
+    // the picture through `show`, and starts the cursor timer.
+    void showThrough(void (GraphicsImageViewer::*show)(std::unique_ptr<QPixmap>), std::unique_ptr<QPixmap> pixmap);
     void prepareToShow();
     void startCursorTimerIfIdle();
 

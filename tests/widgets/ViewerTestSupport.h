@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QTest>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
@@ -34,6 +35,29 @@ inline std::unique_ptr<QPixmap> solid(int w, int h, QColor colour)
     auto p = std::make_unique<QPixmap>(w, h);
     p->fill(colour);
     return p;
+}
+
+// A shown window holding one viewer of the given size.
+struct HostedViewer
+{
+    QWidget window;
+    GraphicsImageViewer* viewer;
+
+    explicit HostedViewer(int w = 400, int h = 300)
+        : viewer(new GraphicsImageViewer(&window))
+    {
+        window.resize(w, h);
+        viewer->setGeometry(0, 0, w, h);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+};
+
+// Keeps a grab for a person to look at when VELLUMAR_GRAB_DIR names a folder.
+inline void keepGrab(const QImage& shot, const QString& name)
+{
+    if (qEnvironmentVariableIsSet("VELLUMAR_GRAB_DIR"))
+        shot.save(qEnvironmentVariable("VELLUMAR_GRAB_DIR") + QLatin1Char('/') + name);
 }
 
 inline QPoint scroll(const QAbstractScrollArea* view)

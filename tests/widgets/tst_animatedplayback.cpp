@@ -29,21 +29,6 @@ struct SignalLog
     }
 };
 
-struct Host
-{
-    QWidget window;
-    GraphicsImageViewer* viewer;
-
-    Host()
-        : viewer(new GraphicsImageViewer(&window))
-    {
-        window.resize(400, 300);
-        viewer->setGeometry(0, 0, 400, 300);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-};
-
 const QString red = QColor(Qt::red).name();
 const QString green = QColor(Qt::green).name();
 const QString blue = QColor(Qt::blue).name();
@@ -79,7 +64,7 @@ private slots:
 
 void TestAnimatedPlayback::playsOnceInOrderWithoutLoop()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.setLoopPlayback(false);
     SignalLog log(v);
@@ -98,7 +83,7 @@ void TestAnimatedPlayback::playsOnceInOrderWithoutLoop()
 
 void TestAnimatedPlayback::loopsBackToFirstFrame()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     QVERIFY(v.loopPlayback());
     SignalLog log(v);
@@ -114,7 +99,7 @@ void TestAnimatedPlayback::loopsBackToFirstFrame()
 
 void TestAnimatedPlayback::switchingLoopOnRestartsFinishedPlayback()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.setLoopPlayback(false);
     QSignalSpy finished(&v, &GraphicsImageViewer::playbackFinished);
@@ -129,7 +114,7 @@ void TestAnimatedPlayback::switchingLoopOnRestartsFinishedPlayback()
 
 void TestAnimatedPlayback::pauseAndResume()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     QSignalSpy paused(&v, &GraphicsImageViewer::animationPaused);
     v.pauseResume(); // no source: nothing
@@ -171,7 +156,7 @@ void TestAnimatedPlayback::seeking()
     QFETCH(int, expected);
     QFETCH(bool, result);
 
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     auto owned = std::make_unique<FakeMovie>();
     FakeMovie* movie = owned.get();
@@ -194,7 +179,7 @@ void TestAnimatedPlayback::seeking()
 
 void TestAnimatedPlayback::seekingBackwardsRestartsFromFirstFrame()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     auto owned = std::make_unique<FakeMovie>();
     owned->colours = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan};
@@ -213,7 +198,7 @@ void TestAnimatedPlayback::seekingBackwardsRestartsFromFirstFrame()
 
 void TestAnimatedPlayback::oneFrameIsShownButNotPlayed()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     SignalLog log(v);
     auto movie = std::make_unique<FakeMovie>();
@@ -228,7 +213,7 @@ void TestAnimatedPlayback::oneFrameIsShownButNotPlayed()
 
 void TestAnimatedPlayback::invalidSourceIsRefused()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(100, 80, Qt::magenta));
     auto movie = std::make_unique<FakeMovie>();
@@ -248,7 +233,7 @@ void TestAnimatedPlayback::invalidSourceIsRefused()
 
 void TestAnimatedPlayback::frameCallbackChangesEachFrame()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     int calls = 0;
     v.setAnimationCallback(&paintBlack, &calls);
@@ -267,7 +252,7 @@ void TestAnimatedPlayback::frameCallbackChangesEachFrame()
 
 void TestAnimatedPlayback::decodingErrorStopsPlayback()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     SignalLog log(v);
     auto movie = std::make_unique<FakeMovie>();
@@ -284,7 +269,7 @@ void TestAnimatedPlayback::decodingErrorStopsPlayback()
 
 void TestAnimatedPlayback::newFrameSizeRefitsSameSizeKeepsView()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     auto owned = std::make_unique<FakeMovie>();
     owned->sizes = {QSize(800, 600), QSize(800, 600), QSize(1600, 1200)};
@@ -305,7 +290,7 @@ void TestAnimatedPlayback::newFrameSizeRefitsSameSizeKeepsView()
 
 void TestAnimatedPlayback::stillPictureReplacesAnimation()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayAnimation(std::make_unique<FakeMovie>());
     QVERIFY(v.isAnimationRunning());

@@ -14,22 +14,6 @@ using namespace ViewerTest;
 
 namespace {
 
-// A shown window holding one viewer of the given size.
-struct Host
-{
-    QWidget window;
-    GraphicsImageViewer* viewer;
-
-    Host(int w, int h)
-        : viewer(new GraphicsImageViewer(&window))
-    {
-        window.resize(w, h);
-        viewer->setGeometry(0, 0, w, h);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-};
-
 // Counts the paint events a widget receives.
 struct PaintCounter : QObject
 {
@@ -142,7 +126,7 @@ void TestGraphicsImageViewer::fitModes()
     QFETCH(double, minimum);
     QFETCH(QPoint, topLeft);
 
-    Host host(view.width(), view.height());
+    HostedViewer host(view.width(), view.height());
     GraphicsImageViewer& v = *host.viewer;
     v.setExpandImage(expand);
     QSignalSpy range(&v, &GraphicsImageViewer::scaleRangeChanged);
@@ -185,7 +169,7 @@ void TestGraphicsImageViewer::zoomStepsAndLimits()
     QFETCH(double, expected);
     QFETCH(int, mode);
 
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.setZoomStep(step);
     v.displayImage(picture(800, 600));
@@ -207,7 +191,7 @@ void TestGraphicsImageViewer::zoomStepsAndLimits()
 
 void TestGraphicsImageViewer::zoomKeepsCentreSpot()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(2000, 1500));
     v.zoom(1.0f);
@@ -234,7 +218,7 @@ void TestGraphicsImageViewer::zoomKeepsCentreSpot()
 
 void TestGraphicsImageViewer::zoomLocksKeepScaleForNextPicture()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(800, 600));
     v.zoom(0.8f);
@@ -256,7 +240,7 @@ void TestGraphicsImageViewer::zoomLocksKeepScaleForNextPicture()
 
 void TestGraphicsImageViewer::viewLockKeepsScaleAndSpot()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(2000, 1600));
     v.zoom(1.5f);
@@ -286,7 +270,7 @@ void TestGraphicsImageViewer::viewLockKeepsScaleAndSpot()
 
 void TestGraphicsImageViewer::togglingALockTwiceSwitchesItOff()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.toggleLockZoom(); // nothing shown: no lock
     QVERIFY(!v.lockZoomEnabled());
@@ -301,7 +285,7 @@ void TestGraphicsImageViewer::togglingALockTwiceSwitchesItOff()
 
 void TestGraphicsImageViewer::threeQuickScrollsAccelerate()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(400, 8000));
     v.setFitMode(FitOriginal);
@@ -321,7 +305,7 @@ void TestGraphicsImageViewer::threeQuickScrollsAccelerate()
 
 void TestGraphicsImageViewer::scrollNeverLeavesAGap()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 700));
     v.setFitMode(FitOriginal);
@@ -344,7 +328,7 @@ void TestGraphicsImageViewer::scrollNeverLeavesAGap()
 
 void TestGraphicsImageViewer::burstOfResizesRequestsOneScaledCopy()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1600, 1200));
     QTest::qWait(150);
@@ -362,7 +346,7 @@ void TestGraphicsImageViewer::burstOfResizesRequestsOneScaledCopy()
 
 void TestGraphicsImageViewer::noScaledCopyAtNaturalSizeOrAbove()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     QSignalSpy requests(&v, &GraphicsImageViewer::scalingRequested);
     v.displayImage(picture(100, 50)); // expanded to 4.0
@@ -377,7 +361,7 @@ void TestGraphicsImageViewer::noScaledCopyAtNaturalSizeOrAbove()
 
 void TestGraphicsImageViewer::updateKeepsZoomForSameSize()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(1200, 900, Qt::red));
     v.zoom(1.3f);
@@ -392,7 +376,7 @@ void TestGraphicsImageViewer::updateKeepsZoomForSameSize()
 
 void TestGraphicsImageViewer::updateOfAnotherSizeIsCentred()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(1200, 900, Qt::red));
     v.zoom(2.0f);
@@ -411,7 +395,7 @@ void TestGraphicsImageViewer::updateOfAnotherSizeIsCentred()
 
 void TestGraphicsImageViewer::nullPicturesAreIgnored()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(800, 600, Qt::red));
     v.zoom(0.7f);
@@ -429,7 +413,7 @@ void TestGraphicsImageViewer::nullPicturesAreIgnored()
 
 void TestGraphicsImageViewer::closeImageEmpties()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(800, 600, Qt::red));
     v.zoom(2.0f);
@@ -507,7 +491,7 @@ void TestGraphicsImageViewer::showDoesNotRunTheEventLoop()
 
 void TestGraphicsImageViewer::transformationModeFollowsFilter()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(800, 600));
     auto* item = qgraphicsitem_cast<QGraphicsPixmapItem*>(v.scene()->items().first());
@@ -522,13 +506,12 @@ void TestGraphicsImageViewer::transformationModeFollowsFilter()
 
 void TestGraphicsImageViewer::grabShowsPicture()
 {
-    Host host(400, 300);
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(solid(200, 100, QColor(200, 40, 40)));
     v.setExpandImage(false);
     const QImage shot = v.grab().toImage();
-    if (qEnvironmentVariableIsSet("VELLUMAR_GRAB_DIR"))
-        shot.save(qEnvironmentVariable("VELLUMAR_GRAB_DIR") + QStringLiteral("/viewer.png"));
+    keepGrab(shot, QStringLiteral("viewer.png"));
     // Picture in the middle at natural size, the dark background around it.
     QCOMPARE(shot.pixelColor(200, 150), QColor(200, 40, 40));
     QCOMPARE(shot.pixelColor(102, 102), QColor(200, 40, 40));

@@ -13,21 +13,6 @@ using namespace ViewerTest;
 
 namespace {
 
-struct Host
-{
-    QWidget window;
-    GraphicsImageViewer* viewer;
-
-    Host()
-        : viewer(new GraphicsImageViewer(&window))
-    {
-        window.resize(400, 300);
-        viewer->setGeometry(0, 0, 400, 300);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-};
-
 bool sendNative(GraphicsImageViewer& v, Qt::NativeGestureType type, double value)
 {
     QNativeGestureEvent event(type, QPointingDevice::primaryPointingDevice(), 2, QPointF(100, 100),
@@ -73,7 +58,7 @@ private slots:
 
 void TestImageViewInput::dragOutAfterThresholdOnce()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.setExpandImage(false);
     v.displayImage(picture(200, 100));
@@ -101,7 +86,7 @@ void TestImageViewInput::dragOutAfterThresholdOnce()
 
 void TestImageViewInput::leftDragPansWithoutGaps()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
@@ -129,7 +114,7 @@ void TestImageViewInput::leftDragPansWithoutGaps()
 
 void TestImageViewInput::rightDragZoomsAboutPressPoint()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
@@ -156,7 +141,7 @@ void TestImageViewInput::rightDragZoomsAboutPressPoint()
 
 void TestImageViewInput::rightDragBelowThresholdDoesNothing()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
@@ -169,7 +154,7 @@ void TestImageViewInput::rightDragBelowThresholdDoesNothing()
 
 void TestImageViewInput::mouseWheelZoomsAtCursor()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
@@ -204,7 +189,7 @@ void TestImageViewInput::fractionsOfANotchAddUp()
     QFETCH(QList<int>, deltas);
     QFETCH(QList<double>, scales);
 
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
@@ -249,7 +234,7 @@ void TestImageViewInput::touchPadScrolls()
     QFETCH(int, phase);
     QFETCH(QPoint, moved);
 
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(2000, 1600));
     v.setFitMode(FitOriginal);
@@ -267,7 +252,7 @@ void TestImageViewInput::touchPadScrolls()
 
 void TestImageViewInput::touchPadWithModifierGoesToParent()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(2000, 1600));
     v.setFitMode(FitOriginal);
@@ -284,7 +269,7 @@ void TestImageViewInput::touchPadWithModifierGoesToParent()
 
 void TestImageViewInput::keysAreSwallowed()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(2000, 1600));
     v.setFitMode(FitOriginal);
@@ -301,7 +286,7 @@ void TestImageViewInput::keysAreSwallowed()
 
 void TestImageViewInput::pinchAndNativeGestures()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     QCOMPARE(v.fitMode(), FitWindow);
@@ -347,7 +332,7 @@ void TestImageViewInput::pinchAndNativeGestures()
 
 void TestImageViewInput::interactionOffAndOn()
 {
-    Host host;
+    HostedViewer host;
     GraphicsImageViewer& v = *host.viewer;
     v.displayImage(picture(1000, 800));
     v.setFitMode(FitOriginal);
