@@ -1,6 +1,5 @@
 #include "widgets/BAImageViewerWidget.h"
 
-#include <QMouseEvent>
 #include <QScrollBar>
 
 BAImageViewerWidget::BAImageViewerWidget(QWidget* parent)
@@ -329,16 +328,3 @@ QSize BAImageViewerWidget::sourceSize() const
 {
     return m_viewersDisabled != 0 ? QSize(0, 0) : m_after->sourceSize();
 }
-
-// ------------------------------------------------------------------ events
-
-void BAImageViewerWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->ignore();
-}
-
-void BAImageViewerWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    event->ignore();
-}
-

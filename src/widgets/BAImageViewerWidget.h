@@ -77,10 +77,6 @@ private slots:
     void onScaleRangeChanged(double minimum, double maximum);
     void onPositionChanged(int x, int y);
 
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
 private:
     void init();
     void initView(std::unique_ptr<GraphicsImageViewer>& viewer);

@@ -1,18 +1,16 @@
 #include "widgets/GraphicsImageViewer.h"
 
+#include "widgets/ImageViewInput.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QGestureEvent>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
-#include <QInputDevice>
-#include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QPinchGesture>
 #include <QScrollBar>
 #include <QTimeLine>
 #include <QTimer>
-#include <QWheelEvent>
 #include <QtDebug>
 
 #include <algorithm>
@@ -20,15 +18,7 @@
 
 namespace {
 
-// A button went down in some viewer and has not come up yet. One flag for
-// all viewers: a press in one and a move in another still counts.
-bool s_mousePressed = false;
-
 constexpr double kSceneSize = 200000.0;
-constexpr int kWheelNotch = 120;
-// Touch-pad notches closer together than this are scrolled, not passed on.
-constexpr qint64 kTouchPadNotchGapMs = 101;
-constexpr double kZoomDragPerPixel = 0.003;
 // A zero frame delay would re-arm the timer at once and spin.
 constexpr int kMinimumFrameDelayMs = 10;
 
@@ -63,8 +53,7 @@ GraphicsImageViewer::GraphicsImageViewer(QWidget* parent)
     m_scalingTimer = new QTimer(this);
     m_scalingTimer->setSingleShot(true);
     m_scalingTimer->setInterval(80);
-    m_touchPadTimer.start();
-    m_zoomDragThreshold = int(m_ratio * 4.0);
+    m_input = std::make_unique<ImageViewInput>(*this);
 
     m_item = new QGraphicsPixmapItem;
     m_item->setTransformationMode(Qt::SmoothTransformation);
@@ -363,7 +352,7 @@ void GraphicsImageViewer::applyTransformationMode()
 {
     const double scale = currentScale();
     bool smooth;
-    if (m_fastWhileDragging)
+    if (m_input->fastWhileDragging())
         smooth = false;
     else if (!m_movie)
         smooth = (scale > 1.0 && !m_smoothUpscaling) ? false : m_filter == FilterBilinear;
@@ -868,7 +857,7 @@ void GraphicsImageViewer::applySavedViewportPos()
 void GraphicsImageViewer::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
-    m_pressPos = viewport()->mapFromGlobal(QCursor::pos());
+    m_input->setPressPos(viewport()->mapFromGlobal(QCursor::pos()));
     // A viewer inside a hidden parent gets its real size when shown.
     const QWidget* parent = parentWidget();
     if (parent && !parent->isVisible())
@@ -1065,55 +1054,12 @@ bool GraphicsImageViewer::event(QEvent* event)
 
 bool GraphicsImageViewer::nativeGesture(QNativeGestureEvent* event)
 {
-    const QPointF pos = event->position();
-    bool handled = true;
-    switch (event->gestureType()) {
-    case Qt::BeginNativeGesture:
-    case Qt::EndNativeGesture:
-        m_magnifyRemainder = 0.0;
-        break;
-    case Qt::ZoomNativeGesture: {
-        // Touch-pads report a pinch as many small magnifications; each zoom
-        // step waits until they add up to one step's worth.
-        if (!m_interaction)
-            return false;
-        m_magnifyRemainder += event->value();
-        const double step = m_zoomStep > 0.0 ? m_zoomStep : 0.05;
-        while (std::abs(m_magnifyRemainder) >= step) {
-            const float sign = m_magnifyRemainder > 0 ? 1.0f : -1.0f;
-            nativeMagnifyEvent(sign, float(pos.x()), float(pos.y()));
-            m_magnifyRemainder -= sign * step;
-        }
-        break;
-    }
-    case Qt::SmartZoomNativeGesture:
-        handled = nativeSmartMagnifyEvent(float(event->value()), float(pos.x()), float(pos.y()));
-        break;
-    case Qt::SwipeNativeGesture:
-        handled = nativeSwipeEvent(float(event->value()), float(pos.x()), float(pos.y()));
-        break;
-    default:
-        return QGraphicsView::event(event);
-    }
-    event->setAccepted(handled);
-    return handled;
+    return m_input->nativeGesture(event);
 }
 
 bool GraphicsImageViewer::gestureEvent(QGestureEvent* event)
 {
-    auto* pinch = static_cast<QPinchGesture*>(event->gesture(Qt::PinchGesture));
-    if (!pinch || !underMouse() || !(pinch->changeFlags() & QPinchGesture::ScaleFactorChanged))
-        return false;
-    event->accept();
-    if (!m_interaction)
-        return true;
-    if (pinch->totalScaleFactor() == 1.0)
-        nativeSmartMagnifyEvent(0.0f, 0.0f, 0.0f);
-    else if (pinch->scaleFactor() > 1.0)
-        zoomInCursor();
-    else if (pinch->scaleFactor() < 1.0)
-        zoomOutCursor();
-    return true;
+    return m_input->pinch(event);
 }
 
 bool GraphicsImageViewer::nativeMagnifyEvent(float delta, float, float)
@@ -1152,183 +1098,22 @@ bool GraphicsImageViewer::nativeSwipeEvent(float, float, float)
 
 void GraphicsImageViewer::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_pixmap || !m_interaction) {
-        QGraphicsView::mousePressEvent(event);
-        return;
-    }
-    QGraphicsView::mousePressEvent(event);
-    if (event->isAccepted())
-        return; // a scene item took it
-    const QPoint pos = event->position().toPoint();
-    m_dragPos = pos;
-    m_pressPos = pos;
-    m_draggedOut = false;
-    if (event->button() == Qt::RightButton)
-        setAnchorAt(pos);
-    s_mousePressed = true;
-    event->accept();
+    m_input->mousePress(event);
 }
 
 void GraphicsImageViewer::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_pixmap || !m_interaction) {
-        QGraphicsView::mouseMoveEvent(event);
-        return;
-    }
-    QGraphicsView::mouseMoveEvent(event);
-    if (!s_mousePressed || m_mouseState == 5)
-        return;
-    const QPoint pos = event->position().toPoint();
-    const Qt::MouseButtons buttons = event->buttons();
-    if (buttons & Qt::LeftButton) {
-        if (m_mouseState == 0 && !m_draggedOut) {
-            if (!scaledImageFits()) {
-                if (viewport()->cursor().shape() != Qt::ClosedHandCursor)
-                    viewport()->setCursor(Qt::ClosedHandCursor);
-                m_mouseState = 3;
-            } else {
-                m_mouseState = 1;
-            }
-        }
-        if (m_mouseState == 1) {
-            if (std::abs(pos.x() - m_pressPos.x()) > m_dragOutDistance
-                || std::abs(pos.y() - m_pressPos.y()) > m_dragOutDistance) {
-                // Once per press: the receiver starts one drag, not one per move.
-                m_mouseState = 0;
-                m_draggedOut = true;
-                emit draggedOut();
-            }
-        } else if (m_mouseState == 3) {
-            if (!scaledImageFits()) {
-                const QPoint d = m_dragPos - pos;
-                scrollPrecise(d.x(), d.y());
-            }
-            m_dragPos = pos;
-            saveViewportPos();
-        }
-    } else if (buttons & Qt::RightButton) {
-        if (m_mouseState != 4) {
-            if (std::abs(pos.y() - m_pressPos.y()) <= m_zoomDragThreshold / m_ratio)
-                return;
-            if (viewport()->cursor().shape() != Qt::SizeVerCursor)
-                viewport()->setCursor(Qt::SizeVerCursor);
-            m_mouseState = 4;
-            const QRect vr = viewport()->rect();
-            if (qint64(vr.width()) * vr.height() > m_largeViewportArea) {
-                m_fastWhileDragging = true;
-                applyTransformationMode();
-            }
-        }
-        const int dy = m_dragPos.y() - pos.y(); // upward zooms in
-        const float scale = float(currentScale() * (1.0 + float(dy) * kZoomDragPerPixel * m_ratio));
-        m_dragPos = pos;
-        m_fitMode = FitFree;
-        zoomAnchored(scale);
-        centerIfNecessary();
-        snapToEdges();
-        if (currentScale() == m_fitWindowScale)
-            m_fitMode = FitWindow;
-    } else {
-        event->ignore();
-    }
+    m_input->mouseMove(event);
 }
 
 void GraphicsImageViewer::mouseReleaseEvent(QMouseEvent* event)
 {
-    s_mousePressed = false;
-    if (!m_interaction) {
-        QGraphicsView::mouseReleaseEvent(event);
-        return;
-    }
-    viewport()->unsetCursor();
-    if (m_fastWhileDragging) {
-        m_fastWhileDragging = false;
-        applyTransformationMode();
-    }
-    if (!m_pixmap || m_mouseState == 0) {
-        QGraphicsView::mouseReleaseEvent(event);
-        event->ignore();
-    }
-    m_mouseState = 0;
+    m_input->mouseRelease(event);
 }
 
 void GraphicsImageViewer::wheelEvent(QWheelEvent* event)
 {
-    if (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd) {
-        event->accept();
-        return;
-    }
-    if (!m_interaction) {
-        event->accept();
-        return;
-    }
-    const QInputDevice* device = event->device();
-    const bool touchPad = device && device->type() == QInputDevice::DeviceType::TouchPad;
-    // Touch-pads not reported as such still give themselves away by pixel
-    // deltas or scroll phases; those scroll rather than zoom.
-    if (touchPad || !event->pixelDelta().isNull() || event->phase() != Qt::NoScrollPhase) {
-        if (!scrollTouchPad(event))
-            QWidget::wheelEvent(event);
-        return;
-    }
-
-    event->accept();
-    const int angle = event->angleDelta().y();
-    if (angle == 0)
-        return;
-    // High-resolution wheels send fractions of a notch: add them up and
-    // zoom one step per whole notch. A turn the other way starts afresh.
-    if (m_wheelRemainder != 0 && (angle > 0) != (m_wheelRemainder > 0))
-        m_wheelRemainder = 0;
-    m_wheelRemainder += angle;
-    const int steps = m_wheelRemainder / kWheelNotch;
-    m_wheelRemainder -= steps * kWheelNotch;
-    if (steps == 0 || !m_pixmap)
-        return;
-    const QPoint pos = event->position().toPoint();
-    m_mouseState = 5;
-    for (int i = 0; i < std::abs(steps); ++i)
-        zoomStepAt(pos, steps > 0);
-    m_mouseState = 0;
-}
-
-bool GraphicsImageViewer::scrollTouchPad(QWheelEvent* event)
-{
-    if (event->modifiers() != Qt::NoModifier)
-        return false;
-    event->accept();
-    if (!m_pixmap)
-        return true;
-    const QPoint pixels = event->pixelDelta();
-    if (!pixels.isNull()) {
-        scrollByDelta(pixels);
-    } else {
-        const QPoint angle = event->angleDelta();
-        if (angle.y() != 0 && angle.y() % kWheelNotch == 0 && m_touchPadTimer.elapsed() >= kTouchPadNotchGapMs)
-            return false;
-        scrollByDelta(angle);
-        m_touchPadTimer.restart();
-    }
-    saveViewportPos();
-    return true;
-}
-
-void GraphicsImageViewer::scrollByDelta(QPointF delta)
-{
-    stopPosAnimation();
-    // Scroll positions are whole pixels; the fractions are carried to the
-    // next event, else slow strokes of 1-pixel deltas would move one way only.
-    const QPointF move = m_touchPadRemainder - delta * m_touchPadFactor;
-    // The nudge keeps 0.7 added ten times from falling short of 7.
-    auto wholePart = [](double d) { return int(d + (d > 0 ? 1e-9 : -1e-9)); };
-    const QPoint whole(wholePart(move.x()), wholePart(move.y()));
-    m_touchPadRemainder = move - QPointF(whole);
-    QScrollBar* h = horizontalScrollBar();
-    QScrollBar* v = verticalScrollBar();
-    h->setValue(h->value() + whole.x());
-    v->setValue(v->value() + whole.y());
-    centerIfNecessary();
-    snapToEdges();
+    m_input->wheel(event);
 }
 
 void GraphicsImageViewer::keyPressEvent(QKeyEvent* event)

@@ -3,7 +3,6 @@
 #include "widgets/ImageViewerTypes.h"
 #include "widgets/QMovieProxy.h"
 
-#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QImage>
 #include <QPixmap>
@@ -12,6 +11,7 @@
 
 #include <memory>
 
+class ImageViewInput;
 class QGestureEvent;
 class QGraphicsPixmapItem;
 class QGraphicsScene;
@@ -34,6 +34,8 @@ class QTimer;
 class GraphicsImageViewer : public QGraphicsView
 {
     Q_OBJECT
+    // The mouse, wheel and gesture handling works on the view's zoom and scroll.
+    friend class ImageViewInput;
 
 public:
     using FrameCallback = int (*)(QPixmap*, void*);
@@ -213,8 +215,6 @@ private:
     void showCurrentFrame();
     void logFrameError() const;
     void startFrameTimer();
-    bool scrollTouchPad(QWheelEvent* event);
-    void scrollByDelta(QPointF delta);
     bool nativeGesture(QNativeGestureEvent* event);
     void repaintNow();
     void centreViewOn(QPointF scenePos);
@@ -226,25 +226,17 @@ private:
     QGraphicsPixmapItem* m_item = nullptr;
     QTimer* m_frameTimer = nullptr;
     QTimer* m_scalingTimer = nullptr;
-    QPoint m_dragPos;
-    QPoint m_pressPos;
     bool m_expandImage = false;
     bool m_smoothAnimation = true;
     bool m_smoothUpscaling = true;
-    bool m_fastWhileDragging = false;
     bool m_keepFitMode = false;
     bool m_loopPlayback = true;
     bool m_fullscreen = false;
-    int m_mouseState = 0;
     int m_scrollFrameInterval = 7;
     int m_scrollStep = 220;
     double m_scrollAcceleration = 1.3;
-    double m_touchPadFactor = 0.7;
     int m_scrollDuration = 150;
     float m_scalingThreshold = 1.0f;
-    int m_largeViewportArea = 1920 * 1080;
-    int m_zoomDragThreshold = 4;
-    int m_dragOutDistance = 10;
     double m_zoomStep = 0.05;
     double m_ratio = 1.0;
     double m_minScale = double(0.01f);
@@ -259,7 +251,6 @@ private:
     void* m_callbackData = nullptr;
     QPointF m_anchorPicture;
     QPoint m_anchorViewport;
-    QElapsedTimer m_touchPadTimer;
     ImageFitMode m_fitMode = FitWindow;
     ImageFitMode m_defaultFitMode = FitWindow;
     int m_fitFreeAnchor = 1;
@@ -267,12 +258,5 @@ private:
     bool m_interaction = true;
     QTimeLine* m_timelineX = nullptr;
     QTimeLine* m_timelineY = nullptr;
-    // Wheel angle not yet turned into zoom steps (eighths of a degree).
-    int m_wheelRemainder = 0;
-    // Touch-pad scrolling not yet turned into whole pixels.
-    QPointF m_touchPadRemainder;
-    // Pinch magnification not yet turned into zoom steps.
-    double m_magnifyRemainder = 0.0;
-    // A drag-out was signalled for the current press.
-    bool m_draggedOut = false;
+    std::unique_ptr<ImageViewInput> m_input;
 };
