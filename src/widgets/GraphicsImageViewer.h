@@ -29,8 +29,9 @@ class QTimer;
 // item, applied around its centre, and the picture sits centred on the
 // scene centre. So one viewport pixel is one scene unit everywhere.
 //
-// All input (mouse, wheel, touch-pad, gestures, keys) acts only while
-// interaction is on and a picture is shown. GUI thread only.
+// Mouse, wheel, touch-pad and gestures (handled by ImageViewInput) act only
+// while interaction is on and a picture is shown; keys are swallowed. The
+// scene and both scroll timelines are children of the view. GUI thread only.
 class GraphicsImageViewer : public QGraphicsView
 {
     Q_OBJECT
