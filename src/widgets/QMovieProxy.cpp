@@ -1,0 +1,3 @@
+#include "widgets/QMovieProxy.h"
+
+QMovieProxy::~QMovieProxy() = default;
