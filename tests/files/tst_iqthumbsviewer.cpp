@@ -93,6 +93,7 @@ private slots:
     void addingLoadsOnlyTheWindowOnce();
     void scrollingLoadsInItsDirection();
     void scrollDuringLoadRestartsIt();
+    void secondBrowserLoadsAfterTheFirst();
     void failingItemIsReadOnce_data();
     void failingItemIsReadOnce();
     void rowCarriesItsRoles();
@@ -102,6 +103,7 @@ private slots:
     void deletingTheBrowserInsideItsLoops();
     void filterMatchesCaptionsInAnyCase_data();
     void filterMatchesCaptionsInAnyCase();
+    void hiddenRowsLoadWhenShown();
     void rowNavigation();
     void wheelStepIsOneThumbnail_data();
     void wheelStepIsOneThumbnail();
@@ -284,6 +286,27 @@ void TestIQThumbsViewer::scrollDuringLoadRestartsIt()
     QCOMPARE(m_log.mid(1), range(first, last));
     for (int row = first; row <= last; ++row)
         QVERIFY(isLoaded(*view, row));
+}
+
+void TestIQThumbsViewer::secondBrowserLoadsAfterTheFirst()
+{
+    auto first = makeView();
+    auto second = makeView();
+    const Items items = makeItems(60, &m_log);
+    QList<int> secondLog;
+    const Items secondItems = makeItems(60, &secondLog);
+
+    // The second browser fills up while the first one is loading.
+    items[1]->onDecode = [&] { QTimer::singleShot(0, second.get(), [&] { second->addThumbs(base(secondItems)); }); };
+    first->addThumbs(base(items));
+    settle();
+
+    // The first load ran to its end; the second browser loaded after it.
+    const int firstLast = first->getLastVisibleThumb();
+    QCOMPARE(m_log, range(0, qMin(firstLast * 4, 59)));
+    QVERIFY(!secondLog.isEmpty());
+    for (int row = second->getFirstVisibleThumb(); row <= second->getLastVisibleThumb(); ++row)
+        QVERIFY(isLoaded(*second, row));
 }
 
 void TestIQThumbsViewer::failingItemIsReadOnce_data()
@@ -539,6 +562,22 @@ void TestIQThumbsViewer::filterMatchesCaptionsInAnyCase()
     QCOMPARE(counts.size(), 1);
     QCOMPARE(counts.first().first().toInt(), int(shown.size()));
     QVERIFY(!selections.isEmpty());
+}
+
+void TestIQThumbsViewer::hiddenRowsLoadWhenShown()
+{
+    auto view = makeView();
+    Items items = makeItems(8, &m_log);
+    for (const auto& item : items)
+        item->caption = QStringLiteral("%1-%2").arg(item->number % 2 ? "hide" : "keep").arg(item->number);
+    view->applyFilter("keep");
+    view->addThumbs(base(items));
+    settle();
+    QCOMPARE(m_log, QList<int>({0, 2, 4, 6}));
+
+    view->applyFilter(QString());
+    settle();
+    QCOMPARE(m_log, QList<int>({0, 2, 4, 6, 1, 3, 5, 7}));
 }
 
 void TestIQThumbsViewer::rowNavigation()
