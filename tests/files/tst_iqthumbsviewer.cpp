@@ -105,6 +105,9 @@ private slots:
     void filterMatchesCaptionsInAnyCase();
     void hiddenRowsLoadWhenShown();
     void rowNavigation();
+    void addThumbAndReset();
+    void mouseSignalsCarryTheRow();
+    void darkColours();
     void wheelStepIsOneThumbnail_data();
     void wheelStepIsOneThumbnail();
     void shrinkSizeToFit_data();
@@ -617,6 +620,67 @@ void TestIQThumbsViewer::rowNavigation()
     view->invertSelection();
     QCOMPARE(view->selectedCount(), 4);
     QVERIFY(!view->getSelectedThumbs().contains(items[2]));
+}
+
+void TestIQThumbsViewer::addThumbAndReset()
+{
+    auto view = makeView();
+    QSignalSpy counts(view.get(), &IQThumbsViewer::countChanged);
+    auto single = std::make_shared<CountingItem>(7, &m_log);
+    view->addThumb(single);
+
+    // Made at once, announced to nobody.
+    QCOMPARE(m_log, QList<int>{7});
+    QVERIFY(isLoaded(*view, 0));
+    QVERIFY(!view->itemAtRow(0)->data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(counts.isEmpty());
+    QCOMPARE(view->getThumbnailByIndex(0), single);
+
+    const Items items = makeItems(3, &m_log);
+    view->resetThumbs(base(items));
+    QCOMPARE(view->sourceCount(), 3);
+    QVERIFY(!view->getThumbnailByTag(single->id()));
+    QCOMPARE(view->getAllThumbnails(false), base(items));
+    QCOMPARE(counts.size(), 1);
+    QCOMPARE(counts.first().first().toInt(), 3);
+}
+
+void TestIQThumbsViewer::mouseSignalsCarryTheRow()
+{
+    auto view = makeView();
+    Items items = makeItems(3, &m_log);
+    view->applyFilter("item-2");
+    view->addThumbs(base(items));
+    QSignalSpy menus(view.get(), &IQThumbsViewer::contextMenu);
+    QSignalSpy doubleClicks(view.get(), &IQThumbsViewer::doubleClicked);
+
+    // The only row shown is source row 2, view row 0.
+    const QPoint onRow = view->visualRect(view->model()->index(0, 0)).center();
+    QContextMenuEvent onItem(QContextMenuEvent::Mouse, onRow, view->viewport()->mapToGlobal(onRow));
+    QCoreApplication::sendEvent(view->viewport(), &onItem);
+    const QPoint empty(view->viewport()->width() - 5, view->viewport()->height() - 5);
+    QContextMenuEvent onNothing(QContextMenuEvent::Mouse, empty, view->viewport()->mapToGlobal(empty));
+    QCoreApplication::sendEvent(view->viewport(), &onNothing);
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.first().first().toModelIndex(), view->model()->index(0, 0));
+
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, onRow);
+    QVERIFY(!doubleClicks.isEmpty());
+    const QModelIndex clicked = doubleClicks.last().first().toModelIndex();
+    QCOMPARE(clicked.row(), 2);
+    QCOMPARE(clicked.model(), view->itemAtRow(0)->model());
+}
+
+void TestIQThumbsViewer::darkColours()
+{
+    auto view = makeView();
+    const QPalette scrollBarPalette = view->verticalScrollBar()->palette();
+    view->setThumbColors();
+
+    QCOMPARE(view->styleSheet(), QString("QListView { background: rgb(34, 34, 34); background-attachment: fixed; }"));
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(view->palette().color(group, QPalette::Text), QColor(Qt::white));
+    QCOMPARE(view->verticalScrollBar()->palette(), scrollBarPalette);
 }
 
 void TestIQThumbsViewer::wheelStepIsOneThumbnail_data()
