@@ -7,10 +7,11 @@
 #include "files/IQImageLimits.h"
 #include "files/IQThumbsViewer.h"
 
+#include "SyntheticPhoto.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QStandardItem>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,22 +27,6 @@ constexpr int photoHeight = 3000; // 12 megapixels
 constexpr int distinctPhotos = 8;
 constexpr int folderSize = 500;
 
-// Smooth colour with grain, so the JPEGs cost what photographs cost.
-QImage syntheticPhoto(quint32 seed)
-{
-    QImage image(photoWidth, photoHeight, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < photoHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < photoWidth; ++x) {
-            const int grain = int(random.bounded(24u)) - 12;
-            line[x] = qRgb(qBound(0, x * 255 / photoWidth + grain, 255), qBound(0, y * 255 / photoHeight + grain, 255),
-                           qBound(0, int(seed * 30 % 255) + grain, 255));
-        }
-    }
-    return image;
-}
-
 // 500 names over a few distinct files (hard links), so the folder costs
 // seconds to make and little disk.
 const QStringList& folder()
@@ -51,7 +36,7 @@ const QStringList& folder()
         QStringList originals;
         for (int i = 0; i < distinctPhotos; ++i) {
             const QString path = dir.filePath(QStringLiteral("original-%1.jpg").arg(i));
-            syntheticPhoto(quint32(i + 1)).save(path, "jpeg", 90);
+            syntheticPhoto(photoWidth, photoHeight, quint32(i + 1)).save(path, "jpeg", 90);
             originals << path;
         }
         QStringList paths;

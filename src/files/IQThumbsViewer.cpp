@@ -420,43 +420,35 @@ int IQThumbsViewer::pointBelowRow(int viewRow) const
     return rect.y() + rect.height() + 1;
 }
 
-int IQThumbsViewer::getFirstVisibleThumb() const
+int IQThumbsViewer::firstViewRowReaching(int y) const
 {
-    const int rows = m_proxyModel->rowCount();
-    const int height = viewport()->height();
-    if (rows == 0 || viewport()->width() <= 0)
-        return -1;
     int low = 0;
-    int high = rows;
+    int high = m_proxyModel->rowCount();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (pointBelowRow(middle) >= 0)
+        if (pointBelowRow(middle) >= y)
             high = middle;
         else
             low = middle + 1;
     }
-    if (low == rows || pointBelowRow(low) >= height)
+    return low;
+}
+
+int IQThumbsViewer::getFirstVisibleThumb() const
+{
+    if (viewport()->width() <= 0)
         return -1;
-    return viewRowToSource(low);
+    const int first = firstViewRowReaching(0);
+    if (first == m_proxyModel->rowCount() || pointBelowRow(first) >= viewport()->height())
+        return -1;
+    return viewRowToSource(first);
 }
 
 int IQThumbsViewer::getLastVisibleThumb() const
 {
-    const int rows = m_proxyModel->rowCount();
-    const int height = viewport()->height();
-    if (rows == 0 || viewport()->width() <= 0)
+    if (viewport()->width() <= 0)
         return -1;
-    // The first row whose point lies past the viewport's bottom.
-    int low = 0;
-    int high = rows;
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (pointBelowRow(middle) >= height)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    const int last = low - 1;
+    const int last = firstViewRowReaching(viewport()->height()) - 1;
     if (last < 0 || pointBelowRow(last) < 0)
         return -1;
     return viewRowToSource(last);
@@ -643,6 +635,12 @@ void IQThumbsViewer::contextMenuEvent(QContextMenuEvent* event)
     if (index.isValid())
         emit contextMenu(index);
     event->accept();
+}
+
+void IQThumbsViewer::resizeEvent(QResizeEvent* event)
+{
+    QListView::resizeEvent(event);
+    m_layoutCheck->start();
 }
 
 void IQThumbsViewer::startDrag(Qt::DropActions)

@@ -130,6 +130,8 @@ public:
     int getFirstVisibleThumb() const;
     int getLastVisibleThumb() const;
 
+    // A new layout can bring rows into view without a scroll (a wider
+    // view, a filter): their thumbnails are looked at once the events settle.
     void doItemsLayout() override;
 
 signals:
@@ -152,6 +154,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    // A taller view shows more rows without a new layout.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void loadPrepare();
@@ -164,6 +168,9 @@ private:
     bool isShown(int row) const;
     int viewRowToSource(int viewRow) const;
     int pointBelowRow(int viewRow) const;
+    // The first view row whose point below lies at `y` or lower; the row
+    // count when there is none.
+    int firstViewRowReaching(int y) const;
     QModelIndexList selectedSourceIndexes() const;
     void finishLoad();
     static void wakeWaitingViewers();

@@ -94,6 +94,7 @@ private slots:
     void scrollingLoadsInItsDirection();
     void scrollDuringLoadRestartsIt();
     void secondBrowserLoadsAfterTheFirst();
+    void growingTheViewLoadsWhatItShows();
     void failingItemIsReadOnce_data();
     void failingItemIsReadOnce();
     void rowCarriesItsRoles();
@@ -310,6 +311,24 @@ void TestIQThumbsViewer::secondBrowserLoadsAfterTheFirst()
     QVERIFY(!secondLog.isEmpty());
     for (int row = second->getFirstVisibleThumb(); row <= second->getLastVisibleThumb(); ++row)
         QVERIFY(isLoaded(*second, row));
+}
+
+void TestIQThumbsViewer::growingTheViewLoadsWhatItShows()
+{
+    auto view = makeView();
+    const Items items = makeItems(300, &m_log);
+    view->addThumbs(base(items));
+    settle();
+    const int loadedBefore = int(m_log.size());
+
+    // Four times the height shows more rows than the window loaded, with no
+    // scroll to announce them.
+    view->resize(600, 1600);
+    QTRY_VERIFY(view->getLastVisibleThumb() >= loadedBefore);
+    settle();
+    for (int row = 0; row <= view->getLastVisibleThumb(); ++row)
+        QVERIFY2(isLoaded(*view, row), qPrintable(QString::number(row)));
+    QCOMPARE(QSet<int>(m_log.cbegin(), m_log.cend()).size(), int(m_log.size()));
 }
 
 void TestIQThumbsViewer::failingItemIsReadOnce_data()
