@@ -5,6 +5,17 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+namespace {
+
+// `size` scaled into `box` with its aspect ratio, but never below one pixel
+// a side: a hairline picture still gives a thumbnail.
+QSize fitInto(QSize size, QSize box)
+{
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
 IQImageFileItem::IQImageFileItem(const QString& path)
     : IQFileItem(path)
 {
@@ -24,12 +35,12 @@ QImage IQImageFileItem::thumbnail(QSize size)
     const QSize box = turned ? size.transposed() : size;
     const QSize stored = reader.size();
     if (stored.isValid() && !stored.isEmpty())
-        reader.setScaledSize(stored.scaled(box, Qt::KeepAspectRatio));
+        reader.setScaledSize(fitInto(stored, box));
 
     QImage image = reader.read();
     // A decoder that cannot tell its size up front was read in full.
     if (!image.isNull() && (image.width() > size.width() || image.height() > size.height()))
-        image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image = image.scaled(fitInto(image.size(), size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }
 

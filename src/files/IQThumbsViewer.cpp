@@ -554,7 +554,7 @@ QPixmap IQThumbsViewer::paintOnCanvas(const QImage& picture) const
     const QRect box(iconMargin, 0, side - 2 * iconMargin, side - 2 * iconMargin);
     QSize size = picture.size();
     if (size.width() > box.width() || size.height() > box.height())
-        size.scale(box.size(), Qt::KeepAspectRatio);
+        size = size.scaled(box.size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     const QRect target = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, box);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -128,6 +128,7 @@ void TestIQImageFileItem::thumbnailFitsTheBox_data()
     QTest::newRow("square box") << QSize(400, 200) << 0 << QSize(120, 120) << QSize(120, 60) << false;
     QTest::newRow("small picture fills the box") << QSize(40, 30) << 0 << QSize(160, 160) << QSize(160, 120)
                                                  << false;
+    QTest::newRow("hairline keeps a pixel") << QSize(400, 2) << 0 << QSize(120, 120) << QSize(120, 1) << false;
 }
 
 void TestIQImageFileItem::thumbnailFitsTheBox()
@@ -151,8 +152,8 @@ void TestIQImageFileItem::thumbnailFitsTheBox()
     // 8 counter-clockwise (left to bottom), 3 by half a turn (left to right).
     const int w = thumbnail.width();
     const int h = thumbnail.height();
-    const QRgb topLeft = thumbnail.pixel(2, 2);
-    const QRgb bottomRight = thumbnail.pixel(w - 3, h - 3);
+    const QRgb topLeft = thumbnail.pixel(2, qMin(2, h - 1));
+    const QRgb bottomRight = thumbnail.pixel(w - 3, qMax(h - 3, 0));
     if (redOnTop) {
         QVERIFY(isRed(topLeft));
         QVERIFY(isBlue(bottomRight));
