@@ -27,6 +27,9 @@ class SortFilterModel;
 // The browser may be deleted from inside the events its loops process (the
 // user leaves the mode while thumbnails load): every loop then returns at
 // once, and a load left behind never blocks the loads of later browsers.
+// addThumbs, resetThumbs and removeSelected process events, so their callers
+// must not touch the browser afterwards without checking that it still
+// exists (a QPointer).
 class IQThumbsViewer : public QListView
 {
     Q_OBJECT
