@@ -92,6 +92,7 @@ private slots:
     void loadWindow();
     void addingLoadsOnlyTheWindowOnce();
     void scrollingLoadsInItsDirection();
+    void scrollingElsewhereLeavesANewBrowserAlone();
     void scrollDuringLoadRestartsIt();
     void secondBrowserLoadsAfterTheFirst();
     void growingTheViewLoadsWhatItShows();
@@ -256,6 +257,22 @@ void TestIQThumbsViewer::scrollingLoadsInItsDirection()
             expected.append(row);
     QVERIFY(!expected.isEmpty());
     QCOMPARE(m_log, expected);
+}
+
+void TestIQThumbsViewer::scrollingElsewhereLeavesANewBrowserAlone()
+{
+    auto view = makeView();
+    QList<int> otherLog;
+    auto other = makeView();
+    other->addThumbs(base(makeItems(500, &otherLog)));
+    other->verticalScrollBar()->setValue(other->verticalScrollBar()->maximum());
+    settle();
+
+    // The first load of the browser looks ahead downwards, as any first load.
+    view->addThumbs(base(makeItems(250, &m_log)));
+    const int last = view->getLastVisibleThumb();
+    QCOMPARE(view->getFirstVisibleThumb(), 0);
+    QCOMPARE(m_log, range(0, last * 4));
 }
 
 void TestIQThumbsViewer::scrollDuringLoadRestartsIt()
@@ -688,6 +705,8 @@ void TestIQThumbsViewer::mouseSignalsCarryTheRow()
     const QModelIndex clicked = doubleClicks.last().first().toModelIndex();
     QCOMPARE(clicked.row(), 2);
     QCOMPARE(clicked.model(), view->itemAtRow(0)->model());
+    // The row selected is source row 2, whatever its place in the view.
+    QCOMPARE(view->getCurrentRow(), 2);
 }
 
 void TestIQThumbsViewer::darkColours()
