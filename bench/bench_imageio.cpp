@@ -6,6 +6,8 @@
 #include "files/IQMath.h"
 #include "files/LoadImageThread.h"
 
+#include "SyntheticPhoto.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QRandomGenerator>
@@ -19,22 +21,6 @@ constexpr int photoWidth = 6000;
 constexpr int photoHeight = 4000; // 24 megapixels
 constexpr int batchSize = 4;
 
-// Smooth colour with grain, so the JPEGs are as costly to decode as photos.
-QImage syntheticPhoto(quint32 seed)
-{
-    QImage image(photoWidth, photoHeight, QImage::Format_RGB32);
-    QRandomGenerator random(seed);
-    for (int y = 0; y < photoHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < photoWidth; ++x) {
-            const int grain = int(random.bounded(24u)) - 12;
-            line[x] = qRgb(qBound(0, x * 255 / photoWidth + grain, 255), qBound(0, y * 255 / photoHeight + grain, 255),
-                           qBound(0, 128 + grain, 255));
-        }
-    }
-    return image;
-}
-
 const QList<QString>& photoBatch()
 {
     static QTemporaryDir dir;
@@ -42,7 +28,7 @@ const QList<QString>& photoBatch()
         QList<QString> paths;
         for (int i = 0; i < batchSize; ++i) {
             const QString path = dir.filePath(QStringLiteral("photo-%1.jpg").arg(i));
-            syntheticPhoto(quint32(i + 1)).save(path, "jpeg", 90);
+            syntheticPhoto(photoWidth, photoHeight, quint32(i + 1)).save(path, "jpeg", 90);
             paths << path;
         }
         return paths;
