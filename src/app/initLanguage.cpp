@@ -73,10 +73,10 @@ void initLanguage(QApplication* app)
     static QTranslator* applicationTranslator = new QTranslator(nullptr);
     static QTranslator* qtTranslator = new QTranslator(nullptr);
 
-    // The locale's own codec stays: a fixed Chinese codec would garble every
-    // other locale's eight-bit text.
-    if (QTextCodec* system = QTextCodec::codecForName("System"))
-        QTextCodec::setCodecForLocale(system);
+    // The locale's own codec (null resets to it where no codec is named
+    // "System"); a fixed Chinese codec would garble every other locale's
+    // eight-bit text.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("System"));
 
     const int stored = Settings::defaultSettings()->language();
     int language = stored & 0xffff;
