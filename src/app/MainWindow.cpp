@@ -306,24 +306,25 @@ void MainWindow::applianceSetTopbar(const QList<QWidget*>& widgets)
 
 void MainWindow::applianceSetBottombar(const QList<QWidget*>& widgets)
 {
-    clearLayout(m_ui->applianceBottomBarLayout);
-    for (QWidget* widget : widgets) {
-        m_ui->applianceBottomBarLayout->addWidget(widget);
-        widget->setFixedHeight(bottomBarHeight);
-        widget->show();
-    }
-    m_ui->bottomBar->setVisible(!widgets.isEmpty());
+    fillBar(m_ui->bottomBar, m_ui->applianceBottomBarLayout, widgets,
+            [](QWidget* widget) { widget->setFixedHeight(bottomBarHeight); });
 }
 
 void MainWindow::applianceSetRightbar(const QList<QWidget*>& widgets)
 {
-    clearLayout(m_ui->applianceToolBarLayout);
+    fillBar(m_ui->applianceToolBar, m_ui->applianceToolBarLayout, widgets,
+            [](QWidget* widget) { widget->setFixedWidth(rightBarWidth); });
+}
+
+void MainWindow::fillBar(QWidget* bar, QLayout* layout, const QList<QWidget*>& widgets, void (*fixSize)(QWidget*))
+{
+    clearLayout(layout);
     for (QWidget* widget : widgets) {
-        m_ui->applianceToolBarLayout->addWidget(widget);
+        layout->addWidget(widget);
+        fixSize(widget);
         widget->show();
-        widget->setFixedWidth(rightBarWidth);
     }
-    m_ui->applianceToolBar->setVisible(!widgets.isEmpty());
+    bar->setVisible(!widgets.isEmpty());
 }
 
 void MainWindow::applianceSetValue(unsigned int key, const QVariant& value)

@@ -68,7 +68,11 @@ private:
     void editCopy();
     void editPaste();
     void editSelectAll();
+    // Takes every item out of the layout, hiding its widget.
     static void clearLayout(QLayout* layout);
+    // Puts the widgets into the layout, each sized by `fixSize`; an empty
+    // list hides the bar.
+    static void fillBar(QWidget* bar, QLayout* layout, const QList<QWidget*>& widgets, void (*fixSize)(QWidget*));
 
     Ui::MainWindow* m_ui;
     QActionGroup* m_languageGroup = nullptr;
