@@ -196,27 +196,39 @@ void MainWindow::about()
 
 void MainWindow::editCopy()
 {
-    MacOSUI::copy();
+    if (!MacOSUI::copy())
+        offerToWindow(MacOSUI::EditAction::Copy);
 }
 
 void MainWindow::editPaste()
 {
-    if (MacOSUI::paste())
-        return;
-    // Nothing focused takes it (a button of a panel, say): the shown scene
-    // is the document the user pastes into.
-    QList<QWidget*> candidates {m_ui->sceneWidget};
-    candidates += m_ui->sceneWidget->findChildren<QWidget*>();
-    for (QWidget* widget : std::as_const(candidates)) {
-        if (widget->isVisible() && MacOSUI::triggerBoundEditAction(MacOSUI::EditAction::Paste, widget))
-            return;
-    }
+    if (!MacOSUI::paste())
+        offerToWindow(MacOSUI::EditAction::Paste);
 }
 
 void MainWindow::editSelectAll()
 {
     // Item views, the list views among them, answer selectAll() themselves.
-    MacOSUI::selectAll();
+    if (!MacOSUI::selectAll())
+        offerToWindow(MacOSUI::EditAction::SelectAll);
+}
+
+void MainWindow::offerToWindow(MacOSUI::EditAction action)
+{
+    // Nothing on the focus chain took it (a button of a panel had the focus,
+    // say). The key still reaches what the window binds to it, as a window
+    // shortcut would: the shown scene first, the document the user works on.
+    QList<QWidget*> candidates {m_ui->sceneWidget};
+    candidates += m_ui->sceneWidget->findChildren<QWidget*>();
+    candidates += findChildren<QWidget*>();
+    candidates += this;
+    for (QWidget* widget : std::as_const(candidates)) {
+        // The Edit menu's own entries are what brought the action here.
+        if (qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget) || !widget->isVisible())
+            continue;
+        if (MacOSUI::triggerBoundEditAction(action, widget))
+            return;
+    }
 }
 
 bool MainWindow::event(QEvent* event)

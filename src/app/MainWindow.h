@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appframe/Container.h"
+#include "platform/MacOSUI.h"
 
 class QActionGroup;
 class QLayout;
@@ -21,12 +22,13 @@ class MainWindow;
 // The constructor shows the window. Bar widgets stay owned by their
 // appliances: the window places, shows and hides them and deletes none.
 //
-// The window owns the standard edit keys (copy, paste, select all): the
-// focused widget and its parents get them first as key presses (a line edit
-// pastes itself, an item being edited on a canvas takes its text); what they
-// leave goes to the Edit menu's action, which offers it along the focus
-// chain and, for paste, to the shown scene. So a paste action of the scene
-// view never competes with the Edit menu for Ctrl+V.
+// The window is the one owner of the standard edit keys (copy, paste, select
+// all). The focused widget and its parents get them first as key presses (a
+// line edit pastes itself, a text being edited on a canvas takes the paste);
+// what they leave goes to the Edit menu's entry, which offers it along the
+// focus chain (MacOSUI) and then to the first action of the window bound to
+// that key, the shown scene's first. So the scene view's Paste action never
+// competes with the Edit menu for Ctrl+V, where Qt would fire neither.
 class MainWindow : public PlugGui::Container
 {
     Q_OBJECT
@@ -68,6 +70,7 @@ private:
     void editCopy();
     void editPaste();
     void editSelectAll();
+    void offerToWindow(MacOSUI::EditAction action);
     // Takes every item out of the layout, hiding its widget.
     static void clearLayout(QLayout* layout);
     // Puts the widgets into the layout, each sized by `fixSize`; an empty

@@ -467,6 +467,14 @@ void TestMainWindow::editKeysHaveOneOwner()
     panelLayout->addWidget(edit);
     panelLayout->addWidget(button);
     window->applianceSetRightbar({panel});
+    // A top-bar tool that copies something of its own on Ctrl+C.
+    auto* tool = new QPushButton(QStringLiteral("tool"));
+    int toolCopies = 0;
+    auto* toolCopy = new QAction(QStringLiteral("Copy"), tool);
+    toolCopy->setShortcut(QKeySequence::Copy);
+    tool->addAction(toolCopy);
+    connect(toolCopy, &QAction::triggered, [&toolCopies] { ++toolCopies; });
+    window->applianceSetTopbar({tool});
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
@@ -487,7 +495,16 @@ void TestMainWindow::editKeysHaveOneOwner()
     button->setFocus();
     QTest::keyClick(button, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(scenePastes, 2);
+    // Nor copies: the window's action bound to the key does.
+    QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(toolCopies, 1);
+    // In the line edit the line edit copies.
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(toolCopies, 1);
 
+    window->applianceSetTopbar({});
+    delete tool;
     window->applianceSetRightbar({});
     window->applianceDetachSceneWidget(view);
     delete panel;
