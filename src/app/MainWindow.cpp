@@ -8,7 +8,6 @@
 #include "appliances/DefaultWorkflowCreators.h"
 #include "online/OVEnv.h"
 #include "online/OVURL.h"
-#include "platform/MacOSUI.h"
 
 #include <QActionGroup>
 #include <QApplication>
