@@ -1,12 +1,12 @@
-#include "appframe/App.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "app/initLanguage.h"
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
 #include "files/IQImageLimits.h"
 #include "rawplugin/RawPluginImport.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 #include <QStyleFactory>
 
 int main(int argc, char* argv[])
@@ -17,27 +17,19 @@ int main(int argc, char* argv[])
     // Settings and data folders are named after the product.
     QCoreApplication::setApplicationName(IQEnvironment::applicationName());
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMAR_VERSION));
+
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     QGuiApplication::setApplicationDisplayName(IQEnvironment::applicationName());
-
-    Settings* settings = Settings::defaultSettings();
-    const QStringList arguments = QCoreApplication::arguments();
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (App::isContentUrl(arguments.at(i)))
-            settings->addCommandlineUrl(arguments.at(i));
-    }
+    initLanguage(&app);
+    storeCommandlineUrls(argc, argv);
     QCoreApplication::processEvents();
 
-    // Stands in for the main window until it is built.
-    auto* window = new QMainWindow;
-    window->setMinimumSize(960, 640);
-    auto* label = new QLabel(IQEnvironment::applicationName(), window);
-    label->setAlignment(Qt::AlignCenter);
-    window->setCentralWidget(label);
-    window->show();
+    auto* window = new MainWindow(nullptr);
+    const int code = QApplication::exec();
 
-    const int code = app.exec();
-    settings->sync();
+    Settings::defaultSettings()->sync();
+    // Stores the window geometry and ends the workflow, before the
+    // application object goes.
     delete window;
     return code;
 }

@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>خطأ في التحميل</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>تعذّر تحميل ملف الكولاج %1</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>تعذّر تحميل ملف الكولاج %1. فتح المشاريع غير متاح في هذا الإصدار بعد.</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>اختر ملف الكولاج</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>كولاج (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>كولاج</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>صور بلاطات Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>نتيجة Zorivuv</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>بانوراما</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>تنقيح البانوراما</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>لا توجد صورة لحفظها.</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>لا يحتوي اسم الملف على امتداد يحدد نوع الصورة.</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>لا يمكن حفظ الصور كملفات "%1".</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>تعذّر ترميز الصورة بتنسيق "%1".</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>الصورة ذات %1 × %2 بكسل أكبر من أن تُفتح (تتطلب أكثر من %3 ميغابايت من الذاكرة).</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>حول %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>الصفحة الرئيسية</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>المساعدة عبر الإنترنت</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>الأسئلة الشائعة حول المنتج</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>الاتصال بخدمة العملاء</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>تم تغيير اللغة بنجاح، يُرجى إعادة تشغيل التطبيق.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>%1 غير متاح في هذا الإصدار بعد.</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>تحديد الكل</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>حفظ الملف</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>إغلاق الملف</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>هل تريد حفظ التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>هل أنت متأكد أنك تريد الإنهاء وفقدان التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>هل أنت متأكد أنك تريد الإنهاء؟</translation>
+    </message>
+</context>
+</TS>

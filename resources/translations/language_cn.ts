@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>載入錯誤</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>無法載入拼貼檔案 %1</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>無法載入拼貼檔案 %1。此版本尚無法開啟專案。</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>選擇拼貼檔案</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>拼貼 (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>拼貼</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Zorivuv 拼塊相片</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Zorivuv 結果</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>全景</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>全景修飾</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>沒有可儲存的影像。</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>檔案名稱沒有可判斷影像類型的副檔名。</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>無法將影像儲存為「%1」檔案。</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>無法將影像編碼為「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>%1 x %2 像素的影像太大，無法開啟（需要超過 %3 MB 的記憶體）。</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>關於 %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>線上說明</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>產品常見問題</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>聯絡客戶服務</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>語言已成功切換，請重新啟動應用程式。</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>此版本尚未提供 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>儲存檔案</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>正在關閉檔案</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>是否要儲存變更？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>確定要結束並捨棄變更嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>確定要結束嗎？</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>Indlæsningsfejl</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>Kan ikke indlæse collagefilen %1</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>Kan ikke indlæse collagefilen %1. Åbning af projekter er endnu ikke tilgængelig i denne version.</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>Vælg collagefilen</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>Collage</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Zorivuv-flisefotos</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Zorivuv-resultat</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>Panoramaretouchering</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>Der er intet billede at gemme.</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>Filnavnet har ingen endelse, der angiver billedtypen.</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>Billeder kan ikke gemmes som "%1"-filer.</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>Billedet kunne ikke kodes som "%1".</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>Billedet på %1 x %2 pixel er for stort til at åbne (mere end %3 MB hukommelse).</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>Om %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjælp</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Onlinehjælp</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Ofte stillede spørgsmål om produktet</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Kontakt kundeservice</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprog</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>Sproget er skiftet. Genstart programmet.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>%1 er endnu ikke tilgængelig i denne version.</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Indsæt</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Markér alt</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Åbn fil</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Gem fil</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>Lukker fil</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Vil du gemme dine ændringer?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>Er du sikker på, at du vil afslutte og miste dine ændringer?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Er du sikker på, at du vil afslutte?</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>Ladefehler</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>Die Collage-Datei %1 kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>Die Collage-Datei %1 kann nicht geladen werden. Das Öffnen von Projekten ist in dieser Version noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>Collage-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>Collage</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Zorivuv-Kachelfotos</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Zorivuv-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>Panorama-Retusche</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>Der Dateiname hat keine Endung, die den Bildtyp angibt.</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>Bilder können nicht als „%1“-Dateien gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>Das Bild konnte nicht als „%1“ kodiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>Das Bild mit %1 x %2 Pixeln ist zu groß zum Öffnen (mehr als %3 MB Speicher).</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Produkt-FAQ</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Kundendienst kontaktieren</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>Die Sprache wurde umgestellt. Bitte starten Sie die Anwendung neu.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>%1 ist in dieser Version noch nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>Datei schließen</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>Möchten Sie wirklich beenden und Ihre Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Möchten Sie wirklich beenden?</translation>
+    </message>
+</context>
+</TS>

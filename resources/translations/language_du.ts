@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>Fout bij laden</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>Kan het collagebestand %1 niet laden</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>Kan het collagebestand %1 niet laden. Projecten openen is in deze versie nog niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>Selecteer het collagebestand</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>Collage</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Zorivuv-tegelfoto's</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Zorivuv-resultaat</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>Panorama retoucheren</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>Er is geen afbeelding om op te slaan.</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>De bestandsnaam heeft geen extensie die het afbeeldingstype aangeeft.</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>Afbeeldingen kunnen niet als "%1"-bestanden worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>De afbeelding kon niet als "%1" worden gecodeerd.</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>De afbeelding van %1 x %2 pixels is te groot om te openen (meer dan %3 MB geheugen).</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Online help</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Veelgestelde vragen over het product</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Contact opnemen met de klantenservice</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>De taal is gewijzigd. Start de toepassing opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>%1 is in deze versie nog niet beschikbaar.</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles selecteren</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>Bestand sluiten</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Wilt u uw wijzigingen opslaan?</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>Weet u zeker dat u wilt afsluiten en uw wijzigingen wilt verliezen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Weet u zeker dat u wilt afsluiten?</translation>
+    </message>
+</context>
+</TS>

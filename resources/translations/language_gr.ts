@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>Σφάλμα φόρτωσης</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1. Το άνοιγμα έργων δεν είναι ακόμη διαθέσιμο σε αυτή την έκδοση.</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>Επιλέξτε το αρχείο κολάζ</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>Κολάζ (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>Κολάζ</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Φωτογραφίες πλακιδίων Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Αποτέλεσμα Zorivuv</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Πανόραμα</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>Ρετούς πανοράματος</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>Δεν υπάρχει εικόνα για αποθήκευση.</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>Το όνομα του αρχείου δεν έχει επέκταση που να δηλώνει τον τύπο της εικόνας.</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>Οι εικόνες δεν μπορούν να αποθηκευτούν ως αρχεία «%1».</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>Δεν ήταν δυνατή η κωδικοποίηση της εικόνας ως «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>Η εικόνα των %1 x %2 pixel είναι πολύ μεγάλη για να ανοίξει (περισσότερα από %3 MB μνήμης).</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>Σχετικά με το %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Έκδοση %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>Αρχική</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Επεξεργασία</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>Ηλεκτρονική βοήθεια</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>Συχνές ερωτήσεις για το προϊόν</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>Επικοινωνία με την εξυπηρέτηση πελατών</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>Σχετικά</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Γλώσσα</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>Η γλώσσα άλλαξε με επιτυχία. Κάντε επανεκκίνηση της εφαρμογής.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>Η λειτουργία «%1» δεν είναι ακόμη διαθέσιμη σε αυτή την έκδοση.</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>Αντιγραφή</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Επικόλληση</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Επιλογή όλων</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>Άνοιγμα αρχείου</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Αποθήκευση αρχείου</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>Κλείσιμο αρχείου</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Θέλετε να αποθηκεύσετε τις αλλαγές σας;</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>Είστε βέβαιοι ότι θέλετε να βγείτε και να χάσετε τις αλλαγές σας;</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Είστε βέβαιοι ότι θέλετε να βγείτε;</translation>
+    </message>
+</context>
+</TS>

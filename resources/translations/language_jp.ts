@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>CollageProjectFile</name>
+    <message>
+        <source>Loading error</source>
+        <translation>読み込みエラー</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1</source>
+        <translation>コラージュファイル %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
+        <translation>コラージュファイル %1 を読み込めません。このバージョンではまだプロジェクトを開くことはできません。</translation>
+    </message>
+    <message>
+        <source>Select the Collage file</source>
+        <translation>コラージュファイルを選択</translation>
+    </message>
+    <message>
+        <source>Collage (*.pmp2)</source>
+        <translation>コラージュ (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultWorkflowCreators</name>
+    <message>
+        <source>Collage</source>
+        <translation>コラージュ</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Zorivuv tile photos</source>
+        <translation>Zorivuv タイル写真</translation>
+    </message>
+    <message>
+        <source>Zorivuv result</source>
+        <translation>Zorivuv の結果</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>パノラマ</translation>
+    </message>
+    <message>
+        <source>Panorama retouch</source>
+        <translation>パノラマのレタッチ</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageIO</name>
+    <message>
+        <source>There is no image to save.</source>
+        <translation>保存する画像がありません。</translation>
+    </message>
+    <message>
+        <source>The file name has no suffix to tell the image type.</source>
+        <translation>ファイル名に画像の種類を示す拡張子がありません。</translation>
+    </message>
+    <message>
+        <source>Images cannot be saved as "%1" files.</source>
+        <translation>画像を「%1」ファイルとして保存することはできません。</translation>
+    </message>
+    <message>
+        <source>The image could not be encoded as "%1".</source>
+        <translation>画像を「%1」としてエンコードできませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>IQImageLimits</name>
+    <message>
+        <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
+        <translation>%1 x %2 ピクセルの画像は大きすぎて開けません（%3 MB を超えるメモリが必要です）。</translation>
+    </message>
+</context>
+<context>
+    <name>MacOSUI</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_ONLINE_HELP</source>
+        <translation>オンラインヘルプ</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_FAQ</source>
+        <translation>製品に関するよくある質問</translation>
+    </message>
+    <message>
+        <source>IDS_MENU_CCS</source>
+        <translation>カスタマーサービスに問い合わせる</translation>
+    </message>
+    <message>
+        <source>IDS_ABOUT</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>The language is switched successfully, please restart your application.</source>
+        <translation>言語を切り替えました。アプリケーションを再起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderAppliance</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 is not available in this version yet.</source>
+        <translation>%1 はこのバージョンではまだ利用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>QCocoaMenuItem</name>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべてを選択</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>ファイルを保存</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>Closing File</source>
+        <translation>ファイルを閉じる</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>変更を保存しますか？</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit and lose your changes?</source>
+        <translation>変更を破棄して終了してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>終了してもよろしいですか？</translation>
+    </message>
+</context>
+</TS>
