@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>HomeAppliance</name>
+    <message>
+        <source>Home</source>
+        <translation>الصفحة الرئيسية</translation>
+    </message>
+</context>
+<context>
     <name>IQImageIO</name>
     <message>
         <source>There is no image to save.</source>
@@ -90,10 +97,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Home</source>
-        <translation>الصفحة الرئيسية</translation>
-    </message>
     <message>
         <source>Edit</source>
         <translation>تحرير</translation>
@@ -154,6 +157,29 @@
     </message>
 </context>
 <context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>اللون:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>أ:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>خ:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>ز:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Open File</source>
@@ -162,6 +188,40 @@
     <message>
         <source>Save File</source>
         <translation>حفظ الملف</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextEditorDialog</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>تحرير النص</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>غامق</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>مائل</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>تسطير</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>SceneView</name>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>HomeAppliance</name>
+    <message>
+        <source>Home</source>
+        <translation>首頁</translation>
+    </message>
+</context>
+<context>
     <name>IQImageIO</name>
     <message>
         <source>There is no image to save.</source>
@@ -90,10 +97,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Home</source>
-        <translation>首頁</translation>
-    </message>
     <message>
         <source>Edit</source>
         <translation>編輯</translation>
@@ -154,6 +157,29 @@
     </message>
 </context>
 <context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>顏色：</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>紅：</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>綠：</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>藍：</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Open File</source>
@@ -162,6 +188,40 @@
     <message>
         <source>Save File</source>
         <translation>儲存檔案</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextEditorDialog</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>粗體</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>斜體</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>底線</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SceneView</name>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
     </message>
 </context>
 <context>

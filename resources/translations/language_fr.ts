@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>HomeAppliance</name>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
+</context>
+<context>
     <name>IQImageIO</name>
     <message>
         <source>There is no image to save.</source>
@@ -90,10 +97,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Home</source>
-        <translation>Accueil</translation>
-    </message>
     <message>
         <source>Edit</source>
         <translation>Édition</translation>
@@ -154,6 +157,29 @@
     </message>
 </context>
 <context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R :</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>V :</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B :</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Open File</source>
@@ -162,6 +188,40 @@
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextEditorDialog</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SceneView</name>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
     </message>
 </context>
 <context>

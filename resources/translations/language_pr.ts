@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>HomeAppliance</name>
+    <message>
+        <source>Home</source>
+        <translation>Início</translation>
+    </message>
+</context>
+<context>
     <name>IQImageIO</name>
     <message>
         <source>There is no image to save.</source>
@@ -90,10 +97,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Home</source>
-        <translation>Início</translation>
-    </message>
     <message>
         <source>Edit</source>
         <translation>Editar</translation>
@@ -154,6 +157,29 @@
     </message>
 </context>
 <context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulário</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Cor:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Open File</source>
@@ -162,6 +188,40 @@
     <message>
         <source>Save File</source>
         <translation>Guardar ficheiro</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextEditorDialog</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrito</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Itálico</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Sublinhado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SceneView</name>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
     </message>
 </context>
 <context>

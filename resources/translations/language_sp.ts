@@ -52,6 +52,13 @@
     </message>
 </context>
 <context>
+    <name>HomeAppliance</name>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+</context>
+<context>
     <name>IQImageIO</name>
     <message>
         <source>There is no image to save.</source>
@@ -90,10 +97,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Home</source>
-        <translation>Inicio</translation>
-    </message>
     <message>
         <source>Edit</source>
         <translation>Edición</translation>
@@ -154,6 +157,29 @@
     </message>
 </context>
 <context>
+    <name>QColorWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>G:</source>
+        <translation>G:</translation>
+    </message>
+    <message>
+        <source>B:</source>
+        <translation>B:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Open File</source>
@@ -162,6 +188,40 @@
     <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextEditorDialog</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SceneView</name>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "app/HomeApplianceFactory.h"
+#include "appliances/HomeAppliance.h"
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
@@ -83,7 +83,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     Workflow::Creators creators;
     registerDefaultWorkflowCreators(creators);
-    creators.home = &makeHomeAppliance;
+    creators.home = [] { return new HomeAppliance(nullptr); };
     // Registers itself as App::workflow and attaches the first appliance.
     new Workflow(this, nullptr, creators);
 }
