@@ -3,6 +3,8 @@
 #include "files/IQImageIO.h"
 
 #include "FuzzImageInput.h"
+// Camera RAW files are images too: the fuzzer reaches them through the plug-in.
+#include "rawplugin/RawPluginImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
