@@ -65,26 +65,9 @@ int quantise(double entry)
 void applyCorrection(const WhiteBalanceCorrection& correction, const AWB_WHITEBALANCE_CONTEXT& context,
                      const EffectImage& image)
 {
-    int m[9];
-    for (int k = 0; k < 9; ++k)
-        m[k] = quantise(correction.cameraToBGR[k]);
-    const std::uint16_t* decode = context.decode;
-    const std::uint8_t* encode = context.encode;
-
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* p = image.bits + std::size_t(y) * std::size_t(image.stride);
-        for (int x = 0; x < image.width; ++x, p += 3) {
-            const int b = decode[p[0]];
-            const int g = decode[p[1]];
-            const int r = decode[p[2]];
-            for (int k = 0; k < 3; ++k) {
-                // The result is clipped, never the input: a negative sum
-                // gives 0, one past 4095 gives 4095.
-                const int v = (m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r) >> 10;
-                p[k] = encode[v < 0 ? 0 : (v > 4095 ? 4095 : v)];
-            }
-        }
-    }
+    const Effects::WhiteBalanceRows rows(correction, context.decode, context.encode);
+    for (int y = 0; y < image.height; ++y)
+        rows.row(image.bits + std::size_t(y) * std::size_t(image.stride), image.width);
 }
 
 int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int height, int stride)
@@ -96,6 +79,31 @@ int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int
 }
 
 } // namespace
+
+Effects::WhiteBalanceRows::WhiteBalanceRows(const WhiteBalanceCorrection& correction, const std::uint16_t* decode,
+                                             const std::uint8_t* encode)
+    : m_decode(decode)
+    , m_encode(encode)
+{
+    for (int k = 0; k < 9; ++k)
+        m_matrix[k] = quantise(correction.cameraToBGR[k]);
+}
+
+void Effects::WhiteBalanceRows::row(std::uint8_t* p, int width) const
+{
+    const int* m = m_matrix;
+    for (int x = 0; x < width; ++x, p += 3) {
+        const int b = m_decode[p[0]];
+        const int g = m_decode[p[1]];
+        const int r = m_decode[p[2]];
+        for (int k = 0; k < 3; ++k) {
+            // The result is clipped, never the input: a negative sum
+            // gives 0, one past 4095 gives 4095.
+            const int v = (m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r) >> 10;
+            p[k] = m_encode[v < 0 ? 0 : (v > 4095 ? 4095 : v)];
+        }
+    }
+}
 
 int AWB_WHITEBALANCE_Init(AWB_WHITEBALANCE_CONTEXT** out)
 {
