@@ -4,6 +4,7 @@
 // shared by its plain operations and its banded pipeline. All work on
 // 24-bit pixels stored B, G, R.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace Effects {
@@ -14,6 +15,13 @@ int vibranceFactor(int value);
 // Vibrance of one row of `width` pixels; src and dst may be the same row
 // (each pixel is read whole before it is written).
 void vibranceRow(const std::uint8_t* src, std::uint8_t* dst, int width, int factor);
+
+// Replaces each of `count` bytes from `p` by table[byte].
+inline void lookUpBytes(std::uint8_t* p, std::size_t count, const std::uint8_t table[256])
+{
+    for (std::size_t i = 0; i < count; ++i)
+        p[i] = table[p[i]];
+}
 
 // T[i] = trunc(256 x (i + 0.5)/256 ^ gamma - 0.5) clamped to 0..255, in
 // single precision; the identity for gamma 1.

@@ -119,8 +119,7 @@ public:
     void row(std::uint8_t* p, int width) const
     {
         if (!m_saturated) {
-            for (int i = 0; i < 3 * width; ++i)
-                p[i] = m_lut[p[i]];
+            lookUpBytes(p, 3 * std::size_t(width), m_lut);
             return;
         }
         for (int x = 0; x < width; ++x, p += 3) {
@@ -374,8 +373,7 @@ void ZIZuzaVuvovi::runFast(unsigned char* bits, int w, int h, int bytesPerLine, 
             if (whiteRows) {
                 whiteRows->row(row, w);
             } else if (gamma) {
-                for (int i = 0; i < 3 * w; ++i)
-                    row[i] = gammaTable[row[i]];
+                lookUpBytes(row, 3 * std::size_t(w), gammaTable);
             }
             if (sepia)
                 sepia->row(row, w);
@@ -450,10 +448,10 @@ void ZIZuzaVuvovi::gammaTransform(unsigned char* src, unsigned char* dst, int w,
     std::uint8_t table[256];
     fillGammaTable(table, gamma);
     for (int y = 0; y < h; ++y) {
-        const std::uint8_t* in = rowOf(src, y, stride);
         std::uint8_t* out = rowOf(dst, y, stride);
-        for (int i = 0; i < 3 * w; ++i)
-            out[i] = table[in[i]];
+        if (src != dst)
+            std::memmove(out, rowOf(src, y, stride), 3 * std::size_t(w));
+        lookUpBytes(out, 3 * std::size_t(w), table);
     }
 }
 
