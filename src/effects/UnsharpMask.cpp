@@ -1,4 +1,5 @@
 #include "effects/AceTone.h"
+#include "effects/VectorClones.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -61,7 +62,7 @@ int threshold(int amount)
 
 namespace Effects {
 
-void luminanceRows(const std::uint8_t* bits, int width, int stride, int firstRow, int lastRow, std::uint8_t* plane)
+VELLUMAR_VECTOR_CLONES void luminanceRows(const std::uint8_t* bits, int width, int stride, int firstRow, int lastRow, std::uint8_t* plane)
 {
     for (int y = firstRow; y < lastRow; ++y) {
         const std::uint8_t* p = bits + std::ptrdiff_t(y) * stride;
@@ -85,7 +86,7 @@ bool UnsharpMaskRows::ready() const
     return m_ring && m_deltas;
 }
 
-void UnsharpMaskRows::run(const std::uint8_t* plane, std::uint8_t* bits, int stride, int firstRow, int lastRow)
+VELLUMAR_VECTOR_CLONES void UnsharpMaskRows::run(const std::uint8_t* plane, std::uint8_t* bits, int stride, int firstRow, int lastRow)
 {
     const int width = m_width;
     // The two-row frame stays as it is.

@@ -107,16 +107,19 @@ int AWB_DegammaTable16(std::uint16_t* table);
 
 namespace Effects {
 
-// The correction in fixed point (entries x 1024), applied row by row the
-// way AWB_RunWhiteBalanceEffectImage applies it: each byte decoded to 12-bit
-// linear through `decode`, the matrix, the sum clipped to 0..4095 and
-// encoded through `encode`. Holds the tables by pointer; keeps no state
-// between rows, so one object may serve several threads.
+// The correction in fixed point (entries x 1024), applied row by row: each
+// byte decoded to 12-bit linear through `decode`, the matrix, the sum
+// clipped to 0..4095 and encoded through `encode`. Holds the tables by
+// pointer; keeps no state between rows, so one object may serve several
+// threads. rowPlain is the rule pixel by pixel, as
+// AWB_RunWhiteBalanceEffectImage applies it; row, in blocks that the
+// compiler can vectorise, gives the same bytes.
 class WhiteBalanceRows
 {
 public:
     WhiteBalanceRows(const WhiteBalanceCorrection& correction, const std::uint16_t* decode, const std::uint8_t* encode);
     void row(std::uint8_t* pixels, int width) const;
+    void rowPlain(std::uint8_t* pixels, int width) const;
 
 private:
     int m_matrix[9];
