@@ -98,13 +98,16 @@ public:
     bool ready() const; // false when working memory is short
 
     // Sharpens rows firstRow .. lastRow - 1 (the frame excepted) from the
-    // luminance plane of the picture as it was before sharpening.
+    // luminance plane of the picture as it was before sharpening. A call
+    // that starts where the previous one ended, on the same plane, reuses
+    // its blurred rows.
     void run(const std::uint8_t* plane, std::uint8_t* bits, int stride, int firstRow, int lastRow);
 
 private:
     int m_width;
     int m_height;
     int m_amount;
+    int m_nextRow = -1; // where the blurred rows of the ring go on
     std::unique_ptr<std::uint8_t[]> m_ring;    // five blurred rows
     std::unique_ptr<std::int16_t[]> m_deltas;  // one row of changes
 };

@@ -101,8 +101,12 @@ VELLUMAR_VECTOR_CLONES void UnsharpMaskRows::run(const std::uint8_t* plane, std:
     for (int k = 0; k < 5; ++k)
         ring[k] = m_ring.get() + std::size_t(k) * std::size_t(width);
     auto lumaRow = [&](int y) { return plane + std::size_t(y) * std::size_t(width); };
-    for (int y = first - 2; y < first + 2; ++y)
-        blurRow(lumaRow(y), ring[y % 5], width);
+    // A call that goes on where the last one stopped finds its rows blurred.
+    if (first != m_nextRow) {
+        for (int y = first - 2; y < first + 2; ++y)
+            blurRow(lumaRow(y), ring[y % 5], width);
+    }
+    m_nextRow = last;
 
     const int limit = threshold(m_amount);
     std::int16_t* delta = m_deltas.get();

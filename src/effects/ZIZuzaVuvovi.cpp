@@ -264,7 +264,7 @@ void ZIZuzaVuvovi::runReference(unsigned char* bits, int w, int h, int bytesPerL
     if (p.contrast != 0 || p.saturation != 0)
         ExecuteContrastSaturationImage(bits, w, h, bytesPerLine, p.contrast, p.saturation);
     if (needsExposureContext(p)) {
-        analysisExposure(bits, w, h, bytesPerLine);
+        primeExposure(bits, w, h, bytesPerLine);
         if (p.brightness != 0)
             ACE_RunBrightnessEffectImage(exposureContext, p.brightness, &image);
         if (p.sharpness != 0)
@@ -394,7 +394,7 @@ void ZIZuzaVuvovi::runFast(unsigned char* bits, int w, int h, int bytesPerLine, 
         fillBrightnessTable(identity, nullptr, 0);
         const ToneRows toneOnly(p.contrast, p.saturation, identity);
         runRowBands(h, bands, front(toneOnly, p.vibrance != 0, false));
-        analysisExposure(bits, w, h, bytesPerLine);
+        primeExposure(bits, w, h, bytesPerLine);
         fillBrightnessTable(brightness, exposureContext, p.brightness);
         const ToneRows brightOnly(0, 0, brightness);
         runRowBands(h, bands, front(brightOnly, false, sharpen));
@@ -422,7 +422,7 @@ void ZIZuzaVuvovi::runFast(unsigned char* bits, int w, int h, int bytesPerLine, 
 void ZIZuzaVuvovi::lensBlurAndVignetting(unsigned char* bits, int w, int h, int bytesPerLine, const ZIZuzaVuvoviParam& p)
 {
     if (p.lensBlur > 0) {
-        if (unsigned char* swap = swapingData()) {
+        if (unsigned char* swap = swapSpace()) {
             std::memcpy(swap, bits, planeBytes(bytesPerLine, h));
             ExecuteLensBlur(swap, w, h, bytesPerLine, bits, roundLensBlur(p.lensBlur), 50);
         }
@@ -478,19 +478,31 @@ int ZIZuzaVuvovi::roundLensBlur(int value)
 
 int ZIZuzaVuvovi::analysisExposure(unsigned char* bits, int w, int h, int stride)
 {
+    std::lock_guard<std::mutex> lock(mutex);
+    primeExposure(bits, w, h, stride);
+    return 0;
+}
+
+void ZIZuzaVuvovi::primeExposure(unsigned char* bits, int w, int h, int stride)
+{
     if (exposureContext)
-        return 0;
+        return;
     if (ACE_EXP_Init(&exposureContext) != EffectOk) {
         exposureContext = nullptr;
-        return 0;
+        return;
     }
     EffectImage image = imageOf(bits, w, h, stride);
     ACE_PreExpEffectImage(exposureContext, &image);
     ACE_Analysis(exposureContext);
-    return 0;
 }
 
 unsigned char* ZIZuzaVuvovi::swapingData()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return swapSpace();
+}
+
+unsigned char* ZIZuzaVuvovi::swapSpace()
 {
     if (!swapBuffer) {
         const std::size_t bytes = swapBytes();

@@ -65,14 +65,14 @@ public:
     // Lens-blur levels of a lens-blur setting: trunc(value x 0.07).
     static int roundLensBlur(int value);
     // Makes the tone context and analyses the picture's exposure, once in
-    // the engine's life. Returns 0.
+    // the engine's life. Returns 0. Takes the engine's lock.
     int analysisExposure(unsigned char* bits, int width, int height, int stride);
     // The swap buffer of the engine's size, allocated on first need; null
-    // when memory is short.
+    // when memory is short. Takes the engine's lock; the buffer belongs to
+    // the engine and is overwritten by runs with lens blur.
     unsigned char* swapingData();
 
 private:
-    struct Plan;
     enum class Path { Fast, Reference };
     bool run(unsigned char* bits, int width, int height, int bytesPerLine, Path path);
     bool acceptable(const unsigned char* bits, int width, int height, int bytesPerLine) const;
@@ -80,7 +80,9 @@ private:
     void runReference(unsigned char* bits, int width, int height, int bytesPerLine, const ZIZuzaVuvoviParam& param);
     void runFast(unsigned char* bits, int width, int height, int bytesPerLine, const ZIZuzaVuvoviParam& param);
     bool needsExposureContext(const ZIZuzaVuvoviParam& param) const;
-    bool makeExposureContext(unsigned char* bits, int width, int height, int bytesPerLine);
+    // The unlocked forms of analysisExposure and swapingData, for the run.
+    void primeExposure(unsigned char* bits, int width, int height, int stride);
+    unsigned char* swapSpace();
     AWB_WHITEBALANCE_CONTEXT* whiteBalance();
     void lensBlurAndVignetting(unsigned char* bits, int width, int height, int bytesPerLine, const ZIZuzaVuvoviParam& param);
 

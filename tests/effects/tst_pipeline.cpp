@@ -163,6 +163,7 @@ private slots:
     void refusesPictureLargerThanEngine_data();
     void refusesPictureLargerThanEngine();
     void sizesPastIntRange();
+    void swapBufferAndAnalysisOnce();
     void leavesRandStateAlone();
     void parametersChangeDuringRun();
 };
@@ -508,6 +509,27 @@ void TestPipeline::sizesPastIntRange()
     picture.fill(QColor(64, 64, 64));
     QVERIFY(engine.runLomo(picture.bits(), 4, 2, int(picture.bytesPerLine())));
     QCOMPARE(picture.pixelColor(0, 0), QColor(32, 32, 32));
+}
+
+void TestPipeline::swapBufferAndAnalysisOnce()
+{
+    const QImage picture = noisePicture(30, 20, 8);
+    ZIZuzaVuvovi engine(30, 20);
+    unsigned char* swap = engine.swapingData();
+    QVERIFY(swap);
+    QCOMPARE(engine.swapingData(), swap);
+
+    QImage flat(30, 20, QImage::Format_BGR888);
+    flat.fill(Qt::white);
+    QCOMPARE(engine.analysisExposure(flat.bits(), 30, 20, int(flat.bytesPerLine())), 0);
+    ZIZuzaVuvoviParam p;
+    p.brightness = -40;
+    p.lensBlur = 50;
+    engine.setEngineParam(p);
+    QImage work = picture.copy();
+    QVERIFY(engine.runLomo(work.bits(), 30, 20, int(work.bytesPerLine())));
+    QCOMPARE(work, runEngine(picture, p, Path::Reference));
+    QCOMPARE(engine.swapingData(), swap);
 }
 
 void TestPipeline::leavesRandStateAlone()
