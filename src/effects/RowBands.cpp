@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::int64_t PixelsPerBand = 256 * 1024;
 constexpr int RowsPerBand = 16;
+constexpr int MaximumBands = 64;
 
 } // namespace
 
@@ -46,7 +47,7 @@ int rowBandCount(int width, int height, int requested)
     if (width <= 0 || height <= 0)
         return 1;
     if (requested > 0)
-        return std::min(requested, height);
+        return std::min({requested, height, MaximumBands});
     const std::int64_t cores = std::max(1u, std::thread::hardware_concurrency());
     const std::int64_t bands = std::min({cores, std::int64_t(width) * height / PixelsPerBand, std::int64_t(height / RowsPerBand)});
     return int(std::max<std::int64_t>(bands, 1));

@@ -27,7 +27,7 @@ void runRowBands(int rows, int bands, const std::function<void(const RowBand&)>&
 // Bands worth making for a picture: one per core, but none smaller than
 // about a quarter megapixel, where starting a thread costs more than it
 // saves, and none of fewer than 16 rows. `requested` above 0 asks for that
-// many bands (at most one per row), whatever the size: tests use it to show
+// many bands (at most one per row, and 64), whatever the size: tests use it to show
 // that the result does not depend on the split.
 int rowBandCount(int width, int height, int requested);
 

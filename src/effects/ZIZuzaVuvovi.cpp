@@ -69,14 +69,7 @@ void photoFilter(std::uint8_t* bits, int width, int rows, int stride, const ZIZu
 
 EffectImage imageOf(unsigned char* bits, int width, int height, int stride)
 {
-    EffectImage image;
-    image.width = width;
-    image.height = height;
-    image.format = EffectFormatBGR8;
-    image.reserved = 0;
-    image.stride = stride;
-    image.bits = bits;
-    return image;
+    return EffectImage{width, height, EffectFormatBGR8, 0, stride, bits};
 }
 
 std::uint8_t* rowOf(std::uint8_t* bits, int y, int stride)
