@@ -39,6 +39,8 @@ public:
     // the buffer untouched, for a buffer the engine cannot take: no bits,
     // rows shorter than 3 x width, or a picture wider or higher than the
     // engine was made for or with rows longer than its padded 24-bit rows.
+    // The six fine-tune values are held to their slider ranges for the run;
+    // the engine's record keeps what was set.
     bool runLomo(unsigned char* bits, int width, int height, int bytesPerLine);
 
     // The same chain step by step through the plain operations, exactly as
