@@ -84,4 +84,32 @@ int runBrightnessReference(ACE_EXP_CONTEXT* context, std::int32_t brightness, Ef
 int runExposureReference(ACE_EXP_CONTEXT* context, EffectImage* image);
 int unsharpMaskReference(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount);
 
+// The unsharp mask in pieces, so that bands of rows can be sharpened on
+// different threads: the luminance plane (width x height bytes, rows packed)
+// of the whole picture is made first, then each band of rows is sharpened
+// from it. ACE_FixUnsharpMaskFilter is the two over all rows.
+void luminanceRows(const std::uint8_t* bits, int width, int stride, int firstRow, int lastRow, std::uint8_t* plane);
+
+class UnsharpMaskRows
+{
+public:
+    // Takes the working rows of one band; one object per thread.
+    UnsharpMaskRows(int width, int height, int amount);
+    bool ready() const; // false when working memory is short
+
+    // Sharpens rows firstRow .. lastRow - 1 (the frame excepted) from the
+    // luminance plane of the picture as it was before sharpening. A call
+    // that starts where the previous one ended, on the same plane, reuses
+    // its blurred rows.
+    void run(const std::uint8_t* plane, std::uint8_t* bits, int stride, int firstRow, int lastRow);
+
+private:
+    int m_width;
+    int m_height;
+    int m_amount;
+    int m_nextRow = -1; // where the blurred rows of the ring go on
+    std::unique_ptr<std::uint8_t[]> m_ring;    // five blurred rows
+    std::unique_ptr<std::int16_t[]> m_deltas;  // one row of changes
+};
+
 } // namespace Effects

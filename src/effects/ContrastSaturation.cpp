@@ -8,10 +8,7 @@
 
 using namespace Effects;
 
-namespace {
-
-// The contrast curve as a byte table; the identity for contrast 0.
-void fillContrastTable(std::uint8_t table[256], int contrast)
+void Effects::fillContrastCurve(std::uint8_t table[256], int contrast)
 {
     // Single precision, in this order: the table's bytes depend on it
     // (contrast 30 gives k = 0.149999976, so 20 x k truncates to 2, not 3).
@@ -25,23 +22,15 @@ void fillContrastTable(std::uint8_t table[256], int contrast)
     }
 }
 
-// c' = (T2[c] + T1[max]) >> 7 with T1[i] = (50 - 128 s i) / 100 and
-// T2[i] = 128 i - T1[i].
-struct SaturationTables
+Effects::SaturationTables::SaturationTables(int saturation)
 {
-    int t1[256];
-    int t2[256];
-
-    explicit SaturationTables(int saturation)
-    {
-        for (int i = 0; i < 256; ++i) {
-            t1[i] = (50 - 128 * saturation * i) / 100;
-            t2[i] = 128 * i - t1[i];
-        }
+    for (int i = 0; i < 256; ++i) {
+        t1[i] = (50 - 128 * saturation * i) / 100;
+        t2[i] = 128 * i - t1[i];
     }
+}
 
-    std::uint8_t apply(int c, int hi) const { return clampByte((t2[c] + t1[hi]) >> 7); }
-};
+namespace {
 
 std::uint8_t* rowOf(std::uint8_t* bits, int y, int stride)
 {
@@ -59,7 +48,7 @@ int ExecuteContrastSaturationImage(std::uint8_t* bits, std::int32_t width, std::
     if (!bits || width <= 0 || height <= 0 || (contrast == 0 && saturation == 0))
         return 1;
     std::uint8_t curve[256];
-    fillContrastTable(curve, contrast);
+    fillContrastCurve(curve, contrast);
     const std::size_t count = std::size_t(width) * 3;
     if (saturation == 0) {
         for (int y = 0; y < height; ++y) {
@@ -95,7 +84,7 @@ int Effects::contrastSaturationReference(std::uint8_t* bits, std::int32_t width,
         return 1;
     if (contrast != 0) {
         std::uint8_t curve[256];
-        fillContrastTable(curve, contrast);
+        fillContrastCurve(curve, contrast);
         for (int y = 0; y < height; ++y) {
             std::uint8_t* p = rowOf(bits, y, stride);
             for (int i = 0; i < 3 * width; ++i)

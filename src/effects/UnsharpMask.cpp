@@ -1,4 +1,5 @@
 #include "effects/AceTone.h"
+#include "effects/VectorClones.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,16 +14,6 @@ constexpr int MinimumSide = 5;
 std::uint8_t* rowOf(std::uint8_t* bits, int y, int stride)
 {
     return bits + std::ptrdiff_t(y) * stride;
-}
-
-void fillLuminance(std::uint8_t* plane, std::uint8_t* bits, int width, int height, int stride)
-{
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* p = rowOf(bits, y, stride);
-        std::uint8_t* out = plane + std::size_t(y) * std::size_t(width);
-        for (int x = 0; x < width; ++x, p += 3)
-            out[x] = std::uint8_t(luma(p[0], p[1], p[2]));
-    }
 }
 
 // [1 4 6 4 1] / 16 across one row, for x = 2 .. width - 3.
@@ -69,31 +60,57 @@ int threshold(int amount)
 
 } // namespace
 
-int ACE_FixUnsharpMaskFilter(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount)
+namespace Effects {
+
+VELLUMAR_VECTOR_CLONES void luminanceRows(const std::uint8_t* bits, int width, int stride, int firstRow, int lastRow, std::uint8_t* plane)
 {
-    if (nothingToDo(bits, width, height, amount))
-        return EffectOk;
-    const std::size_t planeSize = std::size_t(width) * std::size_t(height);
-    auto memory = allocate<std::uint8_t>(planeSize + 5 * std::size_t(width));
-    auto deltas = allocate<std::int16_t>(std::size_t(width));
-    if (!memory || !deltas)
-        return EffectNoMemory;
-    std::uint8_t* plane = memory.get();
-    fillLuminance(plane, bits, width, height, stride);
+    for (int y = firstRow; y < lastRow; ++y) {
+        const std::uint8_t* p = bits + std::ptrdiff_t(y) * stride;
+        std::uint8_t* out = plane + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width; ++x, p += 3)
+            out[x] = std::uint8_t(luma(p[0], p[1], p[2]));
+    }
+}
+
+UnsharpMaskRows::UnsharpMaskRows(int width, int height, int amount)
+    : m_width(width)
+    , m_height(height)
+    , m_amount(boundedAmount(amount))
+    , m_ring(allocate<std::uint8_t>(5 * std::size_t(width > 0 ? width : 0)))
+    , m_deltas(allocate<std::int16_t>(std::size_t(width > 0 ? width : 0)))
+{
+}
+
+bool UnsharpMaskRows::ready() const
+{
+    return m_ring && m_deltas;
+}
+
+VELLUMAR_VECTOR_CLONES void UnsharpMaskRows::run(const std::uint8_t* plane, std::uint8_t* bits, int stride, int firstRow, int lastRow)
+{
+    const int width = m_width;
+    // The two-row frame stays as it is.
+    const int first = std::max(firstRow, 2);
+    const int last = std::min(lastRow, m_height - 2);
+    if (m_amount == 0 || width < MinimumSide || first >= last || !ready())
+        return;
 
     // Five horizontally blurred rows, y - 2 .. y + 2, in a ring: each row is
     // blurred across once on its way down.
     std::uint8_t* ring[5];
     for (int k = 0; k < 5; ++k)
-        ring[k] = plane + planeSize + std::size_t(k) * std::size_t(width);
+        ring[k] = m_ring.get() + std::size_t(k) * std::size_t(width);
     auto lumaRow = [&](int y) { return plane + std::size_t(y) * std::size_t(width); };
-    for (int y = 0; y < 4; ++y)
-        blurRow(lumaRow(y), ring[y], width);
+    // A call that goes on where the last one stopped finds its rows blurred.
+    if (first != m_nextRow) {
+        for (int y = first - 2; y < first + 2; ++y)
+            blurRow(lumaRow(y), ring[y % 5], width);
+    }
+    m_nextRow = last;
 
-    amount = boundedAmount(amount);
-    const int limit = threshold(amount);
-    std::int16_t* delta = deltas.get();
-    for (int y = 2; y < height - 2; ++y) {
+    const int limit = threshold(m_amount);
+    std::int16_t* delta = m_deltas.get();
+    for (int y = first; y < last; ++y) {
         blurRow(lumaRow(y + 2), ring[(y + 2) % 5], width);
         const std::uint8_t* h0 = ring[(y - 2) % 5];
         const std::uint8_t* h1 = ring[(y - 1) % 5];
@@ -105,12 +122,26 @@ int ACE_FixUnsharpMaskFilter(std::uint8_t* bits, std::int32_t width, std::int32_
         // vectorise; then the pixels, three bytes apart.
         for (int x = 2; x < width - 2; ++x) {
             const int blur = (h0[x] + 4 * h1[x] + 6 * h2[x] + 4 * h3[x] + h4[x]) >> 4;
-            delta[x] = std::int16_t(std::clamp(sharpenDelta(lum[x] - blur, limit, amount), -255, 255));
+            delta[x] = std::int16_t(std::clamp(sharpenDelta(lum[x] - blur, limit, m_amount), -255, 255));
         }
         std::uint8_t* p = rowOf(bits, y, stride);
         for (int x = 2; x < width - 2; ++x)
             addDelta(p + 3 * x, delta[x]);
     }
+}
+
+} // namespace Effects
+
+int ACE_FixUnsharpMaskFilter(std::uint8_t* bits, std::int32_t width, std::int32_t height, std::int32_t stride, std::int32_t amount)
+{
+    if (nothingToDo(bits, width, height, amount))
+        return EffectOk;
+    auto plane = allocate<std::uint8_t>(std::size_t(width) * std::size_t(height));
+    UnsharpMaskRows rows(width, height, amount);
+    if (!plane || !rows.ready())
+        return EffectNoMemory;
+    luminanceRows(bits, width, stride, 0, height, plane.get());
+    rows.run(plane.get(), bits, stride, 0, height);
     return EffectOk;
 }
 
@@ -130,7 +161,7 @@ int Effects::unsharpMaskReference(std::uint8_t* bits, std::int32_t width, std::i
     auto plane = allocate<std::uint8_t>(planeSize);
     if (!plane)
         return EffectNoMemory;
-    fillLuminance(plane.get(), bits, width, height, stride);
+    luminanceRows(bits, width, stride, 0, height, plane.get());
     amount = boundedAmount(amount);
     auto Y = [&](int x, int y) { return int(plane[std::size_t(y) * std::size_t(width) + std::size_t(x)]); };
     auto across = [&](int x, int y) { return (Y(x - 2, y) + 4 * Y(x - 1, y) + 6 * Y(x, y) + 4 * Y(x + 1, y) + Y(x + 2, y)) >> 4; };

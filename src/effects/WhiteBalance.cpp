@@ -4,6 +4,7 @@
 #include "effects/ColorTemperature.h"
 #include "effects/PixelRows.h"
 #include "effects/SrgbCurve.h"
+#include "effects/VectorClones.h"
 
 #include <cstring>
 
@@ -65,26 +66,9 @@ int quantise(double entry)
 void applyCorrection(const WhiteBalanceCorrection& correction, const AWB_WHITEBALANCE_CONTEXT& context,
                      const EffectImage& image)
 {
-    int m[9];
-    for (int k = 0; k < 9; ++k)
-        m[k] = quantise(correction.cameraToBGR[k]);
-    const std::uint16_t* decode = context.decode;
-    const std::uint8_t* encode = context.encode;
-
-    for (int y = 0; y < image.height; ++y) {
-        std::uint8_t* p = image.bits + std::size_t(y) * std::size_t(image.stride);
-        for (int x = 0; x < image.width; ++x, p += 3) {
-            const int b = decode[p[0]];
-            const int g = decode[p[1]];
-            const int r = decode[p[2]];
-            for (int k = 0; k < 3; ++k) {
-                // The result is clipped, never the input: a negative sum
-                // gives 0, one past 4095 gives 4095.
-                const int v = (m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r) >> 10;
-                p[k] = encode[v < 0 ? 0 : (v > 4095 ? 4095 : v)];
-            }
-        }
-    }
+    const Effects::WhiteBalanceRows rows(correction, context.decode, context.encode);
+    for (int y = 0; y < image.height; ++y)
+        rows.rowPlain(image.bits + std::size_t(y) * std::size_t(image.stride), image.width);
 }
 
 int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int height, int stride)
@@ -96,6 +80,66 @@ int applyTable(const std::uint8_t table[256], std::uint8_t* bits, int width, int
 }
 
 } // namespace
+
+Effects::WhiteBalanceRows::WhiteBalanceRows(const WhiteBalanceCorrection& correction, const std::uint16_t* decode,
+                                             const std::uint8_t* encode)
+    : m_decode(decode)
+    , m_encode(encode)
+{
+    for (int k = 0; k < 9; ++k)
+        m_matrix[k] = quantise(correction.cameraToBGR[k]);
+}
+
+void Effects::WhiteBalanceRows::rowPlain(std::uint8_t* p, int width) const
+{
+    const int* m = m_matrix;
+    for (int x = 0; x < width; ++x, p += 3) {
+        const int b = m_decode[p[0]];
+        const int g = m_decode[p[1]];
+        const int r = m_decode[p[2]];
+        for (int k = 0; k < 3; ++k) {
+            // The result is clipped, never the input: a negative sum
+            // gives 0, one past 4095 gives 4095.
+            const int v = (m[3 * k] * b + m[3 * k + 1] * g + m[3 * k + 2] * r) >> 10;
+            p[k] = m_encode[v < 0 ? 0 : (v > 4095 ? 4095 : v)];
+        }
+    }
+}
+
+VELLUMAR_VECTOR_CLONES void Effects::WhiteBalanceRows::row(std::uint8_t* p, int width) const
+{
+    // Blocks of pixels in three passes: the table lookups, then the matrix
+    // over plain arrays (which the compiler vectorises), then the lookups
+    // back. Sums of three products of 12-bit values with entries of at most
+    // 102400 fit 32 bits.
+    constexpr int Block = 64;
+    std::int32_t in[3][Block];
+    std::int32_t out[3][Block];
+    const int m0 = m_matrix[0], m1 = m_matrix[1], m2 = m_matrix[2], m3 = m_matrix[3], m4 = m_matrix[4],
+              m5 = m_matrix[5], m6 = m_matrix[6], m7 = m_matrix[7], m8 = m_matrix[8];
+    for (int start = 0; start < width; start += Block, p += 3 * Block) {
+        const int n = width - start < Block ? width - start : Block;
+        for (int i = 0; i < n; ++i) {
+            in[0][i] = m_decode[p[3 * i]];
+            in[1][i] = m_decode[p[3 * i + 1]];
+            in[2][i] = m_decode[p[3 * i + 2]];
+        }
+        for (int i = 0; i < n; ++i) {
+            const std::int32_t b = in[0][i], g = in[1][i], r = in[2][i];
+            const std::int32_t v0 = (m0 * b + m1 * g + m2 * r) >> 10;
+            const std::int32_t v1 = (m3 * b + m4 * g + m5 * r) >> 10;
+            const std::int32_t v2 = (m6 * b + m7 * g + m8 * r) >> 10;
+            out[0][i] = v0 < 0 ? 0 : (v0 > 4095 ? 4095 : v0);
+            out[1][i] = v1 < 0 ? 0 : (v1 > 4095 ? 4095 : v1);
+            out[2][i] = v2 < 0 ? 0 : (v2 > 4095 ? 4095 : v2);
+        }
+        for (int i = 0; i < n; ++i) {
+            p[3 * i] = m_encode[out[0][i]];
+            p[3 * i + 1] = m_encode[out[1][i]];
+            p[3 * i + 2] = m_encode[out[2][i]];
+        }
+    }
+}
 
 int AWB_WHITEBALANCE_Init(AWB_WHITEBALANCE_CONTEXT** out)
 {

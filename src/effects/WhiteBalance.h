@@ -104,3 +104,27 @@ int AWB_DegammaImage(std::uint8_t* bits, std::int32_t width, std::int32_t height
 // Fill a 4096-entry encode 12 to 8 and a 256-entry decode 8 to 12 table.
 int AWB_GammaTable(std::uint8_t* table);
 int AWB_DegammaTable16(std::uint16_t* table);
+
+namespace Effects {
+
+// The correction in fixed point (entries x 1024), applied row by row: each
+// byte decoded to 12-bit linear through `decode`, the matrix, the sum
+// clipped to 0..4095 and encoded through `encode`. Holds the tables by
+// pointer; keeps no state between rows, so one object may serve several
+// threads. rowPlain is the rule pixel by pixel, as
+// AWB_RunWhiteBalanceEffectImage applies it; row, in blocks that the
+// compiler can vectorise, gives the same bytes.
+class WhiteBalanceRows
+{
+public:
+    WhiteBalanceRows(const WhiteBalanceCorrection& correction, const std::uint16_t* decode, const std::uint8_t* encode);
+    void row(std::uint8_t* pixels, int width) const;
+    void rowPlain(std::uint8_t* pixels, int width) const;
+
+private:
+    int m_matrix[9];
+    const std::uint16_t* m_decode;
+    const std::uint8_t* m_encode;
+};
+
+} // namespace Effects
