@@ -30,7 +30,12 @@ QImage IQImageIO::readImage(const QString& path, QString* error)
     // Asked before reading, while the header is at hand, to tell a refusal
     // by the allocation limit from a broken file.
     const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
+    // A handler meeting a broken header can answer with a number that is no
+    // format at all: take it as a number and keep only real formats.
+    const int formatNumber = int(reader.imageFormat());
+    const QImage::Format format = formatNumber > QImage::Format_Invalid && formatNumber < QImage::NImageFormats
+                                      ? QImage::Format(formatNumber)
+                                      : QImage::Format_Invalid;
     QImage image = reader.read();
     if (image.isNull()) {
         if (IQImageLimits::exceedsLimit(size, format))
