@@ -1,8 +1,10 @@
 #include "platform/SlideshowWindow.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
 QPointer<SlideshowWindow>& SlideshowWindow::running()
 {
@@ -20,6 +22,13 @@ SlideshowWindow* SlideshowWindow::start(const QStringList& paths, SlideshowLoade
     auto* window = new SlideshowWindow(paths, std::move(loader));
     window->setAttribute(Qt::WA_DeleteOnClose);
     running() = window;
+    // Covers the screen even where no window manager honours the full-screen
+    // request (a bare X server): the window starts at the screen's size.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (QWidget* active = QApplication::activeWindow())
+        screen = active->screen();
+    if (screen)
+        window->setGeometry(screen->geometry());
     window->showFullScreen();
     window->activateWindow();
     window->raise();
