@@ -100,11 +100,13 @@ void TestMacOSIO::readImageTurnsOrientationSixUpright()
     QVERIFY(isBluish(image.pixel(10, 34)));
 
     // The thumbnail reader turns it too, and fits the turned picture:
-    // 20 x 40 into 10 x 10 is 5 x 10.
-    const QImage thumbnail = MacOSIO::readImageByQL(path, QSize(10, 10));
-    QCOMPARE(thumbnail.size(), QSize(5, 10));
-    QVERIFY(isReddish(thumbnail.pixel(2, 1)));
-    QVERIFY(isBluish(thumbnail.pixel(2, 8)));
+    // 20 x 40 into 10 x 16 scales by min(10 / 20, 16 / 40) = 0.4, giving
+    // 8 x 16. (Fitting the stored 40 x 20 instead would give 10 x 5, turned
+    // 5 x 10.)
+    const QImage thumbnail = MacOSIO::readImageByQL(path, QSize(10, 16));
+    QCOMPARE(thumbnail.size(), QSize(8, 16));
+    QVERIFY(isReddish(thumbnail.pixel(4, 2)));
+    QVERIFY(isBluish(thumbnail.pixel(4, 13)));
 }
 
 void TestMacOSIO::thumbnailFitsTheBox_data()
