@@ -225,6 +225,13 @@
     </message>
 </context>
 <context>
+    <name>SlideshowWindow</name>
+    <message>
+        <source>Slideshow</source>
+        <translation>Presentación</translation>
+    </message>
+</context>
+<context>
     <name>Workflow</name>
     <message>
         <source>Closing File</source>

@@ -1,14 +1,25 @@
 #include "platform/MacOSUI.h"
 
+#include "platform/SupportContact.h"
+
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QNativeGestureEvent>
 #include <QPointer>
+#include <QUrlQuery>
+
+#include <cmath>
 
 namespace {
 
@@ -64,6 +75,18 @@ bool triggerBoundAction(QWidget* widget, QKeySequence::StandardKey key)
     return false;
 }
 
+double unitComponent(double value)
+{
+    if (std::isnan(value))
+        return 0.0;
+    return qBound(0.0, value, 1.0);
+}
+
+void openContainingFolder(const QString& absolutePath)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(absolutePath).absolutePath()));
+}
+
 // Set while an action travels, so that a responder which calls back into
 // the edit actions (a menu action added to a chain widget) cannot loop.
 bool dispatching = false;
@@ -74,6 +97,110 @@ void MacOSUI::SetUpWindowTitleBar(QWidget* widget, bool keepCollectionBehaviour)
 {
     Q_UNUSED(widget);
     Q_UNUSED(keepCollectionBehaviour);
+}
+
+void MacOSUI::setTitleBarColor(QWidget* widget, double red, double green, double blue)
+{
+    if (!widget)
+        return;
+    QWidget* window = widget->window();
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window,
+                     QColor::fromRgbF(float(unitComponent(red)), float(unitComponent(green)), float(unitComponent(blue))));
+    window->setPalette(palette);
+}
+
+void MacOSUI::setWindowRepresentTitle(QWidget* widget, const QString& filePath, const QString& title)
+{
+    if (!widget)
+        return;
+    QWidget* window = widget->window();
+    window->setWindowFilePath(filePath.isEmpty() ? QString() : QFileInfo(filePath).absoluteFilePath());
+    if (!title.isEmpty())
+        window->setWindowTitle(title);
+}
+
+void MacOSUI::revealInFinder(const QString& filePath)
+{
+    if (filePath.isEmpty())
+        return;
+    const QString absolute = QFileInfo(filePath).absoluteFilePath();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        openContainingFolder(absolute);
+        return;
+    }
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    message << QStringList{QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)} << QString();
+    // Asynchronous: a file manager that the bus has to start first must not
+    // freeze the window meanwhile.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message), QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [absolute](QDBusPendingCallWatcher* call) {
+        if (call->isError())
+            openContainingFolder(absolute);
+        call->deleteLater();
+    });
+}
+
+void MacOSUI::BringWindowToFront(QWidget* widget)
+{
+    if (!widget)
+        return;
+    QWidget* window = widget->window();
+    window->showNormal();
+    window->activateWindow();
+    window->raise();
+}
+
+QString MacOSUI::helpMailBody()
+{
+    return QStringList{QStringLiteral("Hello,"), QStringLiteral("Thanks for choosing our products."),
+                       QStringLiteral("If you have any question or problem, we will try our best to help you.")}
+        .join(QStringLiteral("\r\n"));
+}
+
+QUrl MacOSUI::helpMailUrl()
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(QString::fromLatin1(SupportContact::mailAddress));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Help"));
+    query.addQueryItem(QStringLiteral("body"), helpMailBody());
+    url.setQuery(query);
+    return url;
+}
+
+bool MacOSUI::help()
+{
+    return QDesktopServices::openUrl(helpMailUrl());
+}
+
+NativeGestureInfo MacOSUI::analysisNativeGestureEvent(const QEvent* event)
+{
+    NativeGestureInfo info;
+    if (!event || event->type() != QEvent::NativeGesture)
+        return info;
+    const auto* gesture = static_cast<const QNativeGestureEvent*>(event);
+    switch (gesture->gestureType()) {
+    case Qt::ZoomNativeGesture:
+        info.kind = 30;
+        info.magnification = float(gesture->value());
+        break;
+    case Qt::SwipeNativeGesture:
+        info.kind = 31;
+        info.deltaX = float(gesture->delta().x());
+        info.deltaY = float(gesture->delta().y());
+        break;
+    case Qt::SmartZoomNativeGesture:
+        info.kind = 32;
+        break;
+    default:
+        break;
+    }
+    return info;
 }
 
 bool MacOSUI::copy()
