@@ -62,6 +62,8 @@ private slots:
     void printerChoice();
     void newPrinterTakesCurrentOrientation();
     void printRenderedCanvas();
+    void refusedPrintReportsError();
+    void screenshot();
 
 private:
     QString m_out;
@@ -206,6 +208,47 @@ void TestPrintDialogQueue::printRenderedCanvas()
     // on this smooth picture.
     const int difference = PdfReadback::maxDifference(rendered, ink.topLeft(), written);
     QVERIFY2(difference <= 10, qPrintable(QString("difference %1").arg(difference)));
+}
+
+void TestPrintDialogQueue::refusedPrintReportsError()
+{
+    PrintInfo info;
+    info.printerName = secondQueue;
+    PrintDialog dialog(info);
+    dialog.setImage(PdfReadback::smoothPicture(40, 30));
+    dialog.show();
+    // Sent to a file in a folder that does not exist, the printer's painter
+    // cannot begin.
+    QTemporaryDir dir;
+    dialog.selectedPrinter()->setOutputFileName(dir.filePath("missing-folder/job.prn"));
+    QList<ModalPrompts::Request> messages;
+    ModalPrompts::ScopedResponder responder([&](const ModalPrompts::Request& request) {
+        messages << request;
+        return int(QMessageBox::Ok);
+    });
+    dialog.print();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().icon, QMessageBox::Warning);
+    QCOMPARE(messages.first().title, QString("Error"));
+    QCOMPARE(messages.first().text, QString("Failed to print on printer \"%1\".").arg(secondQueue));
+    QVERIFY(dialog.isVisible());
+}
+
+// Writes the dialog with its printer list into VELLUMAR_SCREENSHOT_DIR, when
+// set, for a person to look at (run under Xvfb with QT_QPA_PLATFORM=xcb).
+void TestPrintDialogQueue::screenshot()
+{
+    const QString folder = qEnvironmentVariable("VELLUMAR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("VELLUMAR_SCREENSHOT_DIR not set");
+    PrintInfo info;
+    info.printerName = firstQueue;
+    PrintDialog dialog(info);
+    dialog.setImage(renderedCanvas(PdfReadback::smoothPicture(1200, 800)));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::qWait(200);
+    QVERIFY(dialog.grab().save(QDir(folder).filePath("print-dialog-with-printers.png")));
 }
 
 QTEST_MAIN(TestPrintDialogQueue)
