@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>الطابعة:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;لم يتم العثور على طابعات&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>اتجاه الصفحة:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>وضع الألوان:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>تدرج رمادي</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>ملون</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>ملاءمة الصفحة</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>تعذرت الطباعة على الطابعة "%1".</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>فشل حفظ الملف:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>اختر موقع ملف PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

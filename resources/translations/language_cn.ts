@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>印表機：</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;找不到印表機&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>頁面方向：</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>色彩模式：</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>灰階</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>彩色</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>符合頁面大小</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>無法在印表機「%1」上列印。</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>無法儲存檔案：</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>選擇 PDF 位置</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Ingen printere fundet&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Sideretning:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Stående</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Liggende</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Farvetilstand:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Gråtoner</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farve</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Tilpas til side</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Kunne ikke udskrive på printeren "%1".</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke gemme filen:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Vælg placering til PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Drucker:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Keine Drucker gefunden&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Seitenausrichtung:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Farbmodus:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>An Seite anpassen</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Drucken auf dem Drucker „%1“ fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Datei konnte nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>PDF-Speicherort wählen</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Printer:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Geen printers gevonden&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Paginarichting:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Staand</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Liggend</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Kleurmodus:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Grijstinten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Aanpassen aan pagina</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Afdrukken op printer "%1" is mislukt.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Opslaan van bestand mislukt:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Kies locatie voor PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Imprimante :</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Aucune imprimante trouvée&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Orientation :</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Mode couleur :</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Échec de l'impression sur l'imprimante « %1 ».</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Échec de l'enregistrement du fichier :</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Choisir l'emplacement du PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

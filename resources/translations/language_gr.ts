@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Εκτυπωτής:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Δεν βρέθηκαν εκτυπωτές&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Προσανατολισμός σελίδας:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Κατακόρυφος</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Οριζόντιος</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Λειτουργία χρώματος:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Κλίμακα του γκρι</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Έγχρωμο</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Προσαρμογή στη σελίδα</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Αποτυχία εκτύπωσης στον εκτυπωτή «%1».</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Αποτυχία αποθήκευσης αρχείου:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Επιλογή θέσης PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

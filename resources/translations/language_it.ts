@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Stampante:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Nessuna stampante trovata&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Orientamento pagina:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Modalità colore:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Scala di grigi</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Impossibile stampare sulla stampante "%1".</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Impossibile salvare il file:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Scegli la posizione del PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

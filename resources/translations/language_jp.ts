@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>プリンター:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;プリンターが見つかりません&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>用紙の向き:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>カラーモード:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>グレースケール</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>プリンター「%1」で印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>ファイルを保存できませんでした:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>PDF の保存先を選択</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

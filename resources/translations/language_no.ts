@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Skriver:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Ingen skrivere funnet&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Sideretning:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Stående</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Liggende</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Fargemodus:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Gråtoner</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Tilpass til siden</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Kunne ikke skrive ut på skriveren «%1».</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke lagre filen:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Velg plassering for PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

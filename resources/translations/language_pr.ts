@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Impressora:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Nenhuma impressora encontrada&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Orientação da página:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Modo de cor:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Escala de cinzentos</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Ajustar à página</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Falha ao imprimir na impressora "%1".</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Falha ao guardar o ficheiro:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Escolher a localização do PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Принтер:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Принтеры не найдены&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Ориентация страницы:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Цветовой режим:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Оттенки серого</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цветной</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>По размеру страницы</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>Не удалось напечатать на принтере «%1».</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Не удалось сохранить файл:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>Выберите расположение PDF</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>

@@ -142,6 +142,73 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Printer:</source>
+        <translation>Yazıcı:</translation>
+    </message>
+    <message>
+        <source>&lt;No printers found&gt;</source>
+        <translation>&lt;Yazıcı bulunamadı&gt;</translation>
+    </message>
+    <message>
+        <source>Page orientation:</source>
+        <translation>Sayfa yönü:</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>Color mode:</source>
+        <translation>Renk modu:</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>Gri tonlamalı</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renkli</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>Sayfaya sığdır</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Failed to print on printer "%1".</source>
+        <translation>"%1" yazıcısında yazdırılamadı.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Dosya kaydedilemedi:</translation>
+    </message>
+    <message>
+        <source>Choose pdf location</source>
+        <translation>PDF konumunu seçin</translation>
+    </message>
+</context>
+<context>
     <name>QCocoaMenuItem</name>
     <message>
         <source>Copy</source>
