@@ -41,19 +41,24 @@ QLineEdit* fileNameEdit(QFileDialog* dialog)
     return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
 }
 
-// Presses the dialog's Open or Save button as a user would.
+// Presses the dialog's Open or Save button as a user would. The dialog
+// enables it only once its file-system model has caught up with the typed
+// name, which on a loaded machine can take a while: wait for it, as a user
+// waits for a greyed button.
 bool pressAccept(QFileDialog* dialog)
 {
     const auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
     if (!box)
         return false;
+    QAbstractButton* accept = nullptr;
     for (QAbstractButton* button : box->buttons()) {
-        if (box->buttonRole(button) == QDialogButtonBox::AcceptRole && button->isEnabled()) {
-            button->click();
-            return true;
-        }
+        if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            accept = button;
     }
-    return false;
+    if (!accept || !QTest::qWaitFor([accept] { return accept->isEnabled(); }, 10000))
+        return false;
+    accept->click();
+    return true;
 }
 
 struct Seen
