@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the application's translation catalogues language_XX.ts.
+"""Writes the application's translation catalogues language_XX.ts and update_XX.ts.
 
 The texts come from the program: lupdate collects every translatable text of
 src/. Their translations come from texts.tsv in this folder, one row per
@@ -13,6 +13,10 @@ tab, a line feed and a backslash as \\t, \\n and \\\\.
                                      no translation, a translation drops or
                                      adds a place marker (%1, %2, ...), or a
                                      .ts file is not what a rewrite gives
+
+The texts of the update checker and downloader (contexts in UPDATE_CONTEXTS)
+go into catalogues of their own, update_XX.ts, which the program installs
+beside the application's; every other text goes into language_XX.ts.
 
 To add a text: write it in the code, add its row to texts.tsv, run this.
 """
@@ -49,6 +53,13 @@ LANGUAGES = {
     "sp": "es",
     "sw": "sv",
     "tk": "tr",
+}
+
+# Catalogue name -> whether a context belongs to it.
+UPDATE_CONTEXTS = {"Updater", "Downloader"}
+CATALOGUES = {
+    "language": lambda context: context not in UPDATE_CONTEXTS,
+    "update": lambda context: context in UPDATE_CONTEXTS,
 }
 
 MARKER = re.compile(r"%L?\d+")
@@ -183,9 +194,9 @@ def main():
     table = read_table()
     found = problems(messages, table)
     stale = []
-    for suffix in LANGUAGES:
-        path = os.path.join(HERE, "language_%s.ts" % suffix)
-        text = render(suffix, messages, table)
+    for (catalogue, belongs), suffix in ((c, s) for c in CATALOGUES.items() for s in LANGUAGES):
+        path = os.path.join(HERE, "%s_%s.ts" % (catalogue, suffix))
+        text = render(suffix, [m for m in messages if belongs(m[0])], table)
         if args.check:
             try:
                 with open(path, encoding="utf-8") as f:

@@ -63,7 +63,8 @@ LanguageCatalogues languageCatalogues(int language)
         }
     }
     return {QStringLiteral(":/qm/language") + QLatin1String(application),
-            QStringLiteral(":/qt/qtbase") + QLatin1String(qt)};
+            QStringLiteral(":/qt/qtbase") + QLatin1String(qt),
+            QStringLiteral(":/update/update") + QLatin1String(application)};
 }
 
 void initLanguage(QApplication* app)
@@ -72,6 +73,7 @@ void initLanguage(QApplication* app)
     // Made once and kept for the life of the process.
     static QTranslator* applicationTranslator = new QTranslator(nullptr);
     static QTranslator* qtTranslator = new QTranslator(nullptr);
+    static QTranslator* updateTranslator = new QTranslator(nullptr);
 
     // The locale's own codec (null resets to it where no codec is named
     // "System"); a fixed Chinese codec would garble every other locale's
@@ -87,6 +89,7 @@ void initLanguage(QApplication* app)
 
     const LanguageCatalogues catalogues = languageCatalogues(language);
     reinstall(applicationTranslator, catalogues.application);
+    reinstall(updateTranslator, catalogues.update);
     // Installed last, so searched first.
     reinstall(qtTranslator, catalogues.qt);
 }

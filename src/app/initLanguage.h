@@ -12,6 +12,9 @@ struct LanguageCatalogues
     QString application;
     // ":/qt/qtbase" + Qt's suffix.
     QString qt;
+    // ":/update/update" + the application suffix: the update checker's and
+    // downloader's texts.
+    QString update;
 };
 
 // The catalogues for a QLocale::Language value; only its low 16 bits count.
@@ -19,10 +22,10 @@ struct LanguageCatalogues
 // catalogues.
 LanguageCatalogues languageCatalogues(int language);
 
-// Installs the application's and Qt's translators for the language stored in
-// the settings, or for the system language when none is stored. A stored
-// language also becomes the language of the help and support links. The two
-// translators are made on the first call and reused by later ones; a
-// catalogue that does not load leaves its translator uninstalled. `app` is
-// not used: translators go to the application instance.
+// Installs the application's, the update catalogue's and Qt's translators for
+// the language stored in the settings, or for the system language when none
+// is stored. A stored language also becomes the language of the help and
+// support links. The three translators are made on the first call and reused
+// by later ones; a catalogue that does not load leaves its translator
+// uninstalled. `app` is not used: translators go to the application instance.
 void initLanguage(QApplication* app);

@@ -1,6 +1,7 @@
 #include "files/IQFileController.h"
 
-#include <QFile>
+#include "online/uniqueFileName.h"
+
 #include <QObject>
 
 namespace {
@@ -92,12 +93,5 @@ QString IQFileController::suffixForFilter(const QString& filter)
 
 QString IQFileController::uniqueFileName(const QString& fileName, const QString& dir)
 {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString base = dot < 0 ? fileName : fileName.left(dot);
-    const QString suffix = dot < 0 ? QString() : fileName.mid(dot); // with its dot
-
-    QString candidate = dir + QLatin1Char('/') + base + suffix;
-    for (qint64 counter = 1; QFile::exists(candidate); ++counter)
-        candidate = QStringLiteral("%1/%2_%3%4").arg(dir, base, QString::number(counter), suffix);
-    return candidate;
+    return ::uniqueFileName(fileName, dir);
 }

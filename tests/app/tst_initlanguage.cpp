@@ -33,6 +33,7 @@ private slots:
     void everyApplicationCatalogueTranslates_data();
     void everyApplicationCatalogueTranslates();
     void storedLanguageInstallsBothCatalogues();
+    void updateCatalogueFollowsTheLanguage();
     void storedLanguageSetsTheLinkLanguage();
     void noStoredLanguageLeavesTheLinkLanguage();
     void laterCallReplacesTheCatalogues();
@@ -87,12 +88,15 @@ void TestInitLanguage::catalogueNames()
     const LanguageCatalogues catalogues = languageCatalogues(language);
     QCOMPARE(catalogues.application, ":/qm/language" + application);
     QCOMPARE(catalogues.qt, ":/qt/qtbase" + qt);
-    // Both are compiled in; the loader adds the extension.
+    QCOMPARE(catalogues.update, ":/update/update" + application);
+    // All are compiled in; the loader adds the extension.
     QVERIFY(QFile::exists(catalogues.application + ".qm"));
     QVERIFY(QFile::exists(catalogues.qt + ".qm"));
+    QVERIFY(QFile::exists(catalogues.update + ".qm"));
     QTranslator translator;
     QVERIFY(translator.load(catalogues.application));
     QVERIFY(translator.load(catalogues.qt));
+    QVERIFY(translator.load(catalogues.update));
 }
 
 void TestInitLanguage::everyApplicationCatalogueTranslates_data()
@@ -148,6 +152,29 @@ void TestInitLanguage::storedLanguageInstallsBothCatalogues()
     QCOMPARE(mainWindowText("IDS_MENU_CCS"), QStringLiteral("Contact Customer Service"));
     QCOMPARE(mainWindowText("IDS_ABOUT"), QStringLiteral("About"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&No"));
+}
+
+void TestInitLanguage::updateCatalogueFollowsTheLanguage()
+{
+    Settings::defaultSettings()->setLanguage(QLocale::German);
+    initLanguage(qApp);
+    QCOMPARE(QCoreApplication::translate("Updater", "Could not check for updates of %1"),
+             QStringLiteral("Die Suche nach Updates für %1 ist fehlgeschlagen"));
+    QCOMPARE(QCoreApplication::translate("Downloader", "Stop"), QStringLiteral("Stopp"));
+    QCOMPARE(QCoreApplication::translate("Downloader", "Downloading updates"),
+             QStringLiteral("Updates werden heruntergeladen"));
+    // The application's own texts stay in their catalogue.
+    QCOMPARE(mainWindowText("Language"), QStringLiteral("Sprache"));
+
+    // The one update translator is reused: Japanese replaces German.
+    Settings::defaultSettings()->setLanguage(QLocale::Japanese);
+    initLanguage(qApp);
+    QCOMPARE(QCoreApplication::translate("Downloader", "Stop"), QStringLiteral("停止"));
+    Settings::defaultSettings()->setLanguage(QLocale::English);
+    initLanguage(qApp);
+    QCOMPARE(QCoreApplication::translate("Downloader", "Stop"), QStringLiteral("Stop"));
+    QCOMPARE(QCoreApplication::translate("Updater", "Would you like to download the update now?"),
+             QStringLiteral("Would you like to download the update now?"));
 }
 
 void TestInitLanguage::storedLanguageSetsTheLinkLanguage()

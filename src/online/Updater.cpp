@@ -1,0 +1,226 @@
+#include "online/Updater.h"
+
+#include "online/Downloader.h"
+#include "online/UpdateFeed.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+// Marks a feed reply that was stopped for its size.
+const char oversizedProperty[] = "vellumarFeedOversized";
+
+QString heading(const QString& text)
+{
+    return QStringLiteral("<h3>") + text + QStringLiteral("</h3>");
+}
+
+int exec(QMessageBox& box)
+{
+    box.setTextFormat(Qt::RichText);
+    box.setIcon(QMessageBox::Information);
+    return box.exec();
+}
+
+} // namespace
+
+Updater::Updater()
+    : m_userAgentString(QStringLiteral("%1/%2").arg(QCoreApplication::applicationName(),
+                                                    QCoreApplication::applicationVersion()))
+    , m_moduleName(QCoreApplication::applicationName())
+    , m_moduleVersion(QCoreApplication::applicationVersion())
+    , m_downloader(std::make_unique<Downloader>())
+    , m_manager(new QNetworkAccessManager(this))
+{
+    m_downloader->setUserAgentString(m_userAgentString);
+    connect(m_downloader.get(), &Downloader::downloadFinished, this, &Updater::downloadFinished);
+    connect(m_manager, &QNetworkAccessManager::finished, this, &Updater::onReply);
+}
+
+Updater::~Updater() = default;
+
+bool Updater::useCustomInstallProcedures() const
+{
+    return m_downloader->useCustomInstallProcedures();
+}
+
+bool Updater::compare(const QString& x, const QString& y)
+{
+    const QStringList xs = x.split(QLatin1Char('.'));
+    const QStringList ys = y.split(QLatin1Char('.'));
+    const qsizetype common = qMin(xs.size(), ys.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        // toInt gives 0 for an empty part, a non-number and an int overflow.
+        const int a = xs.at(i).toInt(nullptr, 10);
+        const int b = ys.at(i).toInt(nullptr, 10);
+        if (a != b)
+            return a > b;
+    }
+    return xs.size() > ys.size();
+}
+
+void Updater::setUrl(const QString& url) { m_url = url; }
+void Updater::setModuleName(const QString& name) { m_moduleName = name; }
+void Updater::setNotifyOnUpdate(bool notify) { m_notifyOnUpdate = notify; }
+void Updater::setNotifyOnFinish(bool notify) { m_notifyOnFinish = notify; }
+void Updater::setModuleVersion(const QString& version) { m_moduleVersion = version; }
+void Updater::setDownloaderEnabled(bool enabled) { m_downloaderEnabled = enabled; }
+void Updater::setDownloadDir(const QString& dir) { m_downloader->setDownloadDir(dir); }
+void Updater::setPlatformKey(const QString& key) { m_platformKey = key; }
+void Updater::setUseCustomAppcast(bool customAppcast) { m_customAppcast = customAppcast; }
+void Updater::setChannel(int channel) { m_channel = channel; }
+void Updater::setUseCustomInstallProcedures(bool custom) { m_downloader->setUseCustomInstallProcedures(custom); }
+void Updater::setMandatoryUpdate(bool mandatory) { m_mandatoryUpdate = mandatory; }
+
+void Updater::setUserAgentString(const QString& agent)
+{
+    m_userAgentString = agent;
+    m_downloader->setUserAgentString(agent);
+}
+
+void Updater::checkForUpdates()
+{
+    QNetworkRequest request(QUrl(m_url, QUrl::TolerantMode));
+    // Qt follows redirects, never from https to http, and refuses a sixth.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(maximumRedirects);
+    if (!m_userAgentString.isEmpty())
+        request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
+
+    QNetworkReply* reply = m_manager->get(request);
+    // A feed is small; a longer body is not read further.
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > maximumFeedSize || total > maximumFeedSize) {
+            reply->setProperty(oversizedProperty, true);
+            reply->abort();
+        }
+    });
+}
+
+void Updater::onReply(QNetworkReply* reply)
+{
+    reply->deleteLater();
+
+    if (reply->property(oversizedProperty).toBool()) {
+        failCheck(tr("The update information is larger than 1 MiB."));
+        return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        failCheck(reply->errorString());
+        return;
+    }
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
+        failCheck(tr("The server answered with HTTP status %1.").arg(status.toInt()));
+        return;
+    }
+    const QByteArray body = reply->read(maximumFeedSize + 1);
+    if (body.size() > maximumFeedSize) {
+        failCheck(tr("The update information is larger than 1 MiB."));
+        return;
+    }
+
+    if (m_customAppcast) {
+        m_errorString.clear();
+        emit appcastDownloaded(m_url, body);
+        emit checkingFinished(m_url);
+        return;
+    }
+
+    UpdateFeedEntry entry;
+    switch (UpdateFeed::read(body, m_platformKey, m_moduleName, m_channel, &entry)) {
+    case UpdateFeed::NotJson:
+        failCheck(tr("The update information is not readable."));
+        return;
+    case UpdateFeed::NoMatch:
+        break;
+    case UpdateFeed::Matched:
+        // Only web addresses are opened or downloaded.
+        for (const QString& address : {entry.openUrl, entry.downloadUrl}) {
+            if (!address.isEmpty() && !UpdateFeed::isWebAddress(address)) {
+                failCheck(tr("The update information names an address that is not a web address: %1")
+                              .arg(address));
+                return;
+            }
+        }
+        m_openUrl = entry.openUrl;
+        m_changelog = entry.changelog;
+        m_downloadUrl = entry.downloadUrl;
+        m_latestVersion = entry.latestVersion;
+        if (entry.hasMandatory)
+            m_mandatoryUpdate = entry.mandatory;
+        break;
+    }
+
+    m_errorString.clear();
+    setUpdateAvailable(compare(m_latestVersion, m_moduleVersion));
+    emit checkingFinished(m_url);
+}
+
+void Updater::failCheck(const QString& reason)
+{
+    m_errorString = reason;
+    m_updateAvailable = false;
+    if (m_notifyOnFinish) {
+        QMessageBox box;
+        box.setText(heading(tr("Could not check for updates of %1").arg(m_moduleName)));
+        box.setInformativeText(reason.toHtmlEscaped());
+        box.setStandardButtons(QMessageBox::Close);
+        exec(box);
+    }
+    emit checkingFinished(m_url);
+}
+
+void Updater::setUpdateAvailable(bool available)
+{
+    m_updateAvailable = available;
+
+    if (!available) {
+        if (!m_notifyOnFinish)
+            return;
+        QMessageBox box;
+        box.setText(heading(tr("Congratulations! You are running the latest version of %1").arg(m_moduleName)));
+        box.setInformativeText(tr("No updates are available for the moment"));
+        box.setStandardButtons(QMessageBox::Close);
+        exec(box);
+        return;
+    }
+
+    if (!m_notifyOnUpdate && !m_notifyOnFinish)
+        return;
+    QMessageBox box;
+    box.setText(heading(tr("Version %1 of %2 has been released!").arg(m_latestVersion, m_moduleName)));
+    box.setInformativeText(m_mandatoryUpdate
+                               ? tr("Would you like to download the update now? This is a mandatory update, "
+                                    "exiting now will close the application.")
+                               : tr("Would you like to download the update now?"));
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    if (exec(box) == QMessageBox::Yes)
+        acceptUpdate();
+    else if (m_mandatoryUpdate)
+        // Closing the windows lets the main window ask about unsaved work;
+        // the user may still keep the program open.
+        QApplication::closeAllWindows();
+}
+
+void Updater::acceptUpdate()
+{
+    if (!m_openUrl.isEmpty()) {
+        QDesktopServices::openUrl(QUrl(m_openUrl, QUrl::TolerantMode));
+    } else if (m_downloaderEnabled) {
+        m_downloader->setUrlId(m_url);
+        m_downloader->setFileName(m_downloadUrl.split(QLatin1Char('/')).constLast());
+        m_downloader->setMandatoryUpdate(m_mandatoryUpdate);
+        m_downloader->startDownload(QUrl(m_downloadUrl));
+    } else {
+        QDesktopServices::openUrl(QUrl(m_downloadUrl, QUrl::TolerantMode));
+    }
+}
