@@ -1,5 +1,6 @@
 // Writes the lying-header seeds of the image fuzz targets: for every format
-// we read, a small file whose header claims far more pixels than it holds.
+// we read, a small file whose header claims far more pixels than it holds;
+// and a JPEG cut short in its scan.
 //   make_lying_corpus <folder>
 #include "DngFixture.h"
 #include "ImageFixtures.h"
@@ -23,6 +24,12 @@ int main(int argc, char** argv)
     dng.preview = DngFixture::Preview::None;
     dng.claimedSize = QSize(30000, 30000);
 
+    QImage picture(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) & 0xFF));
+    const QByteArray jpeg = ImageFixtures::encode(picture, "jpeg", 90);
+
     using namespace ImageFixtures;
     const QList<QPair<const char*, QByteArray>> seeds = {
         {"claims-30000x30000.jpg", jpegClaiming(30000, 30000)},
@@ -31,6 +38,7 @@ int main(int argc, char** argv)
         {"claims-30000x30000.tif", tiffClaiming(30000, 30000, 200)},
         {"claims-16384x16384.webp", webpClaiming(16384, 16384, 200)},
         {"claims-30000x30000.dng", DngFixture::make(dng)},
+        {"truncated-in-scan.jpg", jpeg.left(jpeg.size() / 2)},
     };
     bool ok = true;
     for (const auto& [name, bytes] : seeds) {
