@@ -131,10 +131,10 @@ bool RawIOHandlerPrivate::open(const QByteArray& bytes)
     params.output_tiff = 0;
     params.use_fuji_rotate = 1;
     params.green_matching = 1;
-    // LibRaw's own buffers (the unpacked sensor data) under the same cap as
-    // the decoded picture.
+    // LibRaw's own buffers (the unpacked sensor data) under the readers'
+    // cap too, where it is below LibRaw's own.
     if (QImageReader::allocationLimit() > 0)
-        params.max_raw_memory_mb = unsigned(QImageReader::allocationLimit());
+        params.max_raw_memory_mb = qMin(params.max_raw_memory_mb, unsigned(QImageReader::allocationLimit()));
 
     const int code = processor->open_datastream(stream.get());
     if (code != LIBRAW_SUCCESS) {

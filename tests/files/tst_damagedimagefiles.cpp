@@ -13,7 +13,9 @@
 #include "ImageFixtures.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -75,6 +77,50 @@ QByteArray dngClaiming(QSize claim)
     options.preview = DngFixture::Preview::None;
     options.claimedSize = claim;
     return DngFixture::make(options);
+}
+
+// A progressive JPEG: several scans, each after tables of its own.
+QByteArray progressiveJpeg(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// An 8-bit run-length coded BMP of 8 x 4 pixels in four grey levels: each
+// row one run of 8, ended by an end-of-line code, the last by the
+// end-of-bitmap code.
+QByteArray rle8Bmp()
+{
+    QByteArray codes;
+    for (int row = 0; row < 4; ++row) {
+        codes += char(8);
+        codes += char(row);
+        codes += QByteArray(row == 3 ? "\x00\x01" : "\x00\x00", 2);
+    }
+    QByteArray bmp("BM", 2);
+    const int pixelsAt = 14 + 40 + 4 * 4;
+    ImageFixtures::appendLittleEndian(bmp, quint32(pixelsAt + codes.size()), 4);
+    ImageFixtures::appendLittleEndian(bmp, 0, 4);
+    ImageFixtures::appendLittleEndian(bmp, pixelsAt, 4);
+    ImageFixtures::appendLittleEndian(bmp, 40, 4);
+    ImageFixtures::appendLittleEndian(bmp, 8, 4);
+    ImageFixtures::appendLittleEndian(bmp, 4, 4);
+    ImageFixtures::appendLittleEndian(bmp, 1, 2);
+    ImageFixtures::appendLittleEndian(bmp, 8, 2);
+    ImageFixtures::appendLittleEndian(bmp, 1, 4); // run-length coded, 8 bits
+    ImageFixtures::appendLittleEndian(bmp, quint32(codes.size()), 4);
+    ImageFixtures::appendLittleEndian(bmp, 0, 4);
+    ImageFixtures::appendLittleEndian(bmp, 0, 4);
+    ImageFixtures::appendLittleEndian(bmp, 4, 4); // colours in the table
+    ImageFixtures::appendLittleEndian(bmp, 0, 4);
+    for (int grey : {0, 80, 160, 240})
+        ImageFixtures::appendLittleEndian(bmp, quint32(qRgb(grey, grey, grey)), 4);
+    return bmp + codes;
 }
 
 QList<int> checkerPixels(int width, int height)
@@ -343,6 +389,11 @@ void TestDamagedImageFiles::truncatedFileFails_data()
         << "b.tif" << tiffDirectoryFirst.left(tiffDirectoryFirst.size() - 7000) << false;
     QTest::newRow("TIFF, directory first, cut before the last row")
         << "c.tif" << tiffDirectoryFirst.left(tiffDirectoryFirst.size() - 50) << false;
+    const QByteArray progressive = progressiveJpeg(picture);
+    QTest::newRow("progressive JPEG cut in a later scan") << "e.jpg" << progressive.left(progressive.size() * 3 / 4)
+                                                          << false;
+    const QByteArray rle = rle8Bmp();
+    QTest::newRow("run-length BMP short of its last row") << "c.bmp" << rle.left(rle.size() - 4) << false;
     QTest::newRow("BMP cut in half") << "a.bmp" << bmp.left(bmp.size() / 2) << false;
     QTest::newRow("BMP short of its last row") << "b.bmp" << bmp.left(bmp.size() - 1) << false;
     QTest::newRow("GIF cut in its data") << "a.gif" << gif.left(gif.size() / 2) << false;
@@ -395,7 +446,9 @@ void TestDamagedImageFiles::intactFilesOfEveryFormatLoad_data()
     QTest::newRow("TIFF") << "a.tif" << ImageFixtures::encode(picture, "tiff") << QSize(800, 600);
     QTest::newRow("TIFF, directory first") << "b.tif" << ImageFixtures::tiffClaiming(100, 100, 10000)
                                            << QSize(100, 100);
+    QTest::newRow("progressive JPEG") << "c.jpg" << progressiveJpeg(picture) << QSize(800, 600);
     QTest::newRow("BMP") << "a.bmp" << ImageFixtures::encode(picture, "bmp") << QSize(800, 600);
+    QTest::newRow("run-length BMP") << "b.bmp" << rle8Bmp() << QSize(8, 4);
     QTest::newRow("GIF") << "a.gif" << ImageFixtures::gifOf(64, 64, checkerPixels(64, 64)) << QSize(64, 64);
     QTest::newRow("WebP") << "a.webp" << ImageFixtures::encode(picture, "webp") << QSize(800, 600);
     DngFixture::Options options;
