@@ -187,8 +187,14 @@ bool bmpComplete(const uchar* data, qint64 size)
     case 0: // plain rows, padded to four bytes
     case 3: // bit fields
     case 6: { // bit fields with alpha
+        // Some writers leave out the last row's padding: the pixels are all there.
+        // Divided rather than multiplied: a forged header's rows times their
+        // stride can pass 2^63.
         const qint64 stride = (width * bits + 31) / 32 * 4;
-        return pixelsAt + stride * height <= size;
+        const qint64 lastRow = (width * bits + 7) / 8;
+        if (pixelsAt > size || lastRow > size - pixelsAt)
+            return false;
+        return height - 1 <= (size - pixelsAt - lastRow) / stride;
     }
     case 1:
     case 2:

@@ -10,7 +10,6 @@
 
 #include <libraw/libraw.h>
 
-
 namespace {
 
 struct ProcessedImageFree

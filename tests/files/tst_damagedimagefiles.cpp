@@ -150,6 +150,7 @@ private slots:
     void truncatedFileFails();
     void intactFilesOfEveryFormatLoad_data();
     void intactFilesOfEveryFormatLoad();
+    void forgedBmpRowsDoNotOverflow();
     void plausibilityBoundsAreThoseOfTheFormats_data();
     void plausibilityBoundsAreThoseOfTheFormats();
 
@@ -473,6 +474,24 @@ void TestDamagedImageFiles::intactFilesOfEveryFormatLoad()
     IQImageFileItem item(path(name));
     QVERIFY(!item.thumbnail(QSize(40, 40)).isNull());
     QVERIFY2(item.errorString().isEmpty(), qPrintable(item.errorString()));
+}
+
+void TestDamagedImageFiles::forgedBmpRowsDoNotOverflow()
+{
+    // 2^31-1 rows of 2^31-1 pixels at 24 bits: rows times stride is about
+    // 2^64, past what a 64-bit product holds (the sanitiser would stop here).
+    QByteArray bmp = ImageFixtures::bmpClaiming(0x7FFFFFFF, 0x7FFFFFFF, 64);
+    const auto* data = reinterpret_cast<const uchar*>(bmp.constData());
+    QVERIFY(!IQImageStructure::isComplete(IQImageStructure::Kind::Bmp, data, bmp.size()));
+    // The same header claiming 8 x 2 pixels: two rows of 24 bytes are there.
+    bmp = ImageFixtures::bmpClaiming(8, 2, 48);
+    data = reinterpret_cast<const uchar*>(bmp.constData());
+    QVERIFY(IQImageStructure::isComplete(IQImageStructure::Kind::Bmp, data, bmp.size()));
+    // The last row's padding may be missing; its pixels may not.
+    bmp = ImageFixtures::bmpClaiming(7, 2, 24 + 21);
+    data = reinterpret_cast<const uchar*>(bmp.constData());
+    QVERIFY(IQImageStructure::isComplete(IQImageStructure::Kind::Bmp, data, bmp.size()));
+    QVERIFY(!IQImageStructure::isComplete(IQImageStructure::Kind::Bmp, data, bmp.size() - 1));
 }
 
 void TestDamagedImageFiles::plausibilityBoundsAreThoseOfTheFormats_data()
