@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>تعذّرت قراءة ملف RAW الخاص بالكاميرا (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>الملف تالف أو غير مكتمل.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>لا توجد صورة لحفظها.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>الصورة ذات %1 × %2 بكسل أكبر من أن تُفتح (تتطلب أكثر من %3 ميغابايت من الذاكرة).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>يدّعي الملف صورة بحجم %1 × %2 بكسل، وهو أكثر مما تتسع له بايتاته البالغة %3: الملف تالف أو غير مكتمل.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>無法讀取相機 RAW 檔案（%1）。</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>檔案已損壞或不完整。</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>沒有可儲存的影像。</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>%1 x %2 像素的影像太大，無法開啟（需要超過 %3 MB 的記憶體）。</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>檔案聲稱含有 %1 x %2 像素的影像，超出其 %3 位元組所能容納的內容：檔案已損壞或不完整。</translation>
     </message>
 </context>
 <context>

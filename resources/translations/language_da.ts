@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Kameraets RAW-fil kan ikke læses (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Filen er beskadiget eller ufuldstændig.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Der er intet billede at gemme.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Billedet på %1 x %2 pixel er for stort til at åbne (mere end %3 MB hukommelse).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Filen angiver et billede på %1 x %2 pixel, mere end dens %3 byte kan rumme: den er beskadiget eller ufuldstændig.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Die RAW-Datei der Kamera kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Die Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Es gibt kein Bild zum Speichern.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Das Bild mit %1 x %2 Pixeln ist zu groß zum Öffnen (mehr als %3 MB Speicher).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Die Datei gibt ein Bild mit %1 x %2 Pixeln an, mehr als ihre %3 Bytes fassen können: Sie ist beschädigt oder unvollständig.</translation>
     </message>
 </context>
 <context>

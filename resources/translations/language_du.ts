@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Het RAW-bestand van de camera kan niet worden gelezen (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Het bestand is beschadigd of onvolledig.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Er is geen afbeelding om op te slaan.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>De afbeelding van %1 x %2 pixels is te groot om te openen (meer dan %3 MB geheugen).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Het bestand beweert een afbeelding van %1 x %2 pixels te bevatten, meer dan de %3 bytes kunnen bevatten: het is beschadigd of onvolledig.</translation>
     </message>
 </context>
 <context>

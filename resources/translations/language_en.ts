@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>The camera RAW file cannot be read (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>The file is damaged or incomplete.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>There is no image to save.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</translation>
     </message>
 </context>
 <context>

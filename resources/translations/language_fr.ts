@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Le fichier RAW de l'appareil photo ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Le fichier est endommagé ou incomplet.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Il n'y a aucune image à enregistrer.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>L'image de %1 x %2 pixels est trop grande pour être ouverte (plus de %3 Mo de mémoire).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Le fichier annonce une image de %1 x %2 pixels, plus que ses %3 octets ne peuvent contenir : il est endommagé ou incomplet.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση του αρχείου RAW της κάμερας (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Το αρχείο είναι κατεστραμμένο ή ελλιπές.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Δεν υπάρχει εικόνα για αποθήκευση.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Η εικόνα των %1 x %2 pixel είναι πολύ μεγάλη για να ανοίξει (περισσότερα από %3 MB μνήμης).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Το αρχείο δηλώνει εικόνα %1 x %2 pixel, περισσότερα από όσα χωρούν τα %3 byte του: είναι κατεστραμμένο ή ελλιπές.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Impossibile leggere il file RAW della fotocamera (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Il file è danneggiato o incompleto.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Non c'è alcuna immagine da salvare.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>L'immagine di %1 x %2 pixel è troppo grande per essere aperta (più di %3 MB di memoria).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Il file dichiara un'immagine di %1 x %2 pixel, più di quanto i suoi %3 byte possano contenere: è danneggiato o incompleto.</translation>
     </message>
 </context>
 <context>

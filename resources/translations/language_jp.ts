@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>カメラの RAW ファイルを読み込めません（%1）。</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>ファイルが破損しているか、不完全です。</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>保存する画像がありません。</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>%1 x %2 ピクセルの画像は大きすぎて開けません（%3 MB を超えるメモリが必要です）。</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>ファイルは %1 x %2 ピクセルの画像を示していますが、%3 バイトには収まりません。ファイルが破損しているか、不完全です。</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Kameraets RAW-fil kan ikke leses (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Filen er skadet eller ufullstendig.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Det finnes ikke noe bilde å lagre.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Bildet på %1 x %2 piksler er for stort til å åpnes (mer enn %3 MB minne).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Filen oppgir et bilde på %1 x %2 piksler, mer enn de %3 bytene kan romme: den er skadet eller ufullstendig.</translation>
     </message>
 </context>
 <context>

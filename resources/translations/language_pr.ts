@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Não é possível ler o ficheiro RAW da câmara (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>O ficheiro está danificado ou incompleto.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Não existe nenhuma imagem para guardar.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>A imagem de %1 x %2 píxeis é demasiado grande para abrir (mais de %3 MB de memória).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>O ficheiro indica uma imagem de %1 x %2 píxeis, mais do que os seus %3 bytes podem conter: está danificado ou incompleto.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Не удаётся прочитать RAW-файл камеры (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Файл повреждён или неполон.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Нет изображения для сохранения.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Изображение размером %1 x %2 пикселей слишком велико для открытия (более %3 МБ памяти).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Файл заявляет изображение %1 x %2 пикселей — больше, чем могут вместить его %3 байт: файл повреждён или неполон.</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>No se puede leer el archivo RAW de la cámara (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>El archivo está dañado o incompleto.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>No hay ninguna imagen que guardar.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>La imagen de %1 x %2 píxeles es demasiado grande para abrirla (más de %3 MB de memoria).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>El archivo declara una imagen de %1 x %2 píxeles, más de lo que caben en sus %3 bytes: está dañado o incompleto.</translation>
     </message>
 </context>
 <context>

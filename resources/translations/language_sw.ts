@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Kamerans RAW-fil kan inte läsas (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Filen är skadad eller ofullständig.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Det finns ingen bild att spara.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>Bilden på %1 x %2 pixlar är för stor för att öppnas (mer än %3 MB minne).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Filen anger en bild på %1 x %2 pixlar, mer än dess %3 byte kan rymma: den är skadad eller ofullständig.</translation>
     </message>
 </context>
 <context>

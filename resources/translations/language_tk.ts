@@ -61,6 +61,14 @@
 <context>
     <name>IQImageIO</name>
     <message>
+        <source>The camera RAW file cannot be read (%1).</source>
+        <translation>Kameranın RAW dosyası okunamıyor (%1).</translation>
+    </message>
+    <message>
+        <source>The file is damaged or incomplete.</source>
+        <translation>Dosya hasarlı veya eksik.</translation>
+    </message>
+    <message>
         <source>There is no image to save.</source>
         <translation>Kaydedilecek görüntü yok.</translation>
     </message>
@@ -82,6 +90,10 @@
     <message>
         <source>The image of %1 x %2 pixels is too large to open (more than %3 MB of memory).</source>
         <translation>%1 x %2 piksellik görüntü açılamayacak kadar büyük (%3 MB'tan fazla bellek).</translation>
+    </message>
+    <message>
+        <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
+        <translation>Dosya %1 x %2 piksellik bir görüntü bildiriyor; bu, %3 baytının alabileceğinden fazla: dosya hasarlı veya eksik.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "appframe/App.h"
 #include "appframe/Settings.h"
 
+#include <QGuiApplication>
 #include <QString>
 
 void storeCommandlineUrls(int argc, char* argv[])
@@ -13,4 +14,10 @@ void storeCommandlineUrls(int argc, char* argv[])
         if (App::isContentUrl(argument))
             settings->addCommandlineUrl(argument);
     }
+}
+
+void setDisplayName(const QString& name)
+{
+    if (name != QCoreApplication::applicationName())
+        QGuiApplication::setApplicationDisplayName(name);
 }

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMAR_VERSION));
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
-    QGuiApplication::setApplicationDisplayName(IQEnvironment::applicationName());
+    setDisplayName(IQEnvironment::applicationName());
     initLanguage(&app);
     storeCommandlineUrls(argc, argv);
     QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "files/IQImageFileItem.h"
 
 #include "files/IQImageIO.h"
+#include "rawplugin/RawIOHandler.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -23,10 +24,13 @@ IQImageFileItem::IQImageFileItem(const QString& path)
 
 QImage IQImageFileItem::thumbnail(QSize size)
 {
+    m_error.clear();
     if (size.isEmpty())
         return QImage();
     QImageReader reader(path(), QByteArray());
     reader.setAutoTransform(true);
+    if (!IQImageIO::checkBeforeDecode(reader, &m_error))
+        return QImage();
 
     // The scaled size applies to the picture as stored, before the
     // orientation turns it; a box turned the same way makes the turned
@@ -37,7 +41,12 @@ QImage IQImageFileItem::thumbnail(QSize size)
     if (stored.isValid() && !stored.isEmpty())
         reader.setScaledSize(fitInto(stored, box));
 
+    RawIOHandler::takeLastReadError();
     QImage image = reader.read();
+    if (image.isNull()) {
+        m_error = IQImageIO::readFailure(reader);
+        return image;
+    }
     // A decoder that cannot tell its size up front was read in full.
     if (!image.isNull() && (image.width() > size.width() || image.height() > size.height()))
         image = image.scaled(fitInto(image.size(), size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -51,5 +60,6 @@ QString IQImageFileItem::text()
 
 QImage IQImageFileItem::image()
 {
-    return IQImageIO::readImage(path());
+    m_error.clear();
+    return IQImageIO::readImage(path(), &m_error);
 }

@@ -3,8 +3,9 @@
 #include "files/IQFileItem.h"
 
 // An image file as a browser item. Both reads go through QImageReader with
-// the decoder Qt picks (camera RAW through the RAW plug-in) and apply the
-// orientation stored in the file. Neither changes process-wide reader
+// the decoder Qt picks (camera RAW through the RAW plug-in), apply the
+// orientation stored in the file, and refuse a damaged file as
+// IQImageIO::readImage() does. Neither changes process-wide reader
 // settings: the allocation cap is IQImageLimits' business.
 class IQImageFileItem : public IQFileItem
 {
@@ -22,4 +23,11 @@ public:
     QString text() override;
     // The whole picture at full size; a null image on failure.
     QImage image() override;
+
+    // The user's message for why the last thumbnail() or image() gave a null
+    // image; empty after a success.
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_error;
 };

@@ -1,8 +1,11 @@
 #include "files/IQImageIO.h"
 
 #include "files/IQImageLimits.h"
+#include "files/IQImageStructure.h"
+#include "rawplugin/RawIOHandler.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -21,28 +24,88 @@ void setError(QString* error, const QString& message)
         *error = message;
 }
 
+// The format a reader's handler names, or Format_Invalid. A handler meeting
+// a broken header can answer with a number that is no format at all: take
+// it as a number and keep only real formats.
+QImage::Format readerFormat(QImageReader& reader)
+{
+    const int formatNumber = int(reader.imageFormat());
+    return formatNumber > QImage::Format_Invalid && formatNumber < QImage::NImageFormats
+               ? QImage::Format(formatNumber)
+               : QImage::Format_Invalid;
+}
+
 } // namespace
+
+bool IQImageIO::checkBeforeDecode(QImageReader& reader, QString* error)
+{
+    QFile file(reader.fileName());
+    // A file that cannot be opened is the reader's to report.
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const qint64 bytes = file.size();
+    const QByteArray head = file.peek(16);
+    const IQImageStructure::Kind kind = IQImageStructure::kind(head, file.fileName());
+    const QSize claimed = IQImageStructure::claimedSize(kind, head, reader.size());
+
+    if (!IQImageLimits::isPlausible(claimed, bytes, kind)) {
+        setError(error, IQImageLimits::implausibleMessage(claimed, bytes));
+        return false;
+    }
+    if (!IQImageStructure::hasCompletenessCheck(kind))
+        return true; // the decoder reports a short file itself
+    // Mapped where possible: the walk touches each byte once, and a large
+    // photo costs no copy.
+    bool complete = false;
+    if (uchar* data = bytes > 0 ? file.map(0, bytes) : nullptr) {
+        complete = IQImageStructure::isComplete(kind, data, bytes);
+        file.unmap(data);
+    } else {
+        const QByteArray all = file.readAll();
+        complete = IQImageStructure::isComplete(kind, reinterpret_cast<const uchar*>(all.constData()), all.size());
+    }
+    if (!complete) {
+        setError(error, damagedMessage());
+        return false;
+    }
+    return true;
+}
+
+QString IQImageIO::readFailure(QImageReader& reader)
+{
+    const QString rawReason = RawIOHandler::takeLastReadError();
+    if (!rawReason.isEmpty())
+        return tr("The camera RAW file cannot be read (%1).").arg(rawReason);
+    const QSize size = reader.size();
+    if (IQImageLimits::exceedsLimit(size, readerFormat(reader)))
+        return IQImageLimits::tooLargeMessage(size);
+    // A file that starts as an image of a format we know, with data its
+    // decoder could not read: the file is damaged, whatever words the
+    // decoder has for it.
+    if (reader.error() == QImageReader::InvalidDataError) {
+        QFile file(reader.fileName());
+        if (file.open(QIODevice::ReadOnly)
+            && IQImageStructure::kind(file.peek(16), file.fileName()) != IQImageStructure::Kind::Unknown)
+            return damagedMessage();
+    }
+    return reader.errorString();
+}
+
+QString IQImageIO::damagedMessage()
+{
+    return tr("The file is damaged or incomplete.");
+}
 
 QImage IQImageIO::readImage(const QString& path, QString* error)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    // Asked before reading, while the header is at hand, to tell a refusal
-    // by the allocation limit from a broken file.
-    const QSize size = reader.size();
-    // A handler meeting a broken header can answer with a number that is no
-    // format at all: take it as a number and keep only real formats.
-    const int formatNumber = int(reader.imageFormat());
-    const QImage::Format format = formatNumber > QImage::Format_Invalid && formatNumber < QImage::NImageFormats
-                                      ? QImage::Format(formatNumber)
-                                      : QImage::Format_Invalid;
+    if (!checkBeforeDecode(reader, error))
+        return QImage();
+    RawIOHandler::takeLastReadError();
     QImage image = reader.read();
-    if (image.isNull()) {
-        if (IQImageLimits::exceedsLimit(size, format))
-            setError(error, IQImageLimits::tooLargeMessage(size));
-        else
-            setError(error, reader.errorString());
-    }
+    if (image.isNull())
+        setError(error, readFailure(reader));
     return image;
 }
 

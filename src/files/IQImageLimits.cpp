@@ -18,6 +18,45 @@ bool IQImageLimits::exceedsLimit(const QSize& size, QImage::Format format)
     return bytes > double(limitMB) * 1024.0 * 1024.0;
 }
 
+qint64 IQImageLimits::maxPixelsPerByte(IQImageStructure::Kind kind)
+{
+    using Kind = IQImageStructure::Kind;
+    switch (kind) {
+    case Kind::Jpeg:
+        return 8192;
+    case Kind::Png:
+        return 8256;
+    case Kind::Gif:
+        return 10923;
+    case Kind::Bmp:
+        return 128;
+    case Kind::Tiff:
+        return 32768;
+    case Kind::Vector:
+        return 0;
+    case Kind::WebP:
+    case Kind::Raw:
+    case Kind::Unknown:
+        break;
+    }
+    return 8192;
+}
+
+bool IQImageLimits::isPlausible(const QSize& claimed, qint64 fileBytes, IQImageStructure::Kind kind)
+{
+    if (!claimed.isValid() || claimed.isEmpty())
+        return true;
+    const qint64 pixels = qint64(claimed.width()) * qint64(claimed.height());
+    if (pixels <= plausibleAnywayPixels)
+        return true;
+    const qint64 perByte = maxPixelsPerByte(kind);
+    if (perByte == 0)
+        return true;
+    // Both factors are below 2^31 and 2^15, so the product cannot overflow
+    // for any file below 2^48 bytes.
+    return pixels <= qMax<qint64>(fileBytes, 0) * perByte;
+}
+
 QString IQImageLimits::tooLargeMessage(const QSize& size)
 {
     return QCoreApplication::translate("IQImageLimits",
@@ -26,4 +65,14 @@ QString IQImageLimits::tooLargeMessage(const QSize& size)
         .arg(size.width())
         .arg(size.height())
         .arg(QImageReader::allocationLimit());
+}
+
+QString IQImageLimits::implausibleMessage(const QSize& claimed, qint64 fileBytes)
+{
+    return QCoreApplication::translate("IQImageLimits",
+                                       "The file claims an image of %1 x %2 pixels, more than its %3 bytes "
+                                       "can hold: it is damaged or incomplete.")
+        .arg(claimed.width())
+        .arg(claimed.height())
+        .arg(fileBytes);
 }

@@ -1,5 +1,7 @@
 #include "files/IQThumbsViewer.h"
 
+#include "files/IQMath.h"
+
 #include "files/SortFilterModel.h"
 #include "platform/RandomSource.h"
 
@@ -390,15 +392,7 @@ void IQThumbsViewer::updateThumbsCount()
 
 double IQThumbsViewer::shrinkSizeToFit(QSize size, QRect rect, double* width, double* height)
 {
-    double scale = 1.0;
-    if (size.width() > 0 && size.height() > 0
-        && (rect.width() < size.width() || rect.height() < size.height()))
-        scale = std::min(double(rect.width()) / size.width(), double(rect.height()) / size.height());
-    if (width)
-        *width = size.width() * scale;
-    if (height)
-        *height = size.height() * scale;
-    return scale == 1.0 ? 1.0 : scale - 0.001;
+    return IQMath::shrinkSizeToFit(size, rect, width, height);
 }
 
 int IQThumbsViewer::viewRowToSource(int viewRow) const

@@ -15,8 +15,10 @@ void LoadImageThread::run()
         const QString& path = m_files.at(i);
         QString error;
         const QImage image = IQImageIO::readImage(path, &error);
-        if (image.isNull())
+        if (image.isNull()) {
             qWarning("LoadImageThread::run: cannot read '%s': %s", qUtf8Printable(path), qUtf8Printable(error));
+            emit failed(i, path, error);
+        }
         emit loaded(i, path, image);
     }
 }

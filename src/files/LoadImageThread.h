@@ -22,8 +22,13 @@ public:
 signals:
     // Once for every path, in list order, from the worker thread (queued to
     // receivers in other threads). `index` counts from 0; `image` is null
-    // when the file could not be read, and the reason is logged.
+    // when the file could not be read. A damaged or cut-short file is never
+    // delivered as a picture.
     void loaded(int index, QString imageFile, QImage image);
+    // Right before loaded() with a null image: the user's message for why
+    // the file could not be read ("The file is damaged or incomplete." and
+    // the like), for the receiver to show.
+    void failed(int index, QString imageFile, QString error);
 
 protected:
     void run() override;

@@ -32,7 +32,9 @@ QLocale::Language OVURL::language() const
 QString OVURL::baseLanguageUrl(const QString& code) const
 {
     const QString mainHost = QString::fromLatin1(OVSites::mainHost);
-    if (code == QLatin1String("en"))
+    // No code names no language site: an empty first label would make an
+    // address that leads nowhere.
+    if (code.isEmpty() || code == QLatin1String("en"))
         return rootOf(mainHost);
     const QString domain = mainHost.section(QLatin1Char('.'), 1);
     return QStringLiteral("https://%1.").arg(code) + domain + QLatin1Char('/');

@@ -23,7 +23,7 @@ public:
     void setLanguage(QLocale::Language language) { m_language = language; }
 
     // Site root for a web language code: the main site for "en" (compared
-    // case-sensitively), otherwise the main site with `code` as its first
+    // case-sensitively) and for an empty code, otherwise the main site with `code` as its first
     // host label. Ends with "/".
     QString baseLanguageUrl(const QString& code) const;
     // Root of the site the environment's selector picks, without language.

@@ -10,8 +10,6 @@
 
 #include <libraw/libraw.h>
 
-#include <cstdint>
-
 namespace {
 
 struct ProcessedImageFree
@@ -20,16 +18,10 @@ struct ProcessedImageFree
 };
 using ProcessedImage = std::unique_ptr<libraw_processed_image_t, ProcessedImageFree>;
 
-// True when an RGB32 image of `size` is larger than the readers' allocation
-// limit (which the program switches off; tests and tools may keep it).
-bool exceedsAllocationLimit(QSize size)
-{
-    const int limitMb = QImageReader::allocationLimit();
-    if (limitMb <= 0)
-        return false;
-    const std::uint64_t bytes = std::uint64_t(qMax(size.width(), 0)) * std::uint64_t(qMax(size.height(), 0)) * 4u;
-    return bytes > std::uint64_t(limitMb) * 1024u * 1024u;
-}
+// Why the last read() on this thread failed. A handler lives inside a
+// QImageReader, which reports no more than "Unable to read image data";
+// the reader's owner, on the same thread, takes the reason from here.
+thread_local QString lastReadFailure;
 
 } // namespace
 
@@ -138,6 +130,10 @@ bool RawIOHandlerPrivate::open(const QByteArray& bytes)
     params.output_tiff = 0;
     params.use_fuji_rotate = 1;
     params.green_matching = 1;
+    // LibRaw's own buffers (the unpacked sensor data) under the readers'
+    // cap too, where it is below LibRaw's own.
+    if (QImageReader::allocationLimit() > 0)
+        params.max_raw_memory_mb = qMin(params.max_raw_memory_mb, unsigned(QImageReader::allocationLimit()));
 
     const int code = processor->open_datastream(stream.get());
     if (code != LIBRAW_SUCCESS) {
@@ -196,11 +192,6 @@ QImage RawIOHandlerPrivate::convert(libraw_processed_image_t* processed, int cod
 
 QImage RawIOHandlerPrivate::decodeSensor()
 {
-    if (exceedsAllocationLimit(defaultSize)) {
-        fail(QStringLiteral("a %1 x %2 image exceeds the allocation limit of %3 MB")
-                 .arg(defaultSize.width()).arg(defaultSize.height()).arg(QImageReader::allocationLimit()));
-        return {};
-    }
     const QString part = QStringLiteral("sensor data");
     if (!unpackOnce(rawUnpacked, &LibRaw::unpack, part))
         return {};
@@ -234,9 +225,13 @@ bool RawIOHandlerPrivate::decode(QImage* result)
     const QSize wanted = (scaledSize.width() >= 0 && scaledSize.height() >= 0) ? scaledSize : defaultSize;
     if (wanted.isEmpty())
         return fail(QStringLiteral("the requested size %1 x %2 is empty").arg(wanted.width()).arg(wanted.height()));
-    if (exceedsAllocationLimit(wanted))
+    // Qt's own check of the readers' allocation limit, before any decoding:
+    // the result is allocated at this size in the end.
+    QImage probe;
+    if (!QImageIOHandler::allocateImage(wanted, QImage::Format_RGB32, &probe))
         return fail(QStringLiteral("a %1 x %2 image exceeds the allocation limit of %3 MB")
                         .arg(wanted.width()).arg(wanted.height()).arg(QImageReader::allocationLimit()));
+    probe = QImage();
 
     const int flip = processor->imgdata.sizes.flip;
     const libraw_thumbnail_t& thumbnail = processor->imgdata.thumbnail;
@@ -315,11 +310,20 @@ bool RawIOHandler::canRead() const
 
 bool RawIOHandler::read(QImage* image)
 {
+    lastReadFailure.clear();
     if (!d->load(device()) || !d->decode(image)) {
+        lastReadFailure = d->error;
         qWarning("RawIOHandler::read: %s", qPrintable(d->error));
         return false;
     }
     return true;
+}
+
+QString RawIOHandler::takeLastReadError()
+{
+    QString reason;
+    reason.swap(lastReadFailure);
+    return reason;
 }
 
 QVariant RawIOHandler::option(ImageOption option) const

@@ -39,6 +39,13 @@ public:
     // Why the last canRead(), read() or option(Size) failed; empty if it did not.
     QString errorString() const;
 
+    // Why the last read() on the calling thread failed ("sensor data: the
+    // file ends early" and the like), and forgets it; empty when it
+    // succeeded or none ran since the last call. QImageReader passes no
+    // handler's reason on: its owner takes it from here, and calls this
+    // once before a read to drop a reason left over from another reader.
+    static QString takeLastReadError();
+
     // Whether LibRaw recognises the data of `device`. Reads the device from
     // its start and leaves it where it was.
     static bool canRead(QIODevice* device);

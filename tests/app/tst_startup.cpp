@@ -17,6 +17,7 @@ class TestStartup : public QObject
 private slots:
     void initTestCase();
     void acceptedArgumentsAreStoredInOrder();
+    void displayNameIsNotSetTwice();
 };
 
 void TestStartup::initTestCase()
@@ -54,6 +55,24 @@ void TestStartup::acceptedArgumentsAreStoredInOrder()
     storeCommandlineUrls(int(argv.size()), argv.data());
     QCOMPARE(Settings::defaultSettings()->commandlineUrls(),
              QStringList({first, second, QStringLiteral("HTTP://example.org/p.jpg"), project}));
+}
+
+void TestStartup::displayNameIsNotSetTwice()
+{
+    // The product name is the application name: the display name is Qt's
+    // default, which follows the application name, and not a name set on
+    // top of it (the one Qt's window system layer appends to every title).
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
+    setDisplayName(QStringLiteral("Vellumar"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vellumar"));
+    QCoreApplication::setApplicationName(QStringLiteral("Renamed"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Renamed"));
+
+    // A different display name is set.
+    setDisplayName(QStringLiteral("Vellumar Beta"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vellumar Beta"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vellumar Beta"));
 }
 
 QTEST_MAIN(TestStartup)

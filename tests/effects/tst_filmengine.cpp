@@ -4,6 +4,7 @@
 
 #include "FilmTestData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -60,6 +61,20 @@ std::vector<std::uint8_t> convert(Picture& in, Setup setup, int keepRowOrder = 0
         out.assign(image.output, image.output + in.stride * in.height);
     DisposeFPImage(&image);
     return out;
+}
+
+// Mean absolute difference of two RGB888 pictures of one size, over every
+// pixel and channel, in levels.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* p = a.constScanLine(y);
+        const uchar* q = b.constScanLine(y);
+        for (int i = 0; i < 3 * a.width(); ++i)
+            sum += std::abs(int(p[i]) - int(q[i]));
+    }
+    return double(sum) / (3.0 * a.width() * a.height());
 }
 
 class LoadedBlob
@@ -384,8 +399,12 @@ void TestFilmEngine::enginesShareTheData()
 void TestFilmEngine::contactSheet()
 {
     // A synthetic "photograph": sky gradient, skin-tone ramp, foliage,
-    // a grey wedge and saturated patches. The sheet of every look goes to
-    // the test's working folder for a person to judge; it is not compared.
+    // a grey wedge and saturated patches. Every look must change it, and
+    // differ from the look before it on the sheet, by at least one level
+    // on average over all pixels and channels: a look that does nothing,
+    // or repeats its neighbour (a table taken twice, a number mapped to the
+    // wrong table), fails. The sheet of every look goes next to the test
+    // program, in the build tree, for a person to judge.
     const int w = 160, h = 120;
     QImage photo(w, h, QImage::Format_RGB888);
     QPainter painter(&photo);
@@ -410,6 +429,7 @@ void TestFilmEngine::contactSheet()
     QPainter out(&sheet);
     out.drawImage(0, 0, photo);
     IQFilmEngine engine;
+    QImage previous;
     for (int look = 0; look < looks; ++look) {
         QCOMPARE(engine.startFilm(bgr.constBits(), w, h, int(bgr.bytesPerLine()), 1), 0);
         QCOMPARE(engine.applyFilmGrainModel(FilmGrainModel(0)), 0);
@@ -424,11 +444,20 @@ void TestFilmEngine::contactSheet()
         QImage result(w, h, QImage::Format_RGB888);
         QCOMPARE(engine.convet(result.bits(), w, h, int(result.bytesPerLine())), 0);
         const QImage shown = result.rgbSwapped().mirrored(); // keepRowOrder 1 returns it upside down
-        QVERIFY(shown != photo);
+        const double fromSource = meanDifference(shown, photo);
+        QVERIFY2(fromSource >= 1.0, qPrintable(QStringLiteral("look %1 differs from the source by %2")
+                                                   .arg(look).arg(fromSource)));
+        if (!previous.isNull()) {
+            const double fromNeighbour = meanDifference(shown, previous);
+            QVERIFY2(fromNeighbour >= 1.0, qPrintable(QStringLiteral("look %1 differs from look %2 by %3")
+                                                          .arg(look).arg(look - 1).arg(fromNeighbour)));
+        }
+        previous = shown;
         out.drawImage(((look + 1) % 8) * w, ((look + 1) / 8) * h, shown);
     }
     out.end();
-    QVERIFY(sheet.save(QDir::current().filePath(QStringLiteral("film-contact-sheet.png"))));
+    const QString sheetPath = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("film-contact-sheet.png"));
+    QVERIFY(sheet.save(sheetPath));
 }
 
 QTEST_GUILESS_MAIN(TestFilmEngine)

@@ -123,4 +123,143 @@ inline QByteArray jpegClaiming(quint16 width, quint16 height)
     return jpeg;
 }
 
+// A BMP whose header claims width x height pixels of 24 bits, plain rows,
+// followed by `dataBytes` bytes of pixels.
+inline QByteArray bmpClaiming(quint32 width, quint32 height, int dataBytes)
+{
+    QByteArray bmp("BM", 2);
+    appendLittleEndian(bmp, quint32(54 + dataBytes), 4); // file size
+    appendLittleEndian(bmp, 0, 4);
+    appendLittleEndian(bmp, 54, 4); // pixels after the two headers
+    appendLittleEndian(bmp, 40, 4);
+    appendLittleEndian(bmp, width, 4);
+    appendLittleEndian(bmp, height, 4);
+    appendLittleEndian(bmp, 1, 2);  // planes
+    appendLittleEndian(bmp, 24, 2); // bits a pixel
+    appendLittleEndian(bmp, 0, 4);  // no compression
+    bmp += QByteArray(20, '\0');    // image size, resolution, colours
+    bmp += QByteArray(dataBytes, '\x40');
+    return bmp;
+}
+
+// LZW data for a two-colour GIF frame: every pixel (0 or 1) coded on its
+// own, with a clear code before each pair, so that the table never grows
+// past its first free entry and every code stays 3 bits wide. Returned as
+// the code-size byte, the sub-blocks and their terminator.
+inline QByteArray gifPixelData(const QList<int>& pixels)
+{
+    const int clear = 4;
+    const int end = 5;
+    QList<int> codes;
+    for (int i = 0; i < pixels.size(); ++i) {
+        if (i % 2 == 0)
+            codes << clear;
+        codes << pixels.at(i);
+    }
+    codes << end;
+    QByteArray packed;
+    quint32 bits = 0;
+    int count = 0;
+    for (int code : codes) {
+        bits |= quint32(code) << count;
+        count += 3;
+        while (count >= 8) {
+            packed += char(bits & 0xFF);
+            bits >>= 8;
+            count -= 8;
+        }
+    }
+    if (count > 0)
+        packed += char(bits & 0xFF);
+    QByteArray data(1, char(2)); // LZW code size
+    for (qsizetype at = 0; at < packed.size(); at += 255) {
+        const QByteArray block = packed.mid(at, 255);
+        data += char(block.size());
+        data += block;
+    }
+    data += char(0);
+    return data;
+}
+
+// A GIF of one frame filling a screen of width x height, with a black and
+// white table, whose data hold `pixels` (fewer than the frame has when the
+// file lies about its size).
+inline QByteArray gifOf(quint16 width, quint16 height, const QList<int>& pixels)
+{
+    QByteArray gif("GIF89a", 6);
+    appendLittleEndian(gif, width, 2);
+    appendLittleEndian(gif, height, 2);
+    gif += QByteArray("\x80\x00\x00", 3); // a two-colour table follows
+    gif += QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6);
+    gif += char(0x2C);
+    appendLittleEndian(gif, 0, 2);
+    appendLittleEndian(gif, 0, 2);
+    appendLittleEndian(gif, width, 2);
+    appendLittleEndian(gif, height, 2);
+    gif += char(0);
+    gif += gifPixelData(pixels);
+    gif += char(0x3B);
+    return gif;
+}
+
+// A GIF whose screen and frame claim width x height, with data for 64
+// pixels and a proper end.
+inline QByteArray gifClaiming(quint16 width, quint16 height)
+{
+    QList<int> pixels;
+    for (int i = 0; i < 64; ++i)
+        pixels << (i & 1);
+    return gifOf(width, height, pixels);
+}
+
+// A TIFF with its directory first, claiming width x height 8-bit grey
+// pixels in one uncompressed strip, followed by `dataBytes` of them.
+inline QByteArray tiffClaiming(quint32 width, quint32 height, int dataBytes)
+{
+    QByteArray tiff("II*\0", 4);
+    appendLittleEndian(tiff, 8, 4);
+    const int entries = 9;
+    appendLittleEndian(tiff, entries, 2);
+    const quint32 dataAt = 8 + 2 + entries * 12 + 4;
+    const auto entry = [&tiff](quint16 tag, quint16 type, quint32 value) {
+        appendLittleEndian(tiff, tag, 2);
+        appendLittleEndian(tiff, type, 2);
+        appendLittleEndian(tiff, 1, 4);
+        appendLittleEndian(tiff, value, 4);
+    };
+    const quint16 shortType = 3;
+    const quint16 longType = 4;
+    entry(256, longType, width);
+    entry(257, longType, height);
+    entry(258, shortType, 8);       // bits a sample
+    entry(259, shortType, 1);       // no compression
+    entry(262, shortType, 1);       // black is zero
+    entry(273, longType, dataAt);   // the strip's offset
+    entry(277, shortType, 1);       // samples a pixel
+    entry(278, longType, height);   // rows in the strip
+    entry(279, longType, width * height); // the strip's size
+    appendLittleEndian(tiff, 0, 4); // no next directory
+    tiff += QByteArray(dataBytes, '\x80');
+    return tiff;
+}
+
+// A lossless WebP whose header claims width x height (at most 16384 each),
+// followed by `dataBytes` bytes of picture data.
+inline QByteArray webpClaiming(quint32 width, quint32 height, int dataBytes)
+{
+    QByteArray chunk;
+    chunk += char(0x2F); // lossless signature
+    // 14 bits width - 1, 14 bits height - 1, alpha unused, version 0.
+    appendLittleEndian(chunk, (width - 1) | ((height - 1) << 14), 4);
+    chunk += QByteArray(dataBytes, '\x11');
+    QByteArray webp("RIFF", 4);
+    appendLittleEndian(webp, quint32(4 + 8 + chunk.size() + (chunk.size() & 1)), 4);
+    webp += QByteArray("WEBPVP8L", 8);
+    appendLittleEndian(webp, quint32(chunk.size()), 4);
+    webp += chunk;
+    if (chunk.size() & 1)
+        webp += char(0);
+    return webp;
+}
+
 } // namespace ImageFixtures

@@ -114,7 +114,8 @@ void TestOVURL::baseLanguageUrl_data()
     QTest::newRow("EN is not en") << "EN" << "https://EN.vellumar.example/";
     QTest::newRow("ja") << "ja" << "https://ja.vellumar.example/";
     QTest::newRow("zh-tw") << "zh-tw" << "https://zh-tw.vellumar.example/";
-    QTest::newRow("empty code") << "" << "https://.vellumar.example/";
+    // No language site without a code: the main site, as for English.
+    QTest::newRow("empty code") << "" << "https://www.vellumar.example/";
 }
 
 void TestOVURL::baseLanguageUrl()

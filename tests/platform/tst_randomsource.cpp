@@ -75,16 +75,37 @@ void TestRandomSource::uniformIsRoughlyFlat()
 
 void TestRandomSource::threadsDrawWithoutRaces()
 {
-    RandomSource::reseedFromSystem();
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([] {
-            for (int i = 0; i < 10000; ++i)
-                (void)RandomSource::uniform(100);
+    // Under the lock every draw takes the next value of one sequence, so
+    // four threads drawing from a seed together get, between them, exactly
+    // the values one thread draws from that seed alone, in some order. A
+    // draw that raced another would repeat a value or skip one.
+    const int threads = 4;
+    const int draws = 10000;
+    RandomSource::seed(2024);
+    std::vector<std::uint32_t> alone;
+    for (int i = 0; i < threads * draws; ++i)
+        alone.push_back(RandomSource::next());
+
+    RandomSource::seed(2024);
+    std::vector<std::vector<std::uint32_t>> drawn(threads);
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t) {
+        workers.emplace_back([&drawn, t] {
+            drawn[size_t(t)].reserve(draws);
+            for (int i = 0; i < draws; ++i)
+                drawn[size_t(t)].push_back(RandomSource::next());
         });
     }
-    for (auto& thread : threads)
-        thread.join();
+    for (auto& worker : workers)
+        worker.join();
+
+    std::vector<std::uint32_t> together;
+    for (const auto& values : drawn)
+        together.insert(together.end(), values.begin(), values.end());
+    std::sort(alone.begin(), alone.end());
+    std::sort(together.begin(), together.end());
+    QVERIFY(together == alone);
+    RandomSource::reseedFromSystem();
 }
 
 QTEST_GUILESS_MAIN(TestRandomSource)

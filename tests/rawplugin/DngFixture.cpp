@@ -232,8 +232,9 @@ QByteArray make(const Options& options)
 
     Ifd raw;
     raw.longs(254, {0});
-    raw.longs(256, {std::uint32_t(sensor.width())});
-    raw.longs(257, {std::uint32_t(sensor.height())});
+    const QSize claimed = options.claimedSize.isValid() ? options.claimedSize : sensor.size();
+    raw.longs(256, {std::uint32_t(claimed.width())});
+    raw.longs(257, {std::uint32_t(claimed.height())});
     raw.shorts(258, {16});
     raw.shorts(259, {1});
     raw.shorts(262, {32803}); // colour filter array

@@ -29,6 +29,9 @@ struct Options
     int orientation = 1;        // TIFF Orientation, 1..8
     Preview preview = Preview::Jpeg;
     QSize previewSize{40, 30};  // upright size of the preview
+    // When valid, the sensor directory's width and length claim this size
+    // (as stored) while its data stay those of `size`: a lying header.
+    QSize claimedSize;
 };
 
 QByteArray make(const Options& options = Options());

@@ -325,6 +325,9 @@ void TestRawIOHandler::allocationLimitIsKept()
     QImageReader reader(write(QStringLiteral("large.dng"), DngFixture::make(options)));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^RawIOHandler::read: .*allocation limit of 4 MB")));
     QVERIFY(reader.read().isNull());
+    // The reason reaches the reader's owner once.
+    QVERIFY(RawIOHandler::takeLastReadError().contains(QLatin1String("allocation limit of 4 MB")));
+    QVERIFY(RawIOHandler::takeLastReadError().isEmpty());
 
     // The preview road stays within the limit.
     QImageReader small(m_dir.filePath(QStringLiteral("large.dng")));

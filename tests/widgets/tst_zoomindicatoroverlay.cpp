@@ -177,14 +177,16 @@ void TestZoomIndicatorOverlay::showHoldsThenFades()
     QCOMPARE(hideTimer(overlay)->interval(), 600);
 
     QTest::qWait(300);
-    QVERIFY(overlay.isVisible());
-    QCOMPARE(opacityOf(overlay), 1.0);
+    // Held for 600 ms: a loaded machine may have let them pass.
+    if (clock.elapsed() < 600) {
+        QVERIFY(overlay.isVisible());
+        QCOMPARE(opacityOf(overlay), 1.0);
+    }
 
-    QTRY_VERIFY(opacityOf(overlay) < 1.0);
+    QTRY_VERIFY_WITH_TIMEOUT(opacityOf(overlay) < 1.0 || !overlay.isVisible(), 30000);
     const qint64 fadeSeen = clock.elapsed();
     QVERIFY2(fadeSeen >= 570, qPrintable(QString::number(fadeSeen)));
-    QVERIFY(overlay.isVisible());
-    QTRY_VERIFY(!overlay.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!overlay.isVisible(), 30000);
     QVERIFY2(clock.elapsed() >= 570 + 300, qPrintable(QString::number(clock.elapsed())));
 }
 
@@ -198,21 +200,34 @@ void TestZoomIndicatorOverlay::showAgainRestartsTheHold()
 
     overlay.show(600);
     QTest::qWait(400);
+    QElapsedTimer sinceSecond;
+    sinceSecond.start();
     overlay.show(600);
+    QVERIFY(hideTimer(overlay)->isActive());
     QTest::qWait(400);
-    // 800 ms after the first call, 400 after the second: still held.
-    QVERIFY(overlay.isVisible());
-    QCOMPARE(opacityOf(overlay), 1.0);
-    QTRY_VERIFY(!overlay.isVisible());
+    // 800 ms after the first call, 400 after the second: still held (unless
+    // a loaded machine let the second hold pass too).
+    if (sinceSecond.elapsed() < 600) {
+        QVERIFY(overlay.isVisible());
+        QCOMPARE(opacityOf(overlay), 1.0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!overlay.isVisible(), 30000);
+    QVERIFY(sinceSecond.elapsed() >= 570);
 
-    // A show during the fade restores full opacity and holds again.
+    // A show during the fade restores full opacity and holds again. The
+    // fade is caught by its timer stopping, not by watching the clock.
     overlay.show(100);
-    QTRY_VERIFY(opacityOf(overlay) < 1.0);
+    QTRY_VERIFY_WITH_TIMEOUT(!hideTimer(overlay)->isActive(), 30000);
+    QElapsedTimer sinceThird;
+    sinceThird.start();
     overlay.show(600);
+    QVERIFY(overlay.isVisible());
     QCOMPARE(opacityOf(overlay), 1.0);
     QTest::qWait(300);
-    QVERIFY(overlay.isVisible());
-    QCOMPARE(opacityOf(overlay), 1.0);
+    if (sinceThird.elapsed() < 600) {
+        QVERIFY(overlay.isVisible());
+        QCOMPARE(opacityOf(overlay), 1.0);
+    }
 }
 
 void TestZoomIndicatorOverlay::showWithoutTimeStays()

@@ -1,14 +1,14 @@
 #pragma once
 
 // Set-up shared by the image fuzz targets: the application object the image
-// plug-ins need, an allocation cap far below the program's own (a header
-// that asks for much memory is refused quickly instead of tripping the
-// fuzzer's memory limit), and the input written to a file, since the
-// readers under test take paths.
+// plug-ins need, the program's own allocation cap (so that what the fuzzer
+// finds is what a user's file can do), and the input written to a file,
+// since the readers under test take paths.
+
+#include "files/IQImageLimits.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -22,7 +22,7 @@ inline QString write(const std::uint8_t* data, std::size_t size)
     static char name[] = "fuzz_image";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
-    static const bool limited = (QImageReader::setAllocationLimit(256), true);
+    static const bool limited = (IQImageLimits::install(), true);
     (void)limited;
     static QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("input"));

@@ -1,5 +1,8 @@
 // Reads arbitrary bytes as a RAW file: the probe, a plain read and a read
-// scaled below the preview.
+// scaled below the preview, under the program's own allocation cap, and
+// as the program reads: a header claiming more than the bytes can hold is
+// not decoded.
+#include "files/IQImageLimits.h"
 #include "rawplugin/RawIOHandler.h"
 #include "rawplugin/RawPluginImport.h"
 
@@ -23,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QCoreApplication app(argc, argv);
     static const bool setUp = [] {
         qInstallMessageHandler(quiet);
-        // Keeps a forged header from asking for gigabytes.
-        QImageReader::setAllocationLimit(8);
+        IQImageLimits::install();
         return true;
     }();
     (void)setUp;
@@ -37,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     {
         QImageReader reader(&buffer, "dng");
-        (void)reader.size();
+        if (!IQImageLimits::isPlausible(reader.size(), qint64(size), IQImageStructure::Kind::Raw))
+            return 0;
         (void)reader.read();
     }
     buffer.seek(0);
