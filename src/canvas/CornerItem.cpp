@@ -21,7 +21,8 @@ CornerItem::CornerItem(Qt::Corner corner, const QColor& colour, bool noResize, A
     : QGraphicsItem(content)
     , m_content(content)
     , m_corner(corner)
-    , m_opMask(noResize ? Rotate | 2 : 0xFFFF)
+    // Without resizing only the low bits stay: turning alone.
+    , m_opMask(noResize ? 3 : 0xFFFF)
     , m_colour(colour)
 {
     setAcceptHoverEvents(true);
