@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>اسحب لتغيير المنظور.
+انقر نقرًا مزدوجًا لإلغاء التحويلات.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>اسحب بزر الفأرة الأيسر أو الأيمن.
+ - اضغط باستمرار على SHIFT لتغيير الحجم بحرية
+ - اضغط باستمرار على CTRL للتحجيم فقط
+ - اضغط باستمرار على ALT للتدوير فقط
+ - انقر نقرًا مزدوجًا لاستعادة الدوران.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>拖曳以變更透視。
+按兩下以取消變形。</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>以滑鼠左鍵或右鍵拖曳。
+ - 按住 SHIFT 可自由調整大小
+ - 按住 CTRL 僅縮放
+ - 按住 ALT 僅旋轉
+ - 按兩下可還原旋轉。</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Træk for at ændre perspektivet.
+Dobbeltklik for at annullere transformationerne.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Træk med venstre eller højre museknap.
+ - Hold SHIFT nede for fri størrelsesændring
+ - Hold CTRL nede for kun at skalere
+ - Hold ALT nede for kun at rotere
+ - Dobbeltklik for at nulstille rotationen.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Ziehen, um die Perspektive zu ändern.
+Doppelklick hebt die Transformationen auf.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Mit linker oder rechter Maustaste ziehen.
+ - UMSCHALT halten für freie Größenänderung
+ - STRG halten, um nur zu skalieren
+ - ALT halten, um nur zu drehen
+ - Doppelklick stellt die Drehung zurück.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

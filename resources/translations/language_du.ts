@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Sleep om het perspectief te wijzigen.
+Dubbelklik om de transformaties te annuleren.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Sleep met de linker- of rechtermuisknop.
+ - Houd SHIFT ingedrukt om vrij van grootte te veranderen
+ - Houd CTRL ingedrukt om alleen te schalen
+ - Houd ALT ingedrukt om alleen te draaien
+ - Dubbelklik om de draaiing te herstellen.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

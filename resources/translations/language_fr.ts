@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Faites glisser pour modifier la perspective.
+Double-cliquez pour annuler les transformations.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Faites glisser avec le bouton gauche ou droit de la souris.
+ - Maintenez MAJ pour redimensionner librement
+ - Maintenez CTRL pour mettre à l'échelle uniquement
+ - Maintenez ALT pour faire pivoter uniquement
+ - Double-cliquez pour rétablir la rotation.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Σύρετε για να αλλάξετε την προοπτική.
+Κάντε διπλό κλικ για να ακυρώσετε τους μετασχηματισμούς.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Σύρετε με το αριστερό ή το δεξί κουμπί του ποντικιού.
+ - Κρατήστε πατημένο το SHIFT για ελεύθερη αλλαγή μεγέθους
+ - Κρατήστε πατημένο το CTRL για κλιμάκωση μόνο
+ - Κρατήστε πατημένο το ALT για περιστροφή μόνο
+ - Κάντε διπλό κλικ για επαναφορά της περιστροφής.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Trascina per cambiare la prospettiva.
+Fai doppio clic per annullare le trasformazioni.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Trascina con il tasto sinistro o destro del mouse.
+ - Tieni premuto MAIUSC per ridimensionare liberamente
+ - Tieni premuto CTRL per scalare soltanto
+ - Tieni premuto ALT per ruotare soltanto
+ - Fai doppio clic per ripristinare la rotazione.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

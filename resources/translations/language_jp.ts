@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>ドラッグして遠近感を変更します。
+ダブルクリックで変形を取り消します。</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>マウスの左ボタンまたは右ボタンでドラッグします。
+ - SHIFT を押したままで自由にサイズ変更
+ - CTRL を押したままで拡大縮小のみ
+ - ALT を押したままで回転のみ
+ - ダブルクリックで回転を元に戻します。</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Dra for å endre perspektivet.
+Dobbeltklikk for å oppheve transformasjonene.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Dra med venstre eller høyre museknapp.
+ - Hold nede SHIFT for fri endring av størrelse
+ - Hold nede CTRL for bare å skalere
+ - Hold nede ALT for bare å rotere
+ - Dobbeltklikk for å tilbakestille rotasjonen.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

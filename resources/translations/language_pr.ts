@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_PT" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Arraste para alterar a perspetiva.
+Faça duplo clique para cancelar as transformações.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Arraste com o botão esquerdo ou direito do rato.
+ - Mantenha SHIFT premido para redimensionar livremente
+ - Mantenha CTRL premido para apenas escalar
+ - Mantenha ALT premido para apenas rodar
+ - Faça duplo clique para repor a rotação.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

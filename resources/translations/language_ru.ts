@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Перетащите, чтобы изменить перспективу.
+Двойной щелчок отменяет преобразования.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Перетаскивайте левой или правой кнопкой мыши.
+ - Удерживайте SHIFT для свободного изменения размера
+ - Удерживайте CTRL, чтобы только масштабировать
+ - Удерживайте ALT, чтобы только вращать
+ - Двойной щелчок восстанавливает поворот.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

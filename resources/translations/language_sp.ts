@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Arrastre para cambiar la perspectiva.
+Haga doble clic para cancelar las transformaciones.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Arrastre con el botón izquierdo o derecho del ratón.
+ - Mantenga pulsada MAYÚS para redimensionar libremente
+ - Mantenga pulsada CTRL para solo escalar
+ - Mantenga pulsada ALT para solo girar
+ - Haga doble clic para restaurar la rotación.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

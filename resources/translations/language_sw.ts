@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Dra för att ändra perspektivet.
+Dubbelklicka för att ta bort transformationerna.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Dra med vänster eller höger musknapp.
+ - Håll ned SHIFT för fri storleksändring
+ - Håll ned CTRL för att bara skala
+ - Håll ned ALT för att bara rotera
+ - Dubbelklicka för att återställa rotationen.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>AbstractContent</name>
+    <message>
+        <source>Drag around to change the perspective.
+Double click to cancel the transformations.</source>
+        <translation>Perspektifi değiştirmek için sürükleyin.
+Dönüşümleri iptal etmek için çift tıklayın.</translation>
+    </message>
+    <message>
+        <source>Drag with Left or Right mouse button.
+ - Hold down SHIFT for free resize
+ - Hold down CTRL to scale only
+ - Hold down ALT to rotate only
+ - Double click to restore rotation.</source>
+        <translation>Sol veya sağ fare düğmesiyle sürükleyin.
+ - Serbest yeniden boyutlandırma için SHIFT tuşunu basılı tutun
+ - Yalnızca ölçeklemek için CTRL tuşunu basılı tutun
+ - Yalnızca döndürmek için ALT tuşunu basılı tutun
+ - Döndürmeyi geri almak için çift tıklayın.</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -13,6 +13,7 @@ AbstractDisposeable::AbstractDisposeable(bool fadeIn, QGraphicsItem* parent)
     opacity->setDuration(150);
     opacity->setStartValue(0.01);
     opacity->setEndValue(1.0);
+    m_fade = opacity;
     opacity->start(QAbstractAnimation::DeleteWhenStopped);
 
     auto* scale = new QPropertyAnimation(this, "scale", this);
@@ -47,5 +48,6 @@ void AbstractDisposeable::dispose(bool animated)
     fade->setDuration(300);
     fade->setEndValue(0.0);
     connect(fade, &QAbstractAnimation::finished, this, &QObject::deleteLater);
+    m_fade = fade;
     fade->start(QAbstractAnimation::DeleteWhenStopped);
 }

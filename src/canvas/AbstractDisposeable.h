@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QGraphicsObject>
+#include <QPointer>
+
+class QPropertyAnimation;
 
 // A graphics object that can fade itself in when made and fade itself out
 // before it deletes itself. The content opacity is separate from the item's
@@ -24,9 +27,14 @@ public:
     // fading its content out over 300 ms. The caller must not delete it.
     virtual void dispose(bool animated);
 
+    // True while the appearing or the disposing fade changes the content
+    // opacity, which is then no edit of the item.
+    bool isFading() const { return !m_fade.isNull(); }
+
 signals:
     void contentOpacityChanged();
 
 private:
     double m_contentOpacity = 1.0;
+    QPointer<QPropertyAnimation> m_fade;
 };

@@ -3,11 +3,23 @@
 #include <QPainter>
 
 HomeFrame::HomeFrame()
-    : StandardFrame(FrameProp {QColor(34, 34, 34, 200), QColor(34, 34, 34, 200), 0, 10})
+    : StandardFrame(defaultProp())
+{
+}
+
+HomeFrame::HomeFrame(const FrameProp& prop)
+    : StandardFrame(prop)
 {
 }
 
 HomeFrame::~HomeFrame() = default;
+
+FrameProp HomeFrame::defaultProp()
+{
+    // Alpha 0: a colour given to a tile's plate later would be invisible;
+    // the home screen never gives one.
+    return FrameProp {QColor(34, 34, 34, 200), QColor(34, 34, 34, 200), 0, 10};
+}
 
 quint32 HomeFrame::frameClass() const
 {

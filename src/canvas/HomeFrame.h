@@ -10,7 +10,10 @@ class HomeFrame : public StandardFrame
 {
 public:
     HomeFrame();
+    explicit HomeFrame(const FrameProp& prop);
     ~HomeFrame() override;
+
+    static FrameProp defaultProp();
 
     quint32 frameClass() const override;
     void drawFrame(QPainter* painter, const QRect& frameRect, bool selected, bool opaque) override;

@@ -4,17 +4,8 @@
 #include <QPainter>
 #include <QPen>
 
-namespace {
-
-FrameProp standardProp()
-{
-    return FrameProp {QColor(240, 240, 240, 200), QColor(240, 240, 240, 200), 200, 10};
-}
-
-} // namespace
-
 StandardFrame::StandardFrame()
-    : StandardFrame(standardProp())
+    : StandardFrame(defaultProp())
 {
 }
 
@@ -28,6 +19,11 @@ StandardFrame::StandardFrame(const FrameProp& prop)
 }
 
 StandardFrame::~StandardFrame() = default;
+
+FrameProp StandardFrame::defaultProp()
+{
+    return FrameProp {QColor(240, 240, 240, 200), QColor(240, 240, 240, 200), 200, 10};
+}
 
 quint32 StandardFrame::frameClass() const
 {

@@ -14,6 +14,8 @@ public:
     explicit StandardFrame(const FrameProp& prop);
     ~StandardFrame() override;
 
+    static FrameProp defaultProp();
+
     quint32 frameClass() const override;
     QRect frameRect(const QRect& contentsRect) const override;
     void drawFrame(QPainter* painter, const QRect& frameRect, bool selected, bool opaque) override;

@@ -1,0 +1,7 @@
+#include "canvas/RenderOpts.h"
+
+namespace RenderOpts {
+
+bool HQRendering = false;
+
+} // namespace RenderOpts
