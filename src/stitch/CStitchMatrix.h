@@ -4,6 +4,8 @@
 
 class CProcessingList;
 class CStitchElement;
+class CStitchOptions;
+struct tagPOINT;
 
 // The grid of a job: element (col, row) is m_pElements[row x cols + col].
 // The job owns the array (new[]); the matrix only addresses it.
@@ -21,6 +23,14 @@ public:
     // column 0, then the following positions of the grid, stopping at the
     // first one that is not in use.
     void GetProcessingList(CProcessingList* list) const;
+
+    // Picks the job's deepest layer (the first whose smallest photo has
+    // fewer than 3600 pixels) and working layer (min(output size, 2,
+    // deepest)) for count photos of the given sizes; returns the deepest.
+    static int CalcPyramidLayer(int count, const tagPOINT* sizes, CStitchOptions* job);
+    // Builds every element's pyramid with progress 0 to 100; 0, -1 or the
+    // first pyramid's code.
+    int BuildAllPyramids(int suppliedLayers, CStitchOptions* job);
 
     CStitchElement* m_pElements = nullptr;
     tagStitchStyle m_Style = StitchStyleHorizontal;

@@ -32,6 +32,18 @@ public:
     // Swaps every field with other.
     void PermuteData(CStitchPyramid* other);
 
+    // Fetches layer 0 through GetImage and halves it down to the job's
+    // deepest layer, reporting progress from progressStart to progressEnd.
+    // Layer 0 goes back to the host once layer 1 exists; for quarter output
+    // layer 1 is freed once layer 2 exists. 0, -1 (cancelled), -2 (a layer
+    // cannot be allocated), -3 (no name, no photo, or a photo that is not a
+    // 24-bit bitmap with pixels) or the host's GetImage code.
+    int BuildPyramid(CStitchOptions* job, int progressStart, int progressEnd);
+    // target becomes source halved (odd last column and row dropped), each
+    // byte the rounded mean of its 2 x 2 block. 0, -1 or -2.
+    static int ZoomImageBy2x2(CImage* source, CImage* target, int progressStart, int progressEnd,
+                              CStitchOptions* job);
+
     // Makes an empty layer table of `layers` entries (deepest layer + 1),
     // freeing what was held. False when it cannot be had.
     bool AllocateLayers(int layers);

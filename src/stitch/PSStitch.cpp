@@ -47,6 +47,58 @@ CStitchOptions* PSCreateStitch(tagStitchStyle style, tagStitchOutputSize outputS
     return job;
 }
 
+int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, tagPOINT* sizes)
+{
+    if (!job || !sizes || names.isEmpty() || count <= 0 || count != names.size())
+        return StitchBadArgument;
+    for (int i = 0; i < count; ++i) {
+        if (sizes[i].x <= 0 || sizes[i].y <= 0)
+            return StitchBadArgument;
+    }
+    ReleaseElementMemory(job);
+    CStitchMatrix& matrix = job->m_Matrix;
+    matrix.m_pElements = new (std::nothrow) CStitchElement[size_t(count)];
+    if (!matrix.m_pElements)
+        return StitchNullArgument;
+    for (int i = 0; i < count; ++i) {
+        CStitchElement& element = matrix.m_pElements[i];
+        element.m_Pyramid.m_strName = names.at(i);
+        element.m_bInUse = true;
+        element.m_bInGrid = true;
+    }
+    if (matrix.m_Style == StitchStyleVertical) {
+        matrix.m_lCols = 1;
+        matrix.m_lRows = count;
+    } else {
+        matrix.m_lCols = count;
+        matrix.m_lRows = 1;
+    }
+    matrix.m_lCount = count;
+
+    CStitchMatrix::CalcPyramidLayer(count, sizes, job);
+    const int built = matrix.BuildAllPyramids(1, job);
+    if (built != 0) {
+        CStitchOptions::ShowProgress(100);
+        if (built == StitchCancelled && CStitchOptions::m_pUserDataMemo) {
+            CStitchOptions::m_pUserData = CStitchOptions::m_pUserDataMemo;
+            CStitchOptions::m_pUserDataMemo = nullptr;
+        }
+        return built;
+    }
+    CStitchOptions::m_pUserDataMemo = nullptr;
+    // Process-wide: set for this load either way, so an earlier telephoto
+    // job does not leave it on.
+    CStitchPyramid::m_bTelephoto = job->m_Method == StitchMethodTelephoto;
+    if (job->m_Method == StitchMethodFocal35mm) {
+        if (job->m_dFocalLength > 0.0)
+            job->m_dFocalLength = std::max(CStitchPyramid::m_lMaxW, CStitchPyramid::m_lMaxH) * job->m_dFocalLength / 36.0;
+        else
+            job->m_Method = StitchMethodCalibrated;
+    }
+    job->m_lOrderingLayer = job->m_lDeepestLayer;
+    return 0;
+}
+
 void PSReleaseResultDIB(CStitchOptions* job)
 {
     if (!job || !job->m_hResultDib)

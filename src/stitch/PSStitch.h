@@ -14,6 +14,9 @@
 #include "stitch/StitchCallbacks.h"
 #include "stitch/StitchEnums.h"
 
+#include <QList>
+#include <QString>
+
 class CStitchOptions;
 
 extern "C" {
@@ -23,6 +26,15 @@ extern "C" {
 // job's temporary folder cannot be made. The table is copied.
 CStitchOptions* PSCreateStitch(tagStitchStyle style, tagStitchOutputSize outputSize, STITCHMETHOD method,
                                tagStitchCallbacks* callbacks);
+// Registers count photos (names and their sizes as GetImage delivers them,
+// x width and y height) in a row or column and builds their pyramids,
+// progress 0 to 100. -3 for a null job or sizes, an empty list, a count
+// other than the list's length or a size that is not positive; else the
+// pyramids' code (-1 cancelled puts back the user data of before the job).
+// For method 2 the job's focal field holds the 35 mm focal length (set
+// through the handle before loading) and becomes pixels; 0 makes the job
+// method 0, so calibration finds it.
+int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, tagPOINT* sizes);
 // Frees the job's result bitmap; a second call does nothing.
 void PSReleaseResultDIB(CStitchOptions* job);
 // Frees the elements, their files and the job with its folder; null does nothing.
