@@ -63,10 +63,15 @@ void TestSyntheticAlign::coarseOffsets_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("rows");
-    QTest::newRow("row of five") << 0 << 5 << 1;
-    QTest::newRow("column of four") << 1 << 1 << 4;
-    QTest::newRow("ring of ten") << 2 << 10 << 1;
-    QTest::newRow("3 x 3 tile") << 3 << 3 << 3;
+    QTest::addColumn<bool>("hard");
+    QTest::newRow("row of five") << 0 << 5 << 1 << false;
+    QTest::newRow("column of four") << 1 << 1 << 4 << false;
+    QTest::newRow("ring of ten") << 2 << 10 << 1 << false;
+    QTest::newRow("3 x 3 tile") << 3 << 3 << 3 << false;
+    // Hard views: exposure, noise, JPEG 85 and rolls. The hard column and
+    // ring still miss by up to 1.7 top-layer pixels on some pairs (open).
+    QTest::newRow("row of five, hard") << 0 << 5 << 1 << true;
+    QTest::newRow("3 x 3 tile, hard") << 3 << 3 << 3 << true;
 }
 
 void TestSyntheticAlign::coarseOffsets()
@@ -74,6 +79,7 @@ void TestSyntheticAlign::coarseOffsets()
     QFETCH(int, style);
     QFETCH(int, cols);
     QFETCH(int, rows);
+    QFETCH(bool, hard);
     // 320 x 240 views, 60 degrees across (a ring of ten overlaps by 40 %),
     // on a cylinder; columns and tiles, which turn the cameras up and down,
     // on a sphere, and tiles with a longer lens (24 degrees across) so that
@@ -90,13 +96,17 @@ void TestSyntheticAlign::coarseOffsets()
     default: cameras = views.tile(cols, rows, 0.4); break;
     }
 
+    if (hard)
+        cameras = SyntheticViews::rolled(cameras);
+    const QList<SyntheticViews::Hardship> hardships = SyntheticViews::hardships(int(cameras.size()));
+
     StitchTestHost host;
     QStringList names;
     QList<tagPOINT> sizes;
     for (int i = 0; i < cameras.size(); ++i) {
         names << QStringLiteral("view%1").arg(i);
         sizes << tagPOINT{views.width(), views.height()};
-        host.addImage(names.last(), views.render(cameras[i]));
+        host.addImage(names.last(), hard ? views.render(cameras[i], hardships[i]) : views.render(cameras[i]));
     }
     tagStitchCallbacks table = host.callbacks();
     CStitchOptions* job = PSCreateStitch(tagStitchStyle(style), StitchOutputQuarter, StitchMethodCalibrated, &table);
@@ -144,7 +154,7 @@ void TestSyntheticAlign::coarseOffsets()
         const QPointF found = QPointF(std::cos(t) * q.x() + std::sin(t) * q.y(), -std::sin(t) * q.x() + std::cos(t) * q.y())
             + d + c;
         const QPointF expected = inE / (1 << top);
-        if (style == 1 && pair.e == 1)
+        if (style == 1 && pair.e == 1 && !hard)
             QEXPECT_FAIL("column of four",
                          "the middle pair of the column takes a 1-degree turn and lands 1.3 top-layer pixels off; "
                          "open", Continue);
@@ -152,6 +162,17 @@ void TestSyntheticAlign::coarseOffsets()
                  qPrintable(QStringLiteral("pair %1-%2: found (%3, %4), true (%5, %6)")
                                 .arg(pair.e).arg(pair.n).arg(found.x()).arg(found.y())
                                 .arg(expected.x(), 0, 'f', 2).arg(expected.y(), 0, 'f', 2)));
+        // The true turn: a short level segment through the overlap's centre
+        // in n, mapped into e. The model turns direction (1, 0) into
+        // (cos t, -sin t), so t is minus the mapped segment's angle.
+        QPointF left, right;
+        QVERIFY(views.map(cameras[pair.n], cameras[pair.e], inN - QPointF(20, 0), &left));
+        QVERIFY(views.map(cameras[pair.n], cameras[pair.e], inN + QPointF(20, 0), &right));
+        const double turn = -std::atan2(right.y() - left.y(), right.x() - left.x());
+        // Not asserted yet: on these 40 x 30 top layers the turned copies
+        // rarely win, so turns of 3 degrees come out as 0 (open).
+        if (std::abs(t - turn) > M_PI / 180)
+            qInfo("pair %d-%d: angle %g, true %g degrees", pair.e, pair.n, t * 180 / M_PI, turn * 180 / M_PI);
     }
     PSReleaseStitch(job);
     QVERIFY2(host.clean(), qPrintable(host.report()));

@@ -1,10 +1,12 @@
 #include "SyntheticViews.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <random>
 
 namespace {
 
@@ -109,6 +111,11 @@ unsigned SyntheticViews::sample(double u, double v) const
 
 QByteArray SyntheticViews::render(const Camera& camera) const
 {
+    return render(camera, Hardship());
+}
+
+QByteArray SyntheticViews::render(const Camera& camera, const Hardship& hardship) const
+{
     const int stride = (24 * m_width + 31) / 32 * 4;
     QByteArray bytes(40 + qsizetype(stride) * m_height, '\0');
     const quint32 header[10] = {40, quint32(m_width), quint32(m_height), 1u | (24u << 16), 0,
@@ -140,7 +147,50 @@ QByteArray SyntheticViews::render(const Camera& camera) const
             row[3 * x + 2] = static_cast<unsigned char>((rgb >> 16) & 0xFF);
         }
     }
+    if (hardship.exposure != 1.0 || hardship.noise > 0.0) {
+        std::mt19937 random(hardship.seed);
+        std::normal_distribution<double> noise(0.0, hardship.noise > 0.0 ? hardship.noise : 1.0);
+        for (int y = 0; y < m_height; ++y) {
+            unsigned char* row = reinterpret_cast<unsigned char*>(bytes.data()) + 40 + qsizetype(y) * stride;
+            for (int i = 0; i < 3 * m_width; ++i) {
+                const double value = row[i] * hardship.exposure + (hardship.noise > 0.0 ? noise(random) : 0.0);
+                row[i] = static_cast<unsigned char>(std::clamp(value + 0.5, 0.0, 255.0));
+            }
+        }
+    }
+    if (hardship.jpegQuality >= 0) {
+        // Through a JPEG in memory and back.
+        QImage image(reinterpret_cast<const uchar*>(bytes.constData()) + 40, m_width, m_height, stride,
+                     QImage::Format_BGR888);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPEG", hardship.jpegQuality);
+        QImage back;
+        back.loadFromData(jpeg, "JPEG");
+        back = back.convertToFormat(QImage::Format_BGR888);
+        for (int y = 0; y < m_height && !back.isNull(); ++y)
+            std::memcpy(bytes.data() + 40 + qsizetype(y) * stride, back.constScanLine(y), size_t(3) * m_width);
+    }
     return bytes;
+}
+
+QList<SyntheticViews::Hardship> SyntheticViews::hardships(int count)
+{
+    QList<Hardship> out;
+    for (int i = 0; i < count; ++i)
+        out << Hardship{0.8 + 0.4 * ((i * 7) % 5) / 4.0, 3.0, 85, quint32(1000 + i)};
+    return out;
+}
+
+QList<SyntheticViews::Camera> SyntheticViews::rolled(QList<Camera> cameras)
+{
+    // A fixed pattern: consecutive entries, entries three apart and the last
+    // and first differ by 5 degrees at most.
+    static const double degrees[] = {0.0, 3.0, -1.0, 2.0, -2.0, 1.0, -3.0, 0.0, 2.0, -2.0};
+    for (int i = 0; i < cameras.size(); ++i)
+        cameras[i].roll = degrees[i % 10] * M_PI / 180.0;
+    return cameras;
 }
 
 QList<SyntheticViews::Camera> SyntheticViews::row(int n, double overlap) const

@@ -36,8 +36,24 @@ public:
     int height() const { return m_height; }
     double focal() const { return m_focal; }
 
+    // What makes a view hard: its own exposure, sensor noise and JPEG
+    // compression. Deterministic for a seed.
+    struct Hardship
+    {
+        double exposure = 1.0;  // factor on every channel
+        double noise = 0.0;     // standard deviation, in levels
+        int jpegQuality = -1;   // -1: no compression
+        quint32 seed = 1;
+    };
+
     // A packed 24-bit bitmap (header and rows) of the view.
     QByteArray render(const Camera& camera) const;
+    QByteArray render(const Camera& camera, const Hardship& hardship) const;
+    // The hard variant of a set: per view an exposure of 0.8..1.2, noise of
+    // 3 levels and JPEG quality 85; and the cameras rolled by -3..3 degrees,
+    // neighbours (in rows, columns, rings and 3-wide tiles) at most 5 apart.
+    static QList<Hardship> hardships(int count);
+    static QList<Camera> rolled(QList<Camera> cameras);
     // Where pixel p of view `from` shows up in view `to`; false when it lies
     // behind that camera.
     bool map(const Camera& from, const Camera& to, QPointF p, QPointF* out) const;
