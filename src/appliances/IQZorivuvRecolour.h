@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+
+// Recolouring of a montage tile towards the colour of its cell, with 10-bit
+// fixed-point gains: for each channel gain = (cell << 10) / mean, and every
+// byte becomes min((byte x gain) >> 10, 255). A tile whose mean equals its
+// cell colour comes out unchanged.
+class IQZorivuvRecolour
+{
+public:
+    IQZorivuvRecolour() = delete;
+
+    // Writes `tile` (Format_BGR888) recoloured into `out`, which must be a
+    // BGR888 image of the same size. `mean` and `cell` are red, green, blue;
+    // every mean must be at least 1. With `colourise` false the bytes are
+    // copied unchanged.
+    static void apply(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise, QImage* out);
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "appliances/IQZorivuvParam.h"
+
+#include <QImage>
+#include <QRunnable>
+#include <QThread>
+
+class IQZorivuvEngine;
+
+// Runs one montage off the GUI thread and hands the result back by signal.
+//
+// Made on the GUI thread with copies of its inputs: later changes to the
+// caller's record or overlay do not reach the run. Start it once: started
+// as a thread it deletes itself after finished(); run as a pool task it is
+// not auto-deleted and stays the caller's. The engine's inputs must not
+// change until the run has ended.
+class IQZorivuvThread : public QThread, public QRunnable
+{
+    Q_OBJECT
+
+public:
+    IQZorivuvThread(IQZorivuvEngine* engine, const IQZorivuvParam* param, const QImage& overlay);
+
+    // Serves both bases: stores the overlay in the engine, runs the montage
+    // and emits zorivuvFinished.
+    void run() override;
+
+signals:
+    // Emitted once from the worker thread; connect it queued to reach the
+    // GUI thread, where the mosaic becomes a pixmap. `errorCode` is one of
+    // IQZorivuvEngine::Result; `leftOut` counts the photos that could not
+    // be read. `mosaic` and `mask` are null on failure.
+    void zorivuvFinished(QImage mosaic, QImage mask, int errorCode, int leftOut);
+
+private:
+    const IQZorivuvParam m_param;
+    IQZorivuvEngine* const m_engine;
+    const QImage m_overlay;
+};
