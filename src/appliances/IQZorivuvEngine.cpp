@@ -1,10 +1,12 @@
 #include "appliances/IQZorivuvEngine.h"
 
 #include "appliances/IQZorivuvRecolour.h"
+#include "appliances/IQZorivuvTilePool.h"
 #include "files/IQImageLimits.h"
 #include "files/IQMath.h"
 #include "platform/RandomSource.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 
 #include <algorithm>
@@ -103,12 +105,14 @@ void IQZorivuvEngine::fillZorivuvBlock(const QRect& rect, QImage& destination, c
     }
 }
 
-int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage& mask, int* leftOut)
+int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage& mask, RunInfo* info,
+                             const Progress& progress)
 {
     mosaic = QImage();
     mask = QImage();
-    if (leftOut)
-        *leftOut = 0;
+    RunInfo unused;
+    RunInfo& run = info ? *info : unused;
+    run = RunInfo();
     if (background.isNull())
         return NoTarget;
     if (!param)
@@ -165,18 +169,24 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
         return PaintFailed;
     image.fill(runMask.isNull() ? Qt::black : Qt::transparent);
 
+    const qint64 photos = tilePaths.size();
+    const qint64 total = photos + rows;
+    QElapsedTimer clock;
+    clock.start();
     // Every photo once, before any cell is chosen; the pool keeps list order.
-    std::vector<IQZorivuvBlock> pool;
-    pool.reserve(size_t(tilePaths.size()));
-    for (const QString& path : tilePaths) {
-        IQZorivuvBlock block(path);
-        if (block.convert(param->tile))
-            pool.push_back(std::move(block));
-    }
-    if (leftOut)
-        *leftOut = int(tilePaths.size() - qsizetype(pool.size()));
+    IQZorivuvTilePool::PhotoDone photoDone;
+    if (progress)
+        photoDone = [&](int done) { return progress(done, total); };
+    IQZorivuvTilePool::Result decoded = IQZorivuvTilePool::decode(tilePaths, param->tile, m_threads, photoDone);
+    run.started = decoded.started;
+    run.decodeNs = clock.nsecsElapsed();
+    if (decoded.stopped)
+        return Cancelled;
+    run.leftOut = decoded.leftOut;
+    const std::vector<IQZorivuvBlock> pool = std::move(decoded.blocks);
     if (pool.empty())
         return NoTilePhoto;
+    clock.restart();
 
     QPainter painter;
     if (!painter.begin(&image) || !painter.isActive())
@@ -219,6 +229,10 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
         }
         previous = current;
         current = current == m_indexRows[0] ? m_indexRows[1] : m_indexRows[0];
+        if (progress && !progress(photos + r + 1, total)) {
+            painter.end();
+            return Cancelled;
+        }
     }
 
     if (!overlay.isNull()) {
@@ -232,7 +246,7 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
 
     if (!runMask.isNull())
         image.setAlphaChannel(runMask);
-    pool.clear();
+    run.drawNs = clock.nsecsElapsed();
     if (image.isNull())
         return PaintFailed;
     mosaic = std::move(image);

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 // The montage engine: rebuilds the target photo as a mosaic of tile photos.
@@ -27,6 +29,8 @@ public:
         // layout or mask mode) or a mosaic that cannot be made or painted.
         PaintFailed = 1,
         NoTarget = 2,
+        // The progress callback asked to stop; the appliances show nothing.
+        Cancelled = 3,
         // No tile photo could be read.
         NoTilePhoto = 4,
     };
@@ -35,6 +39,23 @@ public:
     static constexpr int maxColumns = 65535;
     // The fewest cells across a run uses, whatever the settings ask.
     static constexpr int minColumns = 60;
+
+    // What a run reports besides its code.
+    struct RunInfo
+    {
+        int leftOut = 0;      // listed photos that could not be read
+        int started = 0;      // photos whose decoding began
+        qint64 decodeNs = 0;  // wall time of decoding the photos
+        qint64 drawNs = 0;    // wall time of choosing, recolouring and drawing
+    };
+
+    // Progress of a run: `done` of `total` steps, one a listed photo decoded
+    // (read or not) and one a mosaic row drawn. Called from the decoding
+    // threads and then from the run's thread, one call at a time, `done`
+    // never going down; the last call of a finished run has done == total.
+    // Returning false cancels the run (code Cancelled): no further photo is
+    // started, no further row drawn, and what the run holds is freed.
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
 
     // Made on first use (thread-safe), destroyed at process exit.
     static IQZorivuvEngine* globalInstance();
@@ -48,10 +69,18 @@ public:
     // Format_ARGB32_Premultiplied when a mask was applied; `mask` is that
     // mask (null when none). Both are null on failure. `leftOut`, when
     // given, receives the number of listed photos that could not be read.
-    // Every listed photo is decoded once, before any cell is chosen; the
-    // tile choice draws from RandomSource in cell order, so a seeded source
-    // gives the same mosaic every time.
-    int zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage& mask, int* leftOut = nullptr);
+    // Every listed photo is decoded once, before any cell is chosen, on
+    // threadCount() threads; the tile choice draws from RandomSource in cell
+    // order on the calling thread, so a seeded source gives the same mosaic
+    // every time, at any thread count. `info`, when given, is filled in
+    // whatever the outcome.
+    int zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage& mask, RunInfo* info = nullptr,
+                const Progress& progress = Progress());
+
+    // Threads that decode the tile photos: 0 (the default) for as many as
+    // the machine runs at once. Set it between runs only.
+    void setThreadCount(int threads) { m_threads = std::max(threads, 0); }
+    int threadCount() const { return m_threads; }
 
     // Chooses the tile of cell `column` (randomIndex), stores it in
     // current[column] and returns its block of `pool`; null for an empty
@@ -96,4 +125,5 @@ private:
     // The tile index of every cell of the previous and the current row;
     // they trade roles after each row, so choosing allocates nothing.
     int m_indexRows[2][maxColumns];
+    int m_threads = 0;
 };

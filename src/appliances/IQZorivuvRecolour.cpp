@@ -3,48 +3,79 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// Gains in the byte order of BGR888 (blue, green, red) from red, green, blue.
+void gains(const uchar mean[3], const uchar cell[3], quint32 out[3])
+{
+    for (int channel = 0; channel < 3; ++channel) {
+        const int rgb = 2 - channel;
+        out[channel] = (quint32(cell[rgb]) << 10) / quint32(mean[rgb]);
+    }
+}
+
+// The largest product, 255 x (255 << 10), fits 32 bits.
+inline uchar scaled(quint32 value, quint32 gain)
+{
+    return uchar(std::min<quint32>((value * gain) >> 10, 255));
+}
+
+void copyRows(const QImage& tile, QImage* out)
+{
+    const size_t bytes = size_t(tile.width()) * 3;
+    for (int y = 0; y < tile.height(); ++y)
+        std::memcpy(out->scanLine(y), tile.constScanLine(y), bytes);
+}
+
+// Bytes a chunk of the fast loop: 16 pixels, so that the gain pattern
+// (period 3) lines up with every chunk.
+constexpr int chunk = 48;
+
+} // namespace
+
 void IQZorivuvRecolour::apply(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise, QImage* out)
 {
-    const int width = tile.width();
-    const int height = tile.height();
     if (!colourise) {
-        for (int y = 0; y < height; ++y)
-            std::memcpy(out->scanLine(y), tile.constScanLine(y), size_t(width) * 3);
+        copyRows(tile, out);
         return;
     }
     quint32 gain[3];
-    for (int channel = 0; channel < 3; ++channel) {
-        const int rgb = 2 - channel; // BGR888 bytes against red, green, blue
-        gain[channel] = (quint32(cell[rgb]) << 10) / quint32(mean[rgb]);
-    }
-    // The largest product, 255 x (255 << 10), fits 32 bits.
-    auto scaled = [](quint32 value, quint32 g) { return uchar(std::min<quint32>((value * g) >> 10, 255)); };
-
-    if (qint64(width) * height < 256) {
-        for (int y = 0; y < height; ++y) {
-            const uchar* in = tile.constScanLine(y);
-            uchar* o = out->scanLine(y);
-            for (int x = 0; x < width; ++x, in += 3, o += 3) {
-                o[0] = scaled(in[0], gain[0]);
-                o[1] = scaled(in[1], gain[1]);
-                o[2] = scaled(in[2], gain[2]);
-            }
-        }
-        return;
-    }
-    // On a tile of more pixels than a table has entries, one table per
-    // channel turns the multiply, shift and clamp into one load.
-    uchar table[3][256];
-    for (int channel = 0; channel < 3; ++channel)
-        for (quint32 value = 0; value < 256; ++value)
-            table[channel][value] = scaled(value, gain[channel]);
-    for (int y = 0; y < height; ++y) {
+    gains(mean, cell, gain);
+    // The row is treated as a flat run of bytes against a repeating gain
+    // pattern: a fixed-length inner loop the compiler turns into vector
+    // multiplies, shifts and clamps.
+    quint32 pattern[chunk];
+    for (int i = 0; i < chunk; ++i)
+        pattern[i] = gain[i % 3];
+    const int bytes = tile.width() * 3;
+    for (int y = 0; y < tile.height(); ++y) {
         const uchar* in = tile.constScanLine(y);
         uchar* o = out->scanLine(y);
-        for (int x = 0; x < width; ++x, in += 3, o += 3) {
-            o[0] = table[0][in[0]];
-            o[1] = table[1][in[1]];
-            o[2] = table[2][in[2]];
+        int i = 0;
+        for (; i + chunk <= bytes; i += chunk) {
+            for (int k = 0; k < chunk; ++k)
+                o[i + k] = uchar(std::min<quint32>((quint32(in[i + k]) * pattern[k]) >> 10, 255));
+        }
+        for (int k = 0; i < bytes; ++i, ++k)
+            o[i] = scaled(in[i], pattern[k]);
+    }
+}
+
+void IQZorivuvRecolour::applyReference(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise,
+                                       QImage* out)
+{
+    if (!colourise) {
+        copyRows(tile, out);
+        return;
+    }
+    quint32 gain[3];
+    gains(mean, cell, gain);
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const uchar* in = tile.constScanLine(y) + 3 * x;
+            uchar* o = out->scanLine(y) + 3 * x;
+            for (int channel = 0; channel < 3; ++channel)
+                o[channel] = scaled(in[channel], gain[channel]);
         }
     }
 }

@@ -16,4 +16,9 @@ public:
     // every mean must be at least 1. With `colourise` false the bytes are
     // copied unchanged.
     static void apply(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise, QImage* out);
+
+    // The same rule pixel by pixel, plainly: the reference `apply` is
+    // tested against, byte for byte.
+    static void applyReference(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise,
+                               QImage* out);
 };

@@ -16,11 +16,15 @@ void IQZorivuvThread::run()
 {
     QImage mosaic;
     QImage mask;
-    int leftOut = 0;
+    IQZorivuvEngine::RunInfo info;
     int code = IQZorivuvEngine::NoTarget;
     if (m_engine) {
         m_engine->overlay = m_overlay;
-        code = m_engine->zorivuv(&m_param, mosaic, mask, &leftOut);
+        const auto report = [this](qint64 done, qint64 total) {
+            emit progress(done, total);
+            return !m_cancelled.load();
+        };
+        code = m_engine->zorivuv(&m_param, mosaic, mask, &info, report);
     }
-    emit zorivuvFinished(mosaic, mask, code, leftOut);
+    emit zorivuvFinished(mosaic, mask, code, info.leftOut);
 }

@@ -6,6 +6,8 @@
 #include <QRunnable>
 #include <QThread>
 
+#include <atomic>
+
 class IQZorivuvEngine;
 
 // Runs one montage off the GUI thread and hands the result back by signal.
@@ -26,7 +28,16 @@ public:
     // and emits zorivuvFinished.
     void run() override;
 
+    // Asks the run to stop; it ends with code 3 (cancelled) after the photos
+    // under way or the row being drawn. Any thread; harmless after the end.
+    void cancel() { m_cancelled.store(true); }
+
 signals:
+    // From the decoding threads and the worker thread while the run goes
+    // on: `done` of `total` steps (photos decoded, then rows drawn), never
+    // going down. Connect it queued for a progress bar.
+    void progress(qint64 done, qint64 total);
+
     // Emitted once from the worker thread; connect it queued to reach the
     // GUI thread, where the mosaic becomes a pixmap. `errorCode` is one of
     // IQZorivuvEngine::Result; `leftOut` counts the photos that could not
@@ -37,4 +48,5 @@ private:
     const IQZorivuvParam m_param;
     IQZorivuvEngine* const m_engine;
     const QImage m_overlay;
+    std::atomic<bool> m_cancelled{false};
 };

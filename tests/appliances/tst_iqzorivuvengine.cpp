@@ -28,7 +28,9 @@ RunResult runEngine(const QImage& target, const QStringList& paths, const IQZori
     engine->tilePaths = paths;
     engine->overlay = QImage();
     RunResult result;
-    result.code = engine->zorivuv(&param, result.mosaic, result.mask, &result.leftOut);
+    IQZorivuvEngine::RunInfo info;
+    result.code = engine->zorivuv(&param, result.mosaic, result.mask, &info);
+    result.leftOut = info.leftOut;
     return result;
 }
 
