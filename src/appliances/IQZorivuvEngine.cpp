@@ -78,7 +78,8 @@ const IQZorivuvBlock* IQZorivuvEngine::zorivuvBlock(int* current, const int* pre
 
 void IQZorivuvEngine::fillZorivuvBlock(const QRect& rect, QImage& destination, const QImage& block)
 {
-    if (block.format() != QImage::Format_BGR888)
+    const bool packedBlock = block.format() == QImage::Format_BGR888;
+    if (!packedBlock && block.format() != QImage::Format_RGB32)
         return;
     const bool packed = destination.format() == QImage::Format_BGR888;
     if (!packed && destination.depth() != 32)
@@ -93,8 +94,24 @@ void IQZorivuvEngine::fillZorivuvBlock(const QRect& rect, QImage& destination, c
     const int sourceY = clipped.top() - rect.top();
     const int width = clipped.width();
     for (int y = 0; y < clipped.height(); ++y) {
-        const uchar* in = block.constScanLine(sourceY + y) + 3 * sourceX;
         uchar* row = destination.scanLine(clipped.top() + y);
+        if (!packedBlock) {
+            const auto* in = reinterpret_cast<const quint32*>(block.constScanLine(sourceY + y)) + sourceX;
+            if (packed) {
+                uchar* out = row + 3 * clipped.left();
+                for (int x = 0; x < width; ++x, out += 3) {
+                    out[0] = uchar(in[x]);
+                    out[1] = uchar(in[x] >> 8);
+                    out[2] = uchar(in[x] >> 16);
+                }
+            } else {
+                auto* out = reinterpret_cast<quint32*>(row) + clipped.left();
+                for (int x = 0; x < width; ++x)
+                    out[x] = 0xFF000000u | in[x];
+            }
+            continue;
+        }
+        const uchar* in = block.constScanLine(sourceY + y) + 3 * sourceX;
         if (packed) {
             std::memcpy(row + 3 * clipped.left(), in, size_t(width) * 3);
             continue;
@@ -155,7 +172,9 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
     } else {
         runMask = param->mask;
     }
-    const QImage::Format format = runMask.isNull() ? QImage::Format_BGR888 : QImage::Format_ARGB32_Premultiplied;
+    // The tiles are painted in 32-bit pixels, where the painter has its fast
+    // scaled road; a mosaic without mask becomes BGR888 at the end.
+    const QImage::Format format = runMask.isNull() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
     if (IQImageLimits::exceedsLimit(mosaicSize, format))
         return PaintFailed;
 
@@ -164,7 +183,7 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
                                        Qt::SmoothTransformation)
                                .convertToFormat(QImage::Format_BGR888);
     QImage image(mosaicSize, format);
-    QImage scratch(param->tile, QImage::Format_BGR888);
+    QImage scratch(param->tile, QImage::Format_RGB32);
     if (reduced.isNull() || image.isNull() || scratch.isNull())
         return PaintFailed;
     image.fill(runMask.isNull() ? Qt::black : Qt::transparent);
@@ -246,6 +265,8 @@ int IQZorivuvEngine::zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage
 
     if (!runMask.isNull())
         image.setAlphaChannel(runMask);
+    else
+        image.convertTo(QImage::Format_BGR888);
     run.drawNs = clock.nsecsElapsed();
     if (image.isNull())
         return PaintFailed;

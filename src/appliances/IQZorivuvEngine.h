@@ -105,9 +105,9 @@ public:
     // null or empty image, or columns below 1.
     static int zorivuvRowNumber(const QImage* image, int columns);
 
-    // Copies the pixels of `block` (Format_BGR888), from its top-left
-    // corner, into `rect` of `destination` (Format_BGR888 or a 32-bit
-    // format, where they are written fully opaque). The rectangle is
+    // Copies the pixels of `block` (Format_BGR888 or Format_RGB32), from its
+    // top-left corner, into `rect` of `destination` (Format_BGR888 or a
+    // 32-bit format, where they are written fully opaque). The rectangle is
     // clipped to both images; other destination formats are left alone.
     static void fillZorivuvBlock(const QRect& rect, QImage& destination, const QImage& block);
 

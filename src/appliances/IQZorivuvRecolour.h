@@ -11,8 +11,9 @@ class IQZorivuvRecolour
 public:
     IQZorivuvRecolour() = delete;
 
-    // Writes `tile` (Format_BGR888) recoloured into `out`, which must be a
-    // BGR888 image of the same size. `mean` and `cell` are red, green, blue;
+    // Writes `tile` (Format_BGR888) recoloured into `out`, an image of the
+    // same size in Format_BGR888 or Format_RGB32 (written opaque; the
+    // painter's fast road). `mean` and `cell` are red, green, blue;
     // every mean must be at least 1. With `colourise` false the bytes are
     // copied unchanged.
     static void apply(const QImage& tile, const uchar mean[3], const uchar cell[3], bool colourise, QImage* out);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 int IQZorivuvTilePool::threadsFor(int requested, int photos)
@@ -51,8 +52,14 @@ IQZorivuvTilePool::Result IQZorivuvTilePool::decode(const QList<QString>& paths,
     const int used = threadsFor(threads, count);
     std::vector<std::thread> helpers;
     helpers.reserve(size_t(used - 1));
-    for (int i = 1; i < used; ++i)
-        helpers.emplace_back(work);
+    for (int i = 1; i < used; ++i) {
+        // A system out of threads leaves the work to those already running.
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     work();
     for (std::thread& helper : helpers)
         helper.join();

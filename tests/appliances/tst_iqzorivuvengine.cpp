@@ -429,18 +429,19 @@ void TestIQZorivuvEngine::recolourGains()
     QFETCH(int, cell);
     QFETCH(int, expected);
 
-    // The same rule on every channel, on a small tile and one past the
-    // 256 pixels where a table takes over.
+    // The same rule on every channel, into packed and 32-bit pixels.
     for (const QSize size : {QSize(3, 2), QSize(20, 20)}) {
+      for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_RGB32}) {
         QImage tile(size, QImage::Format_BGR888);
         tile.fill(QColor(in, in, in));
-        QImage out(size, QImage::Format_BGR888);
+        QImage out(size, format);
         const uchar means[3] = {uchar(mean), uchar(mean), uchar(mean)};
         const uchar cells[3] = {uchar(cell), uchar(cell), uchar(cell)};
         IQZorivuvRecolour::apply(tile, means, cells, true, &out);
         QCOMPARE(out.pixel(size.width() - 1, size.height() - 1), qRgb(expected, expected, expected));
         IQZorivuvRecolour::apply(tile, means, cells, false, &out);
         QCOMPARE(out.pixel(0, 0), qRgb(in, in, in));
+      }
     }
     // Channels keep to their own gain: red, green and blue differ.
     QImage tile(QSize(2, 1), QImage::Format_BGR888);
@@ -558,25 +559,30 @@ void TestIQZorivuvEngine::fillIsClipped_data()
 {
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<int>("format");
+    QTest::addColumn<int>("blockFormat");
     QTest::addColumn<QRect>("written");
 
     const int packed = QImage::Format_BGR888;
     const int argb = QImage::Format_ARGB32_Premultiplied;
-    QTest::newRow("inside") << QRect(2, 2, 3, 3) << packed << QRect(2, 2, 3, 3);
-    QTest::newRow("wider than the block") << QRect(1, 1, 9, 2) << packed << QRect(1, 1, 4, 2);
-    QTest::newRow("past the right and bottom") << QRect(8, 8, 4, 4) << argb << QRect(8, 8, 2, 2);
-    QTest::newRow("above and left") << QRect(-2, -3, 4, 4) << argb << QRect(0, 0, 2, 1);
-    QTest::newRow("outside") << QRect(20, 20, 4, 4) << packed << QRect();
+    const int rgb32 = QImage::Format_RGB32;
+    QTest::newRow("inside") << QRect(2, 2, 3, 3) << packed << packed << QRect(2, 2, 3, 3);
+    QTest::newRow("wider than the block") << QRect(1, 1, 9, 2) << packed << packed << QRect(1, 1, 4, 2);
+    QTest::newRow("past the right and bottom") << QRect(8, 8, 4, 4) << argb << packed << QRect(8, 8, 2, 2);
+    QTest::newRow("above and left") << QRect(-2, -3, 4, 4) << argb << packed << QRect(0, 0, 2, 1);
+    QTest::newRow("outside") << QRect(20, 20, 4, 4) << packed << packed << QRect();
+    QTest::newRow("32-bit block, packed") << QRect(-1, 7, 4, 4) << packed << rgb32 << QRect(0, 7, 3, 3);
+    QTest::newRow("32-bit block, 32-bit") << QRect(7, -1, 4, 4) << argb << rgb32 << QRect(7, 0, 3, 3);
 }
 
 void TestIQZorivuvEngine::fillIsClipped()
 {
     QFETCH(QRect, rect);
     QFETCH(int, format);
+    QFETCH(int, blockFormat);
     QFETCH(QRect, written);
 
     // A 4 x 4 block whose pixel (x, y) is (10 x, 10 y, 7).
-    QImage block(4, 4, QImage::Format_BGR888);
+    QImage block(4, 4, QImage::Format(blockFormat));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             block.setPixel(x, y, qRgb(10 * x, 10 * y, 7));

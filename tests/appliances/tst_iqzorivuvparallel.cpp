@@ -320,11 +320,20 @@ void TestIQZorivuvParallel::fastRecolourMatchesReference()
                                    uchar(1 + random.bounded(255))};
             const uchar cell[3] = {uchar(round == 0 ? 255 : random.bounded(256)), uchar(round == 1 ? 0 : random.bounded(256)),
                                    uchar(random.bounded(256))};
-            QImage fast(tile.size(), QImage::Format_BGR888);
-            QImage plain(tile.size(), QImage::Format_BGR888);
-            IQZorivuvRecolour::apply(tile, mean, cell, true, &fast);
-            IQZorivuvRecolour::applyReference(tile, mean, cell, true, &plain);
-            QVERIFY2(fast == plain, qPrintable(QStringLiteral("width %1, round %2").arg(width).arg(round)));
+            // Both outputs: packed bytes and the painter's 32-bit pixels.
+            for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_RGB32}) {
+                QImage fast(tile.size(), format);
+                QImage plain(tile.size(), format);
+                IQZorivuvRecolour::apply(tile, mean, cell, true, &fast);
+                IQZorivuvRecolour::applyReference(tile, mean, cell, true, &plain);
+                QVERIFY2(fast == plain, qPrintable(QStringLiteral("width %1, round %2, format %3")
+                                                       .arg(width).arg(round).arg(int(format))));
+                if (format == QImage::Format_RGB32) {
+                    QImage packed(tile.size(), QImage::Format_BGR888);
+                    IQZorivuvRecolour::applyReference(tile, mean, cell, true, &packed);
+                    QVERIFY(fast.convertToFormat(QImage::Format_BGR888) == packed);
+                }
+            }
         }
     }
 }
