@@ -1,0 +1,81 @@
+#include "canvas/PictureRenderPool.h"
+
+#include <algorithm>
+#include <system_error>
+
+PictureRenderPool& PictureRenderPool::instance()
+{
+    static PictureRenderPool pool(int(std::max(2u, std::thread::hardware_concurrency())));
+    return pool;
+}
+
+PictureRenderPool::PictureRenderPool(int maxThreads)
+    : maxThreads(std::max(1, maxThreads))
+{
+}
+
+PictureRenderPool::~PictureRenderPool()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopping = true;
+    }
+    wake.notify_all();
+    for (std::thread& thread : threads)
+        thread.join();
+}
+
+void PictureRenderPool::submit(std::function<void()> task)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    tasks.push_back(std::move(task));
+    if (idle > 0) {
+        lock.unlock();
+        wake.notify_one();
+        return;
+    }
+    if (int(threads.size()) < maxThreads) {
+        try {
+            threads.emplace_back(&PictureRenderPool::work, this);
+        } catch (const std::system_error&) {
+            // No new thread: the task waits for a running one, or runs here
+            // when there is none.
+            if (threads.empty()) {
+                std::function<void()> now = std::move(tasks.back());
+                tasks.pop_back();
+                lock.unlock();
+                now();
+            }
+        }
+    }
+}
+
+void PictureRenderPool::waitUntilIdle()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    drained.wait(lock, [this] { return active == 0 && tasks.empty(); });
+}
+
+void PictureRenderPool::work()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        if (tasks.empty()) {
+            if (stopping)
+                return;
+            ++idle;
+            wake.wait(lock, [this] { return stopping || !tasks.empty(); });
+            --idle;
+            continue;
+        }
+        std::function<void()> task = std::move(tasks.front());
+        tasks.pop_front();
+        ++active;
+        lock.unlock();
+        task();
+        task = nullptr; // what it holds goes before the lock is taken again
+        lock.lock();
+        if (--active == 0 && tasks.empty())
+            drained.notify_all();
+    }
+}
