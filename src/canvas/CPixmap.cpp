@@ -1,5 +1,6 @@
 #include "canvas/CPixmap.h"
 
+#include "canvas/PictureRenderPool.h"
 #include "canvas/PictureRenderQueue.h"
 
 #include <QMetaObject>
@@ -30,6 +31,9 @@ int indexOfCode(int code)
             return i;
     return -1;
 }
+
+// Old pixels of at least this size are released on a render thread.
+const qsizetype LargeRelease = 8 << 20;
 
 struct PixmapFormats
 {
@@ -312,8 +316,14 @@ void CPixmap::land(PictureRenderResult& result)
         return;
     }
     if (result.kind != PictureRenderJob::Scale) {
+        // Unmapping a large picture's pages takes milliseconds: the old
+        // pixels go on a render thread (the pixmap shares them with its
+        // image, so this is no copy).
+        QImage old = toImage();
         // In the pixmap's own format already: taken over without a copy.
         static_cast<QPixmap&>(*this) = QPixmap::fromImage(std::move(result.image), Qt::NoOpaqueDetection);
+        if (old.sizeInBytes() >= LargeRelease)
+            PictureRenderPool::instance().submit([old = std::move(old)]() mutable { old = QImage(); });
         m_landed = result.serial;
         m_shown = QPixmap();
     }

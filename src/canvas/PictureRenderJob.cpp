@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <cstdint>
+#include <cstring>
 
 PictureRenderSource::PictureRenderSource() = default;
 PictureRenderSource::~PictureRenderSource() = default;
@@ -50,6 +51,19 @@ bool ensureSource(PictureRenderSource& picture)
         return false;
     picture.source = source;
     picture.origin = QImage();
+    return true;
+}
+
+// Step 4: a full copy of the source, into the kept buffer.
+bool copySource(PictureRenderSource& picture)
+{
+    const QImage& source = picture.source;
+    if (picture.work.size() != source.size() || picture.work.format() != source.format()
+        || picture.work.bytesPerLine() != source.bytesPerLine())
+        picture.work = QImage(source.size(), source.format());
+    if (picture.work.isNull())
+        return false;
+    std::memcpy(picture.work.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
     return true;
 }
 
@@ -116,13 +130,17 @@ PictureRenderResult renderPictureJob(PictureRenderSource& picture, const Picture
     case PictureRenderJob::Scale:
         if (!picture.engine)
             picture.engine = std::make_unique<ZIZuzaVuvovi>(picture.source.width(), picture.source.height());
-        work = picture.source.copy();
-        if (work.isNull())
+        if (!copySource(picture))
             return failed(result, "no memory for the working copy");
         if (job.fineTune) {
             picture.engine->setEngineParam(job.param);
-            picture.engine->runLomo(work.bits(), work.width(), work.height(), int(work.bytesPerLine()));
+            picture.engine->runLomo(picture.work.bits(), picture.work.width(), picture.work.height(),
+                                    int(picture.work.bytesPerLine()));
         }
+        // Shared until the mask, the mirror or the format conversion makes
+        // a new image of it; a result in the source's own format is copied
+        // below, so the kept buffer is never handed out.
+        work = picture.work;
         if (!applyMask(work, job.mask))
             return failed(result, "no memory for the mask");
         if (job.flipHorizontally || job.flipVertically) {
@@ -134,6 +152,8 @@ PictureRenderResult renderPictureJob(PictureRenderSource& picture, const Picture
     }
 
     result.image = toPixmapFormat(std::move(work), job.opaqueFormat, job.alphaFormat);
+    if (!result.image.isNull() && result.image.constBits() == picture.work.constBits())
+        result.image = result.image.copy();
     if (result.image.isNull())
         return failed(result, "no memory for the pixmap's format");
     if (!job.shownSize.isEmpty()) {

@@ -23,6 +23,10 @@ struct PictureRenderSource
     QImage origin;
     QImage source; // Format_BGR888, or null until made
     std::unique_ptr<ZIZuzaVuvovi> engine;
+    // The working copy, kept from run to run: a fresh buffer of a large
+    // picture costs a page fault per page on first touch, often more than
+    // the whole effect run. Never handed out of the job.
+    QImage work;
 };
 
 // One request of a picture, with copies of everything it reads: the
