@@ -1,5 +1,7 @@
 #include "canvas/PictureRenderJob.h"
 
+#include "canvas/PixelBufferPool.h"
+#include "effects/RowBands.h"
 #include "effects/ZIZuzaVuvovi.h"
 
 #include <QtGlobal>
@@ -7,7 +9,11 @@
 #include <cstdint>
 #include <cstring>
 
-PictureRenderSource::PictureRenderSource() = default;
+PictureRenderSource::PictureRenderSource()
+    : buffers(std::make_shared<PixelBufferPool>())
+{
+}
+
 PictureRenderSource::~PictureRenderSource() = default;
 
 namespace {
@@ -65,6 +71,32 @@ bool copySource(PictureRenderSource& picture)
         return false;
     std::memcpy(picture.work.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
     return true;
+}
+
+// The common case of the last step, a 24-bit picture to 0xffRRGGBB, into
+// pooled memory: what QImage::convertToFormat gives, without a fresh
+// buffer each time.
+QImage toRgb32(PixelBufferPool& buffers, const QImage& work)
+{
+    QImage out = buffers.image(work.size(), QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    const int width = work.width();
+    // Row pointers taken here: scanLine() on the bands' threads would each
+    // detach (and count) the image.
+    uchar* const outBits = out.bits();
+    const qsizetype outStride = out.bytesPerLine();
+    const uchar* const inBits = work.constBits();
+    const qsizetype inStride = work.bytesPerLine();
+    Effects::runRowBands(work.height(), Effects::rowBandCount(width, work.height(), 0), [&](const Effects::RowBand& band) {
+        for (int y = band.first; y < band.last; ++y) {
+            const uchar* in = inBits + y * inStride;
+            auto* line = reinterpret_cast<quint32*>(outBits + y * outStride);
+            for (int x = 0; x < width; ++x, in += 3)
+                line[x] = 0xff000000u | quint32(in[2]) << 16 | quint32(in[1]) << 8 | in[0];
+        }
+    });
+    return out;
 }
 
 // setAlphaChannel leaves the image as it was when the sizes differ (Qt
@@ -151,7 +183,10 @@ PictureRenderResult renderPictureJob(PictureRenderSource& picture, const Picture
         break;
     }
 
-    result.image = toPixmapFormat(std::move(work), job.opaqueFormat, job.alphaFormat);
+    if (work.format() == QImage::Format_BGR888 && job.opaqueFormat == QImage::Format_RGB32)
+        result.image = toRgb32(*picture.buffers, work);
+    else
+        result.image = toPixmapFormat(std::move(work), job.opaqueFormat, job.alphaFormat);
     if (!result.image.isNull() && result.image.constBits() == picture.work.constBits())
         result.image = result.image.copy();
     if (result.image.isNull())

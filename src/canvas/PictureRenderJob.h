@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class PixelBufferPool;
 class ZIZuzaVuvovi;
 
 // What a picture renders from: the image its pixmap held when the first
@@ -27,6 +28,8 @@ struct PictureRenderSource
     // picture costs a page fault per page on first touch, often more than
     // the whole effect run. Never handed out of the job.
     QImage work;
+    // The memory of rendered images, given back when their pixmap goes.
+    std::shared_ptr<PixelBufferPool> buffers;
 };
 
 // One request of a picture, with copies of everything it reads: the
