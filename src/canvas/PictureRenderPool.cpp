@@ -1,7 +1,18 @@
 #include "canvas/PictureRenderPool.h"
 
 #include <algorithm>
+#include <cerrno>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <system_error>
+
+namespace {
+
+const int RenderNiceness = 4;
+
+} // namespace
 
 PictureRenderPool& PictureRenderPool::instance()
 {
@@ -58,6 +69,14 @@ void PictureRenderPool::waitUntilIdle()
 
 void PictureRenderPool::work()
 {
+    // A little below the GUI thread, so that a window busy rendering still
+    // answers the mouse at once. On Linux the nice value belongs to the
+    // thread and passes to the threads it starts (the engine's bands).
+    const auto self = id_t(syscall(SYS_gettid));
+    errno = 0;
+    const int nice = getpriority(PRIO_PROCESS, self);
+    if (errno == 0)
+        setpriority(PRIO_PROCESS, self, std::min(nice + RenderNiceness, 19));
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         if (tasks.empty()) {
