@@ -64,7 +64,31 @@ void removeInOrder(std::vector<KeypointMatch>& matches, size_t floor, Keep keep)
     matches.swap(kept);
 }
 
-std::vector<KeypointMatch> nearestNeighbours(SIFTObject* first, SIFTObject* second)
+// Squared descriptor distance, given up (with a value of at least `limit`)
+// once the partial sum reaches the limit: such a feature can be neither the
+// nearest nor the second nearest.
+int distanceBelow(const Keypoint* a, const Keypoint* b, int limit)
+{
+    const size_t n = a->itsOriFV.size();
+    if (n != 128 || b->itsOriFV.size() != 128)
+        return a->distSquared(b);
+    const unsigned char* p = a->itsOriFV.data();
+    const unsigned char* q = b->itsOriFV.data();
+    int sum = 0;
+    for (int chunk = 0; chunk < 128; chunk += 32) {
+        for (int i = chunk; i < chunk + 32; ++i) {
+            const int d = int(p[i]) - int(q[i]);
+            sum += d * d;
+        }
+        if (sum >= limit)
+            return sum;
+    }
+    return sum;
+}
+
+} // namespace
+
+std::vector<KeypointMatch> SiftNearestNeighbours(SIFTObject* first, SIFTObject* second)
 {
     std::vector<KeypointMatch> matches;
     const std::vector<Keypoint*>& fa = first->features;
@@ -78,7 +102,7 @@ std::vector<KeypointMatch> nearestNeighbours(SIFTObject* first, SIFTObject* seco
         for (Keypoint* a : fa) {
             if (std::fabs(a->angle - b->angle) > 0.2f)
                 continue;
-            const int d = a->distSquared(b);
+            const int d = distanceBelow(a, b, second2);
             if (d < best) {
                 second2 = best;
                 best = d;
@@ -92,6 +116,8 @@ std::vector<KeypointMatch> nearestNeighbours(SIFTObject* first, SIFTObject* seco
     }
     return matches;
 }
+
+namespace {
 
 void houghCluster(std::vector<KeypointMatch>& matches)
 {
@@ -202,7 +228,7 @@ int SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT
     if (!first || !second || !out)
         return -2;
     out->clear();
-    std::vector<KeypointMatch> matches = nearestNeighbours(first, second);
+    std::vector<KeypointMatch> matches = SiftNearestNeighbours(first, second);
     if (matches.size() < 3)
         return 0;
     if (matches.size() >= 42)

@@ -18,6 +18,11 @@ void HoughAddValue(float* accumulator, float cx, float cy, float ca, float cs, f
 // Bins of the largest cell (the first of equal maxima; cell 0 when all are 0).
 void HoughGetPeak(const float* accumulator, float* b1, float* b2, float* b3, float* b4);
 
+// The first step of the matching: for each feature of the second object the
+// nearest feature of the first within 0.2 radians of orientation, kept when
+// the distance ratio test passes. The matches point into both objects.
+std::vector<KeypointMatch> SiftNearestNeighbours(SIFTObject* first, SIFTObject* second);
+
 // The affine plausibility test: a usable determinant, scales within 0.1 ..
 // 10 and a moderate shear (a mirrored map is tested with its matrix negated).
 bool SiftAffinePlausible(const SiftAffine& model);
