@@ -23,6 +23,17 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>حذف المحتوى</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>سيتم حذف كل المحتويات المحددة وعددها %1، هل تريد المتابعة؟</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

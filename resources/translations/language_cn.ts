@@ -23,6 +23,17 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>刪除內容</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>將刪除所選的全部 %1 個內容，要繼續嗎？</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -23,6 +23,17 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>Slet indhold</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Alle %1 valgte indhold bliver slettet. Vil du fortsætte?</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -23,6 +23,17 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>Inhalt löschen</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Alle %1 ausgewählten Inhalte werden gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -23,6 +23,17 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>Inhoud verwijderen</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Alle %1 geselecteerde inhoud wordt verwijderd. Wilt u doorgaan?</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -23,6 +23,17 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>Supprimer le contenu</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Les %1 contenus sélectionnés seront supprimés. Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

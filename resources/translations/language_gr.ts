@@ -23,6 +23,17 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>Διαγραφή περιεχομένου</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Θα διαγραφούν και τα %1 επιλεγμένα περιεχόμενα. Θέλετε να συνεχίσετε;</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

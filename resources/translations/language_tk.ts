@@ -23,6 +23,17 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>Canvas</name>
+    <message>
+        <source>Delete content</source>
+        <translation>İçeriği sil</translation>
+    </message>
+    <message>
+        <source>All the %1 selected content will be deleted, do you want to continue?</source>
+        <translation>Seçili %1 içeriğin tümü silinecek. Devam etmek istiyor musunuz?</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

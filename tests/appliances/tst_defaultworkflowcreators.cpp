@@ -5,6 +5,7 @@
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
 #include "canvas/Canvas.h"
+#include "canvas/CanvasModeInfo.h"
 
 #include "support/TestSupport.h"
 #include "appframe/ApplianceTestSupport.h"
@@ -97,8 +98,8 @@ void TestDefaultWorkflowCreators::placeholders()
     }
     auto* made = qobject_cast<Canvas*>(scene.get());
     QVERIFY(made);
-    QCOMPARE(made->dpiX(), 96);
-    QCOMPARE(made->dpiY(), 120);
+    QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
+    QCOMPARE(made->modeInfo()->canvasDpi().second, 120.0);
     QCOMPARE(made->parent(), &owner);
 }
 
