@@ -84,16 +84,19 @@ void CSmoothRender::Expand1DRow(const int* coarse, int n, int* target)
 
 void CSmoothRender::Expand1DCol(const int* const* rows, int rowCount, int row, int n, std::int64_t* target)
 {
-    const int* t = m_ExpandTaps;
+    const std::int64_t t[5] = {m_ExpandTaps[0], m_ExpandTaps[1], m_ExpandTaps[2], m_ExpandTaps[3], m_ExpandTaps[4]};
     const int m = row / 2;
-    auto r = [&](int i) { return rows[ExpandIndex(i, rowCount)]; };
-    for (int k = 0; k < 2 * n; ++k) {
-        if (row % 2 == 0)
-            target[k] = std::int64_t(t[0]) * r(m)[k] + std::int64_t(t[2]) * (std::int64_t(r(m - 1)[k]) + r(m + 1)[k])
-                + std::int64_t(t[4]) * (std::int64_t(r(m - 2)[k]) + r(m + 2)[k]);
-        else
-            target[k] = std::int64_t(t[1]) * (std::int64_t(r(m)[k]) + r(m + 1)[k])
-                + std::int64_t(t[3]) * (std::int64_t(r(m - 1)[k]) + r(m + 2)[k]);
+    const int* r0 = rows[ExpandIndex(m - 2, rowCount)];
+    const int* r1 = rows[ExpandIndex(m - 1, rowCount)];
+    const int* r2 = rows[ExpandIndex(m, rowCount)];
+    const int* r3 = rows[ExpandIndex(m + 1, rowCount)];
+    const int* r4 = rows[ExpandIndex(m + 2, rowCount)];
+    if (row % 2 == 0) {
+        for (int k = 0; k < 2 * n; ++k)
+            target[k] = t[0] * r2[k] + t[2] * (std::int64_t(r1[k]) + r3[k]) + t[4] * (std::int64_t(r0[k]) + r4[k]);
+    } else {
+        for (int k = 0; k < 2 * n; ++k)
+            target[k] = t[1] * (std::int64_t(r2[k]) + r3[k]) + t[3] * (std::int64_t(r1[k]) + r4[k]);
     }
 }
 

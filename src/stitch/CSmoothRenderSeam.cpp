@@ -125,7 +125,7 @@ int CSmoothRender::DividingPathGlobal(const unsigned short* graph)
     std::unique_ptr<unsigned short[]> back(new (std::nothrow) unsigned short[size_t(rows) * size_t(w)]);
     if (!back)
         return -2;
-    std::fill(back.get(), back.get() + size_t(rows) * size_t(w), (unsigned short)0xFFFF);
+    // Every cell a trace reads is written by a step first.
     auto graphRow = [&](int row) { return graph + size_t(row) * size_t(w); };
     auto backRow = [&](int row) { return back.get() + size_t(row - first) * size_t(w); };
 

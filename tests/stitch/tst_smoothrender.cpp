@@ -91,6 +91,7 @@ private slots:
     void reduce();
     void expand_data();
     void expand();
+    void pyramidStepsMatchPlainRule();
     void levelSizes();
     void identicalImagesBlendToThemselves();
     void seamGoesRoundAPatch();
@@ -408,6 +409,64 @@ void TestSmoothRender::expand()
     QCOMPARE(render.Expand2D(coarse.data(), width, height, wide.data(), add), 0);
     QCOMPARE(QList<int>(wide.begin(), wide.end()), fine);
     QCOMPARE(render.Expand2D(c.data(), width, height, static_cast<short*>(nullptr), add), -4);
+}
+
+void TestSmoothRender::pyramidStepsMatchPlainRule()
+{
+    // The reduce keeps a rotating window of row-filtered rows and the
+    // expand works row pass then column pass; a plain per-sample reading of
+    // the rule (every tap read straight from the level) must agree on every
+    // sample, for every small size and for odd and even edges.
+    const int reduceTaps[5] = {1, 5, 8, 5, 1};
+    auto clampTo = [](int i, int n) { return std::clamp(i, 0, n - 1); };
+    auto reduceColumn = [&](int i, int w) {
+        const int n = w & ~1;
+        return clampTo(i < 0 ? -i : (i >= n && n > 1 ? i % (n - 1) : i), w);
+    };
+    auto reduceRow = [&](int r, int h) { return clampTo(r < 0 ? -r : (r >= h ? 2 * (h - 1) - r : r), h); };
+    auto expandIndex = [&](int i, int n) { return clampTo(i < 0 ? -i : (i >= n && n > 1 ? n - 1 - i % (n - 1) : i), n); };
+    // Expand taps by phase: even output k reads m-2..m+2 with 1 5 8 5 1,
+    // odd output reads m-1..m+2 with 2 8 8 2.
+    auto expandTaps = [](int k, int d) {
+        static const int even[5] = {1, 5, 8, 5, 1};
+        static const int odd[5] = {0, 2, 8, 8, 2};
+        return k % 2 == 0 ? even[d + 2] : odd[d + 2];
+    };
+    CStitchOptions job;
+    CSmoothRender render(&job, nullptr, nullptr, nullptr, nullptr);
+    render.SetPyramidFilter();
+    QRandomGenerator random(11);
+    for (int w = 2; w <= 13; ++w) {
+        for (int h = 2; h <= 13; ++h) {
+            std::vector<int> level(size_t(w * h));
+            for (int& v : level)
+                v = random.bounded(-300, 300);
+            std::vector<int> reduced(size_t((w / 2) * (h / 2)));
+            QCOMPARE(render.Reduce2D(level.data(), w, h, reduced.data()), 0);
+            for (int j = 0; j < h / 2; ++j)
+                for (int k = 0; k < w / 2; ++k) {
+                    long long sum = 0;
+                    for (int dr = -2; dr <= 2; ++dr)
+                        for (int dc = -2; dc <= 2; ++dc)
+                            sum += reduceTaps[dr + 2] * reduceTaps[dc + 2]
+                                * level[size_t(reduceRow(2 * j + dr, h) * w + reduceColumn(2 * k + dc, w))];
+                    QCOMPARE(reduced[size_t(j * (w / 2) + k)], int(sum / 400));
+                }
+            const int n = w / 2, rows = h / 2;
+            std::vector<int> fine(level);
+            QCOMPARE(render.Expand2D(reduced.data(), w, h, fine.data(), true), 0);
+            for (int r = 0; r < h; ++r)
+                for (int k = 0; k < w; ++k) {
+                    long long sum = 0;
+                    if (r < 2 * rows && k < 2 * n)
+                        for (int dr = -2; dr <= 2; ++dr)
+                            for (int dc = -2; dc <= 2; ++dc)
+                                sum += expandTaps(r, dr) * expandTaps(k, dc)
+                                    * reduced[size_t(expandIndex(r / 2 + dr, rows) * n + expandIndex(k / 2 + dc, n))];
+                    QCOMPARE(fine[size_t(r * w + k)], level[size_t(r * w + k)] + int(sum / 400));
+                }
+        }
+    }
 }
 
 void TestSmoothRender::levelSizes()
