@@ -1,0 +1,389 @@
+// Blending across the seam: Laplacian pyramids of three levels over a band
+// centred on the seam, one colour channel at a time; image B receives the
+// result and A's side of the overlap.
+#include "stitch/CSmoothRender.h"
+
+#include "stitch/CImage.h"
+#include "stitch/CMask.h"
+#include "stitch/CStitchOptions.h"
+#include "stitch/SmoothRenderLock.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+template <typename T>
+int CSmoothRender::AllocLevels(T**& pyramid)
+{
+    ReleaseLevels(pyramid);
+    pyramid = new (std::nothrow) T*[size_t(m_lLevels)]();
+    if (!pyramid)
+        return -2;
+    for (int k = 0; k < m_lLevels; ++k) {
+        const size_t samples = size_t(std::max(LevelWidth(k), 0)) * size_t(std::max(LevelHeight(k), 0));
+        pyramid[k] = new (std::nothrow) T[std::max<size_t>(samples, 1)]();
+        if (!pyramid[k]) {
+            ReleaseLevels(pyramid);
+            return -2;
+        }
+    }
+    return 0;
+}
+
+template <typename T>
+void CSmoothRender::ReleaseLevels(T**& pyramid)
+{
+    if (!pyramid)
+        return;
+    for (int k = 0; k < m_lLevels; ++k)
+        delete[] pyramid[k];
+    delete[] pyramid;
+    pyramid = nullptr;
+}
+
+int CSmoothRender::AllocPyramid(short**& pyramid)
+{
+    return AllocLevels(pyramid);
+}
+
+int CSmoothRender::AllocPyramid(int**& pyramid)
+{
+    return AllocLevels(pyramid);
+}
+
+void CSmoothRender::ReleasePyramid(short**& pyramid)
+{
+    ReleaseLevels(pyramid);
+}
+
+void CSmoothRender::ReleasePyramid(int**& pyramid)
+{
+    ReleaseLevels(pyramid);
+}
+
+int CSmoothRender::AllocMemoryForPyramid()
+{
+    if (AllocPyramid(m_ppPyramidA) != 0 || AllocPyramid(m_ppPyramidB) != 0 || AllocPyramid(m_ppWeights) != 0) {
+        ReleaseMemoryForPyramid();
+        return -2;
+    }
+    return 0;
+}
+
+void CSmoothRender::ReleaseMemoryForPyramid()
+{
+    ReleasePyramid(m_ppPyramidA);
+    ReleasePyramid(m_ppPyramidB);
+    ReleasePyramid(m_ppWeights);
+}
+
+void CSmoothRender::SetWeightedCoefficients()
+{
+    const int h = m_lHalfWidth;
+    const int band = m_lBandWidth;
+    for (int i = 0; i < m_lPathRows && m_pSeamFlags && m_pSeamExtents; ++i) {
+        const unsigned char* f = m_pSeamFlags + size_t(i) * size_t(band);
+        const int left = int(m_pSeamExtents[2 * i]);
+        const int right = int(m_pSeamExtents[2 * i + 1]);
+        int* w = m_ppWeights[0] + size_t(i) * size_t(band);
+        if (!f[h]) {
+            // A hard cut; the seam pixel goes to B.
+            std::fill(w, w + h, kOne);
+            std::fill(w + h, w + band, 0);
+            continue;
+        }
+        w[h] = kOne / 2;
+        if (left > 0 && f[h - 1]) {
+            const double step = 1.0 / (2 * left + 1);
+            for (int k = 1; k <= left && f[h - k]; ++k)
+                w[h - k] = int((0.5 + k * step) * kOne);
+        }
+        if (left < h)
+            std::fill(w, w + (h - left), kOne);
+        if (right > 0 && f[h + 1]) {
+            const double step = 1.0 / (2 * right + 1);
+            for (int k = 1; k <= right && f[h + k]; ++k)
+                w[h + k] = int((0.5 - k * step) * kOne);
+        }
+        if (right < h)
+            std::fill(w + h + right + 1, w + band, 0);
+    }
+    delete[] m_pSeamFlags;
+    delete[] m_pSeamExtents;
+    m_pSeamFlags = nullptr;
+    m_pSeamExtents = nullptr;
+}
+
+void CSmoothRender::GetOriginOverlapDataHorz()
+{
+    GetOriginOverlapData();
+}
+
+void CSmoothRender::GetOriginOverlapDataVert()
+{
+    GetOriginOverlapData();
+}
+
+void CSmoothRender::GetOriginOverlapData()
+{
+    const size_t samples = size_t(m_lBandWidth) * size_t(m_lPathRows);
+    std::fill(m_ppPyramidA[0], m_ppPyramidA[0] + samples, short(0));
+    std::fill(m_ppPyramidB[0], m_ppPyramidB[0] + samples, short(0));
+    if (!m_pPath || FirstPathRow() > m_pPath[1])
+        return;
+    SmoothRenderLock lockA(m_pImageA);
+    SmoothRenderLock lockB(m_pImageB);
+    if (!lockA.ok() || !lockB.ok())
+        return;
+    const int c = m_lChannel;
+    const short fill = short((m_pOptions->m_lFillColour >> (16 - 8 * c)) & 0xFF);
+    const int first = FirstPathRow();
+    const int h = m_lHalfWidth;
+    for (int i = 0; i < m_lPathRows; ++i) {
+        const int s = PathColumn(i);
+        if (s == kNoSeamPoint)
+            continue;
+        short* a = m_ppPyramidA[0] + size_t(i) * size_t(m_lBandWidth);
+        short* b = m_ppPyramidB[0] + size_t(i) * size_t(m_lBandWidth);
+        for (int x = std::max(s - h, 0); x <= std::min(s + h, m_lWidth - 1); ++x) {
+            int px = 0;
+            int py = 0;
+            PixelOf(first + i, x, &px, &py);
+            const int ax = m_OverlapA.left + px, ay = m_OverlapA.top + py;
+            const int bx = m_OverlapB.left + px, by = m_OverlapB.top + py;
+            const bool inA = m_pMaskA->IsMask(unsigned(ay), unsigned(ax));
+            const bool inB = m_pMaskB->IsMask(unsigned(by), unsigned(bx));
+            const int k = x - (s - h);
+            if (inA) {
+                a[k] = lockA.pixel(ax, ay)[c];
+                b[k] = inB ? short(lockB.pixel(bx, by)[c]) : a[k];
+                if (!inB && c == 2)
+                    m_pMaskB->SetPixel(unsigned(by), unsigned(bx), true);
+            } else if (inB) {
+                a[k] = b[k] = lockB.pixel(bx, by)[c];
+            } else {
+                a[k] = b[k] = fill;
+            }
+        }
+    }
+}
+
+void CSmoothRender::ReplaceWithLaplaceHorz()
+{
+    ReplaceWithLaplace();
+}
+
+void CSmoothRender::ReplaceWithLaplaceVert()
+{
+    ReplaceWithLaplace();
+}
+
+void CSmoothRender::ReplaceWithLaplace()
+{
+    if (!m_pPath || FirstPathRow() > m_pPath[1])
+        return;
+    SmoothRenderLock lockB(m_pImageB);
+    if (!lockB.ok())
+        return;
+    const int first = FirstPathRow();
+    const int h = m_lHalfWidth;
+    for (int i = 0; i < m_lPathRows; ++i) {
+        const int s = PathColumn(i);
+        if (s == kNoSeamPoint)
+            continue;
+        const int* v = m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth);
+        for (int x = std::max(s - h, 0); x <= std::min(s + h, m_lWidth - 1); ++x) {
+            int px = 0;
+            int py = 0;
+            PixelOf(first + i, x, &px, &py);
+            const int value = v[x - (s - h)];
+            lockB.pixel(m_OverlapB.left + px, m_OverlapB.top + py)[m_lChannel] =
+                (unsigned char)(value < 0 ? 0 : value >= 256 * kOne ? 255 : value >> 12);
+        }
+    }
+}
+
+void CSmoothRender::ReplaceDataHorz()
+{
+    ReplaceData();
+}
+
+void CSmoothRender::ReplaceDataVert()
+{
+    ReplaceData();
+}
+
+void CSmoothRender::ReplaceData()
+{
+    if (!m_pPath || FirstPathRow() > m_pPath[1])
+        return;
+    SmoothRenderLock lockA(m_pImageA);
+    SmoothRenderLock lockB(m_pImageB);
+    if (!lockA.ok() || !lockB.ok())
+        return;
+    const int first = FirstPathRow();
+    const int last = m_pPath[1];
+    auto copyRow = [&](int row, int columns) {
+        for (int x = 0; x < std::min(columns, m_lWidth); ++x) {
+            int px = 0;
+            int py = 0;
+            PixelOf(row, x, &px, &py);
+            const int ax = m_OverlapA.left + px, ay = m_OverlapA.top + py;
+            if (!m_pMaskA->IsMask(unsigned(ay), unsigned(ax)))
+                continue;
+            const int bx = m_OverlapB.left + px, by = m_OverlapB.top + py;
+            std::memcpy(lockB.pixel(bx, by), lockA.pixel(ax, ay), 3);
+            m_pMaskB->SetPixel(unsigned(by), unsigned(bx), true);
+        }
+    };
+    auto seamOr = [](unsigned short column) { return column == kNoSeamPoint ? 0 : int(column); };
+    const int firstColumn = seamOr(PathColumn(0));
+    const int lastColumn = seamOr(PathColumn(m_lPathRows - 1));
+    for (int row = 0; row < first; ++row)
+        copyRow(row, firstColumn);
+    for (int i = 0; i < m_lPathRows; ++i) {
+        const unsigned short s = PathColumn(i);
+        if (s != kNoSeamPoint)
+            copyRow(first + i, int(s) - m_lHalfWidth);
+    }
+    for (int row = last + 1; row < m_lHeight; ++row)
+        copyRow(row, lastColumn);
+}
+
+int CSmoothRender::StartupGaussianPyramid()
+{
+    for (int k = 1; k < m_lLevels; ++k) {
+        if (Reduce2D(m_ppPyramidA[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidA[k]) != 0
+            || Reduce2D(m_ppPyramidB[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidB[k]) != 0)
+            return -2;
+    }
+    return 0;
+}
+
+int CSmoothRender::StartupWeightedGaussianPyramid()
+{
+    for (int k = 1; k < m_lLevels; ++k)
+        if (Reduce2D(m_ppWeights[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppWeights[k]) != 0)
+            return -2;
+    return 0;
+}
+
+void CSmoothRender::StartupWeightedLaplacePyramid()
+{
+    for (int k = 0; k < m_lLevels; ++k) {
+        const size_t samples = size_t(LevelWidth(k)) * size_t(LevelHeight(k));
+        short* a = m_ppPyramidA[k];
+        const short* b = m_ppPyramidB[k];
+        int* w = m_ppWeights[k];
+        for (size_t i = 0; i < samples; ++i) {
+            const int weight = w[i];
+            w[i] = b[i] * (kOne - weight) + a[i] * weight;
+            a[i] = short(weight);
+        }
+    }
+}
+
+void CSmoothRender::ResetWeightedLaplacePyramid()
+{
+    for (int k = 0; k < m_lLevels; ++k) {
+        const size_t samples = size_t(LevelWidth(k)) * size_t(LevelHeight(k));
+        std::copy(m_ppPyramidA[k], m_ppPyramidA[k] + samples, m_ppWeights[k]);
+    }
+}
+
+int CSmoothRender::StartupLaplacePyramid(int progressStart, int progressEnd)
+{
+    if (CStitchOptions::ShowProgress(progressStart))
+        return -1;
+    for (int k = 1; k < m_lLevels; ++k) {
+        if (Expand2D(m_ppPyramidA[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidA[k - 1], false) != 0
+            || Expand2D(m_ppPyramidB[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidB[k - 1], false) != 0) {
+            ReleaseMemoryForPyramid();
+            return -2;
+        }
+        if (CStitchOptions::ShowProgress(int(progressStart + k * double(progressEnd - progressStart) / 2)))
+            return -1;
+    }
+    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+}
+
+int CSmoothRender::ReconstructLaplacePyramid(int progressStart, int progressEnd)
+{
+    if (CStitchOptions::ShowProgress(progressStart))
+        return -1;
+    for (int k = m_lLevels - 1; k >= 1; --k) {
+        if (Expand2D(m_ppWeights[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppWeights[k - 1], true) != 0) {
+            ReleaseMemoryForPyramid();
+            return -2;
+        }
+        if (CStitchOptions::ShowProgress(int(progressStart + (m_lLevels - k) * double(progressEnd - progressStart) / 2)))
+            return -1;
+    }
+    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+}
+
+int CSmoothRender::StitchWithLaplace(int progressStart, int progressEnd)
+{
+    int result = AllocMemoryForPyramid();
+    if (result != 0)
+        return result;
+    auto fail = [this](int code) {
+        ReleaseMemoryForPyramid();
+        return code;
+    };
+    const double unit = (progressEnd - progressStart) / 100.0;
+    double p = progressStart;
+    if (Report(p))
+        return fail(-1);
+    SetPyramidFilter();
+    SetWeightedCoefficients();
+    p += 2 * unit;
+    if (Report(p))
+        return fail(-1);
+    if (StartupWeightedGaussianPyramid() != 0)
+        return fail(-2);
+    p += 2 * unit;
+    if (Report(p))
+        return fail(-1);
+    for (m_lChannel = 0; m_lChannel < 3; ++m_lChannel) {
+        if (m_bHorizontal)
+            GetOriginOverlapDataHorz();
+        else
+            GetOriginOverlapDataVert();
+        p += unit;
+        if (Report(p))
+            return fail(-1);
+        if (StartupGaussianPyramid() != 0)
+            return fail(-2);
+        p += 5 * unit;
+        if (Report(p))
+            return fail(-1);
+        result = StartupLaplacePyramid(int(p + 0.5), int(p + 17 * unit + 0.5));
+        if (result != 0)
+            return fail(result);
+        p += 17 * unit;
+        StartupWeightedLaplacePyramid();
+        p += unit;
+        if (Report(p))
+            return fail(-1);
+        result = ReconstructLaplacePyramid(int(p + 0.5), int(p + 7 * unit + 0.5));
+        if (result != 0)
+            return fail(result);
+        p += 7 * unit;
+        if (m_bHorizontal)
+            ReplaceWithLaplaceHorz();
+        else
+            ReplaceWithLaplaceVert();
+        if (m_lChannel < 2)
+            ResetWeightedLaplacePyramid();
+        p += unit;
+        if (Report(p))
+            return fail(-1);
+    }
+    if (m_bHorizontal)
+        ReplaceDataHorz();
+    else
+        ReplaceDataVert();
+    ReleaseMemoryForPyramid();
+    return 0;
+}
