@@ -28,7 +28,7 @@ public:
     void MeasureBrightness(int col1, int row1, int col2, int row2);
     // 50 passes of half steps toward agreement with the listed neighbours,
     // keeping the offsets' mean at 0. An element without listed neighbours
-    // keeps its offset.
+    // takes no step (only the mean is taken off it).
     void RelaxionBrightness(CProcessingList* list);
 
     static constexpr int kDarkest = 46;

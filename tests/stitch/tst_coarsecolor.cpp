@@ -26,12 +26,15 @@ private slots:
 
     void getBestHist_data();
     void getBestHist();
+    void rowOfFourMatches_data();
     void rowOfFourMatches();
     void referenceOrderProgressAndCancel();
     void styles_data();
     void styles();
     void computeHistClipsToTheLayer();
     void tileGridChainsEveryElement();
+    void cancelAtEveryReport_data();
+    void cancelAtEveryReport();
 
 private:
     // A job of the views in a row (or a cols x rows tile) with the given
@@ -207,8 +210,18 @@ CStitchOptions* TestCoarseColor::viewJob(tagStitchStyle style, int cols, int row
     return job;
 }
 
+void TestCoarseColor::rowOfFourMatches_data()
+{
+    QTest::addColumn<bool>("column");
+    QTest::newRow("row") << false;
+    // The same four views stacked as a column: the lower pairs take the
+    // row's overlap rectangles.
+    QTest::newRow("column") << true;
+}
+
 void TestCoarseColor::rowOfFourMatches()
 {
+    QFETCH(bool, column);
     // Exposures 0.75, 1.0, 1.2, 1.4 through a camera curve of shape -0.4;
     // the third view's white balance is warmer (red up, blue down) and the
     // fourth view's curve is flatter (-0.25).
@@ -223,6 +236,17 @@ void TestCoarseColor::rowOfFourMatches()
     exposures[2].gain[0] *= 0.92;
     CStitchOptions* job = viewJob(StitchStyleHorizontal, 4, 1, exposures);
     QVERIFY(job);
+    if (column) {
+        job->m_Matrix.m_Style = StitchStyleVertical;
+        job->m_Matrix.m_lCols = 1;
+        job->m_Matrix.m_lRows = 4;
+        for (int i = 0; i < 3; ++i) {
+            CStitchElement& e = job->m_Matrix.m_pElements[i];
+            e.m_OverlapRects[2] = e.m_OverlapRects[0];
+            e.m_OverlapRects[3] = e.m_OverlapRects[1];
+            e.m_OverlapRects[0] = e.m_OverlapRects[1] = tagRECT{};
+        }
+    }
     QCOMPARE(CCoarseColorCorrection(job).Run(1, false), 0);
     int reference = -1;
     for (int i = 0; i < 4; ++i)
@@ -421,6 +445,62 @@ void TestCoarseColor::tileGridChainsEveryElement()
     for (int i : {0, 2})
         QVERIFY2(e[i].m_ColorTable[256 + 128] < 120, qPrintable(QString::number(e[i].m_ColorTable[256 + 128])));
     QVERIFY(written(e[1].m_ColorTable));
+    PSReleaseStitch(job);
+}
+
+void TestCoarseColor::cancelAtEveryReport_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("row of four") << 0 << 4 << 1;
+    QTest::newRow("column of four") << 1 << 1 << 4;
+    QTest::newRow("ring of four") << 2 << 4 << 1;
+    QTest::newRow("2 x 2 tile") << 3 << 2 << 2;
+}
+
+void TestCoarseColor::cancelAtEveryReport()
+{
+    QFETCH(int, style);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    CStitchOptions* job = viewJob(StitchStyleHorizontal, 4, 1, QList<ViewExposure>(1), {0, 1, 0, 1});
+    QVERIFY(job);
+    job->m_Matrix.m_Style = tagStitchStyle(style);
+    job->m_Matrix.m_lCols = cols;
+    job->m_Matrix.m_lRows = rows;
+    CStitchElement* e = job->m_Matrix.m_pElements;
+    // Every pair the styles read gets the row's first overlap.
+    for (int i = 0; i < 4; ++i) {
+        e[i].m_OverlapRects[0] = e[0].m_OverlapRects[0];
+        e[i].m_OverlapRects[1] = e[0].m_OverlapRects[1];
+        e[i].m_OverlapRects[2] = e[0].m_OverlapRects[0];
+        e[i].m_OverlapRects[3] = e[0].m_OverlapRects[1];
+    }
+    QCOMPARE(CCoarseColorCorrection(job).Run(1, false), 0);
+    const QList<int> reports = m_host->progress;
+    // Four images: nine fits, or one report per image on the ring.
+    QCOMPARE(reports.size(), style == 2 ? 4 : 9);
+    QCOMPARE(reports.last(), 100);
+    for (int i = 1; i < reports.size(); ++i)
+        QVERIFY(reports[i] >= reports[i - 1] && reports[i] > 80);
+    for (int k = 0; k < reports.size(); ++k) {
+        for (int i = 0; i < 4; ++i)
+            std::memset(e[i].m_ColorTable, 0, 768);
+        m_host->progress.clear();
+        m_host->cancelAtProgressCall = k;
+        QCOMPARE(CCoarseColorCorrection(job).Run(1, false), -1);
+        // Nothing runs past the cancelled report; what came before stays.
+        QCOMPARE(m_host->progress, reports.mid(0, k + 1));
+        int tables = 0;
+        for (int i = 0; i < 4; ++i)
+            for (int c = 0; c < 3; ++c)
+                tables += written(e[i].m_ColorTable + 256 * c) ? 1 : 0;
+        // The reference's three tables, then one per report (three per
+        // image on the ring).
+        QCOMPARE(tables, style == 2 ? 3 * (k + 1) : 3 + k + 1);
+    }
+    m_host->cancelAtProgressCall = -1;
     PSReleaseStitch(job);
 }
 
