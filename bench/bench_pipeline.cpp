@@ -8,6 +8,8 @@
 //
 // The picture is VELLUMAR_BENCH_PHOTO, else the wood-grain photograph of
 // Debian's mate-backgrounds package, else synthetic; scaled to each size.
+#include "BenchPhoto.h"
+#include "VipsPeer.h"
 #include "effects/ZIZuzaVuvovi.h"
 
 #include <QByteArray>
@@ -20,7 +22,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstring>
@@ -32,52 +33,8 @@
 
 namespace {
 
-// Sizes by megapixels (4:3, even widths so that libvips and ImageMagick
-// see the same pixels without row padding).
-QSize pictureSize(int megapixels)
-{
-    switch (megapixels) {
-    case 1:
-        return {1152, 864};
-    case 4:
-        return {2304, 1728};
-    default:
-        return {6000, 4000};
-    }
-}
-
-QImage loadPhoto()
-{
-    QString path = qEnvironmentVariable("VELLUMAR_BENCH_PHOTO");
-    if (path.isEmpty())
-        path = QStringLiteral("/usr/share/backgrounds/mate/nature/Wood.jpg");
-    QImage photo(path);
-    if (!photo.isNull())
-        return photo;
-    std::fprintf(stderr, "photo %s not found; using a synthetic picture\n", qPrintable(path));
-    QImage synthetic(2560, 1920, QImage::Format_BGR888);
-    std::uint32_t seed = 1;
-    for (int y = 0; y < synthetic.height(); ++y) {
-        uchar* line = synthetic.scanLine(y);
-        for (int x = 0; x < synthetic.width() * 3; ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            line[x] = uchar(((x / 3) * 255 / synthetic.width() + y * 128 / synthetic.height() + (seed >> 28)) & 0xFF);
-        }
-    }
-    return synthetic;
-}
-
-const QImage& picture(int megapixels)
-{
-    static std::map<int, QImage> pictures;
-    QImage& image = pictures[megapixels];
-    if (image.isNull()) {
-        static const QImage photo = loadPhoto();
-        image = photo.scaled(pictureSize(megapixels), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_BGR888);
-    }
-    return image;
-}
+using namespace BenchPhoto;
+using namespace VipsPeer;
 
 void perMegapixel(benchmark::State& state, const QImage& image)
 {
@@ -170,138 +127,6 @@ BENCHMARK(BM_Pipeline)->Apply(engineArguments)->Unit(benchmark::kMillisecond)->U
 BENCHMARK(BM_PipelineReference)->Apply(referenceArguments)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // ---- libvips, in process ----
-
-enum PeerOp { PeerSaturation, PeerBrightnessContrast, PeerSharpen, PeerColourMatrix, PeerChain };
-const char* const PeerNames[] = {"saturation", "brightness-contrast", "sharpen", "colour matrix", "chain of the four"};
-
-// Saturation 30 % as a colour matrix around the luma weights, and a warm
-// white-balance matrix; both for B, G, R pixels.
-const double SaturationMatrix[9] = {1.2658, -0.1761, -0.0897, -0.0342, 1.1239, -0.0897, -0.0342, -0.1761, 1.2103};
-const double BalanceMatrix[9] = {0.92, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 1.08};
-
-struct Vips
-{
-    using Init = int (*)(const char*);
-    using SetInt = void (*)(int);
-    using NewFromMemory = void* (*)(const void*, std::size_t, int, int, int, int);
-    using NewMatrix = void* (*)(int, int, const double*, int);
-    using Unary = int (*)(void*, void**, ...);
-    using Recomb = int (*)(void*, void**, void*, ...);
-    using Linear = int (*)(void*, void**, const double*, const double*, int, ...);
-    using WriteToMemory = void* (*)(void*, std::size_t*);
-    using Release = void (*)(void*);
-
-    SetInt concurrency = nullptr;
-    NewFromMemory newFromMemory = nullptr;
-    NewMatrix newMatrix = nullptr;
-    Unary sharpen = nullptr;
-    Unary castUchar = nullptr;
-    Recomb recomb = nullptr;
-    Linear linear = nullptr;
-    WriteToMemory writeToMemory = nullptr;
-    Release unref = nullptr;
-    Release release = nullptr;
-
-    static const Vips* instance()
-    {
-        static const std::unique_ptr<Vips> vips = load();
-        return vips.get();
-    }
-
-private:
-    template <typename F>
-    static bool find(void* library, const char* name, F& out)
-    {
-        out = reinterpret_cast<F>(dlsym(library, name));
-        return out != nullptr;
-    }
-
-    static std::unique_ptr<Vips> load()
-    {
-        void* library = dlopen("libvips.so.42", RTLD_NOW | RTLD_GLOBAL);
-        if (!library)
-            return nullptr;
-        auto v = std::make_unique<Vips>();
-        Init init = nullptr;
-        SetInt cacheMax = nullptr;
-        const bool found = find(library, "vips_init", init) && find(library, "vips_cache_set_max", cacheMax)
-            && find(library, "vips_concurrency_set", v->concurrency)
-            && find(library, "vips_image_new_from_memory", v->newFromMemory)
-            && find(library, "vips_image_new_matrix_from_array", v->newMatrix) && find(library, "vips_sharpen", v->sharpen)
-            && find(library, "vips_cast_uchar", v->castUchar) && find(library, "vips_recomb", v->recomb)
-            && find(library, "vips_linear", v->linear) && find(library, "vips_image_write_to_memory", v->writeToMemory)
-            && find(library, "g_object_unref", v->unref) && find(library, "g_free", v->release);
-        if (!found || init("bench_pipeline") != 0)
-            return nullptr;
-        cacheMax(0); // every iteration computes afresh
-        return v;
-    }
-};
-
-// Runs `op` once on `image` and renders the result to memory. Returns
-// false when libvips refuses.
-bool runVips(const Vips& vips, PeerOp op, const QImage& image)
-{
-    std::vector<void*> held;
-    void* in = vips.newFromMemory(image.constBits(), std::size_t(image.sizeInBytes()), image.width(), image.height(), 3, 0);
-    held.push_back(in);
-    bool ok = in != nullptr;
-    void* current = in;
-    auto step = [&](auto make) {
-        if (!ok)
-            return;
-        void* out = nullptr;
-        ok = make(current, &out) == 0;
-        if (ok) {
-            held.push_back(out);
-            current = out;
-        }
-    };
-    auto recomb = [&](const double* matrix) {
-        void* m = vips.newMatrix(3, 3, matrix, 9);
-        held.push_back(m);
-        step([&](void* a, void** b) { return vips.recomb(a, b, m, nullptr); });
-        step([&](void* a, void** b) { return vips.castUchar(a, b, nullptr); });
-    };
-    auto brightnessContrast = [&] {
-        const double a[3] = {1.2, 1.2, 1.2};
-        const double b[3] = {-15.0, -15.0, -15.0};
-        step([&](void* x, void** y) { return vips.linear(x, y, a, b, 3, "uchar", 1, nullptr); });
-    };
-    auto sharpen = [&] { step([&](void* a, void** b) { return vips.sharpen(a, b, nullptr); }); };
-
-    switch (op) {
-    case PeerSaturation:
-        recomb(SaturationMatrix);
-        break;
-    case PeerBrightnessContrast:
-        brightnessContrast();
-        break;
-    case PeerSharpen:
-        sharpen();
-        break;
-    case PeerColourMatrix:
-        recomb(BalanceMatrix);
-        break;
-    case PeerChain:
-        recomb(SaturationMatrix);
-        brightnessContrast();
-        sharpen();
-        recomb(BalanceMatrix);
-        break;
-    }
-    if (ok) {
-        std::size_t size = 0;
-        void* pixels = vips.writeToMemory(current, &size);
-        ok = pixels != nullptr;
-        benchmark::DoNotOptimize(pixels);
-        vips.release(pixels);
-    }
-    for (auto it = held.rbegin(); it != held.rend(); ++it)
-        if (*it)
-            vips.unref(*it);
-    return ok;
-}
 
 // Arguments: operation, megapixels, threads (0: all).
 void BM_Vips(benchmark::State& state)
