@@ -175,6 +175,41 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>إلى الأمام</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>خفض</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>إلى الخلف</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>قلب أفقي</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>قلب عمودي</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

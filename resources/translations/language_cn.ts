@@ -175,6 +175,41 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>移至最前</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>移至最後</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>垂直翻轉</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

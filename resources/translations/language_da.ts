@@ -175,6 +175,41 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Billede</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Forrest</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hæv</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sænk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bagerst</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Vend vandret</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Vend lodret</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Nach vorne</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

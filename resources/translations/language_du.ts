@@ -175,6 +175,41 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Naar voren</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Naar achteren</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Verticaal spiegelen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

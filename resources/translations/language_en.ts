@@ -175,6 +175,41 @@ Double click to cancel the transformations.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>To Front</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Lower</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>To Back</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Flip H</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Flip V</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Au premier plan</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>À l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Retourner H</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Retourner V</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Εικόνα</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Στο προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Ανύψωση</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Χαμήλωμα</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Στο βάθος</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Οριζόντια αναστροφή</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Κατακόρυφη αναστροφή</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>In primo piano</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Alza</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Abbassa</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In fondo</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Capovolgi O</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Capovolgi V</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

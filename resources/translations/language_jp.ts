@@ -175,6 +175,41 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>最前面へ</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>前面へ</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>背面へ</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>最背面へ</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>上下反転</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

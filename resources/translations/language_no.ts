@@ -175,6 +175,41 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bilde</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Fremst</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hev</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Senk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bakerst</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Speil vannrett</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Speil loddrett</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

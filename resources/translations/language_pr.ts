@@ -175,6 +175,41 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Para a frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Elevar</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Para trás</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Inverter H</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Inverter V</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Поднять</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Опустить</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>На задний план</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Отразить по вертикали</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Al frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Al fondo</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Voltear H</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Voltear V</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Längst fram</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höj</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sänk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Längst bak</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Vänd vågrätt</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Vänd lodrätt</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>

@@ -175,6 +175,41 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>PictureContent</name>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>En öne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Yükselt</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Alçalt</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>En arkaya</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Yatay çevir</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Dikey çevir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+</context>
+<context>
     <name>PlaceholderAppliance</name>
     <message>
         <source>Close</source>
