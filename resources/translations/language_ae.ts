@@ -57,6 +57,57 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>الترتيب</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>إلى الأمام</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>خفض</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>إلى الخلف</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>المنظور</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>لون الظل</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>اختر لون الظل</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>نصف قطر الظل</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>تنقيح البانوراما</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>التشبع</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>التباين</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>السطوع</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>الحدة</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>درجة الحرارة</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>الصبغة</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>اللون</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>اختر لون الظل</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>الهامش</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>بلا شكل</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Remove</source>
         <translation>إزالة</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>مرآة</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>قلب أفقي</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>قلب عمودي</translation>
     </message>
 </context>
 <context>

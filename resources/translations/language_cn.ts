@@ -57,6 +57,57 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>堆疊</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>移至最上層</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>移至最下層</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>透視</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>陰影顏色</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>選擇陰影顏色</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>陰影半徑</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>全景修飾</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>飽和度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>對比</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>銳利度</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>色調</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>選擇陰影顏色</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>邊距</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>無形狀</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>鏡像</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>水平翻轉</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>垂直翻轉</translation>
     </message>
 </context>
 <context>

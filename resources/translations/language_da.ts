@@ -57,6 +57,57 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Stabel</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Forrest</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hæv</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sænk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bagerst</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspektiv</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Gendan</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Uigennemsigtighed</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Skyggefarve</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Vælg skyggefarve</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Skyggeradius</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretouchering</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Mætning</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Lysstyrke</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Skarphed</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Nuance</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Farve</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Vælg skyggefarve</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Uigennemsigtighed</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Ingen form</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Remove</source>
         <translation>Fjern</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Spejl</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Vend vandret</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Vend lodret</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Nach vorne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höher</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Tiefer</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspektive</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Schattenfarbe</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Schattenfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Schattenradius</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama-Retusche</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Sättigung</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Schärfe</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Tönung</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Schattenfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Keine Form</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Vertikal spiegeln</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Naar voren</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Naar achteren</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspectief</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Schaduwkleur</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Schaduwkleur kiezen</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Schaduwstraal</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama retoucheren</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Verzadiging</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helderheid</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Scherpte</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatuur</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Tint</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Schaduwkleur kiezen</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Geen vorm</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Remove</source>
         <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegelen</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Horizontaal spiegelen</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Verticaal spiegelen</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Empilement</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Au premier plan</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>À l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspective</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Couleur de l'ombre</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Choisir la couleur de l'ombre</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Rayon de l'ombre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retouche du panorama</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Teinte</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Choisir la couleur de l'ombre</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marge</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Aucune forme</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Retourner horizontalement</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Retourner verticalement</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Στοίβα</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Στο προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Ανύψωση</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Χαμήλωμα</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Στο βάθος</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Προοπτική</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Επαναφορά</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Αδιαφάνεια</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Χρώμα σκιάς</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Επιλογή χρώματος σκιάς</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Ακτίνα σκιάς</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ρετούς πανοράματος</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Κορεσμός</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Αντίθεση</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Φωτεινότητα</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Οξύτητα</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Θερμοκρασία</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Απόχρωση</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Χρώμα</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Επιλογή χρώματος σκιάς</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Αδιαφάνεια</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Περιθώριο</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Χωρίς σχήμα</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Remove</source>
         <translation>Αφαίρεση</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Καθρέφτης</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Οριζόντια αναστροφή</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Κάθετη αναστροφή</translation>
     </message>
 </context>
 <context>

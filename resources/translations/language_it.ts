@@ -57,6 +57,57 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Pila</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>In primo piano</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Alza</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Abbassa</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In fondo</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Prospettiva</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Colore ombra</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Scegli il colore dell'ombra</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Raggio ombra</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Ritocco del panorama</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturazione</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contrasto</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosità</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Nitidezza</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Tinta</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Scegli il colore dell'ombra</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margine</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Nessuna forma</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Specchio</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Rifletti orizzontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Rifletti verticalmente</translation>
     </message>
 </context>
 <context>

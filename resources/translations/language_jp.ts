@@ -57,6 +57,57 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>重なり順</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>最前面へ</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上げる</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下げる</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>最背面へ</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>遠近感</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>影の色</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>影の色を選択</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>影の半径</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>パノラマのレタッチ</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>明るさ</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>シャープネス</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>色温度</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>色合い</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>影の色を選択</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>余白</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>形なし</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Remove</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>左右反転</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>上下反転</translation>
     </message>
 </context>
 <context>

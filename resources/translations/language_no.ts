@@ -57,6 +57,57 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Stabel</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Fremst</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hev</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Senk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bakerst</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspektiv</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Gjenopprett</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekkevne</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Skyggefarge</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Velg skyggefarge</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Skyggeradius</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretusjering</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Metning</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Lysstyrke</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Skarphet</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Fargetone</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Velg skyggefarge</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekkevne</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marg</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Ingen form</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Remove</source>
         <translation>Fjern</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Speil</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Vend vannrett</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Vend loddrett</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Pilha</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Para a frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Para trás</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspectiva</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Cor da sombra</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Selecionar a cor da sombra</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Raio da sombra</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retoque do panorama</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturação</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Matiz</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Selecionar a cor da sombra</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Sem forma</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Remove</source>
         <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Inverter horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Inverter verticalmente</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Порядок</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Поднять</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Опустить</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>На задний план</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Перспектива</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Цвет тени</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Выбрать цвет тени</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Радиус тени</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ретушь панорамы</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Контраст</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Яркость</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Резкость</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Оттенок</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Выбрать цвет тени</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Отступ</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Без формы</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Remove</source>
         <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Отражение</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Отразить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Отразить по вертикали</translation>
     </message>
 </context>
 <context>

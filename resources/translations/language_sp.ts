@@ -57,6 +57,57 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Pila</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Al frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Al fondo</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspectiva</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Color de sombra</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Seleccionar el color de la sombra</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Radio de sombra</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retoque del panorama</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Matiz</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Seleccionar el color de la sombra</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Margen</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Sin forma</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Remove</source>
         <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Voltear horizontalmente</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Voltear verticalmente</translation>
     </message>
 </context>
 <context>

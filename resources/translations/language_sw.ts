@@ -57,6 +57,57 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Längst fram</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höj</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sänk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Längst bak</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspektiv</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Återställ</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacitet</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Skuggfärg</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Välj skuggfärg</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Skuggradie</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretuschering</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Mättnad</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Ljusstyrka</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Skärpa</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Nyans</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Färg</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Välj skuggfärg</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacitet</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Marginal</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Ingen form</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Remove</source>
         <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Spegla</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Vänd vågrätt</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Vänd lodrätt</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,57 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>ContentProperties</name>
+    <message>
+        <source>Stack</source>
+        <translation>Yığın</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>En öne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Yükselt</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Alçalt</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>En arkaya</translation>
+    </message>
+    <message>
+        <source>Perspective</source>
+        <translation>Perspektif</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Geri yükle</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>Shadow Color</source>
+        <translation>Gölge rengi</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Gölge rengini seç</translation>
+    </message>
+    <message>
+        <source>Shadow Radius</source>
+        <translation>Gölge yarıçapı</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+</context>
+<context>
     <name>DefaultWorkflowCreators</name>
     <message>
         <source>Collage</source>
@@ -81,6 +132,56 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama rötuşu</translation>
+    </message>
+</context>
+<context>
+    <name>FinetuneWidget</name>
+    <message>
+        <source>Saturation</source>
+        <translation>Doygunluk</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Kontrast</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Parlaklık</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Keskinlik</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Sıcaklık</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Ton</translation>
+    </message>
+</context>
+<context>
+    <name>FrameWidget</name>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>Select shadow color</source>
+        <translation>Gölge rengini seç</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Kenar boşluğu</translation>
+    </message>
+    <message>
+        <source>No Shape</source>
+        <translation>Şekil yok</translation>
     </message>
 </context>
 <context>
@@ -207,6 +308,21 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Remove</source>
         <translation>Kaldır</translation>
+    </message>
+</context>
+<context>
+    <name>PictureProperties</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Ayna</translation>
+    </message>
+    <message>
+        <source>Flip Horizontal</source>
+        <translation>Yatay çevir</translation>
+    </message>
+    <message>
+        <source>Flip Vertical</source>
+        <translation>Dikey çevir</translation>
     </message>
 </context>
 <context>

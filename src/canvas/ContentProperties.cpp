@@ -1,0 +1,7 @@
+#include "canvas/ContentProperties.h"
+
+ContentProperties::ContentProperties(QWidget* parent)
+    : QWidget(parent)
+{
+    setupUi(this);
+}
