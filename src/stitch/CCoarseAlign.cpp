@@ -1,0 +1,251 @@
+#include "stitch/CCoarseAlign.h"
+
+#include "stitch/CAlignDataBuffer.h"
+#include "stitch/CCorrelTable.h"
+#include "stitch/CImage.h"
+#include "stitch/CRotateImage.h"
+#include "stitch/CStitchPyramid.h"
+#include "stitch/StitchEnums.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+namespace {
+constexpr int kStrongPixel = 385;
+}
+
+CCoarseAlign::CCoarseAlign(CImage* a, CImage* b)
+{
+    m_pBufferA = new (std::nothrow) CAlignDataBuffer;
+    m_pBufferB = new (std::nothrow) CAlignDataBuffer;
+    m_pTable = new (std::nothrow) CCorrelTable;
+    m_bValid = m_pBufferA && m_pBufferB && m_pTable && m_pTable->IsValid() && m_pBufferA->Build(a)
+        && m_pBufferB->Build(b);
+    if (m_bValid)
+        InitRotateImages();
+}
+
+CCoarseAlign::~CCoarseAlign()
+{
+    ClearRotateImages();
+    delete m_pBufferA;
+    delete m_pBufferB;
+    delete m_pTable;
+}
+
+bool CCoarseAlign::IsValid() const
+{
+    return m_bValid && m_ppRotate;
+}
+
+void CCoarseAlign::InitRotateImages()
+{
+    ClearRotateImages();
+    m_ppRotate = new (std::nothrow) CRotateImage*[kRotations]();
+    if (!m_ppRotate)
+        return;
+    for (int i = 0; i < kRotations; ++i) {
+        const int degrees = (i / 2 + 1) * (i % 2 == 0 ? 1 : -1);
+        m_ppRotate[i] = new (std::nothrow) CRotateImage(m_pBufferB->m_pGrad, m_pBufferB->m_pCorrel,
+                                                        m_pBufferB->m_lWidth, m_pBufferB->m_lHeight,
+                                                        degrees * M_PI / 180.0, m_pBufferB->m_lThreshold);
+        if (!m_ppRotate[i] || !m_ppRotate[i]->IsValid()) {
+            ClearRotateImages();
+            return;
+        }
+    }
+}
+
+void CCoarseAlign::ClearRotateImages()
+{
+    if (!m_ppRotate)
+        return;
+    for (int i = 0; i < kRotations; ++i)
+        delete m_ppRotate[i];
+    delete[] m_ppRotate;
+    m_ppRotate = nullptr;
+}
+
+double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CAlignDataBuffer* b, int dx, int dy, int& strong) const
+{
+    strong = 0;
+    const int xFrom = dx < 0 ? 1 : dx + 1;
+    const int xTo = std::min(a->m_lWidth - 2, b->m_lWidth + dx - 2);
+    const int yFrom = dy < 0 ? 1 : dy + 1;
+    const int yTo = std::min(a->m_lHeight - 2, b->m_lHeight + dy - 2);
+    std::int64_t sum = 0;
+    std::int64_t count = 0;
+    for (int y = yFrom; y <= yTo; ++y) {
+        const std::int64_t rowA = std::int64_t(y) * a->m_lWidth;
+        const std::int64_t rowB = std::int64_t(y - dy) * b->m_lWidth - dx;
+        for (int x = xFrom; x <= xTo; ++x) {
+            const bool edgeA = a->m_pGrad[rowA + x] > a->m_lThreshold;
+            const bool edgeB = b->m_pGrad[rowB + x] > b->m_lThreshold;
+            if (edgeA && edgeB) {
+                const short* ca = a->m_pCorrel + 3 * (rowA + x);
+                const short* cb = b->m_pCorrel + 3 * (rowB + x);
+                const int score = m_pTable->At(ca[0], cb[0]) + m_pTable->At(ca[1], cb[1]) + m_pTable->At(ca[2], cb[2]);
+                if (score >= kStrongPixel)
+                    ++strong;
+                sum += score;
+                ++count;
+            } else if (edgeA != edgeB) {
+                sum -= 256;
+                ++count;
+            }
+        }
+    }
+    return count ? double(sum / count) / 256.0 : 0.0;
+}
+
+double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CRotateImage* r, int dx, int dy, int& strong) const
+{
+    strong = 0;
+    std::int64_t sum = 0;
+    std::int64_t count = 0;
+    const int columnShift = int(-(r->m_dMinX + dx + (a->m_lWidth - 1) / 2.0));
+    for (int y = 0; y < a->m_lHeight; ++y) {
+        const int row = int(y - (a->m_lHeight - 1) / 2.0 - dy - r->m_dMinY);
+        if (row < 0 || row >= r->m_lHeight)
+            continue;
+        for (int x = 0; x < a->m_lWidth; ++x) {
+            const int column = x + columnShift;
+            if (column < 0 || column >= r->m_lWidth)
+                continue;
+            const std::int64_t atR = std::int64_t(row) * r->m_lWidth + column;
+            const int gradR = r->m_pGrad[atR];
+            if (gradR == 255)
+                continue;
+            const std::int64_t atA = std::int64_t(y) * a->m_lWidth + x;
+            const bool edgeA = a->m_pGrad[atA] > a->m_lThreshold;
+            const bool edgeB = gradR > r->m_lThreshold;
+            if (edgeA && edgeB) {
+                const short* ca = a->m_pCorrel + 3 * atA;
+                const short* cb = r->m_pCorrel + 3 * atR;
+                const int score = m_pTable->At(ca[0], cb[0]) + m_pTable->At(ca[1], cb[1]) + m_pTable->At(ca[2], cb[2]);
+                if (score >= kStrongPixel)
+                    ++strong;
+                sum += score;
+                ++count;
+            } else if (edgeA != edgeB) {
+                sum -= 256;
+                ++count;
+            }
+        }
+    }
+    return count ? double(sum / count) / 256.0 : 0.0;
+}
+
+int CCoarseAlign::Run(int& dx, int& dy, double& angle, const tagRECT& range, double& score)
+{
+    if (!IsValid())
+        return StitchNullArgument;
+    const int x0 = range.left, x1 = range.right, y0 = range.top, y1 = range.bottom;
+    double best = -1024.0;
+    angle = 0.0;
+    if (x1 >= x0 && y1 >= y0) {
+        const int W = x1 - x0 + 1;
+        const int H = y1 - y0 + 1;
+        std::vector<double> scores, angles;
+        std::vector<int> strongs;
+        std::vector<unsigned char> marks;
+        try {
+            scores.assign(size_t(W) * H, 0.0);
+            angles.assign(size_t(W) * H, 0.0);
+            strongs.assign(size_t(W) * H, 0);
+            marks.assign(size_t(W) * H, 0);
+        } catch (const std::bad_alloc&) {
+            return StitchNullArgument;
+        }
+        auto cell = [W, x0, y0](int x, int y) { return size_t(y - y0) * W + size_t(x - x0); };
+
+        // 1. Every offset without rotation; the best strictly inside.
+        for (int x = x0; x <= x1; ++x)
+            for (int y = y0; y <= y1; ++y) {
+                int strong = 0;
+                const double s = GetImageCorrel(m_pBufferA, m_pBufferB, x, y, strong);
+                scores[cell(x, y)] = s;
+                strongs[cell(x, y)] = strong;
+                if (x0 < x && x < x1 && y0 < y && y < y1 && s > best) {
+                    dx = x;
+                    dy = y;
+                    best = s;
+                }
+            }
+
+        // 2. Strict peaks of their 5 x 5 window mark a 5 x 3 area.
+        for (int x = x0; x <= x1; ++x)
+            for (int y = y0; y <= y1; ++y) {
+                const double s = scores[cell(x, y)];
+                bool peak = true;
+                for (int v = std::max(y - 2, y0); v <= std::min(y + 2, y1) && peak; ++v)
+                    for (int u = std::max(x - 2, x0); u <= std::min(x + 2, x1) && peak; ++u)
+                        if ((u != x || v != y) && scores[cell(u, v)] >= s)
+                            peak = false;
+                if (!peak)
+                    continue;
+                for (int v = std::max(y - 1, y0); v <= std::min(y + 1, y1); ++v)
+                    for (int u = std::max(x - 2, x0); u <= std::min(x + 2, x1); ++u)
+                        marks[cell(u, v)] = 1;
+            }
+
+        // 3. The turned copies, only around the peaks.
+        for (int x = x0; x <= x1; ++x)
+            for (int y = y0; y <= y1; ++y) {
+                if (!marks[cell(x, y)])
+                    continue;
+                for (int i = 0; i < kRotations; ++i) {
+                    int strong = 0;
+                    const double s = GetImageCorrel(m_pBufferA, m_ppRotate[i], x, y, strong);
+                    if (s > scores[cell(x, y)]) {
+                        scores[cell(x, y)] = s;
+                        strongs[cell(x, y)] = strong;
+                        angles[cell(x, y)] = m_ppRotate[i]->m_dAngle;
+                    }
+                    if (y0 < y && y < y1 && x < x1 && s > best) {
+                        dx = x;
+                        dy = y;
+                        angle = m_ppRotate[i]->m_dAngle;
+                        best = s;
+                    }
+                }
+            }
+
+        // 4-6. Among the strong local peaks the one with the most support.
+        const bool telephoto = CStitchPyramid::m_bTelephoto;
+        const double factor = best > 0 ? (telephoto ? 0.9 : 0.3) : best < 0 ? (telephoto ? 1.1 : 2.0) : 0.0;
+        if (x0 < x1 - 1) {
+            const double threshold = factor * best;
+            bool first = true;
+            double chosen = 0.0;
+            for (int x = x0 + 1; x <= x1 - 1; ++x)
+                for (int y = y0 + 1; y <= y1 - 1; ++y) {
+                    const double s = scores[cell(x, y)];
+                    if (!(s > threshold))
+                        continue;
+                    bool peak = true;
+                    for (int v = y - 1; v <= y + 1 && peak; ++v)
+                        for (int u = x - 1; u <= x + 1 && peak; ++u)
+                            if (scores[cell(u, v)] > s)
+                                peak = false;
+                    if (!peak)
+                        continue;
+                    const double weight = strongs[cell(x, y)] * s;
+                    const bool take = best > 0 ? (first || weight > chosen) : best < 0 ? (first || weight < chosen) : false;
+                    if (!take)
+                        continue;
+                    dx = x;
+                    dy = y;
+                    angle = angles[cell(x, y)];
+                    best = s;
+                    chosen = weight;
+                    first = false;
+                }
+        }
+    }
+    score = best;
+    return 0;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+// The stitching library's programming interface: plain functions with
+// unmangled names. A job runs on the caller's thread; its callbacks are
+// process-wide, so one job is in use at a time.
+//
+// Codes: 0 success, -1 cancelled through ShowProgress, -2 null handle or
+// out-pointer, -3 bad argument or an image that cannot be fetched, -4 grid,
+// temporary folder or size failure, -5 no order found. Codes of the inner
+// components reach the caller unchanged.
+
+#include "stitch/BitmapInfo.h"
+#include "stitch/Rect.h"
+#include "stitch/StitchCallbacks.h"
+#include "stitch/StitchEnums.h"
+
+#include <QList>
+#include <QString>
+
+class CStitchOptions;
+
+extern "C" {
+
+// A new job, or null for a null table, a table without ShowProgress,
+// GetImage or DeleteImage, a style or output size out of range, or when the
+// job's temporary folder cannot be made. The table is copied.
+CStitchOptions* PSCreateStitch(tagStitchStyle style, tagStitchOutputSize outputSize, STITCHMETHOD method,
+                               tagStitchCallbacks* callbacks);
+// Registers count photos (names and their sizes as GetImage delivers them,
+// x width and y height) in a row or column and builds their pyramids,
+// progress 0 to 100. -3 for a null job or sizes, an empty list, a count
+// other than the list's length or a size that is not positive; else the
+// pyramids' code (-1 cancelled puts back the user data of before the job).
+// For method 2 the job's focal field holds the 35 mm focal length (set
+// through the handle before loading) and becomes pixels; 0 makes the job
+// method 0, so calibration finds it.
+int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, tagPOINT* sizes);
+// Frees the job's result bitmap; a second call does nothing.
+void PSReleaseResultDIB(CStitchOptions* job);
+// Frees the elements, their files and the job with its folder; null does nothing.
+void PSReleaseStitch(CStitchOptions* job);
+
+// The default memory functions: malloc'd blocks whose handle is their address.
+void* PSMemAlloc(unsigned int size);
+void* PSMemLock(void* handle);
+bool PSMemUnlock(void* handle);
+void PSMemFree(void* handle);
+
+} // extern "C"
+
+// Deletes every element's temporary files, releases their working layers,
+// paths and pyramids and frees the element array (count 0).
+void ReleaseElementMemory(CStitchOptions* job);
+// True when the three points lie on one line (within one pixel of length).
+bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c);

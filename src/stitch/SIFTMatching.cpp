@@ -1,0 +1,245 @@
+#include "SIFTMatching.h"
+
+#include "SIFTObject.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// The two bins (and their shares) of one coordinate.
+struct Spread
+{
+    int bin[2];
+    float share[2];
+};
+
+Spread spreadClamped(float v)
+{
+    if (v <= 0.5f)
+        return {{0, 0}, {1, 0}};
+    if (v >= 7.5f)
+        return {{7, 7}, {1, 0}};
+    const int lo = int(std::floor(v - 0.5f));
+    const float f = v - 0.5f - lo;
+    return {{lo, lo + 1}, {1 - f, f}};
+}
+
+Spread spreadWrapped(float v)
+{
+    if (v <= 0.5f)
+        return {{0, 7}, {0.5f + v, 0.5f - v}};
+    if (v >= 7.5f)
+        return {{7, 0}, {1 - (v - 7.5f), v - 7.5f}};
+    return spreadClamped(v);
+}
+
+float wrapAngle(float t)
+{
+    if (t > kPi)
+        t -= float(2 * kPi);
+    else if (t < -kPi)
+        t += float(2 * kPi);
+    return t;
+}
+
+// Removes, in order, the matches that fail `keep`, stopping as soon as only
+// `floor` remain.
+template <typename Keep>
+void removeInOrder(std::vector<KeypointMatch>& matches, size_t floor, Keep keep)
+{
+    std::vector<KeypointMatch> kept;
+    kept.reserve(matches.size());
+    size_t remaining = matches.size();
+    for (size_t i = 0; i < matches.size(); ++i) {
+        if (remaining >= floor && !keep(i)) {
+            --remaining;
+            continue;
+        }
+        kept.push_back(matches[i]);
+    }
+    matches.swap(kept);
+}
+
+std::vector<KeypointMatch> nearestNeighbours(SIFTObject* first, SIFTObject* second)
+{
+    std::vector<KeypointMatch> matches;
+    const std::vector<Keypoint*>& fa = first->features;
+    const std::vector<Keypoint*>& fb = second->features;
+    if (fa.empty() || fb.empty())
+        return matches;
+    const int start = int(fa.front()->itsOriFV.size()) * 255 * 255;
+    for (Keypoint* b : fb) {
+        int best = start, second2 = start;
+        Keypoint* nearest = nullptr;
+        for (Keypoint* a : fa) {
+            if (std::fabs(a->angle - b->angle) > 0.2f)
+                continue;
+            const int d = a->distSquared(b);
+            if (d < best) {
+                second2 = best;
+                best = d;
+                nearest = a;
+            } else if (d < second2) {
+                second2 = d;
+            }
+        }
+        if (nearest && best <= 80000 && 100LL * best < 36LL * second2)
+            matches.push_back({nearest, b, best, second2});
+    }
+    return matches;
+}
+
+void houghCluster(std::vector<KeypointMatch>& matches)
+{
+    struct Range
+    {
+        double min = 1e30, max = -1e30;
+        void add(double v)
+        {
+            // Both ends are tracked for every value.
+            min = std::min(min, v);
+            max = std::max(max, v);
+        }
+        void widen(double least)
+        {
+            if (max - min < least)
+                max = min + least;
+        }
+    } rx, ry, rs;
+    const size_t n = matches.size();
+    std::vector<float> dx(n), dy(n), ds(n), dt(n);
+    for (size_t i = 0; i < n; ++i) {
+        const Keypoint* a = matches[i].first;
+        const Keypoint* b = matches[i].second;
+        dx[i] = b->x - a->x;
+        dy[i] = b->y - a->y;
+        ds[i] = b->sigma - a->sigma;
+        dt[i] = wrapAngle(b->angle - a->angle);
+        rx.add(dx[i]);
+        ry.add(dy[i]);
+        rs.add(ds[i]);
+    }
+    rx.widen(1.0);
+    ry.widen(1.0);
+    rs.widen(0.001);
+    const double kx = 8 / (rx.max - rx.min), ky = 8 / (ry.max - ry.min), ks = 8 / (rs.max - rs.min);
+    std::vector<float> accumulator(kSiftHoughCells, 0.0f);
+    for (size_t i = 0; i < n; ++i)
+        HoughAddValue(accumulator.data(), float((dx[i] - rx.min) * kx), float((dy[i] - ry.min) * ky),
+                      float((dt[i] + kPi) * 4 / kPi), float((ds[i] - rs.min) * ks), 1.0f);
+    float b1, b2, b3, b4;
+    HoughGetPeak(accumulator.data(), &b1, &b2, &b3, &b4);
+    const double px = rx.min + b1 / kx, py = ry.min + b2 / ky, pt = b3 * kPi / 4 - kPi, ps = rs.min + b4 / ks;
+    removeInOrder(matches, 42, [&](size_t i) {
+        return px - 0.5 / kx <= dx[i] && dx[i] <= px + 1.5 / kx && py - 0.5 / ky <= dy[i]
+            && dy[i] <= py + 1.5 / ky && pt - kPi / 8 <= dt[i] && dt[i] <= pt + 3 * kPi / 8
+            && ps - 0.5 / ks <= ds[i] && ds[i] <= ps + 1.5 / ks;
+    });
+}
+
+void ransac(std::vector<KeypointMatch>& matches)
+{
+    RansacAffine affine(int(matches.size()), matches.data());
+    if (affine.Run(500, 100.0, 0.95))
+        removeInOrder(matches, 4, [&](size_t i) { return affine.IsInlier(int(i)); });
+    else
+        matches.clear();
+}
+
+} // namespace
+
+void HoughAddValue(float* accumulator, float cx, float cy, float ca, float cs, float weight)
+{
+    const Spread x = spreadClamped(cx), y = spreadClamped(cy), a = spreadWrapped(ca), s = spreadClamped(cs);
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            for (int k = 0; k < 2; ++k)
+                for (int l = 0; l < 2; ++l)
+                    accumulator[x.bin[i] * 512 + y.bin[j] * 64 + s.bin[l] * 8 + a.bin[k]] +=
+                        weight * x.share[i] * y.share[j] * a.share[k] * s.share[l];
+}
+
+void HoughGetPeak(const float* accumulator, float* b1, float* b2, float* b3, float* b4)
+{
+    int index = 0;
+    for (int i = 1; i < kSiftHoughCells; ++i)
+        if (accumulator[i] > accumulator[index])
+            index = i;
+    *b1 = float(index / 512);
+    *b2 = float((index / 64) % 8);
+    *b3 = float(index % 8);
+    *b4 = float((index / 8) % 8);
+}
+
+bool SiftAffinePlausible(const SiftAffine& m)
+{
+    double a = m.a, b = m.b, c = m.c, d = m.d;
+    const double det = a * d - b * c;
+    if (std::fabs(det) <= 1e-10)
+        return false;
+    if (det < 0) {
+        a = -a;
+        b = -b;
+        c = -c;
+        d = -d;
+    }
+    const double r = std::sqrt((b - c) * (b - c) + (a + d) * (a + d));
+    if (r == 0)
+        return false;
+    const double cosine = (a + d) / r, sine = (b - c) / r;
+    const double sx = a * cosine - c * sine, sy = b * sine + d * cosine;
+    const double shear = (c * cosine + a * sine) / r;
+    const auto within = [](double v) { return 0.1 <= std::fabs(v) && std::fabs(v) <= 10; };
+    return within(sx) && within(sy) && std::fabs(shear / sx) <= 2 && std::fabs(shear / sy) <= 2;
+}
+
+int SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT>* out, SiftAffine* affine)
+{
+    if (!first || !second || !out)
+        return -2;
+    out->clear();
+    std::vector<KeypointMatch> matches = nearestNeighbours(first, second);
+    if (matches.size() < 3)
+        return 0;
+    if (matches.size() >= 42)
+        houghCluster(matches);
+    if (matches.size() > 3)
+        ransac(matches);
+    SiftAffine fit;
+    if (matches.size() > 2) {
+        fit = SiftAffine{0, 0, 0, 0, 0, 0};
+        // A singular system keeps the all-zero fit, which the test below refuses.
+        SolveAffineLeastSquares(int(matches.size()), matches.data(), fit);
+    }
+    if (affine)
+        *affine = fit;
+    if (!SiftAffinePlausible(fit) || matches.size() < 4)
+        return 0;
+    for (const KeypointMatch& m : matches) {
+        const int xa = int(m.first->x + 0.5f), ya = int(m.first->y + 0.5f);
+        const int xb = int(m.second->x + 0.5f), yb = int(m.second->y + 0.5f);
+        if (xa < 1 || xa >= first->width - 1 || ya < 1 || ya >= first->height - 1 || xb < 1
+            || xb >= second->width - 1 || yb < 1 || yb >= second->height - 1)
+            continue;
+        bool near = false;
+        for (size_t i = 0; i + 1 < out->size() && !near; i += 2) {
+            const tagSIFTPOINT& pa = (*out)[i];
+            const tagSIFTPOINT& pb = (*out)[i + 1];
+            near = (std::abs(pa.x - xa) <= 1 && std::abs(pa.y - ya) <= 1)
+                || (std::abs(pb.x - xb) <= 1 && std::abs(pb.y - yb) <= 1);
+        }
+        if (near)
+            continue;
+        out->push_back({xa, ya});
+        out->push_back({xb, yb});
+    }
+    const int pairs = int(out->size() / 2);
+    if (pairs > 4)
+        return pairs;
+    out->clear();
+    return 0;
+}

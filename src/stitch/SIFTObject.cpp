@@ -1,0 +1,151 @@
+#include "SIFTObject.h"
+
+#include <QtGlobal>
+
+#include <cmath>
+#include <cstdint>
+#include <new>
+
+namespace {
+
+// Zeroed floats, or null when the count cannot be had (sizes are 64-bit:
+// the doubled first octave of a large picture runs to billions of floats).
+float* allocateFloats(std::int64_t count)
+{
+    if (count < 0 || std::uint64_t(count) > SIZE_MAX / sizeof(float))
+        return nullptr;
+    return new (std::nothrow) float[size_t(count)]();
+}
+
+std::int64_t area(std::int64_t w, std::int64_t h)
+{
+    return w * h;
+}
+
+} // namespace
+
+SIFTObject::~SIFTObject()
+{
+    FreeBuffers();
+    for (Keypoint* k : features)
+        delete k;
+    features.clear();
+}
+
+void SIFTObject::SetScaleSpaceParam()
+{
+    const int shorter = qMin(width, height);
+    // An empty image (refused format) has no logarithm: one octave, no features.
+    int O = shorter > 0 ? int(std::floor(std::log(double(shorter)) / std::log(2.0))) - 3 : 1;
+    ssParam.O = qBound(1, O, 3);
+    ssParam.S = 3;
+    ssParam.omin = -1;
+    ssParam.omax = ssParam.omin + ssParam.O - 1;
+    ssParam.smin = -1;
+    ssParam.smax = 4;
+    ssParam.sigma0 = 1.6f;
+}
+
+int SIFTObject::GetOctaveWidth(int o) const
+{
+    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetOctaveWidth",
+               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
+    return o < 0 ? width << -o : width >> o;
+}
+
+int SIFTObject::GetOctaveHeight(int o) const
+{
+    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetOctaveHeight",
+               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
+    return o < 0 ? height << -o : height >> o;
+}
+
+float* SIFTObject::GetLevel(int o, int s)
+{
+    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetLevel",
+               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
+    Q_ASSERT_X(ssParam.smin <= s && s <= ssParam.smax, "GetLevel", "ssParam.smin <= s && s <= ssParam.smax");
+    return octaves[size_t(o - ssParam.omin)]
+        + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
+}
+
+float* SIFTObject::GetDoG(int o, int s)
+{
+    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetDoG",
+               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
+    Q_ASSERT_X(ssParam.smin <= s && s < ssParam.smax, "GetDoG", "ssParam.smin <= s && s < ssParam.smax");
+    return dogs[size_t(o - ssParam.omin)] + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
+}
+
+int SIFTObject::PrepareBuffers()
+{
+    // The grey image stays: the base level is made from it.
+    FreeScaleSpace();
+    const int levels = ssParam.smax - ssParam.smin + 1;
+    octaves.assign(size_t(ssParam.O), nullptr);
+    dogs.assign(size_t(ssParam.O), nullptr);
+    bool ok = true;
+    for (int i = 0; i < ssParam.O && ok; ++i) {
+        const int o = ssParam.omin + i;
+        const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
+        octaves[size_t(i)] = allocateFloats(size * levels);
+        dogs[size_t(i)] = allocateFloats(size * (levels - 1));
+        ok = octaves[size_t(i)] && dogs[size_t(i)];
+    }
+    if (ok) {
+        const std::int64_t first = area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin));
+        gradients = allocateFloats(first * (2 * (ssParam.smax - ssParam.smin) - 4));
+        ok = gradients != nullptr;
+    }
+    if (ok)
+        return 0;
+    FreeScaleSpace();
+    return -2;
+}
+
+void SIFTObject::FreeScaleSpace()
+{
+    for (float* p : octaves)
+        delete[] p;
+    for (float* p : dogs)
+        delete[] p;
+    octaves.clear();
+    dogs.clear();
+    delete[] gradients;
+    gradients = nullptr;
+}
+
+void SIFTObject::FreeBuffers()
+{
+    FreeScaleSpace();
+    delete[] image;
+    image = nullptr;
+    keypoints.clear();
+    keypoints.shrink_to_fit();
+}
+
+int GetNormalizedGrayImg(SIFTObject* object, const _tagPixelArray* pixels)
+{
+    if (!object || !pixels)
+        return -2;
+    if (pixels->format != 0)
+        return -3;
+    if (pixels->width <= 0 || pixels->height <= 0 || !pixels->data)
+        return -3;
+    float* grey = allocateFloats(area(pixels->width, pixels->height));
+    if (!grey)
+        return -2;
+    for (int y = 0; y < pixels->height; ++y) {
+        const unsigned char* row = pixels->data + std::int64_t(y) * pixels->stride;
+        float* out = grey + std::int64_t(y) * pixels->width;
+        for (int x = 0; x < pixels->width; ++x) {
+            const unsigned char* p = row + 3 * x;
+            out[x] = float(0.11 * p[0] + 0.59 * p[1] + 0.30 * p[2]) / 255.0f;
+        }
+    }
+    delete[] object->image;
+    object->image = grey;
+    object->width = pixels->width;
+    object->height = pixels->height;
+    return 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "APMK.h"
+#include "Keypoint.h"
+
+#include <vector>
+
+// Scale-space parameters: O octaves from omin to omax, levels smin .. smax in
+// each, S levels per doubling of scale, sigma0 the base scale.
+struct SIFTScaleSpaceParam
+{
+    int O = 0;
+    int S = 0;
+    int omin = 0;
+    int omax = 0;
+    int smin = 0;
+    int smax = 0;
+    float sigma0 = 0;
+};
+
+// SIFT keypoints of one image. The grey image and the scale-space buffers
+// exist only until detection ends; the features stay until destruction.
+// All state of a detection lives in the object, so different objects may
+// be detected on different threads at once.
+class SIFTObject
+{
+public:
+    SIFTObject() = default;
+    ~SIFTObject();
+    SIFTObject(const SIFTObject&) = delete;
+    SIFTObject& operator=(const SIFTObject&) = delete;
+
+    void SetScaleSpaceParam();
+    // Allocates the octaves, differences and the scratch/gradient store, all
+    // zeroed; -2 (with nothing left allocated) when memory runs out.
+    int PrepareBuffers();
+    // The scale space, the grey image and the candidates; the features stay.
+    void FreeBuffers();
+    // The octaves, differences and gradient store only.
+    void FreeScaleSpace();
+
+    int GetOctaveWidth(int o) const;
+    int GetOctaveHeight(int o) const;
+    float* GetLevel(int o, int s);
+    float* GetDoG(int o, int s);
+
+    // Results: one record per keypoint and orientation, owned by the object.
+    const std::vector<Keypoint*>& Features() const { return features; }
+    const SIFTScaleSpaceParam& ScaleSpace() const { return ssParam; }
+    int Width() const { return width; }
+    int Height() const { return height; }
+
+    float* image = nullptr;
+    int width = 0;
+    int height = 0;
+    SIFTScaleSpaceParam ssParam;
+    std::vector<float*> octaves;
+    std::vector<float*> dogs;
+    float* gradients = nullptr;
+    std::vector<Keypoint> keypoints;
+    std::vector<Keypoint*> features;
+    void* progressUser = nullptr;
+    APMK_ProgressFunc progress = nullptr;
+};
+
+// Fills the object's grey image from a 24-bit picture: 0, -2 for a null
+// argument or no memory, -3 for another pixel format.
+int GetNormalizedGrayImg(SIFTObject* object, const _tagPixelArray* pixels);
+// Runs the whole detection (see SIFTDetect.cpp); 0, -1 cancelled, -2 no memory.
+int SIFTDetecting(SIFTObject* object, int progressStart, int progressEnd);
