@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// The one place where montage tile photos are read from disk.
+//
+// A photo is decoded straight at the size that covers one tile (the
+// reader's scaled-size road: JPEG decodes at a fraction of its scale, the
+// RAW plug-in takes the camera's preview), so a pool of many large photos
+// costs memory in proportion to the tile, not to the photos. Safe on any
+// thread; it changes no process-wide reader setting.
+class IQZorivuvTileReader
+{
+public:
+    IQZorivuvTileReader() = delete;
+
+    // The upright picture (stored orientation applied) scaled to cover
+    // `tile`, its aspect ratio kept: at least one side equals the tile's, the
+    // other is at least as long. A null image when the file cannot be read
+    // or `tile` is empty.
+    static QImage readCovering(const QString& path, const QSize& tile);
+};
