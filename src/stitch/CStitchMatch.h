@@ -4,6 +4,7 @@
 #include "stitch/Rect.h"
 
 class CImage;
+class CMatchRansac;
 class CStitchElement;
 class CStitchOptions;
 struct PointTwinList;
@@ -43,6 +44,12 @@ public:
     void CalcOverlapRegions(int col1, int row1, int col2, int row2, int layer, bool horizontal);
     // True when all points lie on one line (fewer than three do).
     static bool IsCoLine(int count, const tagPOINT* points);
+    // Keeps the twins that agree with the consensus model (500 draws,
+    // squared error under 16, confidence 0.99), in their order; the list is
+    // untouched when no model is found. True when at least three remain.
+    // The centres and focal length are taken from *ransac, which receives
+    // the final model; each call starts from the same seed.
+    static bool StartUpRansac(CMatchRansac* ransac, PointTwinList* twins);
 
 private:
     CStitchOptions* m_pOptions;
