@@ -4,7 +4,7 @@
 // loaded at run time, and its benchmarks are left out when it is missing.
 #include "effects/Blur.h"
 
-#include <dlfcn.h>
+#include "VipsPeer.h"
 
 #include <cstdint>
 #include <random>
@@ -74,62 +74,16 @@ void BM_GaussBlur(benchmark::State& state)
 }
 BENCHMARK(BM_GaussBlur)->Args({1, 2})->Args({1, 10})->Args({12, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The few libvips entry points the comparison needs.
-struct Vips
-{
-    using Init = int (*)(const char*);
-    using NewFromMemory = void* (*)(const void*, std::size_t, int, int, int, int);
-    using GaussBlur = int (*)(void*, void**, double, ...);
-    using WriteToMemory = void* (*)(void*, std::size_t*);
-    using SetInt = void (*)(int);
-    using Free = void (*)(void*);
-
-    NewFromMemory newFromMemory = nullptr;
-    GaussBlur gaussBlur = nullptr;
-    WriteToMemory writeToMemory = nullptr;
-    Free unref = nullptr;
-    Free release = nullptr;
-
-    static const Vips* instance()
-    {
-        static const Vips vips = load();
-        return vips.gaussBlur ? &vips : nullptr;
-    }
-
-private:
-    static Vips load()
-    {
-        Vips v;
-        void* library = dlopen("libvips.so.42", RTLD_NOW | RTLD_GLOBAL);
-        if (!library)
-            return v;
-        auto init = reinterpret_cast<Init>(dlsym(library, "vips_init"));
-        auto concurrency = reinterpret_cast<SetInt>(dlsym(library, "vips_concurrency_set"));
-        auto cacheMax = reinterpret_cast<SetInt>(dlsym(library, "vips_cache_set_max"));
-        v.newFromMemory = reinterpret_cast<NewFromMemory>(dlsym(library, "vips_image_new_from_memory"));
-        v.writeToMemory = reinterpret_cast<WriteToMemory>(dlsym(library, "vips_image_write_to_memory"));
-        v.unref = reinterpret_cast<Free>(dlsym(library, "g_object_unref"));
-        v.release = reinterpret_cast<Free>(dlsym(library, "g_free"));
-        auto gaussBlur = reinterpret_cast<GaussBlur>(dlsym(library, "vips_gaussblur"));
-        if (!init || !concurrency || !cacheMax || !v.newFromMemory || !v.writeToMemory || !v.unref || !v.release || !gaussBlur
-            || init("bench_blur") != 0)
-            return v;
-        concurrency(1);
-        cacheMax(0);
-        v.gaussBlur = gaussBlur;
-        return v;
-    }
-};
-
 // Same pixels (rows packed, as libvips wants them), same sigma and kernel
 // reach, result written to memory so that the whole pipeline runs.
 void BM_VipsGaussBlur(benchmark::State& state)
 {
-    const Vips* vips = Vips::instance();
-    if (!vips) {
+    const VipsPeer::Vips* vips = VipsPeer::Vips::instance();
+    if (!vips || !vips->gaussBlur) {
         state.SkipWithError("libvips.so.42 not available");
         return;
     }
+    vips->concurrency(1);
     static Picture packedOne(1000, 1000);
     static Picture packedTwelve(4000, 3000);
     Picture& p = state.range(0) == 1 ? packedOne : packedTwelve;

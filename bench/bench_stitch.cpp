@@ -13,9 +13,9 @@
 #include "stitch/CStitchOptions.h"
 #include "stitch/PSStitch.h"
 
-#include <QImage>
+#include "VipsPeer.h"
 
-#include <dlfcn.h>
+#include <QImage>
 
 #include <cmath>
 #include <cstring>
@@ -88,61 +88,16 @@ void BM_BuildPyramid(benchmark::State& state)
 }
 BENCHMARK(BM_BuildPyramid)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-struct Vips
-{
-    using Init = int (*)(const char*);
-    using NewFromMemory = void* (*)(const void*, std::size_t, int, int, int, int);
-    using Shrink = int (*)(void*, void**, double, double, ...);
-    using WriteToMemory = void* (*)(void*, std::size_t*);
-    using SetInt = void (*)(int);
-    using Free = void (*)(void*);
-
-    NewFromMemory newFromMemory = nullptr;
-    Shrink shrink = nullptr;
-    WriteToMemory writeToMemory = nullptr;
-    Free unref = nullptr;
-    Free release = nullptr;
-
-    static const Vips* instance()
-    {
-        static const Vips vips = load();
-        return vips.shrink ? &vips : nullptr;
-    }
-
-private:
-    static Vips load()
-    {
-        Vips v;
-        void* library = dlopen("libvips.so.42", RTLD_NOW | RTLD_GLOBAL);
-        if (!library)
-            return v;
-        auto init = reinterpret_cast<Init>(dlsym(library, "vips_init"));
-        auto concurrency = reinterpret_cast<SetInt>(dlsym(library, "vips_concurrency_set"));
-        auto cacheMax = reinterpret_cast<SetInt>(dlsym(library, "vips_cache_set_max"));
-        v.newFromMemory = reinterpret_cast<NewFromMemory>(dlsym(library, "vips_image_new_from_memory"));
-        v.writeToMemory = reinterpret_cast<WriteToMemory>(dlsym(library, "vips_image_write_to_memory"));
-        v.unref = reinterpret_cast<Free>(dlsym(library, "g_object_unref"));
-        v.release = reinterpret_cast<Free>(dlsym(library, "g_free"));
-        auto shrink = reinterpret_cast<Shrink>(dlsym(library, "vips_shrink"));
-        if (!init || !concurrency || !cacheMax || !v.newFromMemory || !v.writeToMemory || !v.unref || !v.release || !shrink
-            || init("bench_stitch") != 0)
-            return v;
-        concurrency(1);
-        cacheMax(0);
-        v.shrink = shrink;
-        return v;
-    }
-};
-
 // The same pixels (rows packed), shrunk 2 x 2 by box averaging, written to
 // memory so that the whole pipeline runs.
 void BM_VipsShrink2x2(benchmark::State& state)
 {
-    const Vips* vips = Vips::instance();
-    if (!vips || photo24().isEmpty()) {
+    const VipsPeer::Vips* vips = VipsPeer::Vips::instance();
+    if (!vips || !vips->shrink || photo24().isEmpty()) {
         state.SkipWithError("libvips.so.42 or the photograph not available");
         return;
     }
+    vips->concurrency(1);
     static const std::vector<unsigned char> packed = [] {
         std::vector<unsigned char> rows(std::size_t(3) * 6000 * 4000);
         if (photo24().size() < 40 + qsizetype(rows.size()))
