@@ -3,10 +3,13 @@
 #include "appframe/ModalPrompts.h"
 #include "canvas/AbstractContent.h"
 #include "canvas/CanvasModeInfo.h"
+#include "canvas/FrameFactory.h"
+#include "canvas/PictureContent.h"
 #include "canvas/RenderOpts.h"
 #include "files/IQImageLimits.h"
 #include "platform/RandomSource.h"
 
+#include <QDomElement>
 #include <QGraphicsView>
 #include <QLinearGradient>
 #include <QPainter>
@@ -86,6 +89,39 @@ void Canvas::initContent(AbstractContent* content, const QPoint& pos)
 void Canvas::addManualContent(AbstractContent* content, const QPoint& pos)
 {
     initContent(content, pos);
+}
+
+PictureContent* Canvas::createPicture(const QPoint& pos, bool fadeIn)
+{
+    auto* picture = new PictureContent(fadeIn, this, int(FrameFactory::defaultFrameClass()));
+    initContent(picture, pos);
+    return picture;
+}
+
+void Canvas::addPictureContent(const QString& path, const QImage& image, QPoint pos)
+{
+    PictureContent* picture = createPicture(pos, false);
+    if (!picture->loadFromFile(path, image, true, true, false)) {
+        m_contents.removeAll(picture);
+        delete picture;
+        return;
+    }
+    picture->setSelected(true);
+}
+
+void Canvas::addTextContent()
+{
+    // Texts arrive with the text content.
+}
+
+void Canvas::saveToXml(QDomElement& canvasElement) const
+{
+    Q_UNUSED(canvasElement);
+}
+
+void Canvas::loadFromXml(QDomElement& canvasElement)
+{
+    Q_UNUSED(canvasElement);
 }
 
 void Canvas::deleteContent(AbstractContent* content)

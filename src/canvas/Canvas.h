@@ -14,6 +14,8 @@
 
 class AbstractContent;
 class CanvasModeInfo;
+class PictureContent;
+class QDomElement;
 class QGraphicsItem;
 class QGraphicsView;
 class QPainter;
@@ -38,11 +40,26 @@ public:
     const QList<AbstractContent*>& contents() const { return m_contents; }
     // Files of contents are stored relative to this folder.
     const QDir& baseDir() const { return m_baseDir; }
+    // The project file sets its own folder, so relative paths resolve there.
+    void setBaseDir(const QDir& dir) { m_baseDir = dir; }
 
     // Connects, places (when `pos` is not (0, 0)), stacks on top and lists a
     // content made by the caller; marks a change.
     void initContent(AbstractContent* content, const QPoint& pos);
     void addManualContent(AbstractContent* content, const QPoint& pos);
+    // A new picture with the default frame, placed by initContent.
+    PictureContent* createPicture(const QPoint& pos, bool fadeIn);
+    // A picture the user added: selected on success; a failed load leaves
+    // no content behind.
+    void addPictureContent(const QString& path, const QImage& image, QPoint pos);
+    // A new text at the visible centre, selected.
+    void addTextContent();
+
+    // The whole canvas inside a project's "canvas" element. Saving leaves
+    // the change flag alone: the project writer clears it once the file is
+    // committed. Loading replaces everything and clears the flag.
+    void saveToXml(QDomElement& canvasElement) const;
+    void loadFromXml(QDomElement& canvasElement);
     // Null is ignored. Removes the content from the list and disposes of it
     // (faded out, the back content at once).
     void deleteContent(AbstractContent* content);
