@@ -282,6 +282,10 @@ Double click to cancel the transformations.</source>
         <translation>صورة</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>إلى الأمام</translation>
     </message>

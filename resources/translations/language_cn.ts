@@ -282,6 +282,10 @@ Double click to cancel the transformations.</source>
         <translation>圖片</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>移至最前</translation>
     </message>

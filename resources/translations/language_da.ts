@@ -282,6 +282,10 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>Billede</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Forrest</translation>
     </message>

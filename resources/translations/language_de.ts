@@ -282,6 +282,10 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Bild</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>In den Vordergrund</translation>
     </message>

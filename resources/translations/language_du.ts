@@ -282,6 +282,10 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>Afbeelding</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Naar voren</translation>
     </message>

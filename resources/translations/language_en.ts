@@ -282,6 +282,10 @@ Double click to cancel the transformations.</translation>
         <translation>Picture</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>To Front</translation>
     </message>

@@ -282,6 +282,10 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Image</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Au premier plan</translation>
     </message>

@@ -282,6 +282,10 @@ Double click to cancel the transformations.</source>
         <translation>Εικόνα</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Λεπτή ρύθμιση</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Στο προσκήνιο</translation>
     </message>

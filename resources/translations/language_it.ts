@@ -282,6 +282,10 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Immagine</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>In primo piano</translation>
     </message>

@@ -282,6 +282,10 @@ Double click to cancel the transformations.</source>
         <translation>画像</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調整</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>最前面へ</translation>
     </message>

@@ -282,6 +282,10 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>Bilde</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Fremst</translation>
     </message>

@@ -282,6 +282,10 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>Imagem</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Para a frente</translation>
     </message>

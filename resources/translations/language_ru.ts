@@ -282,6 +282,10 @@ Double click to cancel the transformations.</source>
         <translation>Изображение</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>На передний план</translation>
     </message>

@@ -282,6 +282,10 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>Imagen</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Al frente</translation>
     </message>

@@ -282,6 +282,10 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>Bild</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Längst fram</translation>
     </message>

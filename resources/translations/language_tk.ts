@@ -282,6 +282,10 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>Resim</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>En öne</translation>
     </message>
