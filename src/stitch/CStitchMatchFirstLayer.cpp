@@ -19,8 +19,12 @@ void CStitchMatch::CalcOverlapRegions(int col1, int row1, int col2, int row2, in
         return;
     const PointTwinList& twins = horizontal ? e->m_RightTwins : e->m_LowerTwins;
     const int zoom = CStitchPyramid::ZoomRatio(layer);
-    const int ox = (twins.m_Twins[0][0].x - twins.m_Twins[0][1].x) * zoom;
-    const int oy = (twins.m_Twins[0][0].y - twins.m_Twins[0][1].y) * zoom;
+    StoreOverlapRects(e, n, (twins.m_Twins[0][0].x - twins.m_Twins[0][1].x) * zoom,
+                      (twins.m_Twins[0][0].y - twins.m_Twins[0][1].y) * zoom, horizontal);
+}
+
+void CStitchMatch::StoreOverlapRects(CStitchElement* e, CStitchElement* n, int ox, int oy, bool horizontal)
+{
     const tagRECT mine{0, 0, e->m_Pyramid.m_lWidth - 1, e->m_Pyramid.m_lHeight - 1};
     const tagRECT theirs{0, 0, n->m_Pyramid.m_lWidth - 1, n->m_Pyramid.m_lHeight - 1};
     tagRECT moved = theirs;

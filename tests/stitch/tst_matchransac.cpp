@@ -6,8 +6,10 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -55,6 +57,31 @@ bool same(const PointTwinList& a, const PointTwinList& b)
     return true;
 }
 
+// Values fitted by their mean; a sample fits only when its values agree
+// within 1, so every iteration of the loop makes exactly one fit.
+class CountingRansac : public CRansac<double>
+{
+public:
+    CountingRansac(QList<double>& values) : CRansac<double>(int(values.size()), 3, values.data(), 2003) {}
+
+    double Distance(const double& value) override { return std::fabs(value - m_model); }
+    bool FitModel(int count, double* values) override
+    {
+        ++m_fits;
+        const auto [low, high] = std::minmax_element(values, values + count);
+        if (*high - *low >= 1.0)
+            return false;
+        if (m_firstFit < 0)
+            m_firstFit = m_fits - 1;
+        m_model = std::accumulate(values, values + count, 0.0) / count;
+        return true;
+    }
+
+    double m_model = 0.0;
+    int m_fits = 0;
+    int m_firstFit = -1; // the iteration of the first usable sample
+};
+
 } // namespace
 
 class TestMatchRansac : public QObject
@@ -71,6 +98,8 @@ private slots:
     void telephotoErrorOf16IsAnOutlier();
     void isCoLine_data();
     void isCoLine();
+    void stopsEarlyAndLowersItsLimit_data();
+    void stopsEarlyAndLowersItsLimit();
 };
 
 void TestMatchRansac::keepsTheAgreeingTwinsInOrder()
@@ -185,6 +214,35 @@ void TestMatchRansac::isCoLine()
     for (int i = 0; i + 1 < xy.size(); i += 2)
         points.append(tagPOINT{xy[i], xy[i + 1]});
     QCOMPARE(CMatchRansac::IsCoLine(int(points.size()), points.constData()), line);
+}
+
+void TestMatchRansac::stopsEarlyAndLowersItsLimit_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<int>("iterations");
+    QTest::addColumn<int>("inliers");
+    // All three agree: every datum is an inlier, the outlier share is 0 and
+    // the loop ends after its first iteration.
+    QTest::newRow("three that agree") << QList<double>{5, 5, 5} << 1 << 3;
+    // Six of ten agree: e = 0.4, N' = log(0.01) / log(1 - 0.6^3) = 18.92,
+    // so the limit drops from 500 to 19 iterations, counted from the first.
+    QTest::newRow("six of ten") << QList<double>{0, 100, 0, 200, 0, 0, 300, 0, 400, 0} << 19 << 6;
+}
+
+void TestMatchRansac::stopsEarlyAndLowersItsLimit()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(int, iterations);
+    QFETCH(int, inliers);
+    CountingRansac ransac(values);
+    QVERIFY(ransac.Run(500, 1.0, 0.99));
+    QVERIFY(ransac.m_firstFit >= 0 && ransac.m_firstFit < iterations);
+    // One fit per iteration, and the final fit on the inliers.
+    QCOMPARE(ransac.m_fits, iterations + 1);
+    int kept = 0;
+    for (int i = 0; i < values.size(); ++i)
+        kept += ransac.IsInlier(i) ? 1 : 0;
+    QCOMPARE(kept, inliers);
 }
 
 QTEST_GUILESS_MAIN(TestMatchRansac)
