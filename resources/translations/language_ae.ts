@@ -21,6 +21,14 @@ Double click to cancel the transformations.</source>
  - اضغط باستمرار على ALT للتدوير فقط
  - انقر نقرًا مزدوجًا لاستعادة الدوران.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>الطبقة</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>الشكل</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

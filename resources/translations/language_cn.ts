@@ -21,6 +21,14 @@ Double click to cancel the transformations.</source>
  - 按住 ALT 僅旋轉
  - 按兩下可還原旋轉。</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>圖層</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>形狀</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Dobbeltklik for at annullere transformationerne.</translation>
  - Hold ALT nede for kun at rotere
  - Dobbeltklik for at nulstille rotationen.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

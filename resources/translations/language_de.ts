@@ -21,6 +21,14 @@ Doppelklick hebt die Transformationen auf.</translation>
  - ALT halten, um nur zu drehen
  - Doppelklick stellt die Drehung zurück.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Ebene</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Dubbelklik om de transformaties te annuleren.</translation>
  - Houd ALT ingedrukt om alleen te draaien
  - Dubbelklik om de draaiing te herstellen.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Vorm</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Double click to cancel the transformations.</translation>
  - Hold down ALT to rotate only
  - Double click to restore rotation.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

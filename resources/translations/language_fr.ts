@@ -21,6 +21,14 @@ Double-cliquez pour annuler les transformations.</translation>
  - Maintenez ALT pour faire pivoter uniquement
  - Double-cliquez pour rétablir la rotation.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Calque</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

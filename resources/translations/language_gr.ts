@@ -21,6 +21,14 @@ Double click to cancel the transformations.</source>
  - Κρατήστε πατημένο το ALT για περιστροφή μόνο
  - Κάντε διπλό κλικ για επαναφορά της περιστροφής.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Επίπεδο</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Σχήμα</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

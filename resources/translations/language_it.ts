@@ -21,6 +21,14 @@ Fai doppio clic per annullare le trasformazioni.</translation>
  - Tieni premuto ALT per ruotare soltanto
  - Fai doppio clic per ripristinare la rotazione.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Double click to cancel the transformations.</source>
  - ALT を押したままで回転のみ
  - ダブルクリックで回転を元に戻します。</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>レイヤー</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>シェイプ</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
  - Hold nede ALT for bare å rotere
  - Dobbeltklikk for å tilbakestille rotasjonen.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

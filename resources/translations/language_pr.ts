@@ -21,6 +21,14 @@ Faça duplo clique para cancelar as transformações.</translation>
  - Mantenha ALT premido para apenas rodar
  - Faça duplo clique para repor a rotação.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Camada</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Double click to cancel the transformations.</source>
  - Удерживайте ALT, чтобы только вращать
  - Двойной щелчок восстанавливает поворот.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Слой</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Форма</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -21,6 +21,14 @@ Haga doble clic para cancelar las transformaciones.</translation>
  - Mantenga pulsada ALT para solo girar
  - Haga doble clic para restaurar la rotación.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Capa</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

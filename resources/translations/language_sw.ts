@@ -21,6 +21,14 @@ Dubbelklicka för att ta bort transformationerna.</translation>
  - Håll ned ALT för att bara rotera
  - Dubbelklicka för att återställa rotationen.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

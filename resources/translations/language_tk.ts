@@ -21,6 +21,14 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
  - Yalnızca döndürmek için ALT tuşunu basılı tutun
  - Döndürmeyi geri almak için çift tıklayın.</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Katman</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Şekil</translation>
+    </message>
 </context>
 <context>
     <name>Canvas</name>

@@ -70,6 +70,7 @@ AbstractContent::AbstractContent(
 
 AbstractContent::~AbstractContent()
 {
+    deleteColorPopup();
     qDeleteAll(m_cornerItems);
     m_cornerItems.clear();
     qDeleteAll(m_buttonItems);
@@ -86,6 +87,7 @@ void AbstractContent::dispose(bool animated)
     qDeleteAll(m_buttonItems);
     m_buttonItems.clear();
     m_controlsVisible = false;
+    deleteColorPopup();
     AbstractDisposeable::dispose(animated);
 }
 
@@ -441,49 +443,4 @@ void AbstractContent::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
         painter->drawRect(QRect(1, 1, m_contentRect.width() - 2, m_contentRect.height() - 2));
     }
     painter->restore();
-}
-
-QVariant AbstractContent::itemChange(GraphicsItemChange change, const QVariant& value)
-{
-    switch (change) {
-    case ItemPositionHasChanged:
-    case ItemRotationHasChanged:
-    case ItemZValueHasChanged:
-        emit contentEdited();
-        break;
-    case ItemVisibleHasChanged:
-        // The scene also sends this, unchanged, when it takes a new item in.
-        if (value.toBool() != m_shown) {
-            m_shown = value.toBool();
-            emit contentEdited();
-        }
-        break;
-    default:
-        break;
-    }
-    return AbstractDisposeable::itemChange(change, value);
-}
-
-void AbstractContent::slotStackFront()
-{
-    emit changeStack(1);
-}
-
-void AbstractContent::slotStackRaise()
-{
-    emit changeStack(2);
-}
-
-void AbstractContent::slotStackLower()
-{
-    emit changeStack(3);
-}
-
-void AbstractContent::slotStackBack()
-{
-    emit changeStack(4);
-}
-
-void AbstractContent::slotSaveAs()
-{
 }

@@ -6,17 +6,20 @@
 #include <QList>
 #include <QMap>
 #include <QPixmap>
+#include <QPointer>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QString>
 
 class ButtonItem;
+class ColorSelectorButton;
 class CornerItem;
 class Frame;
 class QDir;
 class QDomElement;
 class QGraphicsScene;
+class QPopupColorWidget;
 class QTimer;
 class QWidget;
 
@@ -73,9 +76,15 @@ public:
     virtual int contentHeightForWidth(int width) const;
     // Whether the content covers its whole rectangle.
     virtual bool contentOpaque() const;
-    // The subclass's own sections of the property panel, keyed by title;
-    // the caller takes the widgets. None here.
-    virtual QMap<QString, QWidget*> createContentWidget() { return {}; }
+    // A new property panel titled `title`: the "Layer" section (stacking,
+    // perspective, opacity, shadow), the sections of createContentWidget()
+    // in the order of their titles, then the "Shape" section. The caller
+    // owns it. The panel only watches the content: once the content is
+    // gone its controls do nothing. `widget` is not used.
+    virtual QWidget* createPropertyWidget(const QString& title, QWidget* widget);
+    // The extra panel sections of a subclass, keyed by section title; the
+    // caller of createPropertyWidget() takes the widgets over. None here.
+    virtual QMap<QString, QWidget*> createContentWidget();
 
     QRectF boundingRect() const override;
     // The content opacity, the frame, the content (clipped to a shaped
@@ -137,6 +146,9 @@ public:
 
     const QList<CornerItem*>& cornerItems() const { return m_cornerItems; }
     const QList<ButtonItem*>& buttonItems() const { return m_buttonItems; }
+    // The colour chooser of the property panels, null until first opened
+    // and again after dispose().
+    QPopupColorWidget* colorPopup() const { return m_colorPopup; }
 
 signals:
     // 1 to the front, 2 one up, 3 one down, 4 to the back.
@@ -174,6 +186,24 @@ protected:
     // `source` scaled to `size`: cropped to the centre when expanding,
     // letterboxed on transparent when keeping the ratio.
     QPixmap ratioScaledPixmap(const QPixmap* source, const QSize& size, Qt::AspectRatioMode ratio) const;
+    // Opens the content's colour chooser for `button` at the mouse cursor,
+    // or closes it when it is open. Picks go to the button most recently
+    // given, as long as that button lives.
+    void popupColor(ColorSelectorButton* button);
+
+    // Called whenever the item's selection changes; nothing here.
+    virtual void selectionChanged(bool selected);
+    // Hovering shows the handles, leaving hides them.
+    void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
+    // Accepted and nothing more; subclasses that take drops override these.
+    void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dropEvent(QGraphicsSceneDragDropEvent* event) override;
+    // Arrows nudge by 10 (Shift 50, Ctrl 1), Delete asks for removal,
+    // Return is taken; other keys, and every key of a disposed item, pass.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Passes selection on to the buttons and keeps the position inside a
+    // scene rectangle larger than 100 x 100.
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
 
 private slots:
@@ -186,6 +216,7 @@ private slots:
 private:
     void updateBoundingRect();
     void replaceFrame(Frame* frame);
+    void deleteColorPopup();
 
     QColor m_selectionColor;
     QRect m_contentRect;
@@ -201,4 +232,10 @@ private:
     double m_shadowRadius = 0.0;
     // The visibility last announced, items being visible when made.
     bool m_shown = true;
+    // Top-level, so the content deletes it itself.
+    QPopupColorWidget* m_colorPopup = nullptr;
+    // The swatch the chooser writes into; it belongs to a panel that may be
+    // deleted while the chooser is open. Held as a QObject: a widget
+    // announces its end while already no longer a swatch.
+    QPointer<QObject> m_colorPopupButton;
 };

@@ -12,6 +12,7 @@
 #include <QDomElement>
 #include <QGraphicsView>
 #include <QLinearGradient>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
 
@@ -275,8 +276,10 @@ void Canvas::slotResetChanges()
 
 QWidget* Canvas::createContentPanel(AbstractContent* content)
 {
-    Q_UNUSED(content);
-    return nullptr;
+    // The receiver owns the panel; with none listening it would be nobody's.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Canvas::showPropertiesWidget)))
+        return nullptr;
+    return content->createPropertyWidget(content->contentName(), nullptr);
 }
 
 QWidget* Canvas::createSelectionPanel(const QList<AbstractContent*>& contents)

@@ -193,9 +193,9 @@ protected:
     void drawBackground(QPainter* painter, const QRectF& exposed) override;
     void drawForeground(QPainter* painter, const QRectF& exposed) override;
 
-    // The property panel of one selected content, or of several; null until
-    // the contents provide panels. The receiver of showPropertiesWidget()
-    // takes it over.
+    // The property panel of one selected content (its own panel), or of
+    // several; null when no one receives showPropertiesWidget(), whose
+    // receiver takes it over.
     virtual QWidget* createContentPanel(AbstractContent* content);
     virtual QWidget* createSelectionPanel(const QList<AbstractContent*>& contents);
 

@@ -534,9 +534,12 @@ void TestAbstractContent::ensureVisible()
     QFETCH(QPointF, pos);
     QFETCH(QPointF, expected);
 
-    QGraphicsScene scene;
+    // A scene wide enough that its own hold on the item lets every start
+    // position through.
+    QGraphicsScene scene(-1000, -1000, 3000, 3000);
     SwatchContent item(&scene);
     item.setPos(pos);
+    QCOMPARE(item.pos(), pos);
     item.ensureVisible(QRectF(0, 0, 800, 600));
     QCOMPARE(item.pos(), expected);
 }

@@ -42,6 +42,8 @@ struct ViewFixture
 {
     explicit ViewFixture(bool noResize = false, const QRect& rect = QRect(-100, -50, 200, 100))
     {
+        // A canvas-sized scene: a content keeps inside the scene rectangle.
+        scene.resize(QSize(800, 600));
         view.resize(800, 600);
         view.setScene(&scene);
         view.show();
@@ -282,6 +284,9 @@ void TestContentHandles::perspectiveDragStartsFromItsPress()
 
     auto dragBy = [&](const QPoint& by) {
         const QPoint start = fixture.view.mapFromScene(button->scenePos());
+        // The mouse comes back over the content first, which shows the
+        // handles again after the last drag ended outside it.
+        sendMouse(fixture.viewport(), QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton, {});
         sendMouse(fixture.viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton, {});
         sendMouse(fixture.viewport(), QEvent::MouseMove, start + by / 2, Qt::NoButton, Qt::LeftButton, {});
         sendMouse(fixture.viewport(), QEvent::MouseMove, start + by, Qt::NoButton, Qt::LeftButton, {});
@@ -295,6 +300,8 @@ void TestContentHandles::perspectiveDragStartsFromItsPress()
 
     // A double click on the handle clears the tilt and keeps the rotation.
     fixture.content->setRotation(15);
+    sendMouse(fixture.viewport(), QEvent::MouseMove, fixture.view.mapFromScene(button->scenePos()), Qt::NoButton,
+        Qt::NoButton, {});
     doubleClick(fixture.viewport(), fixture.view.mapFromScene(button->scenePos()), Qt::LeftButton);
     QCOMPARE(fixture.content->perspective(), QPointF(0, 0));
     QCOMPARE(fixture.content->rotation(), 15.0);
@@ -355,6 +362,8 @@ void TestContentHandles::buttonReleasedOutsideDoesNotClick()
     sendMouse(fixture.viewport(), QEvent::MouseButtonRelease, start + QPoint(40, 0), Qt::LeftButton, Qt::NoButton,
         {});
     QCOMPARE(clicked.count(), 0);
+    // Released outside the content, the mouse comes back over it.
+    sendMouse(fixture.viewport(), QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton, {});
     sendMouse(fixture.viewport(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton, {});
     sendMouse(fixture.viewport(), QEvent::MouseButtonRelease, start + QPoint(2, 2), Qt::LeftButton, Qt::NoButton,
         {});

@@ -11,6 +11,10 @@
 
 namespace {
 
+// Wide enough that no position a file gives is held back by the scene,
+// which keeps its contents inside a rectangle larger than 100 x 100.
+const QRectF sceneArea(-100000, -100000, 200000, 200000);
+
 QStringList s_warnings;
 
 void captureWarnings(QtMsgType type, const QMessageLogContext&, const QString& text)
@@ -70,7 +74,7 @@ private slots:
 
 void TestContentXml::defaultContent()
 {
-    QGraphicsScene scene;
+    QGraphicsScene scene(sceneArea);
     SwatchContent content(&scene);
     QDomDocument doc;
     const QDomElement root = parsed(written(content), doc);
@@ -127,7 +131,7 @@ void TestContentXml::roundTrip()
     QFETCH(QString, frameColour);
     QFETCH(QString, shadowColour);
 
-    QGraphicsScene scene;
+    QGraphicsScene scene(sceneArea);
     SwatchContent content(&scene, false, frameClass);
     content.resizeContents(QRect(-61, -40, 123, 81));
     content.setPos(310.25, -12.5);
@@ -169,7 +173,7 @@ void TestContentXml::roundTrip()
     QCOMPARE(root.firstChildElement("shadow").attribute("blurRadius"), QString::number(shadowRadius));
 
     // Into a fresh content of another frame class, and out again.
-    QGraphicsScene otherScene;
+    QGraphicsScene otherScene(sceneArea);
     SwatchContent copy(&otherScene, false, frameClass == 1 ? 2 : 1);
     QVERIFY(copy.fromXml(root, QDir()));
     QCOMPARE(copy.contentRect(), QRect(-61, -40, 123, 81));
@@ -187,7 +191,7 @@ void TestContentXml::roundTrip()
 
 void TestContentXml::olderShadowColour()
 {
-    QGraphicsScene scene;
+    QGraphicsScene scene(sceneArea);
     SwatchContent content(&scene);
     QDomDocument doc;
     QDomElement root = parsed(element(QStringLiteral("<x>-100</x><y>-75</y><w>200</w><h>150</h>"),
@@ -322,7 +326,7 @@ void TestContentXml::badValues()
     QFETCH(double, rotation);
     QFETCH(bool, warns);
 
-    QGraphicsScene scene;
+    QGraphicsScene scene(sceneArea);
     SwatchContent content(&scene, false, 1);
     content.setPos(1, 1);
     content.setZValue(1);
@@ -364,7 +368,7 @@ void TestContentXml::badValues()
 
 void TestContentXml::frameWithoutNumberRemovesFrame()
 {
-    QGraphicsScene scene;
+    QGraphicsScene scene(sceneArea);
     SwatchContent content(&scene, false, 2);
     QDomDocument doc;
     QDomElement root = parsed(element(QStringLiteral("<x>-100</x><y>-75</y><w>200</w><h>150</h>"),
