@@ -1,5 +1,6 @@
 #include "stitch/CScanRegion.h"
 
+#include <cstddef>
 #include <new>
 
 CScanRegion::~CScanRegion()
@@ -25,9 +26,9 @@ bool CScanRegion::Create(const tagRECT& rc)
     const long long height = (long long)rc.bottom - rc.top;
     if (width <= 0 || height <= 0 || width > (1 << 30) || height > (1 << 30))
         return false;
-    m_pRowTable = new (std::nothrow) LineSegment[size_t(height)];
-    m_pColumnTable = new (std::nothrow) LineSegment[size_t(width)];
-    m_pAngleTable = new (std::nothrow) DLineSegment[size_t(width)];
+    m_pRowTable = new (std::nothrow) LineSegment[std::size_t(height)];
+    m_pColumnTable = new (std::nothrow) LineSegment[std::size_t(width)];
+    m_pAngleTable = new (std::nothrow) DLineSegment[std::size_t(width)];
     if (!m_pRowTable || !m_pColumnTable || !m_pAngleTable) {
         Release();
         return false;
