@@ -509,8 +509,11 @@ int CCoordinate::PanoramaRun(double* closingAxis, double* closingAngle, int laye
     const double s = ringSine();
     const double f0 = m_pOptions->m_dFocalLength;
     const double bend = std::asin(std::clamp(s, -1.0, 1.0)) / M_PI;
+    // lo is the end where the ring falls short of closing (s <= 0), hi the
+    // end where it overlaps itself (s > 0); the other end lies f0 |asin(s)|
+    // / pi further on, on the side that turns the sign.
     double lo = s > 0.0 ? f0 * (1.0 - bend) : f0;
-    double hi = s > 0.0 ? f0 : f0 * (1.0 + bend);
+    double hi = s > 0.0 ? f0 : f0 * (1.0 - bend);
     for (int pass = 0; pass < 20; ++pass) {
         const double focal = (lo + hi) / 2.0;
         m_pOptions->m_dFocalLength = focal;

@@ -356,10 +356,23 @@ void SyntheticViews::fillJob(CStitchOptions* job, const QList<Camera>& cameras, 
         // An even spread of up to 40 twins over the overlap, kept off its edges.
         for (int j = 0; j < 8; ++j)
             for (int i = 0; i < 5 && twins.m_lCount < PointTwinList::kCapacity; ++i) {
-                const int x = box.left + (box.right - box.left) * (2 * i + 1) / 10;
-                const int y = box.top + (box.bottom - box.top) * (2 * j + 1) / 16;
+                const int x0 = box.left + (box.right - box.left) * (2 * i + 1) / 10;
+                const int y0 = box.top + (box.bottom - box.top) * (2 * j + 1) / 16;
+                // Of the pixels near the spot, the one that lands closest to
+                // a pixel of the neighbour: twins as exact as whole pixels allow.
+                int x = x0, y = y0;
+                double best = 2.0;
                 QPointF q;
-                if (box.right <= box.left || !map(ca, cb, QPointF(x, y), &q) || !inside(q, 2.0))
+                for (int dy = -3; dy <= 3; ++dy)
+                    for (int dx = -3; dx <= 3; ++dx) {
+                        QPointF t;
+                        if (box.right <= box.left || !map(ca, cb, QPointF(x0 + dx, y0 + dy), &t) || !inside(t, 2.0))
+                            continue;
+                        const double miss = std::hypot(t.x() - std::round(t.x()), t.y() - std::round(t.y()));
+                        if (miss < best)
+                            best = miss, x = x0 + dx, y = y0 + dy, q = t;
+                    }
+                if (best >= 2.0)
                     continue;
                 twins.m_Twins[twins.m_lCount][0] = tagPOINT{x, y};
                 twins.m_Twins[twins.m_lCount][1] = tagPOINT{int(std::lround(q.x())), int(std::lround(q.y()))};
