@@ -13,8 +13,8 @@ namespace {
 // the quotient past +-1, and a direction along the axis has no angle: 0.
 double Longitude(double lateral, double z, double rho)
 {
-    if (!(rho > 0.0))
-        return 0.0;
+    if (rho == 0.0)
+        return 0.0; // NaN stays NaN, for the caller to refuse
     const double theta = std::acos(std::clamp(-z / rho, -1.0, 1.0));
     return lateral < 0.0 ? 2.0 * M_PI - theta : theta;
 }
@@ -38,7 +38,7 @@ void CProjection::Cartesian2Spherical(const CartesianCoord* c, SphericalCoord* s
     const double rho = std::sqrt(c->x * c->x + c->z * c->z);
     const double r = std::sqrt(c->x * c->x + c->y * c->y + c->z * c->z);
     // atan2 equals atan(y / rho) for rho > 0 and stays finite at the poles.
-    *s = SphericalCoord{r, Longitude(c->x, c->z, rho), r > 0.0 ? std::atan2(c->y, rho) : 0.0};
+    *s = SphericalCoord{r, Longitude(c->x, c->z, rho), r == 0.0 ? 0.0 : std::atan2(c->y, rho)};
 }
 
 void CProjection::Picture2Spherical(const PictureCoord* p, SphericalCoord* s) const
