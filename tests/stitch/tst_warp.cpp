@@ -143,7 +143,7 @@ bool insideSpans(const CScanRegion& region, int x, int y)
 
 void TestWarp::initTestCase()
 {
-    const QString path = SyntheticViews::photoPath();
+    const QString path = SyntheticViews::photoPath(QStringLiteral("GreenMeadow.jpg"));
     if (path.isEmpty())
         QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
     QVERIFY(m_photo.load(path));
