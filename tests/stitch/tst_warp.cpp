@@ -31,6 +31,7 @@ private slots:
     void warpsLieOnTheTruth_data();
     void warpsLieOnTheTruth();
     void telephotoLiesOnTheTruth();
+    void ringClosingTurnIsUndone();
     void bridgedGapsStayInside_data();
     void bridgedGapsStayInside();
     void wrapRepairAndRingWidth();
@@ -334,6 +335,73 @@ void TestWarp::telephotoLiesOnTheTruth()
     QVERIFY(a.meanLevels <= 3.0);
     QVERIFY(a.shift < 0.5);
     image.Unlock();
+    PSReleaseStitch(laid.job);
+}
+
+void TestWarp::ringClosingTurnIsUndone()
+{
+    // A ring laid out with a closing turn of 0.3 rad about y spread over the
+    // circle: the outline turns each border point forward by its share, the
+    // warp turns each panorama point back by the same share. The last view,
+    // turned by about 0.27 to 0.3 rad, lies on the truth seen through the
+    // turn of its column, and fills its region.
+    Laid laid;
+    QVERIFY(lay(laid, *m_views, m_views->ring(10), StitchStyle360, 10, 1));
+    CStitchBlend& blend = *laid.blend;
+    const double closing = 0.3;
+    blend.m_pClosingAxis[0] = 0, blend.m_pClosingAxis[1] = 1, blend.m_pClosingAxis[2] = 0;
+    CStitchLayout layout(&blend.m_PanoramaRect, blend.m_pScanRegions, laid.job, 0);
+    layout.PanoramaRun(blend.m_pClosingAxis, closing);
+    const int cell = 9;
+    CStitchElement* e = &laid.job->m_Matrix.m_pElements[cell];
+    CImage src(e->m_Pyramid.LockHDib(0));
+    QVERIFY(src.Lock() == 0);
+    CImage* out = nullptr;
+    CMask* mask = nullptr;
+    bool locked = false;
+    QCOMPARE(blend.Project2Cylinder(&src, e, cell, out, mask, locked, 0, 100), 0);
+    src.Unlock();
+    src.Detach();
+    e->m_Pyramid.UnlockHDib(0);
+    std::unique_ptr<CImage> ownImage(out);
+    std::unique_ptr<CMask> ownMask(mask);
+    const CScanRegion& region = blend.m_pScanRegions[cell];
+    const tagRECT rc = region.m_Rect;
+    double frame[9];
+    GeometryFixture::frame(laid.cameras[0], laid.job->m_Matrix.m_pElements[0].m_Transform, frame);
+    QImage expected(rc.right - rc.left, rc.bottom - rc.top, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    int inSpans = 0, set = 0;
+    for (int x = rc.left; x < rc.right; ++x) {
+        const LineSegment s = region.Column(x);
+        if (s.first > s.last)
+            continue;
+        // The turn of this column (the same along it for a turn about y);
+        // the panorama point Q shows the plain point M^T Q: frame M^T.
+        double axis[3] = {0, 1, 0}, M[9];
+        CCoordinate::AxisAngle2UOM(axis, M, region.Angle(x).first);
+        SyntheticViews::Panorama truth;
+        truth.radius = blend.m_dRadius;
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                truth.frame[3 * r + c] = frame[3 * r] * M[3 * c] + frame[3 * r + 1] * M[3 * c + 1] + frame[3 * r + 2] * M[3 * c + 2];
+        truth.rect = QRect(x, rc.top, 1, rc.bottom - rc.top);
+        const QImage column = m_views->truth(truth);
+        for (int y = rc.top; y < rc.bottom; ++y)
+            expected.setPixel(x - rc.left, y - rc.top, column.pixel(0, y - rc.top));
+        for (int y = s.first; y <= s.last; ++y) {
+            ++inSpans;
+            set += mask->GetPixel(unsigned(y - rc.top), unsigned(x - rc.left));
+        }
+    }
+    const Agreement a = compare(out, mask, expected);
+    qInfo("ring with a closing turn of %.2f rad: %d of %d span pixels set, mean difference %.2f levels, shift %.3f "
+          "pixels", closing, set, inSpans, a.meanLevels, a.shift);
+    toQImage(out).save(artefacts() + QStringLiteral("/ring-closing-warped.png"));
+    expected.save(artefacts() + QStringLiteral("/ring-closing-truth.png"));
+    QVERIFY(set > inSpans * 9 / 10);
+    QVERIFY(a.meanLevels <= 3.0);
+    QVERIFY(a.shift < 0.5);
     PSReleaseStitch(laid.job);
 }
 
