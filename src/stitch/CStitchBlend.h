@@ -27,8 +27,10 @@ public:
     // cleared with the job's fill colour, locked: locked is set) and outMask
     // (same size); both belong to the caller as soon as they are made, also
     // when the warp then fails. A mask bit is set exactly where a pixel was
-    // resampled. 0, -1 cancelled, -2 no output bitmap (nothing returned).
-    // cell is row x cols + col. The horizontal cylinder serves rows and 360
+    // resampled. 0, -1 cancelled, -2 no output bitmap (nothing returned),
+    // -3 a cell without scan region or a source that is not 24 bits.
+    // cell is row x cols + col. Rays that meet the source from behind, and
+    // positions that are not finite, leave the pixel at the background. The horizontal cylinder serves rows and 360
     // rings, the vertical one columns, the sphere tile grids.
     int Project2Cylinder(CImage* src, CStitchElement* e, int cell, CImage*& out, CMask*& outMask, bool& locked,
                          int progressLow, int progressHigh);

@@ -44,6 +44,7 @@ private slots:
     void telephotoBoundaries();
     void telephotoSingularAndLonely();
     void cancelAndNoBitmap();
+    void viewPointForTile();
 
 private:
     // A job laid out for rendering at layer 0: coordinates, outline, and a
@@ -759,6 +760,52 @@ void TestWarp::cancelAndNoBitmap()
     src.Detach();
     e->m_Pyramid.UnlockHDib(0);
     PSReleaseStitch(laid.job);
+}
+
+void TestWarp::viewPointForTile()
+{
+    // A tile grid symmetric about the horizon, straightened so that it
+    // starts at longitude 0: turned to look at the middle of its corners,
+    // the corners' longitudes and latitudes are centred on 0, and every
+    // element is turned by the same rotation.
+    Laid laid;
+    QVERIFY(lay(laid, *m_views, m_views->tile(3, 2, 0.3), StitchStyleTile, 3, 2));
+    CStitchOptions* job = laid.job;
+    QList<CStitchTransform> before;
+    for (int i = 0; i < 6; ++i)
+        before << job->m_Matrix.m_pElements[i].m_Transform;
+    CStitchLayout layout(&laid.blend->m_PanoramaRect, laid.blend->m_pScanRegions, job, 0);
+    layout.CalcViewPointForTile();
+    const CProjection projection(StitchStyleTile, STITCHMETHOD(RenderSpherical));
+    double lo = 10, hi = -10, down = 10, up = -10;
+    CStitchTransform first;
+    for (int i = 0; i < 6; ++i) {
+        const CStitchTransform& G = job->m_Matrix.m_pElements[i].m_Transform;
+        CStitchTransform back, turn;
+        before[i].Transpose(&back);
+        turn = G.Multiple(&back);
+        if (i == 0)
+            first = turn;
+        for (int k = 0; k < 9; ++k)
+            QVERIFY(std::fabs(turn.m_Matrix[k] - first.m_Matrix[k]) < 1e-12);
+        const double cx = (m_views->width() - 1) / 2.0, cy = (m_views->height() - 1) / 2.0;
+        for (double sx : {-1.0, 1.0})
+            for (double sy : {-1.0, 1.0}) {
+                const FilmCoord film{sx * cx, sy * cy, m_views->focal()};
+                CartesianCoord c;
+                SphericalCoord sph;
+                projection.Film2Cartesian(&film, &c, &G);
+                projection.Cartesian2Spherical(&c, &sph);
+                const double theta = sph.theta > M_PI ? sph.theta - 2 * M_PI : sph.theta;
+                lo = std::min(lo, theta), hi = std::max(hi, theta);
+                down = std::min(down, sph.phi), up = std::max(up, sph.phi);
+            }
+    }
+    // It did turn: the grid started at longitude 0, not centred.
+    QVERIFY(first.m_Matrix[0] < 0.99);
+    QVERIFY2(std::fabs(lo + hi) < 1e-9, qPrintable(QString::number(lo + hi)));
+    QVERIFY2(std::fabs(down + up) < 1e-9, qPrintable(QString::number(down + up)));
+    PSReleaseStitch(job);
 }
 
 QTEST_MAIN(TestWarp)
