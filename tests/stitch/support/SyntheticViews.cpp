@@ -1,5 +1,8 @@
 #include "SyntheticViews.h"
 
+#include "stitch/CStitchElement.h"
+#include "stitch/CStitchOptions.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 
@@ -79,7 +82,49 @@ bool SyntheticViews::map(const Camera& from, const Camera& to, QPointF p, QPoint
 {
     double d[3];
     ray(from, p.x(), p.y(), d);
+    if (m_surface == Surface::Plane && (from.shiftX != 0 || from.shiftY != 0 || to.shiftX != 0 || to.shiftY != 0)) {
+        // Through the point of the plane (depth f) the pixel sees.
+        if (d[2] <= 1e-9)
+            return false;
+        const double X = m_focal * d[0] / d[2] + from.shiftX, Y = -m_focal * d[1] / d[2] + from.shiftY;
+        const double e[3] = {(X - to.shiftX) / m_focal, -(Y - to.shiftY) / m_focal, 1.0};
+        return project(to, e, out);
+    }
     return project(to, d, out);
+}
+
+unsigned SyntheticViews::along(const double d[3]) const
+{
+    const double texW = m_texture.width(), texH = m_texture.height();
+    double u, v;
+    if (m_surface == Surface::Sphere) {
+        const double r = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        u = std::atan2(d[0], d[2]) * m_scale + texW / 2;
+        v = -std::asin(std::clamp(d[1] / r, -1.0, 1.0)) * m_scale + texH / 2;
+    } else {
+        const double r = std::hypot(d[0], d[2]);
+        u = std::atan2(d[0], d[2]) * m_scale + texW / 2;
+        v = -d[1] / r * m_scale + texH / 2;
+    }
+    return sample(u, v);
+}
+
+unsigned SyntheticViews::seen(const Camera& camera, double x, double y) const
+{
+    double d[3];
+    ray(camera, x, y, d);
+    if (m_surface != Surface::Plane)
+        return along(d);
+    // A plane at distance 1 in front, far enough to look flat.
+    const double texW = m_texture.width(), texH = m_texture.height();
+    const double u = (d[0] / d[2] * m_focal + camera.shiftX) * m_scale + texW / 2;
+    const double v = (-d[1] / d[2] * m_focal + camera.shiftY) * m_scale + texH / 2;
+    return sample(u, v);
+}
+
+QByteArray SyntheticViews::render(const Camera& camera, const ViewExposure& exposure) const
+{
+    return exposure.applied(render(camera));
 }
 
 unsigned SyntheticViews::sample(double u, double v) const
@@ -121,27 +166,10 @@ QByteArray SyntheticViews::render(const Camera& camera, const Hardship& hardship
     const quint32 header[10] = {40, quint32(m_width), quint32(m_height), 1u | (24u << 16), 0,
                                 quint32(stride * m_height), 72, 72, 0, 0};
     std::memcpy(bytes.data(), header, 40);
-    const double texW = m_texture.width(), texH = m_texture.height();
     for (int y = 0; y < m_height; ++y) {
         unsigned char* row = reinterpret_cast<unsigned char*>(bytes.data()) + 40 + qsizetype(y) * stride;
         for (int x = 0; x < m_width; ++x) {
-            double d[3];
-            ray(camera, x, y, d);
-            double u, v;
-            if (m_surface == Surface::Cylinder) {
-                const double r = std::hypot(d[0], d[2]);
-                u = std::atan2(d[0], d[2]) * m_scale + texW / 2;
-                v = -d[1] / r * m_scale + texH / 2;
-            } else if (m_surface == Surface::Sphere) {
-                const double r = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-                u = std::atan2(d[0], d[2]) * m_scale + texW / 2;
-                v = -std::asin(d[1] / r) * m_scale + texH / 2;
-            } else {
-                // A plane at distance 1 in front, far enough to look flat.
-                u = d[0] / d[2] * m_focal * m_scale + texW / 2;
-                v = -d[1] / d[2] * m_focal * m_scale + texH / 2;
-            }
-            const unsigned rgb = sample(u, v);
+            const unsigned rgb = seen(camera, x, y);
             row[3 * x] = static_cast<unsigned char>(rgb & 0xFF);
             row[3 * x + 1] = static_cast<unsigned char>((rgb >> 8) & 0xFF);
             row[3 * x + 2] = static_cast<unsigned char>((rgb >> 16) & 0xFF);
@@ -229,4 +257,141 @@ QList<SyntheticViews::Camera> SyntheticViews::tile(int cols, int rows, double ov
         for (int c = 0; c < cols; ++c)
             cameras << Camera{across[c].yaw, down[r].pitch, 0};
     return cameras;
+}
+
+void SyntheticViews::libraryRotation(const Camera& camera, double out[9])
+{
+    // Library rays are the view's rays turned half a circle about x
+    // (y and the viewing direction flip); so is the library world.
+    static const double flip[3] = {1.0, -1.0, -1.0};
+    for (int c = 0; c < 3; ++c) {
+        const double unit[3] = {c == 0 ? 1.0 : 0.0, c == 1 ? 1.0 : 0.0, c == 2 ? 1.0 : 0.0};
+        double column[3];
+        rotate(camera, unit, column, false);
+        for (int r = 0; r < 3; ++r)
+            out[3 * r + c] = flip[r] * column[r] * flip[c];
+    }
+}
+
+QImage SyntheticViews::truth(const Panorama& p) const
+{
+    QImage image(p.rect.size(), QImage::Format_RGB32);
+    const double R = p.radius;
+    for (int j = 0; j < p.rect.height(); ++j) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(j));
+        const double Y = p.rect.y() + j;
+        for (int i = 0; i < p.rect.width(); ++i) {
+            const double X = p.rect.x() + i;
+            if (p.kind == Panorama::Plane) {
+                line[i] = 0xFF000000u | seen(p.planeCamera, X, Y);
+                continue;
+            }
+            double P[3];
+            if (p.kind == Panorama::Cylinder) {
+                P[0] = R * std::sin(X / R), P[1] = Y, P[2] = -R * std::cos(X / R);
+            } else if (p.kind == Panorama::CylinderVertical) {
+                P[0] = X, P[1] = R * std::sin(Y / R), P[2] = -R * std::cos(Y / R);
+            } else {
+                const double t = X / R, f = Y / R;
+                P[0] = R * std::cos(f) * std::sin(t), P[1] = R * std::sin(f), P[2] = -R * std::cos(f) * std::cos(t);
+            }
+            double d[3];
+            for (int r = 0; r < 3; ++r)
+                d[r] = p.frame[3 * r] * P[0] + p.frame[3 * r + 1] * P[1] + p.frame[3 * r + 2] * P[2];
+            d[1] = -d[1];
+            d[2] = -d[2];
+            line[i] = 0xFF000000u | along(d);
+        }
+    }
+    return image;
+}
+
+void SyntheticViews::fillJob(CStitchOptions* job, const QList<Camera>& cameras, double focalScale) const
+{
+    CStitchMatrix& grid = job->m_Matrix;
+    const int cols = grid.m_lCols, rows = grid.m_lRows;
+    const bool planar = job->m_Method == StitchMethodTelephoto;
+    job->m_dFocalLength = m_focal * focalScale;
+    const int w = m_width, h = m_height;
+    auto inside = [&](QPointF q, double margin) {
+        return q.x() >= margin && q.y() >= margin && q.x() <= w - 1 - margin && q.y() <= h - 1 - margin;
+    };
+    // Bounding box of the pixels of `from` seen by `to`, right and bottom exclusive.
+    auto overlap = [&](const Camera& from, const Camera& to) {
+        tagRECT box{w, h, 0, 0};
+        for (int y = 0; y < h; y += 2)
+            for (int x = 0; x < w; x += 2) {
+                QPointF q;
+                if (map(from, to, QPointF(x, y), &q) && inside(q, 0.0)) {
+                    box.left = std::min(box.left, x);
+                    box.top = std::min(box.top, y);
+                    box.right = std::max(box.right, x + 1);
+                    box.bottom = std::max(box.bottom, y + 1);
+                }
+            }
+        return box.left < box.right ? box : tagRECT{0, 0, 0, 0};
+    };
+    auto pair = [&](CStitchElement* a, const Camera& ca, const Camera& cb, bool right) {
+        CStitchTransform& T = right ? a->m_RightTransform : a->m_LowerTransform;
+        if (planar) {
+            QPointF p0, px, py;
+            map(cb, ca, QPointF(0, 0), &p0);
+            map(cb, ca, QPointF(w - 1, 0), &px);
+            map(cb, ca, QPointF(0, h - 1), &py);
+            const double m[9] = {(px.x() - p0.x()) / (w - 1), (py.x() - p0.x()) / (h - 1), p0.x(),
+                                 (px.y() - p0.y()) / (w - 1), (py.y() - p0.y()) / (h - 1), p0.y(),
+                                 0.0, 0.0, 1.0};
+            std::copy(m, m + 9, T.m_Matrix);
+        } else {
+            double ga[9], gb[9];
+            libraryRotation(ca, ga);
+            libraryRotation(cb, gb);
+            for (int r = 0; r < 3; ++r)
+                for (int c = 0; c < 3; ++c)
+                    T.m_Matrix[3 * r + c] = ga[r] * gb[c] + ga[3 + r] * gb[3 + c] + ga[6 + r] * gb[6 + c];
+        }
+        PointTwinList& twins = right ? a->m_RightTwins : a->m_LowerTwins;
+        twins.m_lCount = 0;
+        const tagRECT box = overlap(ca, cb);
+        // An even spread of up to 40 twins over the overlap, kept off its edges.
+        for (int j = 0; j < 8; ++j)
+            for (int i = 0; i < 5 && twins.m_lCount < PointTwinList::kCapacity; ++i) {
+                const int x0 = box.left + (box.right - box.left) * (2 * i + 1) / 10;
+                const int y0 = box.top + (box.bottom - box.top) * (2 * j + 1) / 16;
+                // Of the pixels near the spot, the one that lands closest to
+                // a pixel of the neighbour: twins as exact as whole pixels allow.
+                int x = x0, y = y0;
+                double best = 2.0;
+                QPointF q;
+                for (int dy = -3; dy <= 3; ++dy)
+                    for (int dx = -3; dx <= 3; ++dx) {
+                        QPointF t;
+                        if (box.right <= box.left || !map(ca, cb, QPointF(x0 + dx, y0 + dy), &t) || !inside(t, 2.0))
+                            continue;
+                        const double miss = std::hypot(t.x() - std::round(t.x()), t.y() - std::round(t.y()));
+                        if (miss < best)
+                            best = miss, x = x0 + dx, y = y0 + dy, q = t;
+                    }
+                if (best >= 2.0)
+                    continue;
+                twins.m_Twins[twins.m_lCount][0] = tagPOINT{x, y};
+                twins.m_Twins[twins.m_lCount][1] = tagPOINT{int(std::lround(q.x())), int(std::lround(q.y()))};
+                ++twins.m_lCount;
+            }
+        a->m_OverlapRects[right ? 0 : 2] = box;
+        a->m_OverlapRects[right ? 1 : 3] = overlap(cb, ca);
+        (right ? a->m_bRightDefault : a->m_bLowerDefault) = false;
+    };
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            CStitchElement* a = grid.GetElement(c, r);
+            const int i = r * cols + c;
+            if (!a || i >= cameras.size())
+                continue;
+            const int rightCol = grid.m_Style == StitchStyle360 ? (c + 1) % cols : c + 1;
+            if (grid.GetElement(rightCol, r) && r * cols + rightCol < cameras.size() && rightCol != c)
+                pair(a, cameras[i], cameras[r * cols + rightCol], true);
+            if (grid.GetElement(c, r + 1) && (r + 1) * cols + c < cameras.size())
+                pair(a, cameras[i], cameras[(r + 1) * cols + c], false);
+        }
 }

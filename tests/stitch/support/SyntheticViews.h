@@ -4,7 +4,12 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRect>
 #include <QString>
+
+#include "ViewExposure.h"
+
+class CStitchOptions;
 
 // Deterministic views of a scene with ground truth, for alignment tests and
 // benchmarks. The scene is a photograph laid on a cylinder around the
@@ -21,6 +26,10 @@ public:
         double yaw = 0;   // radians, to the right
         double pitch = 0; // radians, towards later rows
         double roll = 0;  // radians, about the viewing axis
+        // Plane only: the camera moved along the plane, in view pixels at
+        // the plane's depth (x to the right, y down the rows).
+        double shiftX = 0;
+        double shiftY = 0;
     };
 
     enum class Surface { Cylinder, Sphere, Plane };
@@ -48,6 +57,8 @@ public:
 
     // A packed 24-bit bitmap (header and rows) of the view.
     QByteArray render(const Camera& camera) const;
+    // The same through a camera's response: gain, curve and offset.
+    QByteArray render(const Camera& camera, const ViewExposure& exposure) const;
     QByteArray render(const Camera& camera, const Hardship& hardship) const;
     // The hard variant of a set: per view an exposure of 0.8..1.2, noise of
     // 3 levels and JPEG quality 85; and the cameras rolled by -3..3 degrees,
@@ -57,6 +68,40 @@ public:
     // Where pixel p of view `from` shows up in view `to`; false when it lies
     // behind that camera.
     bool map(const Camera& from, const Camera& to, QPointF p, QPointF* out) const;
+
+    // The stitching library's view of a camera: the rotation, row-major,
+    // that takes the view's library rays (x - (w - 1)/2, y - (h - 1)/2, -f),
+    // y the memory row, into a fixed frame of the scene ("library world":
+    // the scene's up is -y there, the first camera of zero turn looks
+    // along -z).
+    static void libraryRotation(const Camera& camera, double out[9]);
+
+    // The ground truth of a panorama in the library's own frame: each pixel
+    // (rect.x() + i, rect.y() + j) of the panorama plane (j the memory row)
+    // is the scene along the direction that the library gives that point.
+    // frame (row-major) takes the panorama frame into the library world;
+    // after straightening it is G_true G^T of any element. For the plane,
+    // panorama coordinates are the pixels of planeCamera.
+    struct Panorama
+    {
+        enum Kind { Cylinder, CylinderVertical, Sphere, Plane } kind = Cylinder;
+        double radius = 0;
+        double frame[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+        QRect rect;
+        Camera planeCamera;
+    };
+    // RGB32, rows in panorama order.
+    QImage truth(const Panorama& panorama) const;
+
+    // Fills a loaded job as alignment would, from the truth: the focal
+    // length (full-size pixels), for every element with a right or lower
+    // neighbour (and the ring's last with the first) the pair transform
+    // (rotation, or for telephoto jobs the planar map of the neighbour's
+    // pixels into this element's), up to 40 twins (rounded positions in
+    // both) and the overlap rectangles in both. Element i of the grid
+    // (row-major) shows cameras[i]; focalScale multiplies the focal length
+    // written (twins stay true).
+    void fillJob(CStitchOptions* job, const QList<Camera>& cameras, double focalScale = 1.0) const;
 
     // Sets of cameras: a row of n (yaw steps), a column of n (pitch steps),
     // a full ring of n, a cols x rows tile. Overlap is the share of the
@@ -70,6 +115,10 @@ private:
     void ray(const Camera& camera, double x, double y, double d[3]) const;
     bool project(const Camera& camera, const double d[3], QPointF* out) const;
     unsigned sample(double u, double v) const;
+    // The scene along a direction of the scene's own frame (not the plane).
+    unsigned along(const double d[3]) const;
+    // The scene seen by a pixel of a camera.
+    unsigned seen(const Camera& camera, double x, double y) const;
 
     QImage m_texture;
     Surface m_surface;
