@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QPixmap>
 #include <QPointF>
 #include <QRect>
@@ -71,6 +72,11 @@ public:
     virtual int contentHeightForWidth(int width) const;
     // Whether the content covers its whole rectangle.
     virtual bool contentOpaque() const;
+    // Called when the item's selection changes; nothing in the base.
+    virtual void selectionChanged(bool selected) { Q_UNUSED(selected); }
+    // A subclass's own property sections, keyed by section title; the
+    // caller takes the widgets over. None in the base.
+    virtual QMap<QString, QWidget*> createContentWidget() { return {}; }
 
     QRectF boundingRect() const override;
     // The content opacity, the frame, the content (clipped to a shaped

@@ -6,12 +6,15 @@
 #include "canvas/FrameFactory.h"
 #include "canvas/PictureContent.h"
 #include "canvas/RenderOpts.h"
+#include "canvas/SelectionProperties.h"
+#include "canvas/TextContent.h"
 #include "files/IQImageLimits.h"
 #include "platform/RandomSource.h"
 
 #include <QDomElement>
 #include <QGraphicsView>
 #include <QLinearGradient>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
 
@@ -109,9 +112,18 @@ void Canvas::addPictureContent(const QString& path, const QImage& image, QPoint 
     picture->setSelected(true);
 }
 
+TextContent* Canvas::createText(const QPoint& pos, bool fadeIn)
+{
+    auto* text = new TextContent(fadeIn, this, 0);
+    initContent(text, pos);
+    return text;
+}
+
 void Canvas::addTextContent()
 {
-    // Texts arrive with the text content.
+    clearSelection();
+    TextContent* text = createText(visibleCenter(), false);
+    text->setSelected(true);
 }
 
 void Canvas::saveToXml(QDomElement& canvasElement) const
@@ -236,8 +248,15 @@ QWidget* Canvas::createContentPanel(AbstractContent* content)
 
 QWidget* Canvas::createSelectionPanel(const QList<AbstractContent*>& contents)
 {
-    Q_UNUSED(contents);
-    return nullptr;
+    // Only a receiver of the signal takes a panel over; without one it
+    // would be lost.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Canvas::showPropertiesWidget)))
+        return nullptr;
+    auto* panel = new SelectionProperties(contents, nullptr);
+    connect(panel, &SelectionProperties::collateSelection, this, &Canvas::slotCollateContent);
+    // Queued: the deletion replaces this panel, whose click is still running.
+    connect(panel, &SelectionProperties::deleteSelection, this, &Canvas::slotDeleteContent, Qt::QueuedConnection);
+    return panel;
 }
 
 AbstractContent* Canvas::listedSender() const
@@ -320,6 +339,13 @@ void Canvas::slotStackContent(int op)
     --m_quietEdits;
     if (m_contents != before)
         markChanged();
+}
+
+void Canvas::slotCollateContent()
+{
+    // Nothing is arranged yet: the selection is only gathered.
+    const QList<QGraphicsItem*> selected = selectedItems();
+    Q_UNUSED(selected);
 }
 
 void Canvas::slotDeleteContent()

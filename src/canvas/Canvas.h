@@ -16,6 +16,7 @@ class AbstractContent;
 class CanvasModeInfo;
 class PictureContent;
 class QDomElement;
+class TextContent;
 class QGraphicsItem;
 class QGraphicsView;
 class QPainter;
@@ -52,6 +53,8 @@ public:
     // A picture the user added: selected on success; a failed load leaves
     // no content behind.
     void addPictureContent(const QString& path, const QImage& image, QPoint pos);
+    // A new text, placed by initContent.
+    TextContent* createText(const QPoint& pos, bool fadeIn);
     // A new text at the visible centre, selected.
     void addTextContent();
 
@@ -126,6 +129,8 @@ public slots:
     void slotSelectionChanged();
     void slotBackgroundContent();
     void slotStackContent(int op);
+    // Asked for by the selection panel; the contents stay as they are.
+    void slotCollateContent();
     void slotDeleteContent();
     void slotTitleColorChanged();
     void slotForeColorChanged();
