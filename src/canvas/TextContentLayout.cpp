@@ -39,6 +39,16 @@ int margin(const QTextBlockFormat& format, QTextFormat::Property property)
     return std::isfinite(value) ? int(std::clamp(value, -maxMargin, maxMargin)) : 0;
 }
 
+// The fragment's font with every attribute fixed. A fragment that sets
+// nothing itself reports the document's default font, but marked as set by
+// nobody, so a painter would fill it in from its device's font instead.
+QFont fragmentFont(const QTextCharFormat& format)
+{
+    QFont font = format.font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 // `rect` within reach of int arithmetic, else false.
 bool sane(const QRectF& rect)
 {
@@ -81,7 +91,7 @@ void TextContent::updateTextConstraints()
             const QString text = fragment.text();
             if (text.trimmed().isEmpty())
                 continue;
-            const QFontMetrics metrics(fragment.charFormat().font());
+            const QFontMetrics metrics(fragmentFont(fragment.charFormat()));
             if (metrics.height() > largestFontHeight || largestFontHeight == 0)
                 largestFontHeight = metrics.height();
             const QRect bounds = metrics.boundingRect(text);
@@ -163,7 +173,7 @@ void TextContent::drawBlocks(QPainter* painter, bool alongCurve)
             if (!fragment.isValid() || fragment.length() <= 0)
                 continue;
             const QTextCharFormat format = fragment.charFormat();
-            const QFont font = format.font();
+            const QFont font = fragmentFont(format);
             const QFontMetrics metrics(font);
             painter->setFont(font);
             painter->setPen(format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()

@@ -132,6 +132,7 @@ private slots:
     void fragmentsDrawnWhole_data();
     void fragmentsDrawnWhole();
     void alignmentNotDrawn();
+    void inheritedFontDrawnAtItsSize();
     void shakeZeroRepeats();
     void shakeOneMovesGlyph();
     void shakeTakesTwoNumbersPerCluster_data();
@@ -356,6 +357,23 @@ void TestTextContent::alignmentNotDrawn()
     auto* plain = new TextContent(false, &scene, 0);
     plain->setHtml(QStringLiteral("<p>ab</p><p>abcdefgh</p>"));
     QCOMPARE(render(*centred), render(*plain));
+}
+
+void TestTextContent::inheritedFontDrawnAtItsSize()
+{
+    // Text without a size of its own is drawn in the item's 32 points, as
+    // text that names that size.
+    QGraphicsScene scene;
+    auto* inherited = new TextContent(false, &scene, 0);
+    inherited->setHtml(QStringLiteral("<p>Size</p>"));
+    inherited->setShapeEditing(true);
+    auto* named = new TextContent(false, &scene, 0);
+    named->setHtml(QStringLiteral("<p style=\"font-size:32pt\">Size</p>"));
+    named->setShapeEditing(true);
+    QCOMPARE(render(*inherited), render(*named));
+    inherited->clearShape();
+    named->clearShape();
+    QCOMPARE(render(*inherited), render(*named));
 }
 
 void TestTextContent::shakeZeroRepeats()
