@@ -473,6 +473,7 @@ void TestTextContent::editDialog()
     view.show();
     auto* item = new TextContent(false, &scene, 0);
     item->setPlainText(QStringLiteral("Before"));
+    QSignalSpy edited(item, &AbstractContent::contentEdited);
 
     int asked = 0;
     QSize dialogSize;
@@ -508,6 +509,7 @@ void TestTextContent::editDialog()
     }
     const bool changed = opens && answer == QDialog::Accepted;
     QCOMPARE(plainText(*item), changed ? QStringLiteral("After") : QStringLiteral("Before"));
+    QCOMPARE(edited.count() > 0, changed);
 }
 
 void TestTextContent::contextMenu_data()
