@@ -16,11 +16,11 @@ class AbstractContent;
 class CanvasModeInfo;
 class PictureContent;
 class QDomElement;
-class TextContent;
 class QGraphicsItem;
 class QGraphicsView;
 class QPainter;
 class QWidget;
+class TextContent;
 
 // The collage document: a scene holding contents (pictures and texts) in
 // stacking order, one of which may be drawn as the background picture, with
