@@ -515,10 +515,87 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>التحديد</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>تم تحديد %1 من الصور</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>تم تحديد %1 من العناصر</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>عرض الشرائح</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>انقر نقرًا مزدوجًا للتحرير...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>منحنى</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>إلى الأمام</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>خفض</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>إلى الخلف</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>تحرير النص</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>تحرير منحنى النص</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>إزالة شكل النص</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>تحرير </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>إزالة</translation>
     </message>
 </context>
 <context>

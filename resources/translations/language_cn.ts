@@ -515,10 +515,87 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>選取範圍</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>已選取 %1 張圖片</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>已選取 %1 個物件</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>投影片放映</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>按兩下以編輯...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>曲線</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>移至最上層</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>移至最下層</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>編輯文字</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>編輯文字曲線</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>移除文字形狀</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>編輯 </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
     </message>
 </context>
 <context>

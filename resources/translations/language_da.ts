@@ -515,10 +515,87 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 billeder valgt</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objekter valgt</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Diasshow</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Dobbeltklik for at redigere...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Forrest</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hæv</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sænk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bagerst</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Rediger tekst</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Rediger tekstkurve</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Fjern tekstform</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Rediger </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Fjern</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 Bilder ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 Objekte ausgewählt</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Diashow</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Zum Bearbeiten doppelklicken...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Nach vorne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höher</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Tiefer</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Textkurve bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Textform entfernen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Bearbeiten </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Selectie</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 afbeeldingen geselecteerd</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objecten geselecteerd</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Diavoorstelling</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Dubbelklik om te bewerken...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Naar voren</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Naar achteren</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Tekst bewerken</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Tekstcurve bewerken</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Tekstvorm verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Bewerken </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
     </message>
 </context>
 <context>

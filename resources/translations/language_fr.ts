@@ -515,10 +515,87 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 images sélectionnées</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objets sélectionnés</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Diaporama</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Double-cliquez pour modifier...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Au premier plan</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>À l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Modifier la courbe du texte</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Supprimer la forme du texte</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Modifier </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>

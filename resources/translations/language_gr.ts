@@ -515,10 +515,87 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Επιλογή</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>Επιλέχθηκαν %1 εικόνες</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>Επιλέχθηκαν %1 αντικείμενα</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Προβολή διαφανειών</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Κάντε διπλό κλικ για επεξεργασία...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Κείμενο</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Καμπύλη</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Στο προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Ανύψωση</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Χαμήλωμα</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Στο βάθος</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Επεξεργασία κειμένου</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Επεξεργασία καμπύλης κειμένου</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Αφαίρεση σχήματος κειμένου</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Επεξεργασία </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Αφαίρεση</translation>
     </message>
 </context>
 <context>

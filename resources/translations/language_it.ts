@@ -515,10 +515,87 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Selezione</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 immagini selezionate</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 oggetti selezionati</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Fai doppio clic per modificare...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>In primo piano</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Alza</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Abbassa</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In fondo</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifica testo</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Modifica curva del testo</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Rimuovi forma del testo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Modifica </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>選択範囲</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 枚の画像を選択</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 個のオブジェクトを選択</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>スライドショー</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>ダブルクリックして編集...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>カーブ</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>最前面へ</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上げる</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下げる</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>最背面へ</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>テキストを編集</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>テキストのカーブを編集</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>テキストの形状を削除</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>編集 </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Seleção</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 imagens selecionadas</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objetos selecionados</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Apresentação de slides</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Clique duas vezes para editar...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Para a frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Para trás</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Editar curva do texto</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Remover forma do texto</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Editar </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
     </message>
 </context>
 <context>

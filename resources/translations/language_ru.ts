@@ -515,10 +515,87 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Выделение</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>Выбрано изображений: %1</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>Выбрано объектов: %1</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Слайд-шоу</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Дважды щёлкните, чтобы изменить...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Кривая</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Поднять</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Опустить</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>На задний план</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Изменить текст</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Изменить кривую текста</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Убрать форму текста</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Изменить </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 imágenes seleccionadas</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objetos seleccionados</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Haga doble clic para editar...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Al frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Al fondo</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Editar curva del texto</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Quitar forma del texto</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Editar </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>

@@ -515,10 +515,87 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Markering</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 bilder markerade</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 objekt markerade</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Bildspel</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Dubbelklicka för att redigera...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurva</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>Längst fram</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höj</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sänk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Längst bak</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Redigera text</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Redigera textkurva</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Ta bort textform</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Redigera </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
     </message>
 </context>
 <context>

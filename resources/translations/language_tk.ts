@@ -515,10 +515,87 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>SelectionProperties</name>
+    <message>
+        <source>Selection</source>
+        <translation>Seçim</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+    <message>
+        <source>%1 pictures selected</source>
+        <translation>%1 resim seçildi</translation>
+    </message>
+    <message>
+        <source>%1 objects selected</source>
+        <translation>%1 nesne seçildi</translation>
+    </message>
+</context>
+<context>
     <name>SlideshowWindow</name>
     <message>
         <source>Slideshow</source>
         <translation>Slayt gösterisi</translation>
+    </message>
+</context>
+<context>
+    <name>TextContent</name>
+    <message>
+        <source>Double click to edit...</source>
+        <translation>Düzenlemek için çift tıklayın...</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Eğri</translation>
+    </message>
+    <message>
+        <source>To Front</source>
+        <translation>En öne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Yükselt</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Alçalt</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>En arkaya</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Metni düzenle</translation>
+    </message>
+    <message>
+        <source>Edit Text Curve</source>
+        <translation>Metin Eğrisini Düzenle</translation>
+    </message>
+    <message>
+        <source>Remove Text Shape</source>
+        <translation>Metin Şeklini Kaldır</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
+    </message>
+</context>
+<context>
+    <name>TextProperties</name>
+    <message>
+        <source>Edit </source>
+        <translation>Düzenle </translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Kaldır</translation>
     </message>
 </context>
 <context>

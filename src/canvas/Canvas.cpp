@@ -6,6 +6,8 @@
 #include "canvas/FrameFactory.h"
 #include "canvas/PictureContent.h"
 #include "canvas/RenderOpts.h"
+#include "canvas/SelectionProperties.h"
+#include "canvas/TextContent.h"
 #include "files/IQImageLimits.h"
 #include "platform/RandomSource.h"
 
@@ -165,9 +167,18 @@ void Canvas::addPictureContent(const QString& path, const QImage& image, QPoint 
     picture->resizeContents(QRect(left, top, newW, newH), true);
 }
 
+TextContent* Canvas::createText(const QPoint& pos, bool fadeIn)
+{
+    auto* text = new TextContent(fadeIn, this, 0);
+    initContent(text, pos);
+    return text;
+}
+
 void Canvas::addTextContent()
 {
-    // Texts arrive with the text content.
+    clearSelection();
+    TextContent* text = createText(visibleCenter(), false);
+    text->setSelected(true);
 }
 
 void Canvas::deleteContent(AbstractContent* content)
@@ -284,8 +295,15 @@ QWidget* Canvas::createContentPanel(AbstractContent* content)
 
 QWidget* Canvas::createSelectionPanel(const QList<AbstractContent*>& contents)
 {
-    Q_UNUSED(contents);
-    return nullptr;
+    // Only a receiver of the signal takes a panel over; without one it
+    // would be lost.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Canvas::showPropertiesWidget)))
+        return nullptr;
+    auto* panel = new SelectionProperties(contents, nullptr);
+    connect(panel, &SelectionProperties::collateSelection, this, &Canvas::slotCollateContent);
+    // Queued: the deletion replaces this panel, whose click is still running.
+    connect(panel, &SelectionProperties::deleteSelection, this, &Canvas::slotDeleteContent, Qt::QueuedConnection);
+    return panel;
 }
 
 AbstractContent* Canvas::listedSender() const
@@ -369,6 +387,7 @@ void Canvas::slotStackContent(int op)
     if (m_contents != before)
         markChanged();
 }
+
 
 void Canvas::slotDeleteContent()
 {

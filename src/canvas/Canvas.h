@@ -27,6 +27,7 @@ class QGraphicsItem;
 class QGraphicsView;
 class QPainter;
 class QWidget;
+class TextContent;
 
 // The collage document: a scene holding contents (pictures and texts) in
 // stacking order, one of which may be drawn as the background picture, with
@@ -62,6 +63,8 @@ public:
     // eighth of the canvas (or, wide enough, lower than an eighth) grows to
     // that size, never beyond its own pixels.
     void addPictureContent(const QString& path, const QImage& image, QPoint pos);
+    // A new text, placed by initContent.
+    TextContent* createText(const QPoint& pos, bool fadeIn);
     // A new text at the visible centre, selected.
     void addTextContent();
 
