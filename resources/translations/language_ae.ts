@@ -34,6 +34,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>لا توجد ذاكرة كافية.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>فشل تحميل الملف.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>فشل حفظ الملف:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

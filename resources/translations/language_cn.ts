@@ -34,6 +34,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>無法載入檔案。</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>無法儲存檔案：</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

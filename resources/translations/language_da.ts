@@ -34,6 +34,25 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok hukommelse.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Kunne ikke indlæse filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke gemme filen:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

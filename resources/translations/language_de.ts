@@ -34,6 +34,25 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Datei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Datei konnte nicht gespeichert werden:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

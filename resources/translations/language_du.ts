@@ -34,6 +34,25 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Onvoldoende geheugen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Laden van bestand mislukt.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Opslaan van bestand mislukt:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

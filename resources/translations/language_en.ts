@@ -34,6 +34,25 @@ Double click to cancel the transformations.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Failed to load file.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Failed to save file:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

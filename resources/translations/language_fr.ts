@@ -34,6 +34,25 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Échec du chargement du fichier.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Échec de l'enregistrement du fichier :</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -34,6 +34,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Αποτυχία φόρτωσης αρχείου.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Αποτυχία αποθήκευσης αρχείου:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

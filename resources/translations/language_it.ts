@@ -34,6 +34,25 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Impossibile caricare il file.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Impossibile salvare il file:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

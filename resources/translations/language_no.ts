@@ -34,6 +34,25 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok minne.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Kunne ikke laste inn filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke lagre filen:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

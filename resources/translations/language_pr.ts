@@ -34,6 +34,25 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Falha ao carregar o ficheiro.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Falha ao guardar o ficheiro:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

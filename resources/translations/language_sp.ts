@@ -34,6 +34,25 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>No hay suficiente memoria.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>No se pudo cargar el archivo.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>No se pudo guardar el archivo:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -34,6 +34,25 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Inte tillräckligt med minne.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Det gick inte att läsa in filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Det gick inte att spara filen:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>

@@ -34,6 +34,25 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Dosya yüklenemedi.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Dosya kaydedilemedi:</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>Loading error</source>
