@@ -42,7 +42,8 @@ ColorBorderWidget::ColorBorderWidget(QWidget* parent)
         emit borderChanged(m_border);
     });
     connect(ui->colorWidget, &QColorWidget::colorChanged, this, [this](const QColor& color) {
-        m_border.color = color;
+        // The chooser may speak HSV; the record compares and stores RGB.
+        m_border.color = color.toRgb();
         emit borderChanged(m_border);
     });
 

@@ -110,7 +110,8 @@ void TestColorBorderWidget::oneRecordPerEdit()
     }
     }
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).value<CanvasBorder>(), QFETCH(CanvasBorder, expected));
+    QFETCH(CanvasBorder, expected);
+    QCOMPARE(spy.at(0).at(0).value<CanvasBorder>(), expected);
     QCOMPARE(panel.colorBorder(), spy.at(0).at(0).value<CanvasBorder>());
 }
 
@@ -143,7 +144,7 @@ void TestColorBorderWidget::showingIsSilent()
     QCOMPARE(child<QSpinBox>(&panel, "borderOpacitySpinBox")->value(), 90);
     QCOMPARE(child<QContinuesSlider>(&panel, "transparencySlider")->value(), 90);
     QCOMPARE(child<QSpinBox>(&panel, "borderWidthSpinBox")->value(), 40);
-    QCOMPARE(child<QColorWidget>(&panel, "colorWidget")->color(), QColor(10, 20, 30));
+    QCOMPARE(child<QColorWidget>(&panel, "colorWidget")->color().rgba(), QColor(10, 20, 30).rgba());
     QCoreApplication::processEvents();
     QCOMPARE(spy.count(), 0);
     // Showing the same record again is as quiet.
@@ -173,8 +174,10 @@ void TestColorBorderWidget::outOfRangeValuesKept()
     given.width = width;
     given.opacity = opacity;
     panel.setColorBorder(given);
-    QCOMPARE(child<QSpinBox>(&panel, "borderWidthSpinBox")->value(), QFETCH(int, shownWidth));
-    QCOMPARE(child<QSpinBox>(&panel, "borderOpacitySpinBox")->value(), QFETCH(int, shownOpacity));
+    QFETCH(int, shownWidth);
+    QCOMPARE(child<QSpinBox>(&panel, "borderWidthSpinBox")->value(), shownWidth);
+    QFETCH(int, shownOpacity);
+    QCOMPARE(child<QSpinBox>(&panel, "borderOpacitySpinBox")->value(), shownOpacity);
     QCOMPARE(panel.colorBorder(), given);
 
     // Another field's edit carries the stored values, not the shown ones.

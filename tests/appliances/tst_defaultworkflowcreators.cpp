@@ -1,3 +1,4 @@
+#include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
 #include "appliances/DefaultWorkflowCreators.h"
 #include "appliances/PlaceholderAppliance.h"
@@ -29,6 +30,7 @@ private slots:
     void init();
     void placeholders_data();
     void placeholders();
+    void collageEditor();
     void collageWithProject_data();
     void collageWithProject();
     void placeholderCloses();
@@ -57,7 +59,6 @@ void TestDefaultWorkflowCreators::placeholders_data()
     QTest::addColumn<QVariant>("param");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("canvas");
-    QTest::newRow("1 collage") << 1 << QVariant() << "Collage" << true;
     QTest::newRow("2 montage background") << 2 << QVariant() << "Zorivuv" << true;
     QTest::newRow("3 montage tiles") << 3 << QVariant() << "Zorivuv tile photos" << false;
     QTest::newRow("4 montage result") << 4 << QVariant(QPixmap(8, 8)) << "Zorivuv result" << true;
@@ -100,6 +101,23 @@ void TestDefaultWorkflowCreators::placeholders()
     QVERIFY(made);
     QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
     QCOMPARE(made->modeInfo()->canvasDpi().second, 120.0);
+    QCOMPARE(made->parent(), &owner);
+}
+
+void TestDefaultWorkflowCreators::collageEditor()
+{
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QObject owner;
+    std::unique_ptr<PlugGui::AbstractAppliance> appliance(
+        creators.commands.at(Workflow::OpenCollage)({QVariant(), 96, 120, &owner}));
+    auto* collage = dynamic_cast<CollageAppliance*>(appliance.get());
+    QVERIFY(collage);
+    QCOMPARE(collage->windowTitle(), QStringLiteral("Collage"));
+    std::unique_ptr<AbstractScene> scene(collage->takeScene());
+    auto* made = qobject_cast<Canvas*>(scene.get());
+    QVERIFY(made);
+    QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
     QCOMPARE(made->parent(), &owner);
 }
 

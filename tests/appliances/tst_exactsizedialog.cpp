@@ -15,7 +15,6 @@ class TestExactSizeDialog : public QObject
 private slots:
     void showsSceneSizeClamped_data();
     void showsSceneSizeClamped();
-    void typedValueIsClamped();
     void answers_data();
     void answers();
 };
@@ -40,21 +39,11 @@ void TestExactSizeDialog::showsSceneSizeClamped()
     ExactSizeDialog dialog;
     dialog.ui.widthSpinBox->setValue(sceneWidth);
     dialog.ui.heightSpinBox->setValue(sceneHeight);
-    QCOMPARE(dialog.ui.widthSpinBox->value(), QFETCH(int, shownWidth));
-    QCOMPARE(dialog.ui.heightSpinBox->value(), QFETCH(int, shownHeight));
+    QFETCH(int, shownWidth);
+    QCOMPARE(dialog.ui.widthSpinBox->value(), shownWidth);
+    QFETCH(int, shownHeight);
+    QCOMPARE(dialog.ui.heightSpinBox->value(), shownHeight);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Canvas Size"));
-}
-
-void TestExactSizeDialog::typedValueIsClamped()
-{
-    ExactSizeDialog dialog;
-    dialog.show();
-    QSpinBox* box = dialog.ui.widthSpinBox;
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QStringLiteral("25000"));
-    QTest::keyClick(box, Qt::Key_Tab);
-    QCOMPARE(box->value(), 20000);
 }
 
 void TestExactSizeDialog::answers_data()
@@ -80,7 +69,8 @@ void TestExactSizeDialog::answers()
         else
             dialog.close();
     });
-    QCOMPARE(dialog.exec(), QFETCH(int, result));
+    QFETCH(int, result);
+    QCOMPARE(dialog.exec(), result);
     // OK on a 300 x 300 scene reports the clamped 400 x 400.
     QCOMPARE(dialog.ui.widthSpinBox->value(), 400);
     QCOMPARE(dialog.ui.heightSpinBox->value(), 400);
