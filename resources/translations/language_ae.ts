@@ -55,6 +55,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>المستند متداخل بعمق يزيد على %1 مستوى.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>يحتوي المستند على أكثر من %1 عنصر.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل.
+هل تريد استبداله؟</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>خطأ في التحميل</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</source>
         <translation>تعذّر تحميل ملف الكولاج %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>تعذّر تحميل ملف الكولاج %1. فتح المشاريع غير متاح في هذا الإصدار بعد.</translation>
+        <source>Parsing error</source>
+        <translation>خطأ في التحليل</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>تعذّر تحليل ملف الكولاج %1. كان الخطأ: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>صور مفقودة</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>لم يتم العثور على بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>خطأ في الملف</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>خطأ في الحفظ إلى ملف %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

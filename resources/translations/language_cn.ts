@@ -55,6 +55,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>文件的巢狀層級超過 %1 層。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>文件包含超過 %1 個元素。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>載入錯誤</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</source>
         <translation>無法載入拼貼檔案 %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>無法載入拼貼檔案 %1。此版本尚無法開啟專案。</translation>
+        <source>Parsing error</source>
+        <translation>剖析錯誤</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>無法剖析拼貼檔案 %1。錯誤為：%2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>遺失的圖片</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>找不到拼貼檔案 %1 中的部分圖片。它們會保留原位，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>檔案錯誤</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>儲存至 %1 檔案「%2」時發生錯誤</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

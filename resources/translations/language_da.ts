@@ -55,6 +55,20 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet er indlejret mere end %1 niveauer dybt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet indeholder mere end %1 elementer.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Indlæsningsfejl</translation>
     </message>
@@ -63,8 +77,28 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>Kan ikke indlæse collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan ikke indlæse collagefilen %1. Åbning af projekter er endnu ikke tilgængelig i denne version.</translation>
+        <source>Parsing error</source>
+        <translation>Fortolkningsfejl</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan ikke fortolke collagefilen %1. Fejlen var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende billeder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 blev ikke fundet. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfejl</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fejl ved lagring til %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

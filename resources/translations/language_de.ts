@@ -55,6 +55,20 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Das Dokument ist mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Das Dokument enthält mehr als %1 Elemente.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Ladefehler</translation>
     </message>
@@ -63,8 +77,28 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Die Collage-Datei %1 kann nicht geladen werden</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Die Collage-Datei %1 kann nicht geladen werden. Das Öffnen von Projekten ist in dieser Version noch nicht verfügbar.</translation>
+        <source>Parsing error</source>
+        <translation>Analysefehler</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Die Collage-Datei %1 kann nicht analysiert werden. Der Fehler war: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Fehlende Bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fehler beim Speichern in die %1-Datei „%2“</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Het document is meer dan %1 niveaus diep genest.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Het document bevat meer dan %1 elementen.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Fout bij laden</translation>
     </message>
@@ -63,8 +77,28 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>Kan het collagebestand %1 niet laden</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan het collagebestand %1 niet laden. Projecten openen is in deze versie nog niet beschikbaar.</translation>
+        <source>Parsing error</source>
+        <translation>Fout bij verwerken</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan het collagebestand %1 niet verwerken. De fout was: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Ontbrekende afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Bestandsfout</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fout bij opslaan naar het %1-bestand '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>The document is nested more than %1 levels deep.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>The document holds more than %1 elements.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Loading error</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</translation>
         <translation>Unable to load the Collage file %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Unable to load the Collage file %1. Opening projects is not available in this version yet.</translation>
+        <source>Parsing error</source>
+        <translation>Parsing error</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Unable to parse the Collage file %1. The error was: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Missing pictures</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>File Error</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Error saving to the %1 file '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Le document est imbriqué sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Le document contient plus de %1 éléments.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Erreur de chargement</translation>
     </message>
@@ -63,8 +77,28 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Impossible de charger le fichier de collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Impossible de charger le fichier de collage %1. L'ouverture de projets n'est pas encore disponible dans cette version.</translation>
+        <source>Parsing error</source>
+        <translation>Erreur d'analyse</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Impossible d'analyser le fichier de collage %1. L'erreur était : %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Images manquantes</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 sont introuvables. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Erreur lors de l'enregistrement dans le fichier %1 « %2 »</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Το έγγραφο έχει ένθεση βαθύτερη από %1 επίπεδα.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Το έγγραφο περιέχει περισσότερα από %1 στοιχεία.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Το %1 υπάρχει ήδη.
+Θέλετε να το αντικαταστήσετε;</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Σφάλμα φόρτωσης</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</source>
         <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1. Το άνοιγμα έργων δεν είναι ακόμη διαθέσιμο σε αυτή την έκδοση.</translation>
+        <source>Parsing error</source>
+        <translation>Σφάλμα ανάλυσης</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Δεν είναι δυνατή η ανάλυση του αρχείου κολάζ %1. Το σφάλμα ήταν: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Εικόνες που λείπουν</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Σφάλμα αρχείου</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Σφάλμα αποθήκευσης στο αρχείο %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

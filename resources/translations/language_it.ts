@@ -55,6 +55,20 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Il documento è annidato per più di %1 livelli.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Il documento contiene più di %1 elementi.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Errore di caricamento</translation>
     </message>
@@ -63,8 +77,28 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Impossibile caricare il file di collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Impossibile caricare il file di collage %1. L'apertura dei progetti non è ancora disponibile in questa versione.</translation>
+        <source>Parsing error</source>
+        <translation>Errore di analisi</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Impossibile analizzare il file collage %1. L'errore era: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Immagini mancanti</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state trovate. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Errore di file</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Errore durante il salvataggio nel file %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

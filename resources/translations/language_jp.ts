@@ -55,6 +55,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>ドキュメントの入れ子が %1 レベルを超えています。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>ドキュメントに %1 個を超える要素が含まれています。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>読み込みエラー</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</source>
         <translation>コラージュファイル %1 を読み込めません</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>コラージュファイル %1 を読み込めません。このバージョンではまだプロジェクトを開くことはできません。</translation>
+        <source>Parsing error</source>
+        <translation>解析エラー</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>コラージュ ファイル %1 を解析できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>見つからない画像</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>コラージュ ファイル %1 の一部の画像が見つかりませんでした。位置はそのまま保持され、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>ファイル エラー</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>%1 ファイル '%2' への保存中にエラーが発生しました</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

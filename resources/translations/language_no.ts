@@ -55,6 +55,20 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet er nestet mer enn %1 nivåer dypt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet inneholder mer enn %1 elementer.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Innlastingsfeil</translation>
     </message>
@@ -63,8 +77,28 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>Kan ikke laste inn collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan ikke laste inn collagefilen %1. Åpning av prosjekter er ennå ikke tilgjengelig i denne versjonen.</translation>
+        <source>Parsing error</source>
+        <translation>Tolkningsfeil</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan ikke tolke collagefilen %1. Feilen var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 ble ikke funnet. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfeil</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Feil ved lagring til %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>O documento está aninhado em mais de %1 níveis.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>O documento contém mais de %1 elementos.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Erro ao carregar</translation>
     </message>
@@ -63,8 +77,28 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>Não foi possível carregar o ficheiro de colagem %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Não foi possível carregar o ficheiro de colagem %1. A abertura de projetos ainda não está disponível nesta versão.</translation>
+        <source>Parsing error</source>
+        <translation>Erro de análise</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Não foi possível analisar o ficheiro de colagem %1. O erro foi: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imagens em falta</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erro de ficheiro</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Erro ao guardar no ficheiro %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Вложенность документа превышает %1 уровней.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Документ содержит более %1 элементов.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Ошибка загрузки</translation>
     </message>
@@ -63,8 +77,28 @@ Double click to cancel the transformations.</source>
         <translation>Не удалось загрузить файл коллажа %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Не удалось загрузить файл коллажа %1. Открытие проектов в этой версии пока недоступно.</translation>
+        <source>Parsing error</source>
+        <translation>Ошибка разбора</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Не удалось разобрать файл коллажа %1. Ошибка: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Отсутствующие изображения</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не найдены. Они сохраняют своё место и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Ошибка файла</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Ошибка сохранения в файл %1 «%2»</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>El documento está anidado a más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>El documento contiene más de %1 elementos.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Error de carga</translation>
     </message>
@@ -63,8 +77,28 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>No se puede cargar el archivo de collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>No se puede cargar el archivo de collage %1. Abrir proyectos aún no está disponible en esta versión.</translation>
+        <source>Parsing error</source>
+        <translation>Error de análisis</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>No se puede analizar el archivo de collage %1. El error fue: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imágenes que faltan</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>No se encontraron algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Error al guardar en el archivo de %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

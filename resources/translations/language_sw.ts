@@ -55,6 +55,20 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet är kapslat mer än %1 nivåer djupt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet innehåller mer än %1 element.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finns redan.
+Vill du ersätta den?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Inläsningsfel</translation>
     </message>
@@ -63,8 +77,28 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>Det gick inte att läsa in collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Det gick inte att läsa in collagefilen %1. Att öppna projekt är ännu inte tillgängligt i den här versionen.</translation>
+        <source>Parsing error</source>
+        <translation>Tolkningsfel</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Det går inte att tolka collagefilen %1. Felet var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Saknade bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Vissa bilder i collagefilen %1 hittades inte. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfel</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fel vid sparande till %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>

@@ -55,6 +55,20 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Belge %1 düzeyden daha derin iç içe geçmiş.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Belge %1 öğeden fazlasını içeriyor.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 zaten var.
+Değiştirmek istiyor musunuz?</translation>
+    </message>
+    <message>
         <source>Loading error</source>
         <translation>Yükleme hatası</translation>
     </message>
@@ -63,8 +77,28 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>%1 kolaj dosyası yüklenemiyor</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>%1 kolaj dosyası yüklenemiyor. Proje açma bu sürümde henüz kullanılamıyor.</translation>
+        <source>Parsing error</source>
+        <translation>Ayrıştırma hatası</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>%1 kolaj dosyası ayrıştırılamadı. Hata: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Eksik resimler</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dosya hatası</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>%1 dosyasına kaydedilirken hata: '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
