@@ -17,10 +17,6 @@ const char* const toolButtonStyle
       "QToolButton:hover {background-color:#333333; border:1px solid #444444; border-radius:4px;}"
       "QToolButton:disabled {background-color:#222222; color:#646464;border:1px solid #444444; border-radius:4px;}";
 
-// PENDING: the project writer arrives with the project-file branch.
-QString pendingAskSavePath() { return QString(); }
-bool pendingSaveV2(const QString&, Canvas*) { return false; }
-
 } // namespace
 
 CollageAppliance::CollageAppliance(Canvas* canvas, QObject* parent)
@@ -130,11 +126,11 @@ bool CollageAppliance::applianceSave(const QString& filePath)
 {
     QString path = filePath;
     if (path.isEmpty()) {
-        path = pendingAskSavePath();
+        path = CollageProjectFile::getSaveCollageProjectFile();
         if (path.isEmpty())
             return false;
     }
-    return pendingSaveV2(path, m_canvas);
+    return CollageProjectFile::saveV2(path, m_canvas);
 }
 
 bool CollageAppliance::applicanceSaveImage()

@@ -17,6 +17,7 @@
 #include "widgets/QPopupColorWidget.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGraphicsRectItem>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -104,6 +105,7 @@ private slots:
     void clearingBackground();
     void zoomBar();
     void popupOutlivedByNothing();
+    void saveProjectAlwaysAsks();
 
 private:
     void makeAppliance()
@@ -578,6 +580,48 @@ void TestCollageAppliance::popupOutlivedByNothing()
     m_appliance.reset();
     // The pop-up went with the editor (cleanup checks none is left).
     QVERIFY(!popup);
+}
+
+void TestCollageAppliance::saveProjectAlwaysAsks()
+{
+    m_canvas->addPictureContent(QStringLiteral("red.png"), solid(QSize(40, 30), Qt::red), QPoint(50, 50));
+    makeAppliance();
+    QString typed;
+    int dialogs = 0;
+    ModalPrompts::ScopedResponder responder([&](const ModalPrompts::Request& request) {
+        if (request.kind != ModalPrompts::Kind::Dialog)
+            return int(QMessageBox::Ok);
+        ++dialogs;
+        auto* files = qobject_cast<QFileDialog*>(request.dialog);
+        if (!files || typed.isEmpty())
+            return int(QDialog::Rejected);
+        files->selectFile(m_dir->filePath(typed));
+        QMetaObject::invokeMethod(files, "accept");
+        return files->result();
+    });
+
+    // Cancelled: nothing written, the work still pending.
+    QVERIFY(!m_appliance->slotSaveProject());
+    QCOMPARE(dialogs, 1);
+    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(m_appliance->appliancePendingChanges());
+
+    // A name without suffix gets ".pmp2"; the mark is cleared.
+    typed = QStringLiteral("party");
+    ui().bSaveProject->click();
+    QCOMPARE(dialogs, 2);
+    QVERIFY(QFileInfo::exists(m_dir->filePath("party.pmp2")));
+    QVERIFY(!m_appliance->appliancePendingChanges());
+
+    // The next save asks again: no name is remembered.
+    typed = QStringLiteral("other");
+    QVERIFY(m_appliance->slotSaveProject());
+    QCOMPARE(dialogs, 3);
+    QVERIFY(QFileInfo::exists(m_dir->filePath("other.pmp2")));
+    // With a path given (the workflow's save on closing) nothing is asked.
+    QVERIFY(m_appliance->applianceSave(m_dir->filePath("given.pmp2")));
+    QCOMPARE(dialogs, 3);
+    QVERIFY(QFileInfo::exists(m_dir->filePath("given.pmp2")));
 }
 
 QTEST_MAIN(TestCollageAppliance)
