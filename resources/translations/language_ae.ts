@@ -53,6 +53,120 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>لون الخلفية</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 بكسل (مقفل)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>تحديد لون اللوحة</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>تحديد اللون العلوي للوحة</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>تحديد اللون السفلي للوحة</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>إضافة خلفية</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>مسح الخلفية</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>فتح مشروع كولاج</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>فتح مشروع</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>حفظ المشروع</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ملصقات</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>لون</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>إظهار الشبكة</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>تدرجات</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>الحفاظ على النسبة بالتوسيع</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>الحفاظ على نسبة العرض إلى الارتفاع</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>تجاهل نسبة العرض إلى الارتفاع</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>حجم اللوحة</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>العرض</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>كولاج</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Do you want to replace it?</source>
     <message>
         <source>Panorama retouch</source>
         <translation>تنقيح البانوراما</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>حجم اللوحة</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>العرض:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>الارتفاع:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>背景顏色</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>邊框</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 像素 (已鎖定)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>選取畫布顏色</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>選取畫布頂部顏色</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>選取畫布底部顏色</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>新增背景</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>清除背景</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>開啟拼貼專案</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>開啟專案</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>儲存專案</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>貼圖</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>畫布</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>顯示格線</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>漸層</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>擴展並保持比例</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>保持長寬比</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>忽略長寬比</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>畫布大小</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>寬度</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>拼貼</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Do you want to replace it?</source>
     <message>
         <source>Panorama retouch</source>
         <translation>全景修飾</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>畫布大小</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>寬度:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高度:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Baggrundsfarve</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Baggrundsbillede</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Vælg lærredets farve</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Vælg lærredets øverste farve</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Vælg lærredets nederste farve</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Tilføj baggrund</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Fjern baggrund</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpas</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Åbn collageprojekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Åbn projekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Gem projekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermærker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Lærred</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farve</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Vis gitter</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Gradienter</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Bevar format ved udfyldning</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Bevar billedformat</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorér billedformat</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lærredsstørrelse</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Vil du erstatte den?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Venstre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Højre</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Uigennemsigtighed</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredde</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Vil du erstatte den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Vil du erstatte den?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretouchering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lærredsstørrelse</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredde:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Højde:</translation>
     </message>
 </context>
 <context>

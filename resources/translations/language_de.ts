@@ -53,6 +53,120 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (gesperrt)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Obere Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Untere Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Hintergrund hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Hintergrund entfernen</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Collage-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Sticker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Leinwand</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Verläufe</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Seitenverhältnis durch Füllen beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Seitenverhältnis ignorieren</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Leinwandgröße</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama-Retusche</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Leinwandgröße</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
     </message>
 </context>
 <context>

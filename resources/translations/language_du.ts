@@ -53,6 +53,120 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Achtergrondafbeelding</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (vergrendeld)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Bovenste kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Onderste kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Achtergrond toevoegen</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Achtergrond wissen</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Collageproject openen</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Project openen</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Project opslaan</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Raster tonen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Verlopen</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Verhouding behouden door te vergroten</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Beeldverhouding behouden</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Beeldverhouding negeren</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvasgrootte</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Boven</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Onder</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breedte</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Wilt u het vervangen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama retoucheren</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvasgrootte</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breedte:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hoogte:</translation>
     </message>
 </context>
 <context>

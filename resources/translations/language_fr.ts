@@ -53,6 +53,120 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Image d'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (verrouillé)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Choisir la couleur du canevas</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Choisir la couleur du haut du canevas</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Choisir la couleur du bas du canevas</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Ajouter un arrière-plan</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Effacer l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Ouvrir un projet de collage</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir le projet</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocollants</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Canevas</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Afficher la grille</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Dégradés</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Conserver les proportions en remplissant</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorer les proportions</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Taille du canevas</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retouche du panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Taille du canevas</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Χρώμα φόντου</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Εικόνα φόντου</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Περίγραμμα</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (κλειδωμένο)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Επιλογή χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Επιλογή πάνω χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Επιλογή κάτω χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Προσθήκη φόντου</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Απαλοιφή φόντου</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Άνοιγμα έργου κολάζ</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Άνοιγμα έργου</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Αποθήκευση έργου</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Εξαγωγή</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Αυτοκόλλητα</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Κείμενο</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Καμβάς</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Χρώμα</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Εμφάνιση πλέγματος</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Κανένα</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Διαβαθμίσεις</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Διατήρηση αναλογίας με επέκταση</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Διατήρηση αναλογίας</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Αγνόηση αναλογίας</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Μέγεθος καμβά</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Πάνω</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Κάτω</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Αριστερά</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Δεξιά</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Αδιαφάνεια</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Πλάτος</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Κολάζ</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Do you want to replace it?</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ρετούς πανοράματος</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Μέγεθος καμβά</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Πλάτος:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Ύψος:</translation>
     </message>
 </context>
 <context>

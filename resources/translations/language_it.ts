@@ -53,6 +53,120 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (bloccato)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Seleziona il colore della tela</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Seleziona il colore superiore della tela</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Seleziona il colore inferiore della tela</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Aggiungi sfondo</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Rimuovi sfondo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Apri progetto collage</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Adesivi</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Mostra griglia</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Sfumature</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Mantieni proporzioni riempiendo</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignora proporzioni</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dimensioni tela</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Sostituirlo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Sostituirlo?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Ritocco del panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dimensioni tela</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Larghezza:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altezza:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 ピクセル (ロック)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>キャンバスの色を選択</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>キャンバスの上の色を選択</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>キャンバスの下の色を選択</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>背景を追加</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>背景を消去</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>コラージュプロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>プロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>プロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ステッカー</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>キャンバス</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>グリッドを表示</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>グラデーション</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>拡大して比率を保持</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>縦横比を無視</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>キャンバスサイズ</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>コラージュ</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Do you want to replace it?</source>
     <message>
         <source>Panorama retouch</source>
         <translation>パノラマのレタッチ</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>キャンバスサイズ</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>幅:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高さ:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Bakgrunnsfarge</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Bakgrunnsbilde</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Velg farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Velg øverste farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Velg nederste farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Legg til bakgrunn</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Fjern bakgrunn</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Åpne collageprosjekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Åpne prosjekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Lagre prosjekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistremerker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Lerret</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Vis rutenett</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Fargeoverganger</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Behold forhold ved å fylle ut</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Behold størrelsesforhold</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorer størrelsesforhold</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lerretsstørrelse</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Vil du erstatte den?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Topp</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bunn</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Venstre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Høyre</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekkevne</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredde</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Vil du erstatte den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Vil du erstatte den?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretusjering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lerretsstørrelse</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredde:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Høyde:</translation>
     </message>
 </context>
 <context>

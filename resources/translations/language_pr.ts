@@ -53,6 +53,120 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (bloqueado)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Selecionar a cor da tela</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Selecionar a cor superior da tela</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Selecionar a cor inferior da tela</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Adicionar fundo</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Limpar fundo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Abrir projeto de colagem</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir projeto</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar projeto</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocolantes</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Mostrar grelha</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Gradientes</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Manter proporção expandindo</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Manter proporção</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorar proporção</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamanho da tela</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Superior</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Inferior</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Pretende substituí-lo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Colagem</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retoque do panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamanho da tela</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largura:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altura:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Цвет фона</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 пикс. (зафиксировано)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Выбрать цвет холста</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Выбрать верхний цвет холста</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Выбрать нижний цвет холста</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Добавить фон</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Очистить фон</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Открыть проект коллажа</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Открыть проект</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Наклейки</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Холст</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Показать сетку</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Градиенты</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Сохранять пропорции с заполнением</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Игнорировать пропорции</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Размер холста</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Сверху</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Снизу</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Коллаж</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Do you want to replace it?</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ретушь панорамы</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Размер холста</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ширина:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Высота:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Bakgrundsfärg</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Bakgrundsbild</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Välj dukens färg</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Välj dukens övre färg</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Välj dukens nedre färg</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Lägg till bakgrund</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Ta bort bakgrund</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Öppna collageprojekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Öppna projekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Spara projekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermärken</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Duk</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Färg</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Visa rutnät</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Övertoningar</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Behåll proportioner genom att fylla</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Behåll proportioner</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorera proportioner</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dukens storlek</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Vill du ersätta den?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Överkant</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Nederkant</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Vänster</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Höger</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacitet</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredd</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Vill du ersätta den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Vill du ersätta den?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretuschering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dukens storlek</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredd:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höjd:</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,120 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Arka plan rengi</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Arka plan resmi</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 piksel (kilitli)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Tuval rengini seç</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Tuvalin üst rengini seç</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Tuvalin alt rengini seç</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Arka plan ekle</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Arka planı temizle</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Kolaj projesi aç</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Proje aç</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projeyi kaydet</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Çıkartmalar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tuval</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Izgarayı göster</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Degradeler</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Genişleterek oranı koru</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>En boy oranını koru</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>En boy oranını yok say</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tuval boyutu</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
     <message>
         <source>The document is nested more than %1 levels deep.</source>
@@ -110,6 +224,33 @@ Değiştirmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Üst</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Genişlik</translation>
+    </message>
+</context>
+<context>
     <name>ContentProperties</name>
     <message>
         <source>Stack</source>
@@ -163,10 +304,6 @@ Değiştirmek istiyor musunuz?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Kolaj</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -185,6 +322,21 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama rötuşu</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tuval boyutu</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Genişlik:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Yükseklik:</translation>
     </message>
 </context>
 <context>
