@@ -32,6 +32,22 @@ Double click to cancel the transformations.</source>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>سيتم حذف كل المحتويات المحددة وعددها %1، هل تريد المتابعة؟</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>إلى الأمام</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>خفض</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>إلى الخلف</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Double click to cancel the transformations.</source>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>將刪除所選的全部 %1 個內容，要繼續嗎？</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>移至最前</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>移至最後</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Alle %1 valgte indhold bliver slettet. Vil du fortsætte?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Forrest</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hæv</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sænk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bagerst</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Doppelklick hebt die Transformationen auf.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Alle %1 ausgewählten Inhalte werden gelöscht. Möchten Sie fortfahren?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Nach vorne</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In den Hintergrund</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Alle %1 geselecteerde inhoud wordt verwijderd. Wilt u doorgaan?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Naar voren</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Naar achteren</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Double click to cancel the transformations.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>All the %1 selected content will be deleted, do you want to continue?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>To Front</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Lower</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>To Back</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

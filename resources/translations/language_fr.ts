@@ -32,6 +32,22 @@ Double-cliquez pour annuler les transformations.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Les %1 contenus sélectionnés seront supprimés. Voulez-vous continuer ?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Au premier plan</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>À l'arrière-plan</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

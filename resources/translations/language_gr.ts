@@ -32,6 +32,22 @@ Double click to cancel the transformations.</source>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Θα διαγραφούν και τα %1 επιλεγμένα περιεχόμενα. Θέλετε να συνεχίσετε;</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Στο προσκήνιο</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Ανύψωση</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Χαμήλωμα</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Στο βάθος</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Tutti i %1 contenuti selezionati verranno eliminati. Continuare?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>In primo piano</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Alza</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Abbassa</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>In fondo</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Double click to cancel the transformations.</source>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>選択した %1 個のコンテンツがすべて削除されます。続行しますか？</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>最前面へ</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>前面へ</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>背面へ</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>最背面へ</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Alt %1 valgte innhold blir slettet. Vil du fortsette?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Fremst</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Hev</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Senk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Bakerst</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Faça duplo clique para cancelar as transformações.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Todos os %1 conteúdos selecionados serão eliminados. Pretende continuar?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Para a frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Elevar</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Para trás</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

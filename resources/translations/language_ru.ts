@@ -32,6 +32,22 @@ Double click to cancel the transformations.</source>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Все выбранные объекты (%1) будут удалены. Продолжить?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>На передний план</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Поднять</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Опустить</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>На задний план</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Se eliminarán los %1 contenidos seleccionados. ¿Desea continuar?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Al frente</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Al fondo</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -32,6 +32,22 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Allt %1 markerat innehåll tas bort. Vill du fortsätta?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>Längst fram</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Höj</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Sänk</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>Längst bak</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

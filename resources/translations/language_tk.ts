@@ -32,6 +32,22 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <source>All the %1 selected content will be deleted, do you want to continue?</source>
         <translation>Seçili %1 içeriğin tümü silinecek. Devam etmek istiyor musunuz?</translation>
     </message>
+    <message>
+        <source>To Front</source>
+        <translation>En öne</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Yükselt</translation>
+    </message>
+    <message>
+        <source>Lower</source>
+        <translation>Alçalt</translation>
+    </message>
+    <message>
+        <source>To Back</source>
+        <translation>En arkaya</translation>
+    </message>
 </context>
 <context>
     <name>CanvasAppliance</name>

@@ -67,6 +67,13 @@ void Canvas::initContent(AbstractContent* content, const QPoint& pos)
     if (!content)
         return;
     connect(content, &AbstractContent::changeStack, this, &Canvas::slotStackContent);
+    connect(content, &AbstractContent::requestProertyMenu, this, &Canvas::slotContextMenu);
+    // Queued: a content asks from its own panel's handlers, which must
+    // return before the frames they show are replaced.
+    connect(content, &AbstractContent::changeFrame, this, &Canvas::slotApplyShape, Qt::QueuedConnection);
+    connect(content, &AbstractContent::changeShapeAlpha, this, &Canvas::slotChangeShapeAlpha, Qt::QueuedConnection);
+    connect(content, &AbstractContent::changeShapeMargin, this, &Canvas::slotChangeShapeMargin, Qt::QueuedConnection);
+    connect(content, &AbstractContent::changeShapeColor, this, &Canvas::slotChangeShapeColor, Qt::QueuedConnection);
     // Queued: the content asks from its own handlers. The guard tells a
     // request of a content gone meanwhile, which then removes nothing.
     connect(
@@ -95,33 +102,71 @@ PictureContent* Canvas::createPicture(const QPoint& pos, bool fadeIn)
 {
     auto* picture = new PictureContent(fadeIn, this, int(FrameFactory::defaultFrameClass()));
     initContent(picture, pos);
+    connect(picture, &PictureContent::flipHorizontally, this, &Canvas::slotFlipHorizontally);
+    connect(picture, &PictureContent::flipVertically, this, &Canvas::slotFlipVertically);
+    const auto relay = [this](int code) {
+        return [this, code](int value) { relayToSelectedPictures(PictureEffect(code, double(value), false)); };
+    };
+    connect(picture, &PictureContent::saturation, this, relay(PictureEffect::Saturation));
+    connect(picture, &PictureContent::contrast, this, relay(PictureEffect::Contrast));
+    connect(picture, &PictureContent::brightness, this, relay(PictureEffect::Brightness));
+    connect(picture, &PictureContent::sharpness, this, relay(PictureEffect::Sharpness));
+    connect(picture, &PictureContent::temperature, this, relay(PictureEffect::Temperature));
+    connect(picture, &PictureContent::tint, this, relay(PictureEffect::Tint));
+    connect(picture, &PictureContent::effect, this,
+        [this](int effectId) { relayToSelectedPictures(PictureEffect(effectId, 0.0, false)); });
     return picture;
+}
+
+void Canvas::discardContent(AbstractContent* content, bool changedBefore)
+{
+    // An attempt that made nothing is no change.
+    m_changed = changedBefore;
+    disconnect(content, nullptr, this, nullptr);
+    m_contents.removeAll(content);
+    delete content;
 }
 
 void Canvas::addPictureContent(const QString& path, const QImage& image, QPoint pos)
 {
+    const bool changedBefore = m_changed;
     PictureContent* picture = createPicture(pos, false);
     if (!picture->loadFromFile(path, image, true, true, false)) {
-        m_contents.removeAll(picture);
-        delete picture;
+        discardContent(picture, changedBefore);
         return;
     }
     picture->setSelected(true);
+    if (!m_modeInfo->isFixedSize())
+        return;
+
+    const QSizeF fixed = m_modeInfo->fixedSize();
+    const int minW = int(std::lround(fixed.width())) / 8;
+    const int minH = int(std::lround(fixed.height())) / 8;
+    const QRect cr = picture->contentRect();
+    const int iw = image.width();
+    const int ih = image.height();
+    int newW = 0;
+    int newH = 0;
+    // Single precision, as the size has always been worked out.
+    if (cr.width() < minW) {
+        newW = qMin(minW, iw);
+        newH = int(float(ih) * (float(newW) / float(iw)));
+    } else if (cr.height() < minH) {
+        newH = qMin(minH, ih);
+        newW = int(float(iw) * (float(newH) / float(ih)));
+    } else {
+        return;
+    }
+    const int cx = (cr.left() + cr.right()) / 2;
+    const int cy = (cr.top() + cr.bottom()) / 2;
+    const int left = cx - newW / 2;
+    const int top = cy - newH / 2;
+    picture->resizeContents(QRect(left, top, newW, newH), true);
 }
 
 void Canvas::addTextContent()
 {
     // Texts arrive with the text content.
-}
-
-void Canvas::saveToXml(QDomElement& canvasElement) const
-{
-    Q_UNUSED(canvasElement);
-}
-
-void Canvas::loadFromXml(QDomElement& canvasElement)
-{
-    Q_UNUSED(canvasElement);
 }
 
 void Canvas::deleteContent(AbstractContent* content)
@@ -435,6 +480,57 @@ void Canvas::setBackContentRatio(Qt::AspectRatioMode ratio)
     update();
 }
 
+bool Canvas::setBackgroundContent(const QString& path, const QImage& image)
+{
+    return replaceBackContent(
+        [&](PictureContent* picture) { return picture->loadFromFile(path, image, true, true, false); });
+}
+
+bool Canvas::setBackgroundContent(const QString& path, const QPixmap& pixmap, const QImage& mask)
+{
+    return replaceBackContent(
+        [&](PictureContent* picture) { return picture->loadFromFile(path, pixmap, mask, true, true, false); });
+}
+
+bool Canvas::replaceBackContent(const std::function<bool(PictureContent*)>& load)
+{
+    clearSelection();
+    const bool changedBefore = m_changed;
+    PictureContent* picture = createPicture(visibleCenter(), false);
+    if (!load(picture)) {
+        discardContent(picture, changedBefore);
+        return false;
+    }
+    deleteContent(m_backContent);
+    setBackContent(picture);
+    return true;
+}
+
+PictureContent* Canvas::backContent() const
+{
+    return qobject_cast<PictureContent*>(m_backContent);
+}
+
+void Canvas::setBackgroundMask(const QImage& mask)
+{
+    clearSelection();
+    if (PictureContent* picture = backContent()) {
+        picture->setMask(mask);
+        markChanged();
+    }
+    update();
+}
+
+void Canvas::applyBackgroundEffect(const PictureEffect& effect)
+{
+    PictureContent* picture = backContent();
+    if (!picture)
+        return;
+    picture->addEffect(effect);
+    markChanged();
+    update();
+}
+
 void Canvas::slotBackContentChanged()
 {
     update();
@@ -534,6 +630,11 @@ void Canvas::drawBorder(QPainter* painter, const QRectF& exposed)
 void Canvas::renderVisible(QPainter* painter, const QRectF& target, const QRectF& source, Qt::AspectRatioMode mode,
     bool hideTools)
 {
+    // Output shows what the panels show, not an earlier state in flight.
+    for (AbstractContent* content : std::as_const(m_contents)) {
+        if (auto* picture = qobject_cast<PictureContent*>(content))
+            picture->waitForRender();
+    }
     if (hideTools) {
         clearSelection();
         for (QGraphicsItem* marker : std::as_const(m_markers))
