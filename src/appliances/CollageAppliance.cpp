@@ -1,6 +1,5 @@
 #include "appliances/CollageAppliance.h"
 
-#include "appliances/BackgroundPicture.h"
 #include "appliances/CollageProjectFile.h"
 #include "appframe/SceneView.h"
 #include "appframe/Workflow.h"
@@ -66,7 +65,7 @@ CollageAppliance::CollageAppliance(Canvas* canvas, QObject* parent)
     auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
     borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
     ui.scrollLayout->addWidget(borderBox);
-    ui.editWidget->setEnabled(BackgroundPicture::of(m_canvas) != nullptr);
+    ui.editWidget->setEnabled(backPicture() != nullptr);
 
     // The right bar starts on the canvas panels; a selection swaps them.
     ui.propertiesBox->hide();

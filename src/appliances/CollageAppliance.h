@@ -77,6 +77,8 @@ private:
     // after the call that asked for them).
     void watchBackPicture();
     void syncZoomSlider();
+    // The canvas's background picture, or null.
+    PictureContent* backPicture() const;
 
     Ui::CollageApplianceElements ui;
     QWidget* m_formRoot = nullptr;

@@ -1,6 +1,5 @@
 // The canvas panels of the collage editor: canvas size, background colour,
 // background picture, border and zoom.
-#include "appliances/BackgroundPicture.h"
 #include "appliances/CollageAppliance.h"
 #include "appliances/ExactSizeDialog.h"
 
@@ -205,16 +204,21 @@ void CollageAppliance::configureBackContent()
     connect(ui.editWidget, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
 
-    if (BackgroundPicture::of(m_canvas)) {
+    if (backPicture()) {
         loadFinetuneValues();
         refreshPreview(ui.imageThumbLabel->size());
         watchBackPicture();
     }
 }
 
+PictureContent* CollageAppliance::backPicture() const
+{
+    return m_canvas ? m_canvas->backContent() : nullptr;
+}
+
 void CollageAppliance::loadFinetuneValues()
 {
-    PictureContent* picture = BackgroundPicture::of(m_canvas);
+    PictureContent* picture = backPicture();
     if (!picture)
         return;
     const PictureEffectList effects = picture->effects();
@@ -226,13 +230,13 @@ void CollageAppliance::loadFinetuneValues()
 
 void CollageAppliance::refreshPreview(const QSize& size)
 {
-    if (PictureContent* picture = BackgroundPicture::of(m_canvas))
+    if (PictureContent* picture = backPicture())
         setPreviewImage(picture->toPixmap(size, Qt::KeepAspectRatio));
 }
 
 void CollageAppliance::watchBackPicture()
 {
-    PictureContent* picture = BackgroundPicture::of(m_canvas);
+    PictureContent* picture = backPicture();
     if (picture == m_watchedBackPicture)
         return;
     if (m_watchedBackPicture)
@@ -248,7 +252,7 @@ void CollageAppliance::watchBackPicture()
         m_previewPending = true;
         QTimer::singleShot(0, this, [this] {
             m_previewPending = false;
-            if (BackgroundPicture::of(m_canvas) == m_watchedBackPicture)
+            if (backPicture() == m_watchedBackPicture)
                 refreshPreview(ui.imageThumbLabel->size());
         });
     });
@@ -272,9 +276,10 @@ void CollageAppliance::setPreviewImage(QPixmap pixmap)
 void CollageAppliance::slotSetBackground()
 {
     selectBackContent([this](int, const QString& path, const QImage& image) {
-        BackgroundPicture::set(m_canvas, path, image);
+        if (m_canvas)
+            m_canvas->setBackgroundContent(path, image);
     });
-    const bool hasPicture = BackgroundPicture::of(m_canvas) != nullptr;
+    const bool hasPicture = backPicture() != nullptr;
     ui.editWidget->setEnabled(hasPicture);
     if (!hasPicture) {
         setFocusToScene();
@@ -292,21 +297,23 @@ void CollageAppliance::slotClearBackground()
         m_canvas->clearBackgroundContent();
     watchBackPicture();
     setPreviewImage(QPixmap());
-    ui.editWidget->setEnabled(BackgroundPicture::of(m_canvas) != nullptr);
+    ui.editWidget->setEnabled(backPicture() != nullptr);
     ui.editWidget->restore();
 }
 
 void CollageAppliance::slotFinetuneChanged(FinetuneWidget::FinetuneType type, int value)
 {
-    BackgroundPicture::applyEffect(m_canvas, PictureEffect(PictureEffect::Saturation + int(type), double(value), false));
-    if (BackgroundPicture::of(m_canvas))
+    if (m_canvas)
+        m_canvas->applyBackgroundEffect(PictureEffect(PictureEffect::Saturation + int(type), double(value), false));
+    if (backPicture())
         refreshPreview(ui.imageThumbLabel->size());
 }
 
 void CollageAppliance::slotEffectChanged(uint code)
 {
-    BackgroundPicture::applyEffect(m_canvas, PictureEffect(int(code), 0.0, false));
-    if (BackgroundPicture::of(m_canvas))
+    if (m_canvas)
+        m_canvas->applyBackgroundEffect(PictureEffect(int(code), 0.0, false));
+    if (backPicture())
         refreshPreview(ui.imageThumbLabel->size());
 }
 
