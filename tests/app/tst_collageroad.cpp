@@ -387,6 +387,48 @@ void TestCollageRoad::road()
     qInfo("exports differ in %d pixels, by at most %d", differing, worst);
     QVERIFY(worst <= 1);
 
+    // The project moved together with its pictures still finds them.
+    QVERIFY(QDir().mkpath(path("moved")));
+    QVERIFY(QDir().rename(path("projects"), path("moved/projects")));
+    QVERIFY(QDir().rename(path("pictures"), path("moved/pictures")));
+    prompts.queue.push_back(chooseFile(path("moved/projects/album.pmp2")));
+    editor->form().bProject->click();
+    QVERIFY(QTest::qWaitFor([this, editor] { return collage() && collage() != editor; }, 20000));
+    editor = collage();
+    canvas = editor->canvas();
+    QCOMPARE(canvas->contents().size(), 4);
+    for (AbstractContent* content : canvas->contents())
+        QVERIFY(!qobject_cast<PictureContent*>(content)->isPlaceholder());
+
+    // A picture deleted behind the project's back: the user is told, the
+    // picture keeps its place, and a new save loses nothing of it.
+    QVERIFY(QFile::remove(path("moved/pictures/green.png")));
+    QString missingText;
+    prompts.queue.push_back(chooseFile(path("moved/projects/album.pmp2")));
+    prompts.queue.push_back([&missingText](const ModalPrompts::Request& request) {
+        auto* box = qobject_cast<QMessageBox*>(request.dialog);
+        missingText = request.title + QLatin1Char('|') + (box ? box->text() : QString());
+        return int(QMessageBox::Ok);
+    });
+    editor->form().bProject->click();
+    QVERIFY(QTest::qWaitFor([this, editor] { return collage() && collage() != editor; }, 20000));
+    editor = collage();
+    canvas = editor->canvas();
+    QCOMPARE(missingText,
+        QStringLiteral("Missing pictures|Some pictures of the Collage file %1 were not found. They keep their place "
+                       "and are saved with the project.")
+            .arg(path("moved/projects/album.pmp2")));
+    QCOMPARE(canvas->contents().size(), 4);
+    int placeholders = 0;
+    for (AbstractContent* content : canvas->contents())
+        placeholders += qobject_cast<PictureContent*>(content)->isPlaceholder() ? 1 : 0;
+    QCOMPARE(placeholders, 1);
+    prompts.queue.push_back(chooseFile(path("moved/projects/again")));
+    editor->form().bSaveProject->click();
+    QFile again(path("moved/projects/again.pmp2"));
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QVERIFY(again.readAll().contains("green.png"));
+
     QCOMPARE(prompts.queue.size(), size_t(0));
     QDir::setCurrent(m_startDir);
 }
