@@ -15,6 +15,8 @@
 #include "appliances/DialogDriver.h"
 #include "appliances/ExactSizeDialog.h"
 #include "appliances/HomeScene.h"
+#include "appliances/PdfReadback.h"
+#include "appliances/PrintDialog.h"
 #include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
@@ -349,6 +351,66 @@ void TestCollageRoad::road()
     ui.bSaveImage->click();
     const QImage first(path("projects/first.png"));
     QCOMPARE(first.size(), QSize(1200, 800));
+
+    // "Print", then "PDF" to a file, at one picture pixel per device pixel.
+    prompts.queue.push_back([this](const ModalPrompts::Request& request) {
+        auto* dialog = qobject_cast<PrintDialog*>(request.dialog);
+        if (!dialog)
+            return int(QDialog::Rejected);
+        dialog->findChild<QCheckBox*>(QStringLiteral("fitToPageCheckBox"))->setChecked(false);
+        dialog->findChild<QAbstractButton*>(QStringLiteral("exportPdfButton"))->click();
+        return dialog->result();
+    });
+    prompts.queue.push_back(chooseFile(path("projects/album.pdf")));
+    ui.bPrint->click();
+    const QImage page = PdfReadback::render(path("projects/album.pdf"), 96);
+    QVERIFY(!page.isNull());
+    const QRect ink = PdfReadback::inkBox(page);
+    QVERIFY2(qAbs(ink.width() - first.width()) <= 1 && qAbs(ink.height() - first.height()) <= 1,
+        qPrintable(QStringLiteral("ink %1 x %2").arg(ink.width()).arg(ink.height())));
+    {
+        // The page holds the picture as a JPEG of quality 94, its colour at
+        // half resolution: smooth areas stay within a few levels, while the
+        // sharp colour edges of a collage (red on white) smear over a pixel
+        // or two, by up to some 150 levels. About 3 % of this collage's
+        // pixels lie on such edges.
+        const QImage want = first.convertToFormat(QImage::Format_RGB32);
+        // The ink box may sit one pixel off where the picture's edge is pale:
+        // take the best of the nine placements around it.
+        double mean = 1e9;
+        int worst = 0;
+        int far = 0;
+        const int w = want.width() - 2;
+        const int h = want.height() - 2;
+        for (int oy = -1; oy <= 1; ++oy) {
+            for (int ox = -1; ox <= 1; ++ox) {
+                qint64 sum = 0;
+                int placedWorst = 0;
+                int placedFar = 0;
+                for (int y = 1; y <= h; ++y) {
+                    for (int x = 1; x <= w; ++x) {
+                        const QRgb a = want.pixel(x, y);
+                        const QRgb b = page.pixel(qBound(0, ink.left() + ox + x, page.width() - 1),
+                            qBound(0, ink.top() + oy + y, page.height() - 1));
+                        const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                            std::abs(qBlue(a) - qBlue(b))});
+                        sum += d;
+                        placedWorst = std::max(placedWorst, d);
+                        placedFar += d > 8 ? 1 : 0;
+                    }
+                }
+                const double placedMean = double(sum) / (double(w) * h);
+                if (placedMean < mean) {
+                    mean = placedMean;
+                    worst = placedWorst;
+                    far = placedFar;
+                }
+            }
+        }
+        qInfo("printed PDF against the export: mean %.3f, worst %d, %d pixels beyond 8", mean, worst, far);
+        QVERIFY(mean <= 2.5);
+        QVERIFY(far <= w * h / 20);
+    }
 
     // "Back" asks nothing now.
     {
