@@ -82,7 +82,7 @@ private:
 
     Ui::CollageApplianceElements ui;
     QWidget* m_formRoot = nullptr;
-    QPopupColorWidget* m_colorPopup = nullptr;
+    QPointer<QPopupColorWidget> m_colorPopup;
     QMenu* m_sizeMenu = nullptr;
     QPointer<PictureContent> m_watchedBackPicture;
     bool m_previewPending = false;
