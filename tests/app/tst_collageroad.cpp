@@ -390,6 +390,11 @@ void TestCollageRoad::road()
     QCOMPARE(made.color, QColor(20, 120, 220));
     canvas->clearSelection();
     shoot(QStringLiteral("4-editor-finished"));
+    // A selected picture shows its own panel in the right bar.
+    pictures.at(2)->setSelected(true);
+    shoot(QStringLiteral("4b-editor-picture-panel"));
+    canvas->clearSelection();
+    QVERIFY(!ui.canvasPropertiesBox->isHidden());
 
     // "Back" asks to save; Cancel keeps the editor.
     {
