@@ -102,6 +102,7 @@ private slots:
     void aspectComboFollowsRatio();
     void backgroundPictureChosen();
     void fineTuneReachesBackPicture();
+    void previewFollowsBackPicture();
     void clearingBackground();
     void zoomBar();
     void popupOutlivedByNothing();
@@ -515,6 +516,23 @@ void TestCollageAppliance::fineTuneReachesBackPicture()
     QCOMPARE(back->effects().at(1)->effect, int(PictureEffect::Contrast));
     QCOMPARE(back->effects().at(1)->param, -40.0);
     QVERIFY(m_canvas->pendingChanges());
+}
+
+void TestCollageAppliance::previewFollowsBackPicture()
+{
+    PictureContent* back = addBackPicture(QSize(150, 120));
+    makeAppliance();
+    QCOMPARE(ui().imageThumbLabel->pixmap().toImage().pixelColor(75, 60).rgba(), QColor(Qt::blue).rgba());
+    // A change reaching the picture another way (its render lands later, or
+    // its own panel) shows in the preview once the event loop has run:
+    // saturation -100 leaves the blue a grey.
+    back->addEffect(PictureEffect(PictureEffect::Saturation, -100));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QColor shown = ui().imageThumbLabel->pixmap().toImage().pixelColor(75, 60);
+            return shown.red() == shown.green() && shown.green() == shown.blue();
+        }(),
+        20000);
 }
 
 void TestCollageAppliance::clearingBackground()
