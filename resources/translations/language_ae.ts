@@ -58,7 +58,154 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>لا توجد ذاكرة كافية.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>فشل تحميل الملف.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>فشل حفظ الملف:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>لون الخلفية</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 بكسل (مقفل)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>تحديد لون اللوحة</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>تحديد اللون العلوي للوحة</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>تحديد اللون السفلي للوحة</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>إضافة خلفية</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>مسح الخلفية</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>فتح مشروع كولاج</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>فتح مشروع</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>حفظ المشروع</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ملصقات</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>لون</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>إظهار الشبكة</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>بلا</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>تدرجات</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>الحفاظ على النسبة بالتوسيع</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>الحفاظ على نسبة العرض إلى الارتفاع</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>تجاهل نسبة العرض إلى الارتفاع</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>حجم اللوحة</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>المستند متداخل بعمق يزيد على %1 مستوى.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>يحتوي المستند على أكثر من %1 عنصر.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل.
+هل تريد استبداله؟</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>خطأ في التحميل</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</source>
         <translation>تعذّر تحميل ملف الكولاج %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>تعذّر تحميل ملف الكولاج %1. فتح المشاريع غير متاح في هذا الإصدار بعد.</translation>
+        <source>Parsing error</source>
+        <translation>خطأ في التحليل</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>تعذّر تحليل ملف الكولاج %1. كان الخطأ: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>صور مفقودة</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>لم يتم العثور على بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>خطأ في الملف</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>خطأ في الحفظ إلى ملف %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>كولاج (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>العتامة</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>العرض</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>كولاج</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>تنقيح البانوراما</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>حجم اللوحة</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>العرض:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>الارتفاع:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,154 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>無法載入檔案。</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>無法儲存檔案：</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>背景顏色</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>邊框</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 像素 (已鎖定)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>選取畫布顏色</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>選取畫布頂部顏色</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>選取畫布底部顏色</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>新增背景</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>清除背景</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>開啟拼貼專案</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>開啟專案</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>儲存專案</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>貼圖</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>畫布</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>顏色</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>顯示格線</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>漸層</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>擴展並保持比例</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>保持長寬比</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>忽略長寬比</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>畫布大小</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>文件的巢狀層級超過 %1 層。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>文件包含超過 %1 個元素。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>載入錯誤</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</source>
         <translation>無法載入拼貼檔案 %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>無法載入拼貼檔案 %1。此版本尚無法開啟專案。</translation>
+        <source>Parsing error</source>
+        <translation>剖析錯誤</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>無法剖析拼貼檔案 %1。錯誤為：%2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>遺失的圖片</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>找不到拼貼檔案 %1 中的部分圖片。它們會保留原位，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>檔案錯誤</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>儲存至 %1 檔案「%2」時發生錯誤</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>拼貼 (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>寬度</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>拼貼</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>全景修飾</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>畫布大小</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>寬度:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高度:</translation>
     </message>
 </context>
 <context>

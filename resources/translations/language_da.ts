@@ -58,7 +58,154 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok hukommelse.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fejl</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Kunne ikke indlæse filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke gemme filen:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Baggrundsfarve</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Baggrundsbillede</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Vælg lærredets farve</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Vælg lærredets øverste farve</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Vælg lærredets nederste farve</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Tilføj baggrund</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Fjern baggrund</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpas</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Åbn collageprojekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Åbn projekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Gem projekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermærker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Lærred</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farve</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Vis gitter</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Gradienter</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Bevar format ved udfyldning</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Bevar billedformat</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorér billedformat</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lærredsstørrelse</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet er indlejret mere end %1 niveauer dybt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet indeholder mere end %1 elementer.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Indlæsningsfejl</translation>
@@ -68,8 +215,28 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>Kan ikke indlæse collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan ikke indlæse collagefilen %1. Åbning af projekter er endnu ikke tilgængelig i denne version.</translation>
+        <source>Parsing error</source>
+        <translation>Fortolkningsfejl</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan ikke fortolke collagefilen %1. Fejlen var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende billeder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 blev ikke fundet. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfejl</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fejl ved lagring til %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Venstre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Højre</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Uigennemsigtighed</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredde</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretouchering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lærredsstørrelse</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredde:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Højde:</translation>
     </message>
 </context>
 <context>

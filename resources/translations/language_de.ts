@@ -58,7 +58,154 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Datei konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Datei konnte nicht gespeichert werden:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (gesperrt)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Obere Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Untere Farbe der Leinwand wählen</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Hintergrund hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Hintergrund entfernen</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Collage-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Sticker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Leinwand</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Raster anzeigen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Verläufe</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Seitenverhältnis durch Füllen beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Seitenverhältnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Seitenverhältnis ignorieren</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Leinwandgröße</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Das Dokument ist mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Das Dokument enthält mehr als %1 Elemente.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Ladefehler</translation>
@@ -68,8 +215,28 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Die Collage-Datei %1 kann nicht geladen werden</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Die Collage-Datei %1 kann nicht geladen werden. Das Öffnen von Projekten ist in dieser Version noch nicht verfügbar.</translation>
+        <source>Parsing error</source>
+        <translation>Analysefehler</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Die Collage-Datei %1 kann nicht analysiert werden. Der Fehler war: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Fehlende Bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fehler beim Speichern in die %1-Datei „%2“</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Deckkraft</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama-Retusche</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Leinwandgröße</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
     </message>
 </context>
 <context>

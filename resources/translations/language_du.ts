@@ -58,7 +58,154 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Onvoldoende geheugen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Laden van bestand mislukt.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Opslaan van bestand mislukt:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Achtergrondafbeelding</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (vergrendeld)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Bovenste kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Onderste kleur van het canvas kiezen</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Achtergrond toevoegen</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Achtergrond wissen</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Collageproject openen</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Project openen</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Project opslaan</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Raster tonen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Verlopen</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Verhouding behouden door te vergroten</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Beeldverhouding behouden</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Beeldverhouding negeren</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvasgrootte</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Het document is meer dan %1 niveaus diep genest.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Het document bevat meer dan %1 elementen.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Fout bij laden</translation>
@@ -68,8 +215,28 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>Kan het collagebestand %1 niet laden</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan het collagebestand %1 niet laden. Projecten openen is in deze versie nog niet beschikbaar.</translation>
+        <source>Parsing error</source>
+        <translation>Fout bij verwerken</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan het collagebestand %1 niet verwerken. De fout was: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Ontbrekende afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Bestandsfout</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fout bij opslaan naar het %1-bestand '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Boven</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Onder</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breedte</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama retoucheren</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvasgrootte</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breedte:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hoogte:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,154 @@ Double click to cancel the transformations.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Failed to load file.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Failed to save file:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Background Color</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Background Picture</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 Pix (Locked)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Select canvas color</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Select canvas top color</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Select canvas bottom color</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Add background</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Clear background</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Fit in</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Open Collage Project</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Canvas</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Show Grid</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Gradients</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Keep ratio by expanding</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Keep aspect ratio</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignore aspect ratio</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvas Size</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>The document is nested more than %1 levels deep.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>The document holds more than %1 elements.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Loading error</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</translation>
         <translation>Unable to load the Collage file %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Unable to load the Collage file %1. Opening projects is not available in this version yet.</translation>
+        <source>Parsing error</source>
+        <translation>Parsing error</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Unable to parse the Collage file %1. The error was: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Missing pictures</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>File Error</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Error saving to the %1 file '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama retouch</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Canvas Size</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
     </message>
 </context>
 <context>

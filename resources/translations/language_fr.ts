@@ -58,7 +58,154 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Échec du chargement du fichier.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Échec de l'enregistrement du fichier :</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Couleur d'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Image d'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (verrouillé)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Choisir la couleur du canevas</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Choisir la couleur du haut du canevas</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Choisir la couleur du bas du canevas</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Ajouter un arrière-plan</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Effacer l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Ouvrir un projet de collage</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir le projet</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocollants</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Canevas</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Afficher la grille</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Dégradés</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Conserver les proportions en remplissant</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Conserver les proportions</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorer les proportions</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Taille du canevas</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Le document est imbriqué sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Le document contient plus de %1 éléments.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Erreur de chargement</translation>
@@ -68,8 +215,28 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Impossible de charger le fichier de collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Impossible de charger le fichier de collage %1. L'ouverture de projets n'est pas encore disponible dans cette version.</translation>
+        <source>Parsing error</source>
+        <translation>Erreur d'analyse</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Impossible d'analyser le fichier de collage %1. L'erreur était : %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Images manquantes</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 sont introuvables. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Erreur lors de l'enregistrement dans le fichier %1 « %2 »</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retouche du panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Taille du canevas</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largeur :</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Hauteur :</translation>
     </message>
 </context>
 <context>

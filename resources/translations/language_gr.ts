@@ -58,7 +58,154 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Αποτυχία φόρτωσης αρχείου.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Αποτυχία αποθήκευσης αρχείου:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Χρώμα φόντου</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Εικόνα φόντου</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Περίγραμμα</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (κλειδωμένο)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Επιλογή χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Επιλογή πάνω χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Επιλογή κάτω χρώματος καμβά</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Προσθήκη φόντου</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Απαλοιφή φόντου</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Άνοιγμα έργου κολάζ</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Άνοιγμα έργου</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Αποθήκευση έργου</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Εξαγωγή</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Αυτοκόλλητα</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Κείμενο</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Καμβάς</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Χρώμα</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Εμφάνιση πλέγματος</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Κανένα</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Διαβαθμίσεις</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Διατήρηση αναλογίας με επέκταση</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Διατήρηση αναλογίας</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Αγνόηση αναλογίας</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Μέγεθος καμβά</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Το έγγραφο έχει ένθεση βαθύτερη από %1 επίπεδα.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Το έγγραφο περιέχει περισσότερα από %1 στοιχεία.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Το %1 υπάρχει ήδη.
+Θέλετε να το αντικαταστήσετε;</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Σφάλμα φόρτωσης</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</source>
         <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Δεν είναι δυνατή η φόρτωση του αρχείου κολάζ %1. Το άνοιγμα έργων δεν είναι ακόμη διαθέσιμο σε αυτή την έκδοση.</translation>
+        <source>Parsing error</source>
+        <translation>Σφάλμα ανάλυσης</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Δεν είναι δυνατή η ανάλυση του αρχείου κολάζ %1. Το σφάλμα ήταν: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Εικόνες που λείπουν</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Σφάλμα αρχείου</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Σφάλμα αποθήκευσης στο αρχείο %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Κολάζ (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Πάνω</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Κάτω</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Αριστερά</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Δεξιά</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Αδιαφάνεια</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Πλάτος</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Κολάζ</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ρετούς πανοράματος</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Μέγεθος καμβά</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Πλάτος:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Ύψος:</translation>
     </message>
 </context>
 <context>

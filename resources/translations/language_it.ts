@@ -58,7 +58,154 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Impossibile caricare il file.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Impossibile salvare il file:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Colore di sfondo</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Immagine di sfondo</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (bloccato)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Seleziona il colore della tela</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Seleziona il colore superiore della tela</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Seleziona il colore inferiore della tela</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Aggiungi sfondo</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Rimuovi sfondo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Apri progetto collage</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Apri progetto</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salva progetto</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Adesivi</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Mostra griglia</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Sfumature</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Mantieni proporzioni riempiendo</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Mantieni proporzioni</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignora proporzioni</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dimensioni tela</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Il documento è annidato per più di %1 livelli.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Il documento contiene più di %1 elementi.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Errore di caricamento</translation>
@@ -68,8 +215,28 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Impossibile caricare il file di collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Impossibile caricare il file di collage %1. L'apertura dei progetti non è ancora disponibile in questa versione.</translation>
+        <source>Parsing error</source>
+        <translation>Errore di analisi</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Impossibile analizzare il file collage %1. L'errore era: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Immagini mancanti</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state trovate. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Errore di file</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Errore durante il salvataggio nel file %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>In alto</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>In basso</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacità</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Larghezza</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Ritocco del panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dimensioni tela</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Larghezza:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altezza:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,154 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>メモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>ファイルを保存できませんでした:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 ピクセル (ロック)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>キャンバスの色を選択</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>キャンバスの上の色を選択</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>キャンバスの下の色を選択</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>背景を追加</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>背景を消去</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>コラージュプロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>プロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>プロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ステッカー</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>キャンバス</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>グリッドを表示</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>グラデーション</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>拡大して比率を保持</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>縦横比を保持</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>縦横比を無視</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>キャンバスサイズ</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>ドキュメントの入れ子が %1 レベルを超えています。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>ドキュメントに %1 個を超える要素が含まれています。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>読み込みエラー</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</source>
         <translation>コラージュファイル %1 を読み込めません</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>コラージュファイル %1 を読み込めません。このバージョンではまだプロジェクトを開くことはできません。</translation>
+        <source>Parsing error</source>
+        <translation>解析エラー</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>コラージュ ファイル %1 を解析できません。エラー: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>見つからない画像</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>コラージュ ファイル %1 の一部の画像が見つかりませんでした。位置はそのまま保持され、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>ファイル エラー</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>%1 ファイル '%2' への保存中にエラーが発生しました</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>コラージュ (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>幅</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>コラージュ</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>パノラマのレタッチ</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>キャンバスサイズ</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>幅:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高さ:</translation>
     </message>
 </context>
 <context>

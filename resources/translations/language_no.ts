@@ -58,7 +58,154 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok minne.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Kunne ikke laste inn filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Kunne ikke lagre filen:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Bakgrunnsfarge</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Bakgrunnsbilde</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Velg farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Velg øverste farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Velg nederste farge for lerretet</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Legg til bakgrunn</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Fjern bakgrunn</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Åpne collageprosjekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Åpne prosjekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Lagre prosjekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistremerker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Lerret</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farge</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Vis rutenett</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Fargeoverganger</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Behold forhold ved å fylle ut</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Behold størrelsesforhold</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorer størrelsesforhold</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lerretsstørrelse</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet er nestet mer enn %1 nivåer dypt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet inneholder mer enn %1 elementer.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Innlastingsfeil</translation>
@@ -68,8 +215,28 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>Kan ikke laste inn collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Kan ikke laste inn collagefilen %1. Åpning av prosjekter er ennå ikke tilgjengelig i denne versjonen.</translation>
+        <source>Parsing error</source>
+        <translation>Tolkningsfeil</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Kan ikke tolke collagefilen %1. Feilen var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 ble ikke funnet. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfeil</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Feil ved lagring til %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Topp</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bunn</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Venstre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Høyre</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Dekkevne</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredde</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretusjering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Lerretsstørrelse</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredde:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Høyde:</translation>
     </message>
 </context>
 <context>

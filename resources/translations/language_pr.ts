@@ -58,7 +58,154 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Falha ao carregar o ficheiro.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Falha ao guardar o ficheiro:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Imagem de fundo</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (bloqueado)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Selecionar a cor da tela</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Selecionar a cor superior da tela</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Selecionar a cor inferior da tela</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Adicionar fundo</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Limpar fundo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Abrir projeto de colagem</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir projeto</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar projeto</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocolantes</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Mostrar grelha</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Gradientes</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Manter proporção expandindo</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Manter proporção</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorar proporção</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamanho da tela</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>O documento está aninhado em mais de %1 níveis.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>O documento contém mais de %1 elementos.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Erro ao carregar</translation>
@@ -68,8 +215,28 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>Não foi possível carregar o ficheiro de colagem %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Não foi possível carregar o ficheiro de colagem %1. A abertura de projetos ainda não está disponível nesta versão.</translation>
+        <source>Parsing error</source>
+        <translation>Erro de análise</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Não foi possível analisar o ficheiro de colagem %1. O erro foi: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imagens em falta</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Erro de ficheiro</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Erro ao guardar no ficheiro %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Colagem (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Superior</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Inferior</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direita</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidade</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Colagem</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retoque do panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamanho da tela</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Largura:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Altura:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,154 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Не удалось загрузить файл.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Не удалось сохранить файл:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Цвет фона</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 пикс. (зафиксировано)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Выбрать цвет холста</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Выбрать верхний цвет холста</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Выбрать нижний цвет холста</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Добавить фон</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Очистить фон</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Открыть проект коллажа</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Открыть проект</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Сохранить проект</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Наклейки</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Холст</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Показать сетку</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Градиенты</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Сохранять пропорции с заполнением</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Сохранять пропорции</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Игнорировать пропорции</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Размер холста</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Вложенность документа превышает %1 уровней.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Документ содержит более %1 элементов.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Ошибка загрузки</translation>
@@ -68,8 +215,28 @@ Double click to cancel the transformations.</source>
         <translation>Не удалось загрузить файл коллажа %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Не удалось загрузить файл коллажа %1. Открытие проектов в этой версии пока недоступно.</translation>
+        <source>Parsing error</source>
+        <translation>Ошибка разбора</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Не удалось разобрать файл коллажа %1. Ошибка: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Отсутствующие изображения</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не найдены. Они сохраняют своё место и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Ошибка файла</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Ошибка сохранения в файл %1 «%2»</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Коллаж (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Сверху</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Снизу</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Непрозрачность</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Коллаж</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Panorama retouch</source>
         <translation>Ретушь панорамы</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Размер холста</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ширина:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Высота:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,154 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>No hay suficiente memoria.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>No se pudo cargar el archivo.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>No se pudo guardar el archivo:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (bloqueado)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Seleccionar el color del lienzo</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Seleccionar el color superior del lienzo</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Seleccionar el color inferior del lienzo</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Añadir fondo</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Quitar fondo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Abrir proyecto de collage</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir proyecto</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Pegatinas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Lienzo</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Mostrar cuadrícula</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Degradados</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Mantener proporción ampliando</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Mantener proporción</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorar proporción</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamaño del lienzo</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>El documento está anidado a más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>El documento contiene más de %1 elementos.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Error de carga</translation>
@@ -68,8 +215,28 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>No se puede cargar el archivo de collage %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>No se puede cargar el archivo de collage %1. Abrir proyectos aún no está disponible en esta versión.</translation>
+        <source>Parsing error</source>
+        <translation>Error de análisis</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>No se puede analizar el archivo de collage %1. El error fue: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imágenes que faltan</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>No se encontraron algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Error al guardar en el archivo de %1 '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Retoque del panorama</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tamaño del lienzo</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Alto:</translation>
     </message>
 </context>
 <context>

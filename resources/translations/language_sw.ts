@@ -58,7 +58,154 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Inte tillräckligt med minne.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Det gick inte att läsa in filen.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Det gick inte att spara filen:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Bakgrundsfärg</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Bakgrundsbild</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 px (låst)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Välj dukens färg</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Välj dukens övre färg</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Välj dukens nedre färg</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Lägg till bakgrund</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Ta bort bakgrund</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Öppna collageprojekt</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Öppna projekt</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Spara projekt</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermärken</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Duk</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Färg</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Visa rutnät</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Övertoningar</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Behåll proportioner genom att fylla</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>Behåll proportioner</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>Ignorera proportioner</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dukens storlek</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Dokumentet är kapslat mer än %1 nivåer djupt.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Dokumentet innehåller mer än %1 element.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finns redan.
+Vill du ersätta den?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Inläsningsfel</translation>
@@ -68,8 +215,28 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>Det gick inte att läsa in collagefilen %1</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>Det gick inte att läsa in collagefilen %1. Att öppna projekt är ännu inte tillgängligt i den här versionen.</translation>
+        <source>Parsing error</source>
+        <translation>Tolkningsfel</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>Det går inte att tolka collagefilen %1. Felet var: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Saknade bilder</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>Vissa bilder i collagefilen %1 hittades inte. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Filfel</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>Fel vid sparande till %1-filen '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Collage (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Överkant</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Nederkant</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Vänster</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Höger</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacitet</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Bredd</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Collage</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panoramaretuschering</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Dukens storlek</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Bredd:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höjd:</translation>
     </message>
 </context>
 <context>

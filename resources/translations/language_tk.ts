@@ -58,7 +58,154 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>CanvasAppliance</name>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Failed to load file.</source>
+        <translation>Dosya yüklenemedi.</translation>
+    </message>
+    <message>
+        <source>Failed to save file:</source>
+        <translation>Dosya kaydedilemedi:</translation>
+    </message>
+</context>
+<context>
+    <name>CollageAppliance</name>
+    <message>
+        <source>Background Color</source>
+        <translation>Arka plan rengi</translation>
+    </message>
+    <message>
+        <source>Background Picture</source>
+        <translation>Arka plan resmi</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
+        <source>%1 x %2 Pix (Locked)</source>
+        <translation>%1 x %2 piksel (kilitli)</translation>
+    </message>
+    <message>
+        <source>Select canvas color</source>
+        <translation>Tuval rengini seç</translation>
+    </message>
+    <message>
+        <source>Select canvas top color</source>
+        <translation>Tuvalin üst rengini seç</translation>
+    </message>
+    <message>
+        <source>Select canvas bottom color</source>
+        <translation>Tuvalin alt rengini seç</translation>
+    </message>
+    <message>
+        <source>Add background</source>
+        <translation>Arka plan ekle</translation>
+    </message>
+    <message>
+        <source>Clear background</source>
+        <translation>Arka planı temizle</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+</context>
+<context>
+    <name>CollageApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Open Collage Project</source>
+        <translation>Kolaj projesi aç</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Proje aç</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projeyi kaydet</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Çıkartmalar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Canvas</source>
+        <translation>Tuval</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Izgarayı göster</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>Gradients</source>
+        <translation>Degradeler</translation>
+    </message>
+    <message>
+        <source>Keep ratio by expanding</source>
+        <translation>Genişleterek oranı koru</translation>
+    </message>
+    <message>
+        <source>Keep aspect ratio</source>
+        <translation>En boy oranını koru</translation>
+    </message>
+    <message>
+        <source>Ignore aspect ratio</source>
+        <translation>En boy oranını yok say</translation>
+    </message>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tuval boyutu</translation>
+    </message>
+</context>
+<context>
     <name>CollageProjectFile</name>
+    <message>
+        <source>The document is nested more than %1 levels deep.</source>
+        <translation>Belge %1 düzeyden daha derin iç içe geçmiş.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 elements.</source>
+        <translation>Belge %1 öğeden fazlasını içeriyor.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 zaten var.
+Değiştirmek istiyor musunuz?</translation>
+    </message>
     <message>
         <source>Loading error</source>
         <translation>Yükleme hatası</translation>
@@ -68,8 +215,28 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>%1 kolaj dosyası yüklenemiyor</translation>
     </message>
     <message>
-        <source>Unable to load the Collage file %1. Opening projects is not available in this version yet.</source>
-        <translation>%1 kolaj dosyası yüklenemiyor. Proje açma bu sürümde henüz kullanılamıyor.</translation>
+        <source>Parsing error</source>
+        <translation>Ayrıştırma hatası</translation>
+    </message>
+    <message>
+        <source>Unable to parse the Collage file %1. The error was: %2</source>
+        <translation>%1 kolaj dosyası ayrıştırılamadı. Hata: %2</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Eksik resimler</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>Dosya hatası</translation>
+    </message>
+    <message>
+        <source>Error saving to the %1 file '%2'</source>
+        <translation>%1 dosyasına kaydedilirken hata: '%2'</translation>
     </message>
     <message>
         <source>Select the Collage file</source>
@@ -78,6 +245,33 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Collage (*.pmp2)</source>
         <translation>Kolaj (*.pmp2)</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBorderWidget</name>
+    <message>
+        <source>Top</source>
+        <translation>Üst</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opaklık</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Genişlik</translation>
     </message>
 </context>
 <context>
@@ -134,10 +328,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Collage</source>
-        <translation>Kolaj</translation>
-    </message>
-    <message>
         <source>Zorivuv</source>
         <translation>Zorivuv</translation>
     </message>
@@ -156,6 +346,21 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Panorama retouch</source>
         <translation>Panorama rötuşu</translation>
+    </message>
+</context>
+<context>
+    <name>ExactSizeDialog</name>
+    <message>
+        <source>Canvas Size</source>
+        <translation>Tuval boyutu</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Genişlik:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Yükseklik:</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QString>
+#include <QStringList>
 
 class Canvas;
+class QDomDocument;
 
-// The ".pmp2" project file around the canvas's own XML. Static operations
-// only; GUI thread, as they may show dialogs and message boxes.
+// The ".pmp2" project file around the canvas's own XML: an XML declaration,
+// the root "Collage" (attributes "format" = 2 and "version" = the
+// application's version) and one "canvas" element, indented by 2 spaces.
+// Static operations only; GUI thread, as they may show dialogs and message
+// boxes (all through ModalPrompts).
 class CollageProjectFile
 {
     Q_DECLARE_TR_FUNCTIONS(CollageProjectFile)
@@ -14,15 +20,74 @@ class CollageProjectFile
 public:
     CollageProjectFile() = delete;
 
-    // Reads the project at `filePath` into `canvas`; with `addToRecent` a
-    // file that was read goes first in the recent-project list. On failure
-    // the user is told in a message box, the canvas and the list stay
-    // untouched, and the result is false.
-    //
-    // Projects cannot be read into a canvas yet: every call fails that way.
+    // Larger files are refused unread: no real project comes near.
+    static constexpr qint64 maxFileBytes = 64LL * 1024 * 1024;
+    // Deeper or larger documents are refused before the DOM is built; a
+    // real project is a few levels deep and holds a few elements per
+    // content.
+    static constexpr int maxDepth = 64;
+    static constexpr int maxElements = 250000;
+    // Embedded previews are small thumbnails; larger ones are not decoded.
+    static constexpr int maxPreviewSide = 1024;
+
+    enum class LoadStatus {
+        Loaded,       // an element was handed to the canvas
+        CannotOpen,   // missing, unreadable, not a regular file, too large
+        CannotParse,  // not well-formed, too deep, too many elements
+        NoElement,    // well-formed but empty of elements
+    };
+
+    struct LoadResult
+    {
+        LoadStatus status = LoadStatus::CannotOpen;
+        // CannotParse: the parser's message (or why the document was
+        // refused before parsing).
+        QString error;
+        // Loaded: the files of pictures that stayed placeholders because
+        // none of their files could be read, one entry per file tried.
+        QStringList missingPictures;
+    };
+
+    // Reads the project at `filePath` into `canvas`, without a word to the
+    // user. The canvas is touched only once the document parsed; its base
+    // folder becomes the project's folder, so relative picture paths
+    // resolve there.
+    static LoadResult load(const QString& filePath, Canvas* canvas);
+
+    // load(), then tells the user what went wrong in a box with no parent
+    // ("Loading error", "Parsing error", or "Missing pictures" with the
+    // files in the details). True when an element was handed to the canvas
+    // (missing pictures included); with `addToRecent` such a file goes
+    // first in the recent-project list. A failed read leaves the canvas and
+    // the list untouched.
     static bool read(const QString& filePath, Canvas* canvas, bool addToRecent);
+
+    // The preview picture stored in the project, or a null image when there
+    // is none, it does not decode or it is larger than maxPreviewSide. Never
+    // shows a message.
+    static QImage embeddedPreview(const QString& filePath);
+
+    // Writes the canvas as a project at `filePath`. The file is replaced only
+    // once the new one is complete: when it cannot be written the user gets
+    // a "File Error" box, the old file stays as it was, the canvas keeps its
+    // pending changes and the result is false. On success the change mark is
+    // cleared and the file goes first in the recent-project list.
+    static bool saveV2(const QString& filePath, Canvas* canvas);
+
+    // The document saveV2() would write, without writing it. Sets the
+    // canvas's base folder to `projectDir` first.
+    static QDomDocument toDocument(Canvas* canvas, const QString& projectDir);
 
     // Asks for a project to open, starting in the last project folder, which
     // it then remembers. Empty when cancelled.
     static QString getLoadCollageProjectFile();
+
+    // Asks for a file name to save a project to, starting in the last save
+    // folder, which it then remembers. The name gets ".pmp2" unless it ends
+    // so already (ignoring case), and the overwrite question is asked about
+    // that final name. Empty when cancelled.
+    static QString getSaveCollageProjectFile();
+
+    // `name`, with ".pmp2" appended unless it ends so, ignoring case.
+    static QString withProjectSuffix(const QString& name);
 };

@@ -1,5 +1,6 @@
 #include "appliances/DefaultWorkflowCreators.h"
 
+#include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
 #include "appliances/PlaceholderAppliance.h"
 #include "canvas/Canvas.h"
@@ -31,7 +32,7 @@ void registerDefaultWorkflowCreators(Workflow::Creators& creators)
             // The user was told by the reader; the collage opens empty.
             qWarning("Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
         }
-        return new PlaceholderAppliance(modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Collage")), canvas);
+        return new CollageAppliance(canvas, nullptr);
     };
     creators.commands[Workflow::OpenZorivuv] = [](const Workflow::CreateRequest& request) {
         return new PlaceholderAppliance(

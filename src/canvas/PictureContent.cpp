@@ -359,11 +359,12 @@ bool PictureContent::fromXml(QDomElement& element, const QDir& projectDir)
             m_filePaths.append(legacy.text());
     }
 
+    // Only regular files: opening a FIFO named by a project would block.
     for (const QString& path : std::as_const(m_filePaths)) {
-        if (!path.isEmpty() && loadFromFile(path, false, false, true))
+        if (QFileInfo(path).isFile() && loadFromFile(path, false, false, true))
             return true;
     }
-    if (!m_relativeFilePath.isEmpty() && projectDir.exists(m_relativeFilePath)) {
+    if (!m_relativeFilePath.isEmpty() && QFileInfo(projectDir.filePath(m_relativeFilePath)).isFile()) {
         const QString absolute = QDir::cleanPath(projectDir.filePath(m_relativeFilePath));
         if (loadFromFile(absolute, false, false, true)) {
             m_filePaths.append(absolute);

@@ -1,3 +1,4 @@
+#include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
 #include "appliances/DefaultWorkflowCreators.h"
 #include "appliances/PlaceholderAppliance.h"
@@ -29,6 +30,7 @@ private slots:
     void init();
     void placeholders_data();
     void placeholders();
+    void collageEditor();
     void collageWithProject_data();
     void collageWithProject();
     void placeholderCloses();
@@ -57,7 +59,6 @@ void TestDefaultWorkflowCreators::placeholders_data()
     QTest::addColumn<QVariant>("param");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("canvas");
-    QTest::newRow("1 collage") << 1 << QVariant() << "Collage" << true;
     QTest::newRow("2 montage background") << 2 << QVariant() << "Zorivuv" << true;
     QTest::newRow("3 montage tiles") << 3 << QVariant() << "Zorivuv tile photos" << false;
     QTest::newRow("4 montage result") << 4 << QVariant(QPixmap(8, 8)) << "Zorivuv result" << true;
@@ -103,40 +104,65 @@ void TestDefaultWorkflowCreators::placeholders()
     QCOMPARE(made->parent(), &owner);
 }
 
+void TestDefaultWorkflowCreators::collageEditor()
+{
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QObject owner;
+    std::unique_ptr<PlugGui::AbstractAppliance> appliance(
+        creators.commands.at(Workflow::OpenCollage)({QVariant(), 96, 120, &owner}));
+    auto* collage = dynamic_cast<CollageAppliance*>(appliance.get());
+    QVERIFY(collage);
+    QCOMPARE(collage->windowTitle(), QStringLiteral("Collage"));
+    std::unique_ptr<AbstractScene> scene(collage->takeScene());
+    auto* made = qobject_cast<Canvas*>(scene.get());
+    QVERIFY(made);
+    QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
+    QCOMPARE(made->parent(), &owner);
+}
+
 void TestDefaultWorkflowCreators::collageWithProject_data()
 {
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
     const QString missing = m_dir.filePath("missing.pmp2");
     const QString album = m_dir.filePath("projects/album.pmp2");
-    QTest::newRow("missing file") << missing << "Unable to load the Collage file " + missing;
-    QTest::newRow("readable file")
-        << album << "Unable to load the Collage file " + album + ". Opening projects is not available in this version yet.";
+    QTest::newRow("missing file") << missing << "Loading error" << "Unable to load the Collage file " + missing;
+    QTest::newRow("readable file") << album << QString() << QString();
 }
 
 void TestDefaultWorkflowCreators::collageWithProject()
 {
     QFETCH(QString, path);
+    QFETCH(QString, title);
     QFETCH(QString, text);
     Workflow::Creators creators;
     registerDefaultWorkflowCreators(creators);
     QObject owner;
 
     BoxAnswerer answerer({QMessageBox::Ok});
-    QTest::ignoreMessage(QtWarningMsg, "Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
+    if (!title.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, "Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
     std::unique_ptr<PlugGui::AbstractAppliance> appliance(
         creators.commands.at(Workflow::OpenCollage)({path, 72, 72, &owner}));
-
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().title, QStringLiteral("Loading error"));
-    QCOMPARE(answerer.seen.first().text, text);
-    QCOMPARE(answerer.seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    // The collage opens all the same, on an empty canvas; the file is not
-    // entered as a recent project.
     QVERIFY(appliance);
     std::unique_ptr<AbstractScene> canvas(appliance->takeScene());
     QVERIFY(qobject_cast<Canvas*>(canvas.get()));
     QVERIFY(canvas->items().isEmpty());
+
+    if (title.isEmpty()) {
+        // Read: no box, and the file is first among the recent projects.
+        QVERIFY(answerer.seen.isEmpty());
+        QCOMPARE(Settings::defaultSettings()->recentTessoliaUrls().value(0), QUrl(path, QUrl::TolerantMode));
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, title);
+    QCOMPARE(answerer.seen.first().text, text);
+    QCOMPARE(answerer.seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The collage opens all the same, on an empty canvas; the file is not
+    // entered as a recent project.
     QVERIFY(Settings::defaultSettings()->recentTessoliaUrls().isEmpty());
 }
 

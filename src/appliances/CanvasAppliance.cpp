@@ -1,0 +1,259 @@
+#include "appliances/CanvasAppliance.h"
+
+#include "appframe/Container.h"
+#include "appframe/ModalPrompts.h"
+#include "appframe/SceneView.h"
+#include "appframe/Settings.h"
+#include "appliances/PrintDialog.h"
+#include "canvas/CPixmap.h"
+#include "canvas/Canvas.h"
+#include "canvas/PictureContent.h"
+#include "files/IQCommon.h"
+#include "files/IQFileController.h"
+#include "files/LoadImageThread.h"
+#include "files/SaveImageThread.h"
+#include "widgets/FloatingWidgetContainer.h"
+#include "widgets/QWaitingDialog.h"
+#include "widgets/ZoomIndicatorOverlay.h"
+#include "widgets/ZoomIndicatorOverlayProxy.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+
+PrintInfo CanvasAppliance::s_PrintInfo;
+
+CanvasAppliance::CanvasAppliance(Canvas* canvas, QObject* parent)
+    : QObject(parent)
+    , m_canvas(canvas)
+{
+    configureScene(canvas);
+}
+
+CanvasAppliance::~CanvasAppliance()
+{
+    if (m_canvas)
+        qWarning("CanvasAppliance::~CanvasAppliance: we still have a Canvas. take it before deleting this");
+    // The overlay lives in the container: let the proxy go first, while the
+    // container is still there for it to look at.
+    delete m_zoomIndicator;
+    m_zoomIndicator = nullptr;
+    if (m_sceneView && m_canvas)
+        m_sceneView->setScene(nullptr);
+    delete m_sceneContainer;
+    m_sceneContainer = nullptr;
+    m_sceneView = nullptr;
+}
+
+void CanvasAppliance::configureScene(Canvas* canvas)
+{
+    m_sceneContainer = new FloatingWidgetContainer;
+    auto* layout = new QHBoxLayout(m_sceneContainer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_sceneView = new SceneView;
+    layout->addWidget(m_sceneView);
+
+    m_canvas = canvas;
+    m_sceneView->setScene(canvas);
+    sceneSet(m_sceneContainer, m_sceneView, canvas);
+
+    m_zoomIndicator = new ZoomIndicatorOverlayProxy(m_sceneContainer);
+    connect(m_sceneView, &SceneView::viewScaleChanged, this, [this] {
+        if (!m_zoomIndicator || !m_sceneView)
+            return;
+        m_zoomIndicator->setScale(m_sceneView->viewScale());
+        m_zoomIndicator->show(zoomIndicatorMsecs);
+    });
+}
+
+Canvas* CanvasAppliance::takeCanvas()
+{
+    Canvas* canvas = m_canvas;
+    if (canvas)
+        disconnect(canvas, nullptr, this, nullptr);
+    m_canvas = nullptr;
+    if (m_sceneView)
+        m_sceneView->setScene(nullptr);
+    return canvas;
+}
+
+AbstractScene* CanvasAppliance::takeScene()
+{
+    return takeCanvas();
+}
+
+void CanvasAppliance::removeFromApplianceContainer()
+{
+    PlugGui::AbstractAppliance::removeFromApplianceContainer();
+    if (m_zoomIndicator)
+        m_zoomIndicator->hide();
+}
+
+void CanvasAppliance::setFocusToScene()
+{
+    if (m_sceneView)
+        m_sceneView->setFocus(Qt::OtherFocusReason);
+}
+
+bool CanvasAppliance::applianceCommand(int command)
+{
+    Q_UNUSED(command);
+    return false;
+}
+
+bool CanvasAppliance::appliancePendingChanges() const
+{
+    return m_canvas && m_canvas->pendingChanges();
+}
+
+QWidget* CanvasAppliance::dialogParent() const
+{
+    return applianceContainer();
+}
+
+QImage CanvasAppliance::renderForOutput() const
+{
+    if (!m_canvas)
+        return QImage();
+    // Truncated toward zero: a scene of 1200.9 x 800.5 gives 1200 x 800.
+    const QRectF scene = m_canvas->sceneRectangle();
+    const QSize size(int(scene.width()), int(scene.height()));
+    return m_canvas->renderedImage(size, Qt::KeepAspectRatio, true, QImage::Format_ARGB32);
+}
+
+void CanvasAppliance::runWorker(QThread* worker)
+{
+    QWaitingDialog busy(dialogParent());
+    // finished() comes from the worker's thread, so close() is queued behind
+    // the results the worker posted before it: exec() returns only after
+    // they were all handled.
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, &busy, &QWidget::close);
+    worker->start(QThread::InheritPriority);
+    busy.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    busy.exec();
+}
+
+void CanvasAppliance::slotAddPicture()
+{
+    Settings* settings = Settings::defaultSettings();
+    QList<QString> files;
+    const int result = IQFileController::openFileDialog(dialogParent(), files, IQCommon::ImageFilter,
+        settings->collagePicturesDir(), QFileDialog::ExistingFiles);
+    if (result == QDialog::Accepted && !files.isEmpty() && m_canvas) {
+        m_canvas->clearSelection();
+        settings->setCollagePicturesDir(QFileInfo(files.first()).path());
+
+        auto* worker = new LoadImageThread(files);
+        connect(worker, &LoadImageThread::loaded, this, [this](int index, QString path, QImage image) {
+            // An unreadable picture is skipped; the others keep the place
+            // their index gives them.
+            if (image.isNull() || !m_canvas)
+                return;
+            const QPoint offset(pictureStep * index, pictureStep * index);
+            m_canvas->addPictureContent(path, image, m_canvas->visibleCenter() + offset);
+        });
+        runWorker(worker);
+    }
+    setFocusToScene();
+}
+
+void CanvasAppliance::slotAddText()
+{
+    if (m_canvas)
+        m_canvas->addTextContent();
+    setFocusToScene();
+}
+
+void CanvasAppliance::slotPrint()
+{
+    const QImage image = renderForOutput();
+    if (image.isNull()) {
+        // The print dialog would otherwise print an empty page without a
+        // word.
+        ModalPrompts::message(QMessageBox::Critical, dialogParent(), QGuiApplication::applicationDisplayName(),
+            tr("Not enough memory."), QMessageBox::Ok);
+        return;
+    }
+    PrintDialog dialog(s_PrintInfo, dialogParent());
+    dialog.setImage(image);
+    ModalPrompts::execDialog(&dialog);
+    // Accepted or not, the next print starts from these choices.
+    s_PrintInfo = dialog.printInfo();
+}
+
+void CanvasAppliance::selectBackContent(std::function<void(int, const QString&, const QImage&)> onLoaded)
+{
+    Settings* settings = Settings::defaultSettings();
+    QList<QString> files;
+    const int result = IQFileController::openFileDialog(dialogParent(), files, IQCommon::ImageFilter,
+        settings->backContentDir(), QFileDialog::ExistingFile);
+    if (result != QDialog::Accepted || files.isEmpty())
+        return;
+    const QString file = files.first();
+    settings->setBackContentDir(QFileInfo(file).path());
+
+    auto* worker = new LoadImageThread(QList<QString>{file});
+    // The callback is only reached while the busy dialog runs below, so a
+    // reference to it is safe.
+    connect(worker, &LoadImageThread::loaded, this, [&onLoaded](int index, QString path, QImage image) {
+        if (image.isNull()) {
+            ModalPrompts::message(QMessageBox::Warning, nullptr, tr("Error"), tr("Failed to load file."),
+                QMessageBox::Ok);
+            return;
+        }
+        if (onLoaded)
+            onLoaded(index, path, image);
+    });
+    runWorker(worker);
+}
+
+bool CanvasAppliance::saveCanvas()
+{
+    return saveImage(false);
+}
+
+bool CanvasAppliance::saveCanvas2()
+{
+    return saveImage(true);
+}
+
+bool CanvasAppliance::saveImage(bool backPictureAlone)
+{
+    QString path;
+    if (IQFileController::saveImageDialog(dialogParent(), path, Settings::defaultSettings()->saveCanvasDir(),
+            QString())
+        != QDialog::Accepted)
+        return false;
+
+    QImage image;
+    auto* back = m_canvas ? qobject_cast<PictureContent*>(m_canvas->backContentItem()) : nullptr;
+    if (backPictureAlone && back && back->photo() && m_canvas->contents().size() < 2) {
+        // The montage result alone: its own pixels, not the scene's scaled
+        // copy of them.
+        back->waitForRender();
+        image = back->photo()->toImage();
+    } else {
+        image = renderForOutput();
+    }
+    if (image.isNull()) {
+        ModalPrompts::message(QMessageBox::Critical, dialogParent(), QGuiApplication::applicationDisplayName(),
+            tr("Not enough memory."), QMessageBox::Ok);
+        return false;
+    }
+
+    bool written = false;
+    auto* worker = new SaveImageThread(image, path, !backPictureAlone);
+    connect(worker, &SaveImageThread::saved, this, [&written](QString imageFile, bool succeed) {
+        written = succeed;
+        if (!succeed)
+            ModalPrompts::message(QMessageBox::Warning, nullptr, tr("Error"), tr("Failed to save file:") + imageFile,
+                QMessageBox::Ok);
+    });
+    runWorker(worker);
+    // Callers hand this on as their save result, and the workflow closes a
+    // node on success: only a written file counts.
+    return written;
+}

@@ -1,0 +1,590 @@
+#include "appliances/CollageProjectFile.h"
+
+#include "appframe/ModalPrompts.h"
+#include "appframe/Settings.h"
+#include "canvas/Canvas.h"
+#include "canvas/CanvasBackColor.h"
+#include "canvas/PictureContent.h"
+#include "canvas/PictureEffect.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QDomDocument>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace {
+
+// Answers every box with Ok (questions with `questionAnswer`) and writes
+// down what it saw; dialogs go to `onDialog`.
+struct Answerer
+{
+    struct Seen
+    {
+        ModalPrompts::Kind kind;
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QString details;
+        bool parented;
+    };
+    QList<Seen> seen;
+    QMessageBox::StandardButton questionAnswer = QMessageBox::Yes;
+    std::function<int(QDialog*)> onDialog;
+    ModalPrompts::ScopedResponder responder {[this](const ModalPrompts::Request& request) {
+        Seen entry {request.kind, request.icon, request.title, request.text, QString(), bool(request.parent)};
+        if (auto* box = qobject_cast<QMessageBox*>(request.dialog)) {
+            entry.icon = box->icon();
+            entry.title = box->windowTitle();
+            entry.text = box->text();
+            entry.details = box->detailedText();
+            entry.parented = box->parentWidget();
+            seen << entry;
+            return int(QDialog::Accepted);
+        }
+        seen << entry;
+        if (request.kind == ModalPrompts::Kind::Dialog)
+            return onDialog ? onDialog(request.dialog) : int(QDialog::Rejected);
+        if (request.kind == ModalPrompts::Kind::Question)
+            return int(questionAnswer);
+        return int(QMessageBox::Ok);
+    }};
+};
+
+// Whether this build's canvas writes its own XML; tests of what goes
+// through the canvas need it.
+bool canvasXmlBuilt()
+{
+    Canvas canvas(72, 72, nullptr);
+    QDomDocument document;
+    QDomElement element = document.createElement(QStringLiteral("canvas"));
+    canvas.saveToXml(element);
+    return !element.firstChild().isNull();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray pngBytes(const QSize& size, const QColor& color)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray projectWithPreview(const QByteArray& previewText)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Collage format=\"2\" version=\"1\">\n  <canvas>\n"
+           "    <preview><![CDATA["
+        + previewText + "]]></preview>\n  </canvas>\n</Collage>\n";
+}
+
+// Restores the file-size limit of the process when it goes.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestCollageProjectFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void writtenFrame();
+    void readRoots_data();
+    void readRoots();
+    void readFailures_data();
+    void readFailures();
+    void saveUnderRegularFile();
+    void saveFailingMidwayKeepsOldFile();
+    void roundTrip();
+    void relocatedProject();
+    void embeddedPreview_data();
+    void embeddedPreview();
+    void embeddedPreviewOfSavedProject();
+    void projectSuffix_data();
+    void projectSuffix();
+    void saveDialogAsksAboutFinalName_data();
+    void saveDialogAsksAboutFinalName();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    void writePicture(const QString& name, const QSize& size, const QColor& color)
+    {
+        QVERIFY(TestSupport::writeFile(path(name), pngBytes(size, color)));
+    }
+    // A picture of the canvas, loaded from a file as the user adds one.
+    PictureContent* addPicture(Canvas* canvas, const QString& file, const QPoint& pos)
+    {
+        PictureContent* picture = canvas->createPicture(pos, false);
+        if (!picture->loadFromFile(file, true, true, false))
+            return nullptr;
+        return picture;
+    }
+    QList<QUrl> recent() const { return Settings::defaultSettings()->recentTessoliaUrls(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Canvas> m_canvas;
+};
+
+void TestCollageProjectFile::initTestCase()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.2.1"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumar"));
+}
+
+void TestCollageProjectFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_canvas = std::make_unique<Canvas>(72, 72, nullptr);
+    for (const QUrl& url : recent())
+        Settings::defaultSettings()->removeRecentTessoliaUrl(url);
+}
+
+void TestCollageProjectFile::cleanup()
+{
+    m_canvas.reset();
+}
+
+void TestCollageProjectFile::writtenFrame()
+{
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(addPicture(m_canvas.get(), path("red.png"), QPoint(50, 50)));
+    QVERIFY(m_canvas->pendingChanges());
+
+    Answerer answerer;
+    const QString file = path("frame.pmp2");
+    QVERIFY(CollageProjectFile::saveV2(file, m_canvas.get()));
+    QVERIFY(answerer.seen.isEmpty());
+    QVERIFY(!m_canvas->pendingChanges());
+    QCOMPARE(recent().value(0), QUrl(file, QUrl::TolerantMode));
+    QCOMPARE(m_canvas->baseDir().absolutePath(), m_dir->path());
+
+    const QList<QByteArray> lines = fileBytes(file).split('\n');
+    QCOMPARE(lines.value(0), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    // The root on line 2, its one child indented by two spaces below it.
+    QVERIFY(lines.value(1).startsWith("<Collage "));
+    QVERIFY(lines.value(2).startsWith("  <canvas"));
+    QDomDocument document;
+    QVERIFY(document.setContent(fileBytes(file)));
+    const QDomElement root = document.documentElement();
+    QCOMPARE(root.tagName(), QStringLiteral("Collage"));
+    QCOMPARE(root.attribute("format"), QStringLiteral("2"));
+    QCOMPARE(root.attribute("version"), QStringLiteral("4.2.1"));
+    QCOMPARE(root.attributes().count(), 2);
+    QCOMPARE(root.childNodes().count(), 1);
+    QCOMPARE(root.firstChildElement().tagName(), QStringLiteral("canvas"));
+    QVERIFY(!fileBytes(file).contains("<!DOCTYPE"));
+}
+
+void TestCollageProjectFile::readRoots_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    // Each document holds a background of mode 1 (a solid colour) where the
+    // canvas is expected to read it; a new canvas has mode 2.
+    const QByteArray background = "<background><mode>1</mode></background>";
+    QTest::newRow("Collage with canvas") << "<Collage format=\"2\"><canvas>" + background + "</canvas></Collage>";
+    QTest::newRow("root canvas") << "<canvas>" + background + "</canvas>";
+    QTest::newRow("Collage without canvas") << "<Collage format=\"2\">" + background + "</Collage>";
+    QTest::newRow("other root and format") << "<Album format=\"7\">" + background + "</Album>";
+    QTest::newRow("canvas not first child")
+        << "<Collage><notes/><canvas>" + background + "</canvas><canvas/></Collage>";
+}
+
+void TestCollageProjectFile::readRoots()
+{
+    QFETCH(QByteArray, xml);
+    const QString file = path("roots.pmp2");
+    QVERIFY(TestSupport::writeFile(file, xml));
+
+    Answerer answerer;
+    QVERIFY(CollageProjectFile::read(file, m_canvas.get(), true));
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(recent().value(0), QUrl(file, QUrl::TolerantMode));
+    QCOMPARE(m_canvas->baseDir().absolutePath(), m_dir->path());
+
+    if (!canvasXmlBuilt())
+        QSKIP("canvas XML not built on this branch");
+    QCOMPARE(m_canvas->backColor().mode, 1);
+}
+
+void TestCollageProjectFile::readFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("error"); // the text after "The error was: "
+
+    QString emptyError;
+    QDomDocument().setContent(QByteArray(), false, &emptyError);
+    QString brokenError;
+    QDomDocument().setContent(QByteArray("<Collage><canvas></Collage>"), false, &brokenError);
+
+    QTest::newRow("missing file") << "missing.pmp2" << "Loading error" << QString();
+    QTest::newRow("folder") << "folder.pmp2" << "Loading error" << QString();
+    QTest::newRow("fifo") << "fifo.pmp2" << "Loading error" << QString();
+    QTest::newRow("above 64 MiB") << "huge.pmp2" << "Loading error" << QString();
+    QTest::newRow("empty file") << "empty.pmp2" << "Parsing error" << emptyError;
+    QTest::newRow("malformed") << "broken.pmp2" << "Parsing error" << brokenError;
+    QTest::newRow("too deep") << "deep.pmp2" << "Parsing error"
+                              << "The document is nested more than 64 levels deep.";
+    QTest::newRow("too many elements") << "many.pmp2" << "Parsing error"
+                                       << "The document holds more than 250000 elements.";
+}
+
+void TestCollageProjectFile::readFailures()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, error);
+    const QString file = path(name);
+    if (name == "folder.pmp2") {
+        QVERIFY(QDir(m_dir->path()).mkdir(name));
+    } else if (name == "fifo.pmp2") {
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (name == "huge.pmp2") {
+        // Sparse: one byte past the cap costs no disk.
+        QFile huge(file);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.write("<canvas/>") > 0);
+        QVERIFY(huge.resize(CollageProjectFile::maxFileBytes + 1));
+    } else if (name == "empty.pmp2") {
+        QVERIFY(TestSupport::writeFile(file, QByteArray()));
+    } else if (name == "broken.pmp2") {
+        QVERIFY(TestSupport::writeFile(file, "<Collage><canvas></Collage>"));
+    } else if (name == "deep.pmp2") {
+        // 65 levels: 64 would still do.
+        QVERIFY(TestSupport::writeFile(file, QByteArray("<a>").repeated(65) + QByteArray("</a>").repeated(65)));
+    } else if (name == "many.pmp2") {
+        QVERIFY(TestSupport::writeFile(file, "<Collage>" + QByteArray("<b/>").repeated(250000) + "</Collage>"));
+    }
+
+    // What must survive a failed read.
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(addPicture(m_canvas.get(), path("red.png"), QPoint(50, 50)));
+    const QDir base = m_canvas->baseDir();
+    const QUrl earlier = QUrl(path("earlier.pmp2"), QUrl::TolerantMode);
+    Settings::defaultSettings()->addRecentTessoliaUrl(earlier);
+
+    Answerer answerer;
+    QVERIFY(!CollageProjectFile::read(file, m_canvas.get(), true));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().icon, QMessageBox::Critical);
+    QCOMPARE(answerer.seen.first().title, title);
+    QVERIFY(!answerer.seen.first().parented);
+    if (title == "Loading error")
+        QCOMPARE(answerer.seen.first().text, "Unable to load the Collage file " + file);
+    else
+        QCOMPARE(answerer.seen.first().text, "Unable to parse the Collage file " + file + ". The error was: " + error);
+
+    QCOMPARE(m_canvas->contents().size(), 1);
+    QVERIFY(m_canvas->pendingChanges());
+    QCOMPARE(m_canvas->baseDir(), base);
+    QCOMPARE(recent(), QList<QUrl>{earlier});
+}
+
+void TestCollageProjectFile::saveUnderRegularFile()
+{
+    // A regular file holds the folder's name (permissions would not stop
+    // root).
+    QVERIFY(TestSupport::writeFile(path("blocker"), "x"));
+    const QString file = path("blocker/album.pmp2");
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(addPicture(m_canvas.get(), path("red.png"), QPoint(50, 50)));
+    const QDir base = m_canvas->baseDir();
+
+    Answerer answerer;
+    QVERIFY(!CollageProjectFile::saveV2(file, m_canvas.get()));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().icon, QMessageBox::Warning);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("File Error"));
+    QCOMPARE(answerer.seen.first().text, "Error saving to the Vellumar file '" + file + "'");
+    QVERIFY(!answerer.seen.first().parented);
+    QVERIFY(m_canvas->pendingChanges());
+    QCOMPARE(m_canvas->baseDir(), base);
+    QVERIFY(recent().isEmpty());
+}
+
+void TestCollageProjectFile::saveFailingMidwayKeepsOldFile()
+{
+    const QString file = path("album.pmp2");
+    const QByteArray old = "<Collage format=\"2\"><canvas/></Collage>\n";
+    QVERIFY(TestSupport::writeFile(file, old));
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(addPicture(m_canvas.get(), path("red.png"), QPoint(50, 50)));
+    const QUrl earlier = QUrl(path("earlier.pmp2"), QUrl::TolerantMode);
+    Settings::defaultSettings()->addRecentTessoliaUrl(earlier);
+
+    // The declaration and root alone pass 64 bytes with this version.
+    QCoreApplication::setApplicationVersion(QString(200, QLatin1Char('9')));
+    Answerer answerer;
+    bool saved = true;
+    {
+        const FileSizeLimit limit(64);
+        saved = CollageProjectFile::saveV2(file, m_canvas.get());
+    }
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.2.1"));
+
+    QVERIFY(!saved);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("File Error"));
+    QCOMPARE(fileBytes(file), old);
+    // No half-written file left beside it either.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), (QStringList{"album.pmp2", "red.png"}));
+    QVERIFY(m_canvas->pendingChanges());
+    QCOMPARE(recent(), QList<QUrl>{earlier});
+}
+
+void TestCollageProjectFile::roundTrip()
+{
+    if (!canvasXmlBuilt())
+        QSKIP("canvas XML not built on this branch");
+    writePicture("back.png", QSize(200, 150), Qt::darkBlue);
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    PictureContent* back = addPicture(m_canvas.get(), path("back.png"), QPoint(100, 100));
+    QVERIFY(back);
+    m_canvas->setBackContent(back);
+    PictureContent* picture = addPicture(m_canvas.get(), path("red.png"), QPoint(60, 70));
+    QVERIFY(picture);
+    picture->addEffect(PictureEffect(PictureEffect::Brightness, 30, true));
+    picture->addEffect(PictureEffect(PictureEffect::FlipHorizontally, 0, true));
+    m_canvas->addTextContent();
+
+    Answerer answerer;
+    const QString first = path("first.pmp2");
+    const QString second = path("second.pmp2");
+    QVERIFY(CollageProjectFile::saveV2(first, m_canvas.get()));
+    Canvas reread(72, 72, nullptr);
+    QVERIFY(CollageProjectFile::read(first, &reread, false));
+    QCOMPARE(reread.contents().size(), m_canvas->contents().size());
+    QVERIFY(CollageProjectFile::saveV2(second, &reread));
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(QString::fromUtf8(fileBytes(second)), QString::fromUtf8(fileBytes(first)));
+}
+
+void TestCollageProjectFile::relocatedProject()
+{
+    if (!canvasXmlBuilt())
+        QSKIP("canvas XML not built on this branch");
+    QVERIFY(QDir(m_dir->path()).mkpath("album/pics"));
+    writePicture("album/pics/a.png", QSize(40, 30), Qt::green);
+    PictureContent* picture = addPicture(m_canvas.get(), path("album/pics/a.png"), QPoint(60, 70));
+    QVERIFY(picture);
+    picture->addEffect(PictureEffect(PictureEffect::Contrast, 25, true));
+    QVERIFY(CollageProjectFile::saveV2(path("album/p.pmp2"), m_canvas.get()));
+
+    // Started elsewhere, folder moved: the picture is found beside the
+    // project.
+    const QString previousCurrent = QDir::currentPath();
+    QVERIFY(QDir(m_dir->path()).mkdir("elsewhere"));
+    QVERIFY(QDir::setCurrent(path("elsewhere")));
+    QVERIFY(QDir(m_dir->path()).rename("album", "moved"));
+    Answerer answerer;
+    Canvas moved(72, 72, nullptr);
+    const bool read = CollageProjectFile::read(path("moved/p.pmp2"), &moved, false);
+    QDir::setCurrent(previousCurrent);
+    QVERIFY(read);
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(moved.contents().size(), 1);
+    auto* found = qobject_cast<PictureContent*>(moved.contents().first());
+    QVERIFY(found && !found->isPlaceholder());
+
+    // Deleted: a placeholder, one message naming it, and a new save keeps
+    // the picture's files and effects.
+    QVERIFY(QFile::remove(path("moved/pics/a.png")));
+    Canvas missing(72, 72, nullptr);
+    QVERIFY(CollageProjectFile::read(path("moved/p.pmp2"), &missing, false));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Missing pictures"));
+    QCOMPARE(answerer.seen.first().text,
+        "Some pictures of the Collage file " + path("moved/p.pmp2")
+            + " were not found. They keep their place and are saved with the project.");
+    QVERIFY(answerer.seen.first().details.split('\n').contains(path("moved/pics/a.png")));
+    QVERIFY(!answerer.seen.first().parented);
+    QCOMPARE(missing.contents().size(), 1);
+    auto* placeholder = qobject_cast<PictureContent*>(missing.contents().first());
+    QVERIFY(placeholder && placeholder->isPlaceholder());
+
+    QVERIFY(CollageProjectFile::saveV2(path("moved/again.pmp2"), &missing));
+    QDomDocument before;
+    QDomDocument after;
+    QVERIFY(before.setContent(fileBytes(path("moved/p.pmp2"))));
+    QVERIFY(after.setContent(fileBytes(path("moved/again.pmp2"))));
+    auto pictureXml = [](const QDomDocument& document) {
+        QString text;
+        QTextStream stream(&text);
+        document.documentElement().firstChildElement("canvas").firstChildElement("content").firstChildElement().save(
+            stream, 1);
+        return text;
+    };
+    QCOMPARE(pictureXml(after), pictureXml(before));
+}
+
+void TestCollageProjectFile::embeddedPreview_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QSize>("expected"); // invalid: a null image
+
+    const QByteArray small = pngBytes(QSize(48, 36), Qt::magenta).toBase64();
+    QTest::newRow("stored preview") << projectWithPreview(small) << QSize(48, 36);
+    QTest::newRow("largest allowed") << projectWithPreview(pngBytes(QSize(1024, 1), Qt::magenta).toBase64())
+                                     << QSize(1024, 1);
+    QTest::newRow("wider than 1024") << projectWithPreview(pngBytes(QSize(1025, 1), Qt::magenta).toBase64()) << QSize();
+    QTest::newRow("taller than 1024") << projectWithPreview(pngBytes(QSize(1, 1025), Qt::magenta).toBase64()) << QSize();
+    QTest::newRow("not a PNG") << projectWithPreview(QByteArray("GIF89a").toBase64()) << QSize();
+    QTest::newRow("no preview") << QByteArray("<Collage><canvas><content/></canvas></Collage>") << QSize();
+    QTest::newRow("preview outside canvas")
+        << QByteArray("<Collage><preview>" + small + "</preview></Collage>") << QSize();
+    QTest::newRow("root canvas") << QByteArray("<canvas><preview>" + small + "</preview></canvas>") << QSize();
+    QTest::newRow("malformed") << QByteArray("<Collage><canvas><preview>") << QSize();
+    QTest::newRow("empty") << QByteArray() << QSize();
+}
+
+void TestCollageProjectFile::embeddedPreview()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, expected);
+    const QString file = path("preview.pmp2");
+    QVERIFY(TestSupport::writeFile(file, content));
+    Answerer answerer;
+    const QImage preview = CollageProjectFile::embeddedPreview(file);
+    QVERIFY(answerer.seen.isEmpty());
+    if (!expected.isValid()) {
+        QVERIFY(preview.isNull());
+        return;
+    }
+    QCOMPARE(preview.size(), expected);
+    QCOMPARE(preview.pixelColor(0, 0), QColor(Qt::magenta));
+}
+
+void TestCollageProjectFile::embeddedPreviewOfSavedProject()
+{
+    QVERIFY(CollageProjectFile::embeddedPreview(path("missing.pmp2")).isNull());
+    if (!canvasXmlBuilt())
+        QSKIP("canvas XML not built on this branch");
+    m_canvas->resize(QSize(480, 320));
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(addPicture(m_canvas.get(), path("red.png"), QPoint(50, 50)));
+    QVERIFY(CollageProjectFile::saveV2(path("saved.pmp2"), m_canvas.get()));
+    const QImage preview = CollageProjectFile::embeddedPreview(path("saved.pmp2"));
+    QCOMPARE(preview.size(), QSize(48, 48));
+}
+
+void TestCollageProjectFile::projectSuffix_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no suffix") << "/p/party" << "/p/party.pmp2";
+    QTest::newRow("suffix") << "/p/party.pmp2" << "/p/party.pmp2";
+    QTest::newRow("capitals") << "/p/party.PMP2" << "/p/party.PMP2";
+    QTest::newRow("mixed case") << "/p/party.pMp2" << "/p/party.pMp2";
+    QTest::newRow("shorter form") << "/p/party.pmp" << "/p/party.pmp.pmp2";
+    QTest::newRow("other suffix") << "/p/party.xml" << "/p/party.xml.pmp2";
+}
+
+void TestCollageProjectFile::projectSuffix()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QCOMPARE(CollageProjectFile::withProjectSuffix(name), expected);
+}
+
+void TestCollageProjectFile::saveDialogAsksAboutFinalName_data()
+{
+    QTest::addColumn<QString>("typed"); // empty: cancelled
+    QTest::addColumn<int>("answer");    // to the overwrite question
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("existing without suffix, replace")
+        << "party" << int(QMessageBox::Yes) << true << "party.pmp2";
+    QTest::newRow("existing without suffix, keep") << "party" << int(QMessageBox::No) << true << "";
+    QTest::newRow("existing with suffix, replace")
+        << "party.pmp2" << int(QMessageBox::Yes) << true << "party.pmp2";
+    QTest::newRow("new name") << "fresh" << int(QMessageBox::No) << false << "fresh.pmp2";
+    QTest::newRow("cancelled") << "" << int(QMessageBox::Yes) << false << "";
+}
+
+void TestCollageProjectFile::saveDialogAsksAboutFinalName()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(QString, expected);
+    QVERIFY(TestSupport::writeFile(path("party.pmp2"), "<Collage/>"));
+    QVERIFY(QDir(m_dir->path()).mkdir("projects"));
+    Settings* settings = Settings::defaultSettings();
+    settings->setSaveCollageProjectDir(path("projects"));
+
+    Answerer answerer;
+    answerer.questionAnswer = QMessageBox::StandardButton(answer);
+    QString title;
+    QString startDir;
+    QStringList filters;
+    answerer.onDialog = [&](QDialog* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        if (!files)
+            return int(QDialog::Rejected);
+        title = files->windowTitle();
+        startDir = files->directory().absolutePath();
+        filters = files->nameFilters();
+        if (typed.isEmpty())
+            return int(QDialog::Rejected);
+        files->selectFile(path(typed));
+        QMetaObject::invokeMethod(files, "accept");
+        return files->result();
+    };
+    const QString chosen = CollageProjectFile::getSaveCollageProjectFile();
+
+    QCOMPARE(title, QStringLiteral("Select the Collage file"));
+    QCOMPARE(startDir, path("projects"));
+    QCOMPARE(filters, QStringList{"Collage (*.pmp2)"});
+    QCOMPARE(chosen, expected.isEmpty() ? QString() : path(expected));
+    const bool questioned = answerer.seen.size() > 1;
+    QCOMPARE(questioned, asked);
+    if (asked) {
+        QCOMPARE(answerer.seen.at(1).kind, ModalPrompts::Kind::Question);
+        QCOMPARE(answerer.seen.at(1).text, QStringLiteral("party.pmp2 already exists.\nDo you want to replace it?"));
+    }
+    // The folder is remembered only when a name came back.
+    QCOMPARE(settings->saveCollageProjectDir(), chosen.isEmpty() ? path("projects") : m_dir->path());
+}
+
+QTEST_MAIN(TestCollageProjectFile)
+#include "tst_collageprojectfile.moc"
