@@ -75,6 +75,7 @@ private slots:
     void takeCanvas();
     void pendingChangesFollowTheCanvas();
     void dialogParentIsTheAttachedContainer();
+    void sceneAreaGoneFirst();
     void zoomIndicatorFollowsTheView();
     void addPicturesInChosenOrder();
     void addPictureCancelled();
@@ -204,6 +205,17 @@ void TestCanvasAppliance::dialogParentIsTheAttachedContainer()
     m_appliance->addToApplianceContainer(container.get());
     container.reset();
     QVERIFY(!m_appliance->dialogParent());
+}
+
+void TestCanvasAppliance::sceneAreaGoneFirst()
+{
+    // The window that showed the scene area took it down with it.
+    m_appliance->sceneView()->setViewScale(2.0);
+    delete m_appliance->sceneContainer();
+    QVERIFY(!m_appliance->sceneContainer());
+    QVERIFY(!m_appliance->sceneView());
+    QCOMPARE(m_appliance->takeCanvas(), m_canvas.get());
+    m_appliance.reset();
 }
 
 void TestCanvasAppliance::zoomIndicatorFollowsTheView()
