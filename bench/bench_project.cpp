@@ -201,9 +201,19 @@ void BM_SaveProject(benchmark::State& state)
 }
 BENCHMARK(BM_SaveProject)->Arg(1)->Arg(0)->ArgName("6MP")->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
+// Made on first use, and let go in main() while the application object
+// still exists.
+std::unique_ptr<Canvas>& exportCanvasHolder()
+{
+    static std::unique_ptr<Canvas> canvas;
+    return canvas;
+}
+
 Canvas& exportCanvas()
 {
-    static std::unique_ptr<Canvas> canvas = buildCanvas(true);
+    std::unique_ptr<Canvas>& canvas = exportCanvasHolder();
+    if (!canvas)
+        canvas = buildCanvas(true);
     return *canvas;
 }
 
@@ -386,5 +396,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    exportCanvasHolder().reset();
     return 0;
 }
