@@ -59,6 +59,13 @@ void CanvasAppliance::configureScene(Canvas* canvas)
     m_sceneView->setScene(canvas);
     sceneSet(m_sceneContainer, m_sceneView, canvas);
 
+    // The container may go with the window it was attached to before the
+    // appliance goes; then there is nothing left to delete.
+    connect(m_sceneContainer, &QObject::destroyed, this, [this] {
+        m_sceneContainer = nullptr;
+        m_sceneView = nullptr;
+    });
+
     m_zoomIndicator = new ZoomIndicatorOverlayProxy(m_sceneContainer);
     connect(m_sceneView, &SceneView::viewScaleChanged, this, [this] {
         if (!m_zoomIndicator || !m_sceneView)
@@ -138,11 +145,13 @@ void CanvasAppliance::runWorker(QThread* worker)
 
 void CanvasAppliance::slotAddPicture()
 {
+    if (!m_canvas)
+        return;
     Settings* settings = Settings::defaultSettings();
     QList<QString> files;
     const int result = IQFileController::openFileDialog(dialogParent(), files, IQCommon::ImageFilter,
         settings->collagePicturesDir(), QFileDialog::ExistingFiles);
-    if (result == QDialog::Accepted && !files.isEmpty() && m_canvas) {
+    if (result == QDialog::Accepted && !files.isEmpty()) {
         m_canvas->clearSelection();
         settings->setCollagePicturesDir(QFileInfo(files.first()).path());
 
@@ -169,6 +178,8 @@ void CanvasAppliance::slotAddText()
 
 void CanvasAppliance::slotPrint()
 {
+    if (!m_canvas)
+        return;
     const QImage image = renderForOutput();
     if (image.isNull()) {
         // The print dialog would otherwise print an empty page without a
@@ -222,6 +233,8 @@ bool CanvasAppliance::saveCanvas2()
 
 bool CanvasAppliance::saveImage(bool backPictureAlone)
 {
+    if (!m_canvas)
+        return false;
     QString path;
     if (IQFileController::saveImageDialog(dialogParent(), path, Settings::defaultSettings()->saveCanvasDir(),
             QString())
@@ -229,7 +242,7 @@ bool CanvasAppliance::saveImage(bool backPictureAlone)
         return false;
 
     QImage image;
-    auto* back = m_canvas ? qobject_cast<PictureContent*>(m_canvas->backContentItem()) : nullptr;
+    auto* back = qobject_cast<PictureContent*>(m_canvas->backContentItem());
     if (backPictureAlone && back && back->photo() && m_canvas->contents().size() < 2) {
         // The montage result alone: its own pixels, not the scene's scaled
         // copy of them.
