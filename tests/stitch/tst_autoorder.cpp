@@ -37,6 +37,9 @@ private slots:
 
     void gridRules_data();
     void gridRules();
+    void namesRebuilt();
+    void cancelLeavesOrder();
+    void missingLayerFails();
 
     void shuffledViews_data();
     void shuffledViews();
@@ -459,6 +462,56 @@ void TestAutoOrder::gridRules()
     QCOMPARE(elementNames(job), loaded);
     QCOMPARE(PSAutoOrder(nullptr, names, &c, &r, autoGrid, 4, 4), -2);
     QCOMPARE(PSAutoOrder(job, names, nullptr, &r, autoGrid, 4, 4), -2);
+    PSReleaseStitch(job);
+}
+
+void TestAutoOrder::namesRebuilt()
+{
+    // The caller's list is rebuilt with exactly the job's names, whatever it
+    // held; progress climbs to 100.
+    CStitchOptions* job = imageJob(StitchStyleHorizontal, 3);
+    QStringList names = {"old1", "old2", "old3", "old4"};
+    int c = 0;
+    int r = 0;
+    QCOMPARE(PSAutoOrder(job, names, &c, &r, false, 4, 4), -4); // 0 x 0 is no grid for three
+    c = 3;
+    r = 1;
+    QCOMPARE(PSAutoOrder(job, names, &c, &r, false, 4, 4), 0);
+    QCOMPARE(names, elementNames(job));
+    QCOMPARE(m_host->progress.last(), 100);
+    for (int i = 1; i < m_host->progress.size(); ++i)
+        QVERIFY2(m_host->progress[i] >= m_host->progress[i - 1], qPrintable(QString::number(i)));
+    PSReleaseStitch(job);
+}
+
+void TestAutoOrder::cancelLeavesOrder()
+{
+    CStitchOptions* job = imageJob(StitchStyleHorizontal, 4);
+    m_host->cancelAtProgressCall = 3;
+    QStringList names = {"kept"};
+    int c = 0;
+    int r = 0;
+    QCOMPARE(PSAutoOrder(job, names, &c, &r, true, 4, 4), -1);
+    QCOMPARE(names, QStringList{"kept"});
+    QCOMPARE(elementNames(job), (QStringList{"e0", "e1", "e2", "e3"}));
+    QCOMPARE(m_host->progress.last(), 100);
+    PSReleaseStitch(job);
+}
+
+void TestAutoOrder::missingLayerFails()
+{
+    // The third image's ordering layer is gone (and cannot be fetched):
+    // -3, the order stays.
+    CStitchOptions* job = imageJob(StitchStyleHorizontal, 4);
+    CStitchElement& e = job->m_Matrix.m_pElements[2];
+    CStitchOptions::MemFree(e.m_Pyramid.m_phLayers[1]);
+    e.m_Pyramid.m_phLayers[1] = nullptr;
+    QStringList names;
+    int c = 0;
+    int r = 0;
+    QCOMPARE(PSAutoOrder(job, names, &c, &r, true, 4, 4), -3);
+    QVERIFY(names.isEmpty());
+    QCOMPARE(elementNames(job), (QStringList{"e0", "e1", "e2", "e3"}));
     PSReleaseStitch(job);
 }
 
