@@ -84,6 +84,10 @@ int CAutoOrder::Run(int maxCols, int maxRows, bool styleSearch)
 {
     if (!m_pJob || !m_pJob->m_Matrix.m_pElements || m_lCount < 1)
         return 0;
+    // A grid larger than the element array would address records that do
+    // not exist.
+    if (m_lCount > m_pJob->m_Matrix.m_lCount)
+        return StitchBadArgument;
     m_lMaxCols = maxCols;
     m_lMaxRows = maxRows;
     m_bStyleSearch = styleSearch;
@@ -315,7 +319,8 @@ void CAutoOrder::StartupPermuteElementInfo()
     CStitchElement* elements = m_pJob->m_Matrix.m_pElements;
     // The exchanges are not interrupted: a half-permuted job would no
     // longer match the names its caller holds.
-    for (int pass = 0;; ++pass) {
+    // Each exchange puts at least one element in place, so cells passes do.
+    for (int pass = 0; pass <= cells; ++pass) {
         if (!m_bStyleSearch)
             Report(90 + pass * 10 / std::max(m_lCount, 1));
         int misplaced = -1;
