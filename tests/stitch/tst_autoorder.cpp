@@ -521,10 +521,18 @@ void TestAutoOrder::shuffledViews_data()
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QList<int>>("shuffle"); // load index i holds view shuffle[i]
-    QTest::newRow("row of five") << 0 << 5 << 1 << QList<int>{3, 0, 4, 1, 2};
-    QTest::newRow("column of four") << 1 << 1 << 4 << QList<int>{2, 0, 3, 1};
-    QTest::newRow("ring of ten") << 2 << 10 << 1 << QList<int>{6, 2, 9, 0, 4, 7, 1, 8, 3, 5};
-    QTest::newRow("3 x 3 tile") << 3 << 3 << 3 << QList<int>{5, 8, 0, 3, 7, 1, 6, 2, 4};
+    QTest::addColumn<bool>("hard");
+    const QList<int> ten = {6, 2, 9, 0, 4, 7, 1, 8, 3, 5};
+    const QList<int> nine = {5, 8, 0, 3, 7, 1, 6, 2, 4};
+    QTest::newRow("row of five") << 0 << 5 << 1 << QList<int>{3, 0, 4, 1, 2} << false;
+    QTest::newRow("column of four") << 1 << 1 << 4 << QList<int>{2, 0, 3, 1} << false;
+    QTest::newRow("ring of ten") << 2 << 10 << 1 << ten << false;
+    QTest::newRow("3 x 3 tile") << 3 << 3 << 3 << nine << false;
+    // Exposure 0.8..1.2, noise, JPEG 85 and rolls of up to 3 degrees.
+    QTest::newRow("row of five, hard") << 0 << 5 << 1 << QList<int>{3, 0, 4, 1, 2} << true;
+    QTest::newRow("column of four, hard") << 1 << 1 << 4 << QList<int>{2, 0, 3, 1} << true;
+    QTest::newRow("ring of ten, hard") << 2 << 10 << 1 << ten << true;
+    QTest::newRow("3 x 3 tile, hard") << 3 << 3 << 3 << nine << true;
 }
 
 void TestAutoOrder::shuffledViews()
@@ -533,6 +541,7 @@ void TestAutoOrder::shuffledViews()
     QFETCH(int, cols);
     QFETCH(int, rows);
     QFETCH(QList<int>, shuffle);
+    QFETCH(bool, hard);
     const QString path = SyntheticViews::photoPath();
     if (path.isEmpty())
         QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
@@ -551,12 +560,16 @@ void TestAutoOrder::shuffledViews()
     case 2: cameras = views.ring(cols); break;
     default: cameras = views.tile(cols, rows, 0.4); break;
     }
+    if (hard)
+        cameras = SyntheticViews::rolled(cameras);
+    const QList<SyntheticViews::Hardship> hardships = SyntheticViews::hardships(int(cameras.size()));
     QStringList loadNames;
     QList<tagPOINT> sizes;
     for (int view : shuffle) {
         loadNames << QStringLiteral("view%1").arg(view);
         sizes << tagPOINT{views.width(), views.height()};
-        m_host->addImage(loadNames.last(), views.render(cameras[view]));
+        m_host->addImage(loadNames.last(),
+                         hard ? views.render(cameras[view], hardships[view]) : views.render(cameras[view]));
     }
     tagStitchCallbacks table = m_host->callbacks();
     CStitchOptions* job = PSCreateStitch(tagStitchStyle(style), StitchOutputQuarter, StitchMethodCalibrated, &table);
