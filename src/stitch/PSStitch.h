@@ -35,6 +35,17 @@ CStitchOptions* PSCreateStitch(tagStitchStyle style, tagStitchOutputSize outputS
 // through the handle before loading) and becomes pixels; 0 makes the job
 // method 0, so calibration finds it.
 int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, tagPOINT* sizes);
+// Orders the loaded photos (row, column, ring, or the cells of a tile grid)
+// and fills names with the photos' names in their new element order. For a
+// tile job whose grid no longer fits the count, the first grid of 2 to
+// maxCols columns the count fills (at most maxRows rows) is taken. With
+// autoGrid the ordering may choose the tile grid (cols and rows receive it);
+// without, cols x rows must equal the count. -2 for a null job, cols or rows;
+// -4 for a grid that does not fit or would hold fewer cells than photos (the
+// order and the grid stay as they were); -1 cancelled; else the ordering's
+// code. Without a better order found the load order stays and 0 is returned.
+int PSAutoOrder(CStitchOptions* job, QList<QString>& names, int* cols, int* rows, bool autoGrid, int maxCols,
+                int maxRows);
 // Frees the job's result bitmap; a second call does nothing.
 void PSReleaseResultDIB(CStitchOptions* job);
 // Frees the elements, their files and the job with its folder; null does nothing.
