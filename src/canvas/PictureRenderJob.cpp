@@ -160,15 +160,26 @@ PictureRenderResult renderPictureJob(PictureRenderSource& picture, const Picture
         break;
     case PictureRenderJob::Run:
     case PictureRenderJob::Scale:
+        if (!job.fineTune) {
+            // Nothing to tune: no engine and no working copy, whose full
+            // size buffers would sit beside every picture of a project.
+            work = picture.source;
+            if (!applyMask(work, job.mask))
+                return failed(result, "no memory for the mask");
+            if (job.flipHorizontally || job.flipVertically) {
+                work = work.mirrored(job.flipHorizontally, job.flipVertically);
+                if (work.isNull())
+                    return failed(result, "no memory for the mirrored copy");
+            }
+            break;
+        }
         if (!picture.engine)
             picture.engine = std::make_unique<ZIZuzaVuvovi>(picture.source.width(), picture.source.height());
         if (!copySource(picture))
             return failed(result, "no memory for the working copy");
-        if (job.fineTune) {
-            picture.engine->setEngineParam(job.param);
-            picture.engine->runLomo(picture.work.bits(), picture.work.width(), picture.work.height(),
-                                    int(picture.work.bytesPerLine()));
-        }
+        picture.engine->setEngineParam(job.param);
+        picture.engine->runLomo(picture.work.bits(), picture.work.width(), picture.work.height(),
+                                int(picture.work.bytesPerLine()));
         // Shared until the mask, the mirror or the format conversion makes
         // a new image of it; a result in the source's own format is copied
         // below, so the kept buffer is never handed out.
