@@ -64,6 +64,23 @@ void saveScaled(const QString& name, Drawing draw)
     }
 }
 
+// The context menu's icons: the same drawings at 24 x 24 ("name24.png",
+// "name24@2x.png"), the menu giving them more room than the panels.
+void saveMenuIcon(const QString& name, Drawing draw)
+{
+    for (int scale : {1, 2}) {
+        const int side = 24 * scale;
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(side / 16.0, side / 16.0);
+        draw(painter);
+        painter.end();
+        image.save(name + (scale == 1 ? QStringLiteral("24.png") : QStringLiteral("24@2x.png")));
+    }
+}
+
 const QColor kInk(0xe0, 0xe0, 0xe0);
 const QColor kAccent(0x43, 0x9c, 0xf3);
 
@@ -167,5 +184,11 @@ int main(int argc, char** argv)
     saveScaled(QStringLiteral("action-flip-horizontal"), drawFlipHorizontal);
     saveScaled(QStringLiteral("action-flip-vertical"), drawFlipVertical);
     saveScaled(QStringLiteral("action-delete"), drawDelete);
+    saveMenuIcon(QStringLiteral("action-order-front"), drawFront);
+    saveMenuIcon(QStringLiteral("action-order-raise"), drawRaise);
+    saveMenuIcon(QStringLiteral("action-order-lower"), drawLower);
+    saveMenuIcon(QStringLiteral("action-order-back"), drawBack);
+    saveMenuIcon(QStringLiteral("action-flip-horizontal"), drawFlipHorizontal);
+    saveMenuIcon(QStringLiteral("action-flip-vertical"), drawFlipVertical);
     return 0;
 }

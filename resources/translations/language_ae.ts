@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>صورة</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>إلى الأمام</translation>
     </message>

@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>圖片</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>移至最前</translation>
     </message>

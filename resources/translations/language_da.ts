@@ -503,6 +503,10 @@ Vil du erstatte den?</translation>
         <translation>Billede</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Forrest</translation>
     </message>

@@ -503,6 +503,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Bild</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>In den Vordergrund</translation>
     </message>

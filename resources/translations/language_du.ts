@@ -503,6 +503,10 @@ Wilt u het vervangen?</translation>
         <translation>Afbeelding</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Naar voren</translation>
     </message>

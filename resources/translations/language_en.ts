@@ -503,6 +503,10 @@ Do you want to replace it?</translation>
         <translation>Picture</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>To Front</translation>
     </message>

@@ -503,6 +503,10 @@ Voulez-vous le remplacer ?</translation>
         <translation>Image</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Au premier plan</translation>
     </message>

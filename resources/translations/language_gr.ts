@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>Εικόνα</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Λεπτή ρύθμιση</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Στο προσκήνιο</translation>
     </message>

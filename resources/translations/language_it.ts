@@ -503,6 +503,10 @@ Sostituirlo?</translation>
         <translation>Immagine</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>In primo piano</translation>
     </message>

@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>画像</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調整</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>最前面へ</translation>
     </message>

@@ -503,6 +503,10 @@ Pretende substituí-lo?</translation>
         <translation>Imagem</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Para a frente</translation>
     </message>

@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>Изображение</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>На передний план</translation>
     </message>

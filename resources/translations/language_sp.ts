@@ -503,6 +503,10 @@ Do you want to replace it?</source>
         <translation>Imagen</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Al frente</translation>
     </message>

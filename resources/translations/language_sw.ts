@@ -503,6 +503,10 @@ Vill du ersätta den?</translation>
         <translation>Bild</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>Längst fram</translation>
     </message>

@@ -503,6 +503,10 @@ Değiştirmek istiyor musunuz?</translation>
         <translation>Resim</translation>
     </message>
     <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
         <source>To Front</source>
         <translation>En öne</translation>
     </message>

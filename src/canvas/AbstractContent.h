@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QPixmap>
 #include <QPointF>
 #include <QRect>
@@ -17,6 +18,7 @@ class QDir;
 class QDomElement;
 class QGraphicsScene;
 class QTimer;
+class QWidget;
 
 // Base of every item on a scene: the pictures and texts of a canvas and the
 // tiles of the home screen. The item draws a content rectangle centred on
@@ -71,6 +73,9 @@ public:
     virtual int contentHeightForWidth(int width) const;
     // Whether the content covers its whole rectangle.
     virtual bool contentOpaque() const;
+    // The subclass's own sections of the property panel, keyed by title;
+    // the caller takes the widgets. None here.
+    virtual QMap<QString, QWidget*> createContentWidget() { return {}; }
 
     QRectF boundingRect() const override;
     // The content opacity, the frame, the content (clipped to a shaped

@@ -2,7 +2,11 @@
 
 #include "appframe/ModalPrompts.h"
 #include "canvas/CPixmap.h"
+#include "canvas/FinetuneWidget.h"
+#include "canvas/PictureProperties.h"
+#include "canvas/RenderOpts.h"
 #include "files/IQImageIO.h"
+#include "ui_PictureProperties.h"
 
 #include <QAction>
 #include <QDir>
@@ -96,6 +100,9 @@ bool PictureContent::installPhoto(
         resetContentsRatio();
     if (applyPending)
         applyPostLoadEffects();
+    // A panel still showing the replaced photo's values and size.
+    if (m_panel)
+        fillPanel(m_panel);
     update();
     emit contentChanged();
     return true;
@@ -229,14 +236,35 @@ void PictureContent::drawContent(QPainter* painter, const QRect& target, Qt::Asp
         painter->setClipRect(target, Qt::ReplaceClip);
         painter->drawPixmap(drawn, *m_photo);
     } else if (beingTransformed()) {
-        // While a handle is dragged the stale copy is only stretched.
-        if (!m_scaledPixmap.isNull())
-            painter->drawPixmap(target, m_scaledPixmap);
+        // While a handle is dragged the stale copy is only stretched. A
+        // render that landed meanwhile emptied it: the photo's own copy,
+        // or the photo, stands in rather than leaving the item blank.
+        QPixmap stale = m_scaledPixmap;
+        if (stale.isNull())
+            stale = m_photo->shownPixmap();
+        if (stale.isNull())
+            stale = *m_photo;
+        painter->drawPixmap(target, stale);
     } else {
-        if (m_scaledPixmap.isNull() || m_scaledPixmap.size() != target.size())
-            m_scaledPixmap = m_photo->scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // The smooth copy is made by the photo's render thread; until it
+        // lands the last copy (or the photo) is stretched, and the landing
+        // repaints the item.
+        const QSize size = target.size();
+        if (m_scaledPixmap.size() != size) {
+            m_photo->setShownSize(size);
+            const QPixmap shown = m_photo->shownPixmap();
+            if (shown.size() == size)
+                m_scaledPixmap = shown;
+            else if (RenderOpts::HQRendering)
+                m_scaledPixmap = m_photo->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
         painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter->drawPixmap(target.topLeft(), m_scaledPixmap);
+        if (m_scaledPixmap.size() == size)
+            painter->drawPixmap(target.topLeft(), m_scaledPixmap);
+        else if (!m_scaledPixmap.isNull())
+            painter->drawPixmap(target, m_scaledPixmap);
+        else
+            painter->drawPixmap(target, *m_photo);
     }
     painter->restore();
 }
@@ -347,6 +375,66 @@ bool PictureContent::fromXml(QDomElement& element, const QDir& projectDir)
     m_placeholder = !m_filePaths.isEmpty() || !m_relativeFilePath.isEmpty();
     update();
     return false;
+}
+
+QMap<QString, QWidget*> PictureContent::createContentWidget()
+{
+    auto* panel = new PictureProperties;
+    Ui::PictureProperties* form = panel->form();
+    connect(form->flipButn, &QAbstractButton::clicked, this, &PictureContent::flipHorizontally);
+    connect(form->invertButn, &QAbstractButton::clicked, this, &PictureContent::flipVertically);
+    connect(form->finetuneWidget, &FinetuneWidget::valueChanged, this,
+        [this](FinetuneWidget::FinetuneType type, int value) { emitFinetune(type, value); });
+    fillPanel(panel);
+    m_panel = panel;
+    return {{tr("Fine-tuning"), panel}};
+}
+
+void PictureContent::fillPanel(PictureProperties* panel) const
+{
+    FinetuneWidget* finetune = panel->form()->finetuneWidget;
+    panel->setEnabled(m_photo != nullptr);
+    if (!m_photo) {
+        finetune->restore();
+        return;
+    }
+    // 64 bits: a large photo's width times height passes the int range.
+    const qint64 pixels = qint64(m_photo->width()) * m_photo->height();
+    finetune->setAcceptContinuesValue(pixels < LiveFinetuneLimit);
+    // Held to the rows' ranges, then truncated: a file may hold any double,
+    // and one past the int range has no int to truncate to.
+    const PictureEffectList records = m_photo->effects();
+    for (int t = 0; t < FinetuneWidget::TypeCount; ++t) {
+        const PictureEffect& record = *records.at(t);
+        finetune->setValue(FinetuneWidget::FinetuneType(t), PictureEffect::fineTuneValue(record.effect, record.param),
+            true);
+    }
+}
+
+void PictureContent::emitFinetune(int type, int value)
+{
+    switch (type) {
+    case FinetuneWidget::Saturation:
+        emit saturation(value);
+        break;
+    case FinetuneWidget::Contrast:
+        emit contrast(value);
+        break;
+    case FinetuneWidget::Brightness:
+        emit brightness(value);
+        break;
+    case FinetuneWidget::Sharpness:
+        emit sharpness(value);
+        break;
+    case FinetuneWidget::Temperature:
+        emit temperature(value);
+        break;
+    case FinetuneWidget::Tint:
+        emit tint(value);
+        break;
+    default:
+        break;
+    }
 }
 
 void PictureContent::showContextMenu(const QPoint& screenPos)

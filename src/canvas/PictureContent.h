@@ -5,12 +5,14 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 
 #include <memory>
 
 class CPixmap;
+class PictureProperties;
 
 // The picture item of a canvas: one CPixmap shown in the content rectangle,
 // the files it came from (written back as "fileUrl" and "relativeFilePath")
@@ -74,6 +76,15 @@ public:
     QPixmap toPixmap(const QSize& size, Qt::AspectRatioMode mode) override;
     int contentHeightForWidth(int width) const override;
     bool contentOpaque() const override;
+    // The "Fine-tuning" section: the mirror buttons and the six fine-tune
+    // rows, which leave as this item's signals. Rows show the photo's
+    // values; pictures of 4,000,000 pixels and more take a value only at a
+    // slider's release. Without a photo the rows are neutral and disabled.
+    // The caller takes the widget.
+    QMap<QString, QWidget*> createContentWidget() override;
+
+    // Below this many pixels a fine-tune slider re-renders while dragged.
+    static constexpr qint64 LiveFinetuneLimit = 4000000;
 
 signals:
     void flipHorizontally();
@@ -97,6 +108,8 @@ private:
         bool applyPending);
     void photoRendered();
     void drawPlaceholder(QPainter* painter, const QRect& target) const;
+    void fillPanel(PictureProperties* panel) const;
+    void emitFinetune(int type, int value);
 
     QStringList m_filePaths;
     QString m_relativeFilePath;
@@ -105,4 +118,6 @@ private:
     bool m_opaque = false;
     bool m_placeholder = false;
     PictureEffectList m_pendingEffects;
+    // The newest panel, refilled when a new photo arrives (a drop).
+    QPointer<PictureProperties> m_panel;
 };

@@ -1,6 +1,10 @@
 #include "appframe/ModalPrompts.h"
 #include "canvas/CPixmap.h"
+#include "canvas/FinetuneWidget.h"
 #include "canvas/PictureContent.h"
+#include "canvas/PictureProperties.h"
+#include "canvas/RenderOpts.h"
+#include "widgets/QContinuesSlider.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -8,10 +12,13 @@
 #include <QImageWriter>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -73,6 +80,51 @@ QString writeImage(const QDir& dir, const QString& name, const QSize& size, cons
     if (!image.save(path))
         return QString();
     return path;
+}
+
+// Black and white squares of 3 pixels: a plain painter stretch and a smooth
+// reduction give visibly different pixels.
+QImage checker(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, ((x / 3 + y / 3) % 2) ? 0xffffffff : 0xff000000);
+    return image;
+}
+
+const char* const kSpinBoxes[FinetuneWidget::TypeCount] = {"saturationSpinBox", "contrastSpinBox",
+    "brightnessSpinBox", "sharpnessSpinBox", "temperatureSpinBox", "tintSpinBox"};
+
+// The "Fine-tuning" section of the picture's panel; the caller owns it.
+PictureProperties* finetunePanel(PictureContent& picture)
+{
+    const QMap<QString, QWidget*> sections = picture.createContentWidget();
+    if (sections.size() != 1 || !sections.contains(QStringLiteral("Fine-tuning"))) {
+        qDeleteAll(sections);
+        return nullptr;
+    }
+    return qobject_cast<PictureProperties*>(sections.first());
+}
+
+QList<int> rowValues(PictureProperties* panel)
+{
+    QList<int> values;
+    for (const char* name : kSpinBoxes)
+        values << panel->findChild<QSpinBox*>(QLatin1String(name))->value();
+    return values;
+}
+
+// Whether the sliders announce during a drag; -1 when they disagree.
+int slidersLive(PictureProperties* panel)
+{
+    const QList<QContinuesSlider*> sliders = panel->findChildren<QContinuesSlider*>();
+    if (sliders.size() != FinetuneWidget::TypeCount)
+        return -1;
+    for (QContinuesSlider* slider : sliders)
+        if (slider->acceptContinuesValue != sliders.first()->acceptContinuesValue)
+            return -1;
+    return sliders.first()->acceptContinuesValue ? 1 : 0;
 }
 
 } // namespace
@@ -417,6 +469,230 @@ private slots:
             QCOMPARE(spy.at(0).at(0).toInt(), 1);
         if (choice == 3)
             QCOMPARE(spy.at(0).at(0).toInt(), 4);
+    }
+
+    void menuIcons()
+    {
+        PictureContent picture(false, m_scene, 0);
+        QList<QSize> sizes;
+        int icons = 0;
+        ModalPrompts::ScopedResponder responder([&](const ModalPrompts::Request& request) {
+            for (QAction* action : request.menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QPixmap pixmap = action->icon().pixmap(24, 24);
+                icons += pixmap.isNull() ? 0 : 1;
+                QList<QSize> available = action->icon().availableSizes();
+                std::sort(available.begin(), available.end(),
+                    [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
+                sizes << (available.isEmpty() ? QSize() : available.first());
+            }
+            return -1;
+        });
+        picture.showContextMenu(QPoint(10, 10));
+        // Seven entries, each with a drawn icon: the stacking and flip
+        // entries at 24 x 24, the removal at the panels' 16 x 16.
+        QCOMPARE(icons, 7);
+        QCOMPARE(sizes,
+            (QList<QSize>{QSize(24, 24), QSize(24, 24), QSize(24, 24), QSize(24, 24), QSize(24, 24), QSize(24, 24),
+                QSize(16, 16)}));
+    }
+
+    void panelLiveUpdates_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("live");
+        // 2000 x 2000 = 4,000,000 pixels: not below the limit.
+        QTest::newRow("2000 x 2000") << QSize(2000, 2000) << 0;
+        // 1999 x 2000 = 3,998,000.
+        QTest::newRow("1999 x 2000") << QSize(1999, 2000) << 1;
+        QTest::newRow("4000 x 1000") << QSize(4000, 1000) << 0;
+        QTest::newRow("small") << QSize(40, 30) << 1;
+    }
+    void panelLiveUpdates()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, live);
+        PictureContent picture(false, m_scene, 0);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        std::unique_ptr<PictureProperties> panel(finetunePanel(picture));
+        QVERIFY(panel);
+        QVERIFY(panel->isEnabled());
+        QCOMPARE(slidersLive(panel.get()), live);
+    }
+
+    void panelRowsFromRecords()
+    {
+        // Truncated toward zero (6500.7 gives 6500, -20.9 gives -20), held
+        // to the row's range first (contrast 1e300 gives 100, tint -1e9
+        // gives -150); a disabled record shows its value too (sharpness 30).
+        PictureContent picture(false, m_scene, 0);
+        const QString path = writeImage(QDir(m_dir.path()), QStringLiteral("rows.png"), QSize(20, 10), Qt::blue);
+        QVERIFY(!path.isEmpty());
+        const QString xml = pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><effects>"
+                                                      "<effect type=\"15\" param=\"-20.9\" enable=\"1\"/>"
+                                                      "<effect type=\"16\" param=\"1e300\" enable=\"1\"/>"
+                                                      "<effect type=\"18\" param=\"30\" enable=\"0\"/>"
+                                                      "<effect type=\"19\" param=\"6500.7\" enable=\"1\"/>"
+                                                      "<effect type=\"20\" param=\"-1e9\" enable=\"1\"/>"
+                                                      "</effects>")
+                                           .arg(path));
+        QVERIFY(readXml(picture, xml, QDir(m_dir.path())));
+        picture.waitForRender();
+        QSignalSpy temperature(&picture, &PictureContent::temperature);
+        QSignalSpy saturation(&picture, &PictureContent::saturation);
+        std::unique_ptr<PictureProperties> panel(finetunePanel(picture));
+        QVERIFY(panel);
+        QCOMPARE(rowValues(panel.get()), (QList<int>{-20, 100, 0, 30, 6500, -150}));
+        // Filled silently.
+        QCOMPARE(temperature.count(), 0);
+        QCOMPARE(saturation.count(), 0);
+    }
+
+    void panelSignals_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::newRow("saturation") << 0 << -40 << QByteArray(SIGNAL(saturation(int)));
+        QTest::newRow("contrast") << 1 << 25 << QByteArray(SIGNAL(contrast(int)));
+        QTest::newRow("brightness") << 2 << -7 << QByteArray(SIGNAL(brightness(int)));
+        QTest::newRow("sharpness") << 3 << 60 << QByteArray(SIGNAL(sharpness(int)));
+        QTest::newRow("temperature") << 4 << 7200 << QByteArray(SIGNAL(temperature(int)));
+        QTest::newRow("tint") << 5 << -90 << QByteArray(SIGNAL(tint(int)));
+    }
+    void panelSignals()
+    {
+        QFETCH(int, row);
+        QFETCH(int, value);
+        QFETCH(QByteArray, signal);
+        PictureContent picture(false, m_scene, 0);
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        std::unique_ptr<PictureProperties> panel(finetunePanel(picture));
+        QVERIFY(panel);
+        QSignalSpy spy(&picture, signal.constData());
+        QSignalSpy others(&picture, &PictureContent::effect);
+        panel->findChild<QSpinBox*>(QLatin1String(kSpinBoxes[row]))->setValue(value);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), value);
+        QCOMPARE(others.count(), 0);
+        // The rows speak through signals only: the photo is the canvas's to
+        // change.
+        QCOMPARE(picture.effects().at(row)->enable, false);
+    }
+
+    void panelFlips()
+    {
+        PictureContent picture(false, m_scene, 0);
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        std::unique_ptr<PictureProperties> panel(finetunePanel(picture));
+        QVERIFY(panel);
+        QSignalSpy horizontal(&picture, &PictureContent::flipHorizontally);
+        QSignalSpy vertical(&picture, &PictureContent::flipVertically);
+        panel->findChild<QPushButton*>(QStringLiteral("flipButn"))->click();
+        QCOMPARE(horizontal.count(), 1);
+        QCOMPARE(vertical.count(), 0);
+        panel->findChild<QPushButton*>(QStringLiteral("invertButn"))->click();
+        QCOMPARE(horizontal.count(), 1);
+        QCOMPARE(vertical.count(), 1);
+    }
+
+    void panelWithoutPhoto()
+    {
+        // A placeholder (its file is missing) offers neutral, disabled rows.
+        PictureContent picture(false, m_scene, 0);
+        const QString xml = pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><effects>"
+                                                      "<effect type=\"19\" param=\"6500\" enable=\"1\"/>"
+                                                      "</effects>")
+                                           .arg(QDir(m_dir.path()).filePath(QStringLiteral("gone.png"))));
+        QVERIFY(!readXml(picture, xml, QDir(m_dir.path())));
+        QVERIFY(picture.isPlaceholder());
+        std::unique_ptr<PictureProperties> panel(finetunePanel(picture));
+        QVERIFY(panel);
+        QVERIFY(!panel->isEnabled());
+        QCOMPARE(rowValues(panel.get()), (QList<int>{0, 0, 0, 0, 5000, 10}));
+
+        // A drop brings a photo: the open panel takes its values and wakes.
+        const QString path = writeImage(QDir(m_dir.path()), QStringLiteral("dropped.png"), QSize(20, 10), Qt::red);
+        panel->findChild<QSpinBox*>(QStringLiteral("temperatureSpinBox"))->setValue(9000);
+        QVERIFY(picture.dropUrls({QUrl::fromLocalFile(path)}));
+        QVERIFY(panel->isEnabled());
+        QCOMPARE(rowValues(panel.get()), (QList<int>{0, 0, 0, 0, 5000, 10}));
+    }
+
+    void smoothCopyDrawing()
+    {
+        // Stretched by the painter until the render thread's smooth copy at
+        // the target's size lands; from then on that copy is drawn as it is.
+        PictureContent picture(false, m_scene, 0);
+        const QImage image = checker(QSize(200, 100));
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        const QRect target(0, 0, 50, 25);
+        auto draw = [&] {
+            QImage out(50, 25, QImage::Format_ARGB32_Premultiplied);
+            out.fill(Qt::transparent);
+            QPainter painter(&out);
+            picture.drawContent(&painter, target, Qt::IgnoreAspectRatio);
+            painter.end();
+            return out;
+        };
+        const QImage first = draw();
+        QCOMPARE(first.pixelColor(25, 12).alpha(), 255);
+        picture.waitForRender();
+        QCOMPARE(picture.photo()->shownPixmap().size(), target.size());
+        // The photo smoothly scaled to exactly the target's size.
+        QCOMPARE(draw(),
+            image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    void drawnWhileTransformed()
+    {
+        // A handle dragged before any smooth copy exists: the photo is
+        // stretched rather than the item left blank.
+        PictureContent picture(false, m_scene, 0);
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        picture.delayedDirty(600000);
+        QVERIFY(picture.beingTransformed());
+        QImage out(30, 30, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        {
+            QPainter painter(&out);
+            picture.drawContent(&painter, QRect(0, 0, 30, 30), Qt::IgnoreAspectRatio);
+        }
+        QCOMPARE(out.pixelColor(15, 15), QColor(Qt::blue));
+        QCOMPARE(out.pixelColor(1, 28), QColor(Qt::blue));
+    }
+
+    void smoothCopyInOutput()
+    {
+        // An output render does not wait for the render thread: it scales
+        // the photo itself at once.
+        PictureContent picture(false, m_scene, 0);
+        const QImage image = checker(QSize(200, 100));
+        QVERIFY(picture.loadFromFile(QString(), image, false, false, false));
+        QImage out(60, 30, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        RenderOpts::HQRendering = true;
+        {
+            QPainter painter(&out);
+            picture.drawContent(&painter, QRect(0, 0, 60, 30), Qt::IgnoreAspectRatio);
+        }
+        RenderOpts::HQRendering = false;
+        // The rule for a picture shown at another size: the photo smoothly
+        // scaled to exactly the target's size, drawn unscaled.
+        const QImage expected = image.scaled(60, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(out, expected);
+        picture.waitForRender();
     }
 
 private:
