@@ -219,7 +219,9 @@ void TestMTileAppliance::counts_data()
     QTest::newRow("two of four removed") << QStringList {"add 4", "none", "select 1,3", "remove"} << "2 file(s)"
                                          << false << true;
     QTest::newRow("all removed") << QStringList {"add 3", "all", "remove"} << "No files" << false << false;
-    QTest::newRow("added to") << QStringList {"add 2", "none", "add 3"} << "5 file(s)" << false << true;
+    // Adding to a list without a selection selects its first row.
+    QTest::newRow("added to") << QStringList {"add 2", "none", "add 3"} << "1 of 5 file(s) selected." << true
+                              << true;
 }
 
 void TestMTileAppliance::counts()
@@ -273,9 +275,9 @@ void TestMTileAppliance::nextMakesMosaic()
     QCOMPARE(road.results, 1);
     QCOMPARE(road.current(), QStringLiteral("result"));
     QCOMPARE(IQZorivuvEngine::globalInstance()->tilePaths, QList<QString> {m_dir->filePath("only.jpg")});
-    // 100 cells of 20 px across: 2000 wide; 40 x 100 / 60 = 66 rows
-    // (rounded down) of 20 px: 1320 high.
-    QCOMPARE(road.result.size(), QSize(2000, 1320));
+    // 100 cells of 20 px across: 2000 wide. The 60 x 40 target fitted to
+    // 100 across is 100 x 66.7, rounded to 67 rows of 20 px: 1340 high.
+    QCOMPARE(road.result.size(), QSize(2000, 1340));
     QTest::qWait(3 * MTileAppliance::messageDelayMsecs);
     QVERIFY(boxes.seen.isEmpty());
 }
@@ -387,15 +389,17 @@ void TestMTileAppliance::closingLeavesNothingBehind()
 {
     QVERIFY(writePhoto(m_dir->filePath("a.jpg"), Qt::red));
     addDirect({QStringLiteral("a.jpg")});
-    const QList<QPointer<QWidget>> made {ui().addContentBox, ui().rightBox, ui().bottomWidget,
-        m_appliance->sceneWidget(), m_appliance->thumbsViewer()};
+    const QList<QPointer<QWidget>> shown {
+        ui().addContentBox, ui().rightBox, ui().bottomWidget, m_appliance->sceneWidget()};
+    const QPointer<QWidget> list = m_appliance->thumbsViewer();
     // The main window adopts what it shows; the appliance still frees it.
     QWidget window;
-    for (const QPointer<QWidget>& widget : made)
+    for (const QPointer<QWidget>& widget : shown)
         widget->setParent(&window);
     m_appliance.reset();
-    for (const QPointer<QWidget>& widget : made)
+    for (const QPointer<QWidget>& widget : shown)
         QVERIFY(!widget);
+    QVERIFY(!list);
 }
 
 QTEST_MAIN(TestMTileAppliance)
