@@ -13,6 +13,11 @@
 //   icon_fit_in.png       zoom: four corners pointing inwards
 //   icon-actual_size.png  zoom: "1:1"
 //   actual-size.png       canvas size: a frame with width and height marks
+//   file-add.png          montage "Select Background", "Add Tiles": a sheet with a plus
+//   file-remove.png       montage "Remove Tiles": a sheet with a minus
+//   file-removeD.png      the same, greyed, for the disabled button
+//   icon_loading.png      tile list, thumbnail not made yet: an hourglass
+//   icon_loading_error.png tile list, unreadable photo: a broken picture
 //
 // Built by the target draw_collage_icons (not part of the default build):
 //
@@ -214,6 +219,65 @@ void canvasSize(QPainter& p)
     p.drawLine(QPointF(2, 28), QPointF(6, 28));
 }
 
+// A sheet with a folded corner, and a round badge with a plus or a minus.
+void fileSign(QPainter& p, bool plus, const QColor& sheet, const QColor& badge)
+{
+    p.setPen(pen(sheet, 2.0));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath outline;
+    outline.moveTo(5, 3);
+    outline.lineTo(17, 3);
+    outline.lineTo(24, 10);
+    outline.lineTo(24, 16);
+    outline.moveTo(14, 29);
+    outline.lineTo(5, 29);
+    outline.lineTo(5, 3);
+    p.drawPath(outline);
+    p.drawPolyline(QPolygonF {QPointF(17, 3), QPointF(17, 10), QPointF(24, 10)});
+    const QPointF centre(23, 23);
+    p.setPen(Qt::NoPen);
+    p.setBrush(badge);
+    p.drawEllipse(centre, 7.5, 7.5);
+    p.setPen(pen(Qt::white, 2.2));
+    p.drawLine(centre + QPointF(-4, 0), centre + QPointF(4, 0));
+    if (plus)
+        p.drawLine(centre + QPointF(0, -4), centre + QPointF(0, 4));
+}
+
+void hourglass(QPainter& p)
+{
+    p.setPen(pen(ink, 2.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(8, 4), QPointF(24, 4));
+    p.drawLine(QPointF(8, 28), QPointF(24, 28));
+    QPainterPath glass;
+    glass.moveTo(10, 4);
+    glass.cubicTo(10, 12, 15, 14, 15, 16);
+    glass.cubicTo(15, 18, 10, 20, 10, 28);
+    glass.moveTo(22, 4);
+    glass.cubicTo(22, 12, 17, 14, 17, 16);
+    glass.cubicTo(17, 18, 22, 20, 22, 28);
+    p.drawPath(glass);
+    p.setPen(Qt::NoPen);
+    p.setBrush(accent);
+    p.drawPolygon(QPolygonF {QPointF(12, 27), QPointF(20, 27), QPointF(16, 21)});
+    p.drawPolygon(QPolygonF {QPointF(13, 9), QPointF(19, 9), QPointF(16, 13)});
+}
+
+void brokenPicture(QPainter& p)
+{
+    landscape(p, QRectF(3, 5, 26, 22));
+    // A jagged crack through the picture, cleared, then a red cross.
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.setPen(pen(Qt::black, 2.5));
+    p.drawPolyline(QPolygonF {QPointF(18, 3), QPointF(14, 11), QPointF(19, 16), QPointF(13, 22), QPointF(16, 29)});
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QColor red(0xe0, 0x40, 0x40);
+    p.setPen(pen(red, 3.0));
+    p.drawLine(QPointF(21, 19), QPointF(28, 26));
+    p.drawLine(QPointF(28, 19), QPointF(21, 26));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -237,6 +301,11 @@ int main(int argc, char** argv)
         {"icon_fit_in.png", fitIn},
         {"icon-actual_size.png", actualSizeText},
         {"actual-size.png", canvasSize},
+        {"file-add.png", [](QPainter& p) { fileSign(p, true, ink, accent); }},
+        {"file-remove.png", [](QPainter& p) { fileSign(p, false, ink, accent); }},
+        {"file-removeD.png", [](QPainter& p) { fileSign(p, false, QColor(0x64, 0x64, 0x64), QColor(0x50, 0x50, 0x50)); }},
+        {"icon_loading.png", hourglass},
+        {"icon_loading_error.png", brokenPicture},
     };
     for (const auto& [name, draw] : icons) {
         QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);

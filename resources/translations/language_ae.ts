@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>صور بلاطات Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>نتيجة Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>يدّعي الملف صورة بحجم %1 × %2 بكسل، وهو أكثر مما تتسع له بايتاته البالغة %3: الملف تالف أو غير مكتمل.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>لا توجد ملفات</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 ملف/ملفات</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>تم تحديد %1 من %2 ملف/ملفات.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>لا توجد ذاكرة كافية.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>تعذرت قراءة %1 من %2 من صور البلاطات وتم استبعادها.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>تعذرت قراءة جميع صور البلاطات.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>حدث خطأ غير معروف.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>إضافة بلاطات</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>إزالة البلاطات</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>الخطوة 2: اختر صورًا كبلاطات، وكلما زادت كان أفضل.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>هل أنت متأكد أنك تريد الإنهاء؟</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>لا توجد خلفية بعد.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>اختيار الخلفية</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>الخطوة 1: اختر صورة كخلفية.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
     </message>
 </context>
 </TS>

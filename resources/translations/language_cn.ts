@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv 拼塊相片</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv 結果</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>檔案聲稱含有 %1 x %2 像素的影像，超出其 %3 位元組所能容納的內容：檔案已損壞或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>沒有檔案</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>已選取 %2 個檔案中的 %1 個。</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 張拼塊相片中有 %1 張無法讀取，已略過。</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>無法讀取任何拼塊相片。</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>發生未知錯誤。</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>新增拼塊</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>移除拼塊</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>步驟 2：選取相片作為拼塊，越多越好。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>確定要結束嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>微調</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>邊框</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>尚未選擇背景。</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>選取背景</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>步驟 1：選取一張相片作為背景。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
     </message>
 </context>
 </TS>

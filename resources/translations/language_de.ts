@@ -328,14 +328,6 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv-Kachelfotos</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv-Ergebnis</translation>
     </message>
@@ -456,6 +448,60 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Die Datei gibt ein Bild mit %1 x %2 Pixeln an, mehr als ihre %3 Bytes fassen können: Sie ist beschädigt oder unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Keine Dateien</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 Datei(en)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 von %2 Datei(en) ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 von %2 Kachelfotos konnten nicht gelesen werden und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Keines der Kachelfotos konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Kacheln hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Kacheln entfernen</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Schritt 2: Wählen Sie Fotos als Kacheln, je mehr, desto besser.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Möchten Sie wirklich beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Noch kein Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Hintergrund wählen</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Schritt 1: Wählen Sie ein Foto als Hintergrund.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 </TS>

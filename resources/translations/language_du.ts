@@ -328,14 +328,6 @@ Wilt u het vervangen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv-tegelfoto's</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv-resultaat</translation>
     </message>
@@ -456,6 +448,60 @@ Wilt u het vervangen?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Het bestand beweert een afbeelding van %1 x %2 pixels te bevatten, meer dan de %3 bytes kunnen bevatten: het is beschadigd of onvolledig.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Geen bestanden</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 bestand(en)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 van %2 bestand(en) geselecteerd.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Onvoldoende geheugen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 van %2 tegelfoto's konden niet worden gelezen en zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Geen van de tegelfoto's kon worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Er is een onbekende fout opgetreden.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Tegels toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Tegels verwijderen</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Stap 2: Kies foto's als tegels, hoe meer hoe beter.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Weet u zeker dat u wilt afsluiten?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Nog geen achtergrond.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Achtergrond kiezen</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Stap 1: Kies een foto als achtergrond.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
     </message>
 </context>
 </TS>

@@ -328,14 +328,6 @@ Do you want to replace it?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv tile photos</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv result</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>No files</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 of %2 file(s) selected.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 of %2 tile photos could not be read and were left out.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>None of the tile photos could be read.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Unknown error happened.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Add Tiles</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Remove Tiles</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Step2: Select photos as tiles,  the more the better.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Are you sure you want to quit?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>No background yet.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Fit in</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Select Background</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Step 1: Select a photo as background.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
     </message>
 </context>
 </TS>

@@ -328,14 +328,6 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Photos de vignettes Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Résultat Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Le fichier annonce une image de %1 x %2 pixels, plus que ses %3 octets ne peuvent contenir : il est endommagé ou incomplet.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 sur %2 fichier(s) sélectionné(s).</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 photo(s) de tuile sur %2 n'ont pas pu être lues et ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Aucune photo de tuile n'a pu être lue.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Une erreur inconnue s'est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Ajouter des tuiles</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Retirer des tuiles</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Étape 2 : choisissez des photos comme tuiles, plus il y en a, mieux c'est.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Pas encore d'arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Choisir l'arrière-plan</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Étape 1 : choisissez une photo comme arrière-plan.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
     </message>
 </context>
 </TS>

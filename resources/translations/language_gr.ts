@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Φωτογραφίες πλακιδίων Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Αποτέλεσμα Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Το αρχείο δηλώνει εικόνα %1 x %2 pixel, περισσότερα από όσα χωρούν τα %3 byte του: είναι κατεστραμμένο ή ελλιπές.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Κανένα αρχείο</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 αρχείο(α)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Επιλέχθηκαν %1 από %2 αρχεία.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 από %2 φωτογραφίες πλακιδίων δεν διαβάστηκαν και παραλείφθηκαν.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Καμία φωτογραφία πλακιδίου δεν διαβάστηκε.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Παρουσιάστηκε άγνωστο σφάλμα.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Προσθήκη πλακιδίων</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Αφαίρεση πλακιδίων</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Βήμα 2: Επιλέξτε φωτογραφίες ως πλακίδια, όσο περισσότερες τόσο καλύτερα.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Είστε βέβαιοι ότι θέλετε να βγείτε;</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Λεπτή ρύθμιση</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Περίγραμμα</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Δεν υπάρχει ακόμη φόντο.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Επιλογή φόντου</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Βήμα 1: Επιλέξτε μια φωτογραφία ως φόντο.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
     </message>
 </context>
 </TS>

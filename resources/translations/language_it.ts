@@ -328,14 +328,6 @@ Sostituirlo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Foto delle tessere Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Risultato Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Sostituirlo?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Il file dichiara un'immagine di %1 x %2 pixel, più di quanto i suoi %3 byte possano contenere: è danneggiato o incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Nessun file</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 di %2 file selezionati.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 di %2 foto tessera non sono leggibili e sono state escluse.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Nessuna foto tessera è leggibile.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Aggiungi tessere</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Rimuovi tessere</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Passo 2: scegli le foto come tessere, più sono meglio è.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Sostituirlo?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Uscire davvero?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Nessuno sfondo ancora.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Seleziona sfondo</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Passo 1: scegli una foto come sfondo.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
     </message>
 </context>
 </TS>

@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv タイル写真</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv の結果</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>ファイルは %1 x %2 ピクセルの画像を示していますが、%3 バイトには収まりません。ファイルが破損しているか、不完全です。</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>ファイルなし</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 個のファイルのうち %1 個を選択。</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>メモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 枚のタイル写真のうち %1 枚を読み込めず、除外しました。</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>タイル写真を 1 枚も読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>不明なエラーが発生しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>タイルを追加</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>タイルを削除</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>ステップ 2: タイルにする写真を選択してください（多いほど効果的です）。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>終了してもよろしいですか？</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>微調整</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>背景がまだありません。</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>背景を選択</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>ステップ 1: 背景にする写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
     </message>
 </context>
 </TS>

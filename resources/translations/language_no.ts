@@ -328,14 +328,6 @@ Vil du erstatte den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv-flisbilder</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv-resultat</translation>
     </message>
@@ -456,6 +448,60 @@ Vil du erstatte den?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Filen oppgir et bilde på %1 x %2 piksler, mer enn de %3 bytene kan romme: den er skadet eller ufullstendig.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Ingen filer</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) valgt.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok minne.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 flisbilder kunne ikke leses og ble utelatt.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Ingen av flisbildene kunne leses.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Det oppstod en ukjent feil.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Legg til fliser</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Fjern fliser</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Trinn 2: Velg bilder som fliser, jo flere jo bedre.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Neste</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Vil du erstatte den?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Er du sikker på at du vil avslutte?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Ingen bakgrunn ennå.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Velg bakgrunn</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Trinn 1: Velg et bilde som bakgrunn.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Neste</translation>
     </message>
 </context>
 </TS>

@@ -328,14 +328,6 @@ Pretende substituí-lo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Fotografias de mosaico Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Resultado Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Pretende substituí-lo?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>O ficheiro indica uma imagem de %1 x %2 píxeis, mais do que os seus %3 bytes podem conter: está danificado ou incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Nenhum arquivo</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 arquivo(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 de %2 arquivo(s) selecionado(s).</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de ladrilho não puderam ser lidas e foram ignoradas.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Nenhuma foto de ladrilho pôde ser lida.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ocorreu um erro desconhecido.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Adicionar ladrilhos</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Remover ladrilhos</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Etapa 2: Selecione fotos como ladrilhos, quanto mais melhor.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Pretende substituí-lo?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Tem a certeza de que pretende sair?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Nenhum fundo ainda.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Selecionar fundo</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Etapa 1: Selecione uma foto como fundo.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
     </message>
 </context>
 </TS>

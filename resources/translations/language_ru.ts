@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Фотографии плиток Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Результат Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Файл заявляет изображение %1 x %2 пикселей — больше, чем могут вместить его %3 байт: файл повреждён или неполон.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Нет файлов</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>Файлов: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Выбрано файлов: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>Не удалось прочитать фото плиток: %1 из %2; они пропущены.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Не удалось прочитать ни одного фото плиток.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Произошла неизвестная ошибка.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Добавить плитки</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Удалить плитки</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Шаг 2: выберите фото для плиток — чем больше, тем лучше.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Вы действительно хотите выйти?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Фон ещё не выбран.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Выбрать фон</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Шаг 1: выберите фото для фона.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
     </message>
 </context>
 </TS>

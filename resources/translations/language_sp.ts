@@ -328,14 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Fotos de teselas de Zorivuv</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Resultado de Zorivuv</translation>
     </message>
@@ -456,6 +448,60 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>El archivo declara una imagen de %1 x %2 píxeles, más de lo que caben en sus %3 bytes: está dañado o incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Ningún archivo</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 archivo(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 de %2 archivo(s) seleccionado(s).</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>No hay suficiente memoria.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de mosaico no se pudieron leer y se omitieron.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>No se pudo leer ninguna foto de mosaico.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Se produjo un error desconocido.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Añadir teselas</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Quitar teselas</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Paso 2: Elija fotos como teselas; cuantas más, mejor.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Do you want to replace it?</source>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>¿Seguro que desea salir?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Aún no hay fondo.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Seleccionar fondo</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Paso 1: Elija una foto como fondo.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
     </message>
 </context>
 </TS>

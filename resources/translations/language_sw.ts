@@ -328,14 +328,6 @@ Vill du ersätta den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv-plattfoton</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv-resultat</translation>
     </message>
@@ -456,6 +448,60 @@ Vill du ersätta den?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Filen anger en bild på %1 x %2 pixlar, mer än dess %3 byte kan rymma: den är skadad eller ofullständig.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Inga filer</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) markerade.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Inte tillräckligt med minne.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 plattfoton kunde inte läsas och utelämnades.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Inget av plattfotona kunde läsas.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ett okänt fel inträffade.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Lägg till plattor</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Ta bort plattor</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Steg 2: Välj foton som plattor, ju fler desto bättre.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nästa</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Vill du ersätta den?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Vill du verkligen avsluta?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Ingen bakgrund än.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Välj bakgrund</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Steg 1: Välj ett foto som bakgrund.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nästa</translation>
     </message>
 </context>
 </TS>

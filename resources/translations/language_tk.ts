@@ -328,14 +328,6 @@ Değiştirmek istiyor musunuz?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv</source>
-        <translation>Zorivuv</translation>
-    </message>
-    <message>
-        <source>Zorivuv tile photos</source>
-        <translation>Zorivuv döşeme fotoğrafları</translation>
-    </message>
-    <message>
         <source>Zorivuv result</source>
         <translation>Zorivuv sonucu</translation>
     </message>
@@ -456,6 +448,60 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Dosya %1 x %2 piksellik bir görüntü bildiriyor; bu, %3 baytının alabileceğinden fazla: dosya hasarlı veya eksik.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Dosya yok</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 döşeme fotoğrafından %1 tanesi okunamadı ve atlandı.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Döşeme fotoğraflarının hiçbiri okunamadı.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Bilinmeyen bir hata oluştu.</translation>
+    </message>
+</context>
+<context>
+    <name>MTileApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Add Tiles</source>
+        <translation>Döşeme ekle</translation>
+    </message>
+    <message>
+        <source>Remove Tiles</source>
+        <translation>Döşemeleri kaldır</translation>
+    </message>
+    <message>
+        <source>Step2: Select photos as tiles,  the more the better.</source>
+        <translation>Adım 2: Döşeme olarak fotoğraf seçin, ne kadar çok o kadar iyi.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>İleri</translation>
     </message>
 </context>
 <context>
@@ -824,6 +870,44 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>Are you sure you want to quit?</source>
         <translation>Çıkmak istediğinizden emin misiniz?</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
+        <source>No background yet.</source>
+        <translation>Henüz arka plan yok.</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+</context>
+<context>
+    <name>ZorivuvApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation>Arka plan seç</translation>
+    </message>
+    <message>
+        <source>Step 1: Select a photo as background.</source>
+        <translation>Adım 1: Arka plan olarak bir fotoğraf seçin.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>İleri</translation>
     </message>
 </context>
 </TS>

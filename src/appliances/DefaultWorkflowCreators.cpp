@@ -2,7 +2,9 @@
 
 #include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
+#include "appliances/MTileAppliance.h"
 #include "appliances/PlaceholderAppliance.h"
+#include "appliances/ZorivuvAppliance.h"
 #include "canvas/Canvas.h"
 
 #include <QCoreApplication>
@@ -35,12 +37,10 @@ void registerDefaultWorkflowCreators(Workflow::Creators& creators)
         return new CollageAppliance(canvas, nullptr);
     };
     creators.commands[Workflow::OpenZorivuv] = [](const Workflow::CreateRequest& request) {
-        return new PlaceholderAppliance(
-            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv")), newCanvas(request));
+        return new ZorivuvAppliance(newCanvas(request), nullptr);
     };
     creators.commands[Workflow::OpenZorivuvTiles] = [](const Workflow::CreateRequest&) {
-        return new PlaceholderAppliance(
-            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv tile photos")), nullptr);
+        return new MTileAppliance(nullptr);
     };
     creators.commands[Workflow::OpenZorivuvResult] = [](const Workflow::CreateRequest& request) {
         return new PlaceholderAppliance(

@@ -3,6 +3,10 @@
 #include "ui_QWaitingDialog.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -22,6 +26,45 @@ QWaitingDialog::~QWaitingDialog()
 {
     ui->progressIndictor->stopAnimation();
     delete ui;
+}
+
+void QWaitingDialog::showProgress()
+{
+    if (m_progressBar)
+        return;
+    // The spinner over the bar and the button, in a taller dialog.
+    delete layout();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 12, 16, 12);
+    column->addWidget(ui->verticalWidget, 0, Qt::AlignHCenter);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setTextVisible(true);
+    column->addWidget(m_progressBar);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->setCenterButtons(true);
+    m_cancelButton = buttons->button(QDialogButtonBox::Cancel);
+    column->addWidget(buttons);
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] {
+        m_cancelButton->setEnabled(false);
+        emit cancelRequested();
+    });
+    setFixedSize(260, 190);
+}
+
+void QWaitingDialog::setProgress(qint64 done, qint64 total)
+{
+    if (!m_progressBar)
+        return;
+    if (total < 1) {
+        m_progressBar->setRange(0, 0);
+        return;
+    }
+    // Per mille: totals past INT_MAX still fit the bar's int range.
+    constexpr int steps = 1000;
+    m_progressBar->setRange(0, steps);
+    m_progressBar->setValue(int(qBound<qint64>(0, done, total) * steps / total));
 }
 
 void QWaitingDialog::paintEvent(QPaintEvent* event)

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class QProgressBar;
+class QPushButton;
+
 namespace Ui {
 class QWaitingDialog;
 }
@@ -15,6 +18,11 @@ class QWaitingDialog;
 // programmatic close ends the dialog: Escape and a close asked by the window
 // manager are ignored, so the user cannot start a second job while the
 // first still runs.
+//
+// A long run that can report progress and be stopped calls showProgress()
+// before exec(): the dialog then grows a progress bar and Qt's Cancel
+// button. Cancel only asks (cancelRequested()); the dialog still closes when
+// the worker has finished, so no second run can start meanwhile.
 class QWaitingDialog : public QDialog
 {
     Q_OBJECT
@@ -23,6 +31,20 @@ public:
     explicit QWaitingDialog(QWidget* parent = nullptr);
     ~QWaitingDialog() override;
 
+    // Adds the progress bar and the Cancel button. Once only.
+    void showProgress();
+    // Null until showProgress().
+    QProgressBar* progressBar() const { return m_progressBar; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+
+public slots:
+    // `done` of `total` steps; a total below 1 shows a busy bar.
+    void setProgress(qint64 done, qint64 total);
+
+signals:
+    // Cancel was pressed (once; the button is disabled after it).
+    void cancelRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,4 +52,6 @@ protected:
 
 private:
     Ui::QWaitingDialog* ui;
+    QProgressBar* m_progressBar = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

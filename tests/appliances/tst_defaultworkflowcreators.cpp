@@ -1,6 +1,8 @@
 #include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
 #include "appliances/DefaultWorkflowCreators.h"
+#include "appliances/MTileAppliance.h"
+#include "appliances/ZorivuvAppliance.h"
 #include "appliances/PlaceholderAppliance.h"
 
 #include "appframe/Settings.h"
@@ -30,6 +32,7 @@ private slots:
     void init();
     void placeholders_data();
     void placeholders();
+    void montageSteps();
     void collageEditor();
     void collageWithProject_data();
     void collageWithProject();
@@ -59,8 +62,6 @@ void TestDefaultWorkflowCreators::placeholders_data()
     QTest::addColumn<QVariant>("param");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("canvas");
-    QTest::newRow("2 montage background") << 2 << QVariant() << "Zorivuv" << true;
-    QTest::newRow("3 montage tiles") << 3 << QVariant() << "Zorivuv tile photos" << false;
     QTest::newRow("4 montage result") << 4 << QVariant(QPixmap(8, 8)) << "Zorivuv result" << true;
     QTest::newRow("5 panorama") << 5 << QVariant() << "Panorama" << false;
     QTest::newRow("6 panorama retouch") << 6 << QVariant(QImage(8, 8, QImage::Format_RGB32)) << "Panorama retouch"
@@ -102,6 +103,26 @@ void TestDefaultWorkflowCreators::placeholders()
     QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
     QCOMPARE(made->modeInfo()->canvasDpi().second, 120.0);
     QCOMPARE(made->parent(), &owner);
+}
+
+void TestDefaultWorkflowCreators::montageSteps()
+{
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QObject owner;
+    std::unique_ptr<PlugGui::AbstractAppliance> step1(
+        creators.commands.at(Workflow::OpenZorivuv)({QVariant(), 96, 120, &owner}));
+    QVERIFY(dynamic_cast<ZorivuvAppliance*>(step1.get()));
+    std::unique_ptr<AbstractScene> scene(step1->takeScene());
+    auto* made = qobject_cast<Canvas*>(scene.get());
+    QVERIFY(made);
+    QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
+    QCOMPARE(made->parent(), &owner);
+
+    std::unique_ptr<PlugGui::AbstractAppliance> step2(
+        creators.commands.at(Workflow::OpenZorivuvTiles)({QVariant(), 96, 120, &owner}));
+    QVERIFY(dynamic_cast<MTileAppliance*>(step2.get()));
+    QCOMPARE(step2->takeScene(), nullptr);
 }
 
 void TestDefaultWorkflowCreators::collageEditor()
@@ -189,7 +210,7 @@ void TestDefaultWorkflowCreators::placeholderCloses()
     creators.home = nullptr;
     QTest::ignoreMessage(QtWarningMsg, "Workflow::Workflow: no home appliance to start on");
     Workflow workflow(&container, nullptr, creators);
-    workflow.scheduleCommand({Workflow::OpenZorivuv, QVariant()});
+    workflow.scheduleCommand({Workflow::OpenZorivuvResult, QVariant(QPixmap(8, 8))});
     runQueue();
     auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
     QVERIFY(placeholder);

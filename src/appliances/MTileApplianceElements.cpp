@@ -1,0 +1,119 @@
+#include "appliances/MTileApplianceElements.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QIcon& icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(icon);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+} // namespace
+
+namespace Ui {
+
+void MTileApplianceElements::setupUi(QWidget* host)
+{
+    host->setObjectName(QStringLiteral("MTileApplianceElements"));
+    auto* hostLayout = new QVBoxLayout(host);
+
+    // Top bar, left: Back | Add Tiles, Remove Tiles.
+    addContentBox = new QWidget(host);
+    addContentBox->setObjectName(QStringLiteral("addContentBox"));
+    addContentBox->setProperty("@onTopbar", true);
+    horizontalLayout_8 = new QHBoxLayout(addContentBox);
+    horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
+    horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
+    bHome = toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
+    horizontalLayout_8->addWidget(bHome);
+    line_6 = new QFrame(addContentBox);
+    line_6->setObjectName(QStringLiteral("line_6"));
+    line_6->setFrameShape(QFrame::VLine);
+    line_6->setFrameShadow(QFrame::Sunken);
+    line_6->setMaximumSize(1, 16);
+    line_6->setStyleSheet(QStringLiteral("QFrame\n{\n\tborder:none;\n\tbackground-color:rgb(64,64,64);\n\tmax-width : 1px;\n}"));
+    horizontalLayout_8->addWidget(line_6);
+    bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
+    horizontalLayout_8->addWidget(bPicture);
+    QIcon removeIcon(QStringLiteral(":/data/file-remove.png"));
+    removeIcon.addFile(QStringLiteral(":/data/file-removeD.png"), QSize(), QIcon::Disabled);
+    bRemovePicture = toolButton(addContentBox, "bRemovePicture", removeIcon);
+    bRemovePicture->setEnabled(false);
+    horizontalLayout_8->addWidget(bRemovePicture);
+    hostLayout->addWidget(addContentBox);
+
+    label = new QLabel(host);
+    label->setObjectName(QStringLiteral("label"));
+    label->setText(QStringLiteral("This is the 'add content' Box"));
+    hostLayout->addWidget(label);
+
+    // Top bar, right: the step's title.
+    rightBox = new QWidget(host);
+    rightBox->setObjectName(QStringLiteral("rightBox"));
+    horizontalLayout_7 = new QHBoxLayout(rightBox);
+    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
+    horizontalLayout_7->setSpacing(0);
+    horizontalLayout_7->setContentsMargins(12, 0, 12, 0);
+    label_6 = new QLabel(rightBox);
+    label_6->setObjectName(QStringLiteral("label_6"));
+    QFont bold = label_6->font();
+    bold.setWeight(QFont::Bold);
+    label_6->setFont(bold);
+    label_6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label_6->setWordWrap(false);
+    horizontalLayout_7->addWidget(label_6);
+    hostLayout->addWidget(rightBox);
+
+    // Bottom bar: the count and Next.
+    bottomWidget = new QWidget(host);
+    bottomWidget->setObjectName(QStringLiteral("bottomWidget"));
+    horizontalLayout_2 = new QHBoxLayout(bottomWidget);
+    horizontalLayout_2->setObjectName(QStringLiteral("horizontalLayout_2"));
+    horizontalLayout_2->setContentsMargins(0, 0, 0, 0);
+    verticalLayout_3 = new QVBoxLayout;
+    verticalLayout_3->setObjectName(QStringLiteral("verticalLayout_3"));
+    // -1: the layout's own default for the top and bottom.
+    verticalLayout_3->setContentsMargins(12, -1, 24, -1);
+    horizontalLayout_3 = new QHBoxLayout;
+    horizontalLayout_3->setObjectName(QStringLiteral("horizontalLayout_3"));
+    countLabel = new QLabel(bottomWidget);
+    countLabel->setObjectName(QStringLiteral("countLabel"));
+    horizontalLayout_3->addWidget(countLabel);
+    horizontalLayout_3->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    nextButton = new QPushButton(bottomWidget);
+    nextButton->setObjectName(QStringLiteral("nextButton"));
+    nextButton->setFixedSize(190, 28);
+    nextButton->setEnabled(false);
+    horizontalLayout_3->addWidget(nextButton);
+    verticalLayout_3->addLayout(horizontalLayout_3);
+    horizontalLayout_2->addLayout(verticalLayout_3);
+    hostLayout->addWidget(bottomWidget);
+
+    retranslateUi(host);
+}
+
+void MTileApplianceElements::retranslateUi(QWidget* host)
+{
+    Q_UNUSED(host);
+    bHome->setText(QCoreApplication::translate("MTileApplianceElements", "Back"));
+    bPicture->setText(QCoreApplication::translate("MTileApplianceElements", "Add Tiles"));
+    bRemovePicture->setText(QCoreApplication::translate("MTileApplianceElements", "Remove Tiles"));
+    label_6->setText(
+        QCoreApplication::translate("MTileApplianceElements", "Step2: Select photos as tiles,  the more the better."));
+    nextButton->setText(QCoreApplication::translate("MTileApplianceElements", "Next"));
+}
+
+} // namespace Ui
