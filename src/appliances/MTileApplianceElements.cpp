@@ -1,5 +1,7 @@
 #include "appliances/MTileApplianceElements.h"
 
+#include "appliances/StepFormParts.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,18 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QToolButton* toolButton(QWidget* parent, const char* name, const QIcon& icon)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(icon);
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    return button;
-}
-
-} // namespace
+using StepFormParts::toolButton;
 
 namespace Ui {
 
@@ -39,12 +30,7 @@ void MTileApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
     bHome = toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
     horizontalLayout_8->addWidget(bHome);
-    line_6 = new QFrame(addContentBox);
-    line_6->setObjectName(QStringLiteral("line_6"));
-    line_6->setFrameShape(QFrame::VLine);
-    line_6->setFrameShadow(QFrame::Sunken);
-    line_6->setMaximumSize(1, 16);
-    line_6->setStyleSheet(QStringLiteral("QFrame\n{\n\tborder:none;\n\tbackground-color:rgb(64,64,64);\n\tmax-width : 1px;\n}"));
+    line_6 = StepFormParts::verticalLine(addContentBox, "line_6");
     horizontalLayout_8->addWidget(line_6);
     bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
     horizontalLayout_8->addWidget(bPicture);
@@ -61,20 +47,10 @@ void MTileApplianceElements::setupUi(QWidget* host)
     hostLayout->addWidget(label);
 
     // Top bar, right: the step's title.
-    rightBox = new QWidget(host);
-    rightBox->setObjectName(QStringLiteral("rightBox"));
-    horizontalLayout_7 = new QHBoxLayout(rightBox);
-    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
-    horizontalLayout_7->setSpacing(0);
-    horizontalLayout_7->setContentsMargins(12, 0, 12, 0);
-    label_6 = new QLabel(rightBox);
-    label_6->setObjectName(QStringLiteral("label_6"));
-    QFont bold = label_6->font();
-    bold.setWeight(QFont::Bold);
-    label_6->setFont(bold);
-    label_6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label_6->setWordWrap(false);
-    horizontalLayout_7->addWidget(label_6);
+    const StepFormParts::TitleBox title = StepFormParts::titleBox(host, "label_6");
+    rightBox = title.box;
+    horizontalLayout_7 = title.layout;
+    label_6 = title.label;
     hostLayout->addWidget(rightBox);
 
     // Bottom bar: the count and Next.

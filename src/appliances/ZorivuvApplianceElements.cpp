@@ -1,6 +1,7 @@
 #include "appliances/ZorivuvApplianceElements.h"
 
 #include "appliances/ColorBorderWidget.h"
+#include "appliances/StepFormParts.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
 
@@ -18,8 +19,6 @@
 namespace {
 
 const char* const horizontalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-height : 1px;\n}";
-const char* const verticalLineStyle
-    = "QFrame\n{\n\tborder:none;\n\tbackground-color:rgb(64,64,64);\n\tmax-width : 1px;\n}";
 
 QFrame* horizontalLine(QWidget* parent, const char* name)
 {
@@ -29,16 +28,6 @@ QFrame* horizontalLine(QWidget* parent, const char* name)
     frame->setFrameShadow(QFrame::Sunken);
     frame->setStyleSheet(QLatin1String(horizontalLineStyle));
     return frame;
-}
-
-QToolButton* toolButton(QWidget* parent, const char* name, const char* icon)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(QLatin1String(icon)));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setToolTip(QString());
-    return button;
 }
 
 } // namespace
@@ -57,16 +46,11 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
     horizontalLayout_8->setSpacing(6);
     horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bHome = toolButton(addContentBox, "bHome", ":/data/step-backward.png");
+    bHome = StepFormParts::toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
     horizontalLayout_8->addWidget(bHome);
-    line_6 = new QFrame(addContentBox);
-    line_6->setObjectName(QStringLiteral("line_6"));
-    line_6->setFrameShape(QFrame::VLine);
-    line_6->setFrameShadow(QFrame::Sunken);
-    line_6->setMaximumSize(1, 16);
-    line_6->setStyleSheet(QLatin1String(verticalLineStyle));
+    line_6 = StepFormParts::verticalLine(addContentBox, "line_6");
     horizontalLayout_8->addWidget(line_6);
-    bPicture = toolButton(addContentBox, "bPicture", ":/data/file-add.png");
+    bPicture = StepFormParts::toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
     horizontalLayout_8->addWidget(bPicture);
     hostLayout->addWidget(addContentBox);
 
@@ -76,20 +60,10 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     hostLayout->addWidget(label);
 
     // Top bar, right: the step's title.
-    rightBox = new QWidget(host);
-    rightBox->setObjectName(QStringLiteral("rightBox"));
-    horizontalLayout_7 = new QHBoxLayout(rightBox);
-    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
-    horizontalLayout_7->setSpacing(0);
-    horizontalLayout_7->setContentsMargins(12, 0, 12, 0);
-    label_3 = new QLabel(rightBox);
-    label_3->setObjectName(QStringLiteral("label_3"));
-    QFont bold = label_3->font();
-    bold.setWeight(QFont::Bold);
-    label_3->setFont(bold);
-    label_3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label_3->setWordWrap(false);
-    horizontalLayout_7->addWidget(label_3);
+    const StepFormParts::TitleBox title = StepFormParts::titleBox(host, "label_3");
+    rightBox = title.box;
+    horizontalLayout_7 = title.layout;
+    label_3 = title.label;
     hostLayout->addWidget(rightBox);
 
     // Right bar: preview, panels, Next.
