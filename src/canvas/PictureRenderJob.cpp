@@ -145,6 +145,22 @@ PictureRenderResult renderPictureJob(PictureRenderSource& picture, const Picture
         return result;
     }
 
+    // A first run with nothing to apply shows the picture as it came: the
+    // origin is already in the pixmap's format and shares its pixels, so
+    // there is neither a 24-bit source to make nor a conversion back.
+    const bool untouched = job.kind == PictureRenderJob::Run && !job.fineTune && job.mask.isNull()
+        && !job.flipHorizontally && !job.flipVertically;
+    if (untouched && !picture.origin.isNull() && !picture.origin.hasAlphaChannel()
+        && picture.origin.format() == job.opaqueFormat) {
+        result.image = picture.origin;
+        if (!job.shownSize.isEmpty())
+            result.scaled = toPixmapFormat(
+                result.image.scaled(job.shownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), job.opaqueFormat,
+                job.alphaFormat);
+        result.ok = true;
+        return result;
+    }
+
     if (!ensureSource(picture))
         return failed(result, "no source image (out of memory?)");
 
