@@ -76,6 +76,10 @@ public:
                             const tagRECT& rcInner, CImage* pano, CMask* panoMask, int progressLow,
                             int progressHigh);
 
+    // A panorama under 32 pixels wide or high at the working layer is not
+    // rendered: -4; else 0. Sizes are taken in 64 bits.
+    static int CheckPanoramaSize(const tagRECT& rc);
+
     // The fine-tune memo: *memo becomes a new[] array of cols x rows records
     // (row-major) holding every element's transform, placement, brightness
     // values and colour table; both layout rectangles go to savedSecond and

@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -97,6 +98,8 @@ private slots:
     void successfulRenderDropsOldFiles();
     void fineTuneMemoPutsEverythingBack();
     void fineTuneColourFailureKeepsTables();
+    void sizeRule_data();
+    void sizeRule();
 
 private:
     std::unique_ptr<StitchTestHost> m_host;
@@ -253,6 +256,33 @@ void TestBlendMemo::fineTuneColourFailureKeepsTables()
     for (int i = 0; i < 3; ++i)
         for (int v = 0; v < 768; ++v)
             QCOMPARE(row.at(i).m_ColorTable[v], static_cast<unsigned char>(v + i));
+}
+
+void TestBlendMemo::sizeRule_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("32 x 32") << 0 << 0 << 32 << 32 << 0;
+    QTest::newRow("31 wide") << 10 << 0 << 41 << 500 << -4;
+    QTest::newRow("31 high") << 0 << -20 << 500 << 11 << -4;
+    QTest::newRow("32 wide, off the origin") << -16 << 5 << 16 << 37 << 0;
+    QTest::newRow("inverted") << 100 << 0 << 0 << 100 << -4;
+    // right - left overflows 32 bits: still a huge panorama, not a small one.
+    QTest::newRow("whole int range") << INT_MIN << INT_MIN << INT_MAX << INT_MAX << 0;
+    QTest::newRow("inverted across the range") << INT_MAX << 0 << INT_MIN << 100 << -4;
+}
+
+void TestBlendMemo::sizeRule()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, right);
+    QFETCH(int, bottom);
+    QFETCH(int, expected);
+    QCOMPARE(CStitchBlend::CheckPanoramaSize(tagRECT{left, top, right, bottom}), expected);
 }
 
 QTEST_GUILESS_MAIN(TestBlendMemo)
