@@ -8,6 +8,30 @@ class CScanRegion;
 class CStitchElement;
 class CStitchOptions;
 
+// What a fine-tune render may change in one grid cell's element, kept to be
+// put back when that render fails.
+struct FTDataMemo
+{
+    double m_Transform[9] = {};
+    tagRECT m_Placement = {0, 0, 0, 0};
+    int m_lBrightness[3] = {};
+    unsigned char m_ColorTable[768] = {};
+};
+
+// The previous render's files and paths of one element, held aside while a
+// new render writes fresh ones. m_bHeld marks a record that took an
+// element's files over; the record then owns both paths.
+struct PathDataMemo
+{
+    bool m_bHeld = false;
+    tagRECT m_Placement = {0, 0, 0, 0};
+    int m_lFileIds[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1}; // CStitchElement::FileId order
+    tagRECT m_RowStrip = {0, 0, 0, 0};
+    tagRECT m_WrapPlacement = {0, 0, 0, 0};
+    unsigned short* m_pRightPath = nullptr;
+    unsigned short* m_pLowerPath = nullptr;
+};
+
 // Turns an aligned job into the finished panorama. Lives for one render on
 // the caller's stack and runs on the caller's thread.
 //
@@ -51,6 +75,50 @@ public:
     int ProjectForTelephoto(CStitchElement* e, int col, int row, const tagRECT& rcRegion, const tagRECT& rcOuter,
                             const tagRECT& rcInner, CImage* pano, CMask* panoMask, int progressLow,
                             int progressHigh);
+
+    // A panorama under 32 pixels wide or high at the working layer is not
+    // rendered: -4; else 0. Sizes are taken in 64 bits.
+    static int CheckPanoramaSize(const tagRECT& rc);
+
+    // The fine-tune memo: *memo becomes a new[] array of cols x rows records
+    // (row-major) holding every element's transform, placement, brightness
+    // values and colour table; both layout rectangles go to savedSecond and
+    // savedFirst. Then the colour tables are remade for the new alignment;
+    // when that fails they are put back and its code returned (the memo
+    // stays for the caller to delete[]). -2 when the memo cannot be had.
+    int BackupForFineTune(FTDataMemo** memo, tagRECT* savedSecond, tagRECT* savedFirst);
+    // Puts transforms, placements, brightness values, colour tables and both
+    // layout rectangles back from the memo.
+    void ReturnOriginData(FTDataMemo* memo, tagRECT* savedSecond, tagRECT* savedFirst);
+    // The path memo: *memo becomes a new[] array of cols x rows records; each
+    // element in use hands its placement, rectangles, ten file ids and two
+    // paths over (its ids become -1, its paths null) so that a render writes
+    // fresh files beside the old ones. 0, or -2 when the memo cannot be had.
+    int BackupForAdjustPath(PathDataMemo** memo);
+    // After a failed render: the new files and paths go, the held ones come
+    // back. The records are emptied; the caller deletes the array.
+    void ReturnOriginFile(PathDataMemo* memo);
+    // After a successful render: the held files and paths go.
+    void DeleteOldTempFile(PathDataMemo* memo);
+
+    // The rectangle of the finished picture inside the panorama mask (right
+    // and bottom exclusive, rows in stored order): rows and columns that the
+    // photos cover without gaps, searched within the outer fifths. Empty
+    // without a mask or for a style other than 0 to 3. A 360 panorama keeps
+    // its full width.
+    tagRECT CropPictureRect(CMask* panoMask);
+    // Cuts the job's result bitmap to the job's crop rectangle in place.
+    // -3 when the result cannot be attached, else CropPictureImage's code.
+    int CropPictureRun();
+    // Replaces img's bitmap with rc's part of it (24 bits; parts of rc off
+    // the bitmap take the fill colour). The old bitmap is freed only once
+    // the new one is attached: on failure img keeps its bitmap. 0, -2 no
+    // bitmap for the cut, -3 img is not a 24-bit bitmap or the cut cannot
+    // be attached.
+    int CropPictureImage(CImage* img, const tagRECT& rc);
+    // A one-pixel green frame along rc's edges (24-bit images; pixels off
+    // the bitmap are skipped).
+    void DrawCropRect(CImage* img, const tagRECT& rc);
 
     static constexpr int kOpenSide = 1073741823;
 

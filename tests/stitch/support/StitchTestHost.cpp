@@ -217,7 +217,7 @@ void* StitchTestHost::memLock(void* handle)
             host->errors << QStringLiteral("MemLock of an unknown handle");
         return nullptr;
     }
-    if (host->lockFails)
+    if (host->lockFails || host->lockCalls++ == host->failLockAt)
         return nullptr;
     ++block->locks;
     return block->bytes.data();

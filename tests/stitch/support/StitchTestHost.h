@@ -56,6 +56,8 @@ public:
     bool getImageGivesNull = false;
     bool unlockKeepsAddress = true;
     bool lockFails = false;
+    int lockCalls = 0;             // MemLock calls so far
+    int failLockAt = -1;           // the n-th MemLock call (0-based) returns null
     int resultCode = 0;            // returned by GetResultDIBData
     int resultFills = 0;
 
