@@ -16,6 +16,7 @@
 #include "files/IQImageFileItem.h"
 #include "files/IQThumbsViewer.h"
 #include "support/TestSupport.h"
+#include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
 #include "widgets/QSliderWidget.h"
 
@@ -314,7 +315,8 @@ void TestMRetouchAppliance::zoomButtons()
     QCOMPARE(ui.scaleSlider->value(), 1.0);
     ui.fitinButn->click();
     QVERIFY(step3->sceneView()->viewScale() < 1.0);
-    QCOMPARE(ui.scaleSlider->value(), step3->sceneView()->viewScale());
+    // The slider stands on steps of 1/10000, truncated.
+    QVERIFY(qAbs(ui.scaleSlider->value() - step3->sceneView()->viewScale()) < 1e-4);
 }
 
 void TestMRetouchAppliance::exportClearsPendingOnlyWhenWritten()
