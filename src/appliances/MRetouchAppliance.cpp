@@ -107,6 +107,8 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
     ui.propertiesBox->hide();
+    // The right box's label is a stand-in of the form, not a text for users.
+    ui.label_4->hide();
     topbarAddWidget(ui.rightBox, true, -1);
 
     ui.scaleSlider->setRange(0.05, maximumZoom);
