@@ -99,6 +99,8 @@ private slots:
     void roadFromStep2();
     void generateWithOptions_data();
     void generateWithOptions();
+    void failedRunKeepsMosaic_data();
+    void failedRunKeepsMosaic();
     void zoomFloor_data();
     void zoomFloor();
     void zoomButtons();
@@ -278,6 +280,43 @@ void TestMRetouchAppliance::generateWithOptions()
     QVERIFY(step3->appliancePendingChanges());
     QTest::qWait(3 * MRetouchAppliance::messageDelayMsecs);
     QVERIFY(boxes.seen.isEmpty());
+}
+
+void TestMRetouchAppliance::failedRunKeepsMosaic_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("paint failed") << 1 << "Not enough memory.";
+    QTest::newRow("no target") << 2 << "Unknown error happened.";
+    QTest::newRow("cancelled") << 3 << QString();
+    QTest::newRow("no tile photo") << 4 << "None of the tile photos could be read.";
+}
+
+void TestMRetouchAppliance::failedRunKeepsMosaic()
+{
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    Boxes boxes;
+    RealRoad road;
+    MRetouchAppliance* step3 = reachStep3(road);
+    QVERIFY(step3);
+    // Written first, so that a failed run is seen not to touch the flag.
+    DialogDriver::answerFileDialog(m_dir->path(), {QStringLiteral("first.png")});
+    step3->form().bSaveImage->click();
+    QVERIFY(!step3->appliancePendingChanges());
+    const QImage before = step3->canvas()->backContent()->photo()->toImage();
+
+    step3->slotZorivuvFinished(QImage(), QImage(), code, 0);
+    QTest::qWait(3 * MRetouchAppliance::messageDelayMsecs);
+    QStringList texts;
+    for (const ModalPrompts::Request& request : std::as_const(boxes.seen)) {
+        QCOMPARE(request.icon, QMessageBox::Critical);
+        texts << request.text;
+    }
+    QCOMPARE(texts, message.isEmpty() ? QStringList() : QStringList {message});
+    QVERIFY(!step3->appliancePendingChanges());
+    QCOMPARE(step3->canvas()->sceneSize(), QSize(2000, 1500));
+    QVERIFY(step3->canvas()->backContent()->photo()->toImage() == before);
 }
 
 void TestMRetouchAppliance::zoomFloor_data()
