@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>نتيجة Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>بانوراما</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>يدّعي الملف صورة بحجم %1 × %2 بكسل، وهو أكثر مما تتسع له بايتاته البالغة %3: الملف تالف أو غير مكتمل.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>عدد الأعمدة:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>حجم البلاطة:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>قوالب</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>قناع محلي</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>استعادة الأصل</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>اختر ملف png يحتوي على قناع</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>الصورة المحددة غير مدعومة أو تالفة.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>الصورة المحددة لا تحتوي على طبقة شفافية.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>لا توجد ذاكرة كافية.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>تعذرت قراءة %1 من %2 من صور البلاطات وتم استبعادها.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>تعذرت قراءة جميع صور البلاطات.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>حدث خطأ غير معروف.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ملصقات</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>قناع</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>إنشاء</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>الوضع:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>تجانب</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>متداخل</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>مطابقة اللون</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv 結果</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>全景</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>檔案聲稱含有 %1 x %2 像素的影像，超出其 %3 位元組所能容納的內容：檔案已損壞或不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>欄數：</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>磚塊大小：</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>範本</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>本機遮罩</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>還原為原始</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>選擇含遮罩的 png</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>所選相片不受支援或已損壞。</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>所選相片沒有 Alpha 圖層。</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>記憶體不足。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 張拼塊相片中有 %1 張無法讀取，已略過。</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>無法讀取任何拼塊相片。</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>發生未知錯誤。</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>貼圖</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>遮罩</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>產生</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>平鋪</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>交錯</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>配合色彩</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Vil du erstatte den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv-resultat</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Vil du erstatte den?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Filen angiver et billede på %1 x %2 pixel, mere end dens %3 byte kan rumme: den er beskadiget eller ufuldstændig.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Antal kolonner:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Flisestørrelse:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpas</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Skabeloner</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Lokal maske</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Gendan originalen</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Vælg en png med maske</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Det valgte foto understøttes ikke eller er beskadiget.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Det valgte foto har intet alfalag.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok hukommelse.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 af %2 flisefotos kunne ikke læses og blev udeladt.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Ingen af flisefotoene kunne læses.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Der opstod en ukendt fejl.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermærker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generér</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Tilstand:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Fliser</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Forskudt</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Tilpas farve</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv-Ergebnis</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Die Datei gibt ein Bild mit %1 x %2 Pixeln an, mehr als ihre %3 Bytes fassen können: Sie ist beschädigt oder unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Spaltenzahl:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Kachelgröße:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Lokale Maske</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Wählen Sie ein PNG mit Maske</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Das gewählte Foto wird nicht unterstützt oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Das gewählte Foto hat keine Alpha-Ebene.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 von %2 Kachelfotos konnten nicht gelesen werden und wurden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Keines der Kachelfotos konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Sticker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Erzeugen</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Kacheln</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Versetzt</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Farbe angleichen</translation>
     </message>
 </context>
 <context>

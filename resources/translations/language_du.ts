@@ -328,10 +328,6 @@ Wilt u het vervangen?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv-resultaat</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Wilt u het vervangen?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Het bestand beweert een afbeelding van %1 x %2 pixels te bevatten, meer dan de %3 bytes kunnen bevatten: het is beschadigd of onvolledig.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Aantal kolommen:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Tegelgrootte:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Sjablonen</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Lokaal masker</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Origineel herstellen</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Kies een png met masker</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>De gekozen foto wordt niet ondersteund of is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>De gekozen foto heeft geen alfalaag.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Onvoldoende geheugen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 van %2 tegelfoto's konden niet worden gelezen en zijn weggelaten.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Geen van de tegelfoto's kon worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Er is een onbekende fout opgetreden.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Masker</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genereren</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tegels</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Verspringend</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Kleur afstemmen</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Do you want to replace it?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv result</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Column Count:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Tile Size:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Fit in</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Templates</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Local Mask</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Restore to original</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Choose a png with mask</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>The selected photo is not supported or damaged.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>The selected photo has no alpha layer.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 of %2 tile photos could not be read and were left out.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>None of the tile photos could be read.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Unknown error happened.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Stickers</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Mask</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Interlace</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Match Color</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Résultat Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Le fichier annonce une image de %1 x %2 pixels, plus que ses %3 octets ne peuvent contenir : il est endommagé ou incomplet.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Nombre de colonnes :</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Taille des tuiles :</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modèles</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Masque local</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Rétablir l'original</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Choisissez un png avec masque</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>La photo choisie n'est pas prise en charge ou est endommagée.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>La photo choisie n'a pas de couche alpha.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 photo(s) de tuile sur %2 n'ont pas pu être lues et ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Aucune photo de tuile n'a pu être lue.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Une erreur inconnue s'est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocollants</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Masque</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Mosaïque</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Décalé</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Ajuster la couleur</translation>
     </message>
 </context>
 <context>

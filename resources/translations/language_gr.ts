@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Αποτέλεσμα Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Πανόραμα</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Το αρχείο δηλώνει εικόνα %1 x %2 pixel, περισσότερα από όσα χωρούν τα %3 byte του: είναι κατεστραμμένο ή ελλιπές.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Πλήθος στηλών:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Μέγεθος πλακιδίου:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Πρότυπα</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Τοπική μάσκα</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Επαναφορά αρχικού</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Επιλέξτε ένα png με μάσκα</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Η επιλεγμένη φωτογραφία δεν υποστηρίζεται ή είναι κατεστραμμένη.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Η επιλεγμένη φωτογραφία δεν έχει επίπεδο άλφα.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 από %2 φωτογραφίες πλακιδίων δεν διαβάστηκαν και παραλείφθηκαν.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Καμία φωτογραφία πλακιδίου δεν διαβάστηκε.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Παρουσιάστηκε άγνωστο σφάλμα.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Εξαγωγή</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Αυτοκόλλητα</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Κείμενο</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Μάσκα</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Δημιουργία</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Λειτουργία:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Πλακίδια</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Εναλλάξ</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Ταίριασμα χρώματος</translation>
     </message>
 </context>
 <context>

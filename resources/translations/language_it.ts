@@ -328,10 +328,6 @@ Sostituirlo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Risultato Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Sostituirlo?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Il file dichiara un'immagine di %1 x %2 pixel, più di quanto i suoi %3 byte possano contenere: è danneggiato o incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Numero di colonne:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Dimensione tessera:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modelli</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Maschera locale</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Ripristina originale</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Scegli un png con maschera</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>La foto scelta non è supportata o è danneggiata.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>La foto scelta non ha un livello alfa.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 di %2 foto tessera non sono leggibili e sono state escluse.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Nessuna foto tessera è leggibile.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Adesivi</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maschera</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modalità:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tessere</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Sfalsato</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Adatta colore</translation>
     </message>
 </context>
 <context>

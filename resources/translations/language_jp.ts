@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv の結果</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>パノラマ</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>ファイルは %1 x %2 ピクセルの画像を示していますが、%3 バイトには収まりません。ファイルが破損しているか、不完全です。</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>列数：</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>タイルサイズ：</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>ローカルマスク</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>マスク付きの png を選択</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>選択した写真は対応していないか、破損しています。</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>選択した写真にはアルファレイヤーがありません。</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>メモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 枚のタイル写真のうち %1 枚を読み込めず、除外しました。</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>タイル写真を 1 枚も読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>不明なエラーが発生しました。</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>ステッカー</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>マスク</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>モード：</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>タイル</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>交互</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>色を合わせる</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Vil du erstatte den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv-resultat</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Vil du erstatte den?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Filen oppgir et bilde på %1 x %2 piksler, mer enn de %3 bytene kan romme: den er skadet eller ufullstendig.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Alternativer</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Antall kolonner:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Flisstørrelse:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Maler</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Lokal maske</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Gjenopprett originalen</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Velg en png med maske</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Det valgte bildet støttes ikke eller er skadet.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Det valgte bildet har ikke noe alfalag.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Ikke nok minne.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 flisbilder kunne ikke leses og ble utelatt.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Ingen av flisbildene kunne leses.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Det oppstod en ukjent feil.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistremerker</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generer</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Fliser</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Forskjøvet</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Tilpass farge</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Pretende substituí-lo?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Resultado Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Pretende substituí-lo?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>O ficheiro indica uma imagem de %1 x %2 píxeis, mais do que os seus %3 bytes podem conter: está danificado ou incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Número de colunas:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Tamanho do ladrilho:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Modelos</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Máscara local</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Restaurar original</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Escolha um png com máscara</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>A foto escolhida não é suportada ou está danificada.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>A foto escolhida não tem camada alfa.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de ladrilho não puderam ser lidas e foram ignoradas.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Nenhuma foto de ladrilho pôde ser lida.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ocorreu um erro desconhecido.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Autocolantes</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Máscara</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Gerar</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Ladrilhos</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Intercalado</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Ajustar cor</translation>
     </message>
 </context>
 <context>

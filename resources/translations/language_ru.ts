@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Результат Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Панорама</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Файл заявляет изображение %1 x %2 пикселей — больше, чем могут вместить его %3 байт: файл повреждён или неполон.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Число столбцов:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Размер плитки:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Шаблоны</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Локальная маска</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Восстановить исходную</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Выберите png с маской</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Выбранное фото не поддерживается или повреждено.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>У выбранного фото нет альфа-слоя.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>Не удалось прочитать фото плиток: %1 из %2; они пропущены.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Не удалось прочитать ни одного фото плиток.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Произошла неизвестная ошибка.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Наклейки</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Маска</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Плитка</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Со сдвигом</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Подбирать цвет</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Do you want to replace it?</source>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Resultado de Zorivuv</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Do you want to replace it?</source>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>El archivo declara una imagen de %1 x %2 píxeles, más de lo que caben en sus %3 bytes: está dañado o incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Número de columnas:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Tamaño de tesela:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Plantillas</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Máscara local</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Restaurar original</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Elija un png con máscara</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>La foto elegida no es compatible o está dañada.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>La foto elegida no tiene capa alfa.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>No hay suficiente memoria.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de mosaico no se pudieron leer y se omitieron.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>No se pudo leer ninguna foto de mosaico.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Se produjo un error desconocido.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Pegatinas</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Máscara</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Mosaico</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Entrelazado</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Ajustar color</translation>
     </message>
 </context>
 <context>

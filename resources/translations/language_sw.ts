@@ -328,10 +328,6 @@ Vill du ersätta den?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv-resultat</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Vill du ersätta den?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Filen anger en bild på %1 x %2 pixlar, mer än dess %3 byte kan rymma: den är skadad eller ofullständig.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Antal kolumner:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Rutstorlek:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Mallar</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Lokal mask</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Återställ originalet</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Välj en png med mask</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Det valda fotot stöds inte eller är skadat.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Det valda fotot har inget alfalager.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Inte tillräckligt med minne.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 plattfoton kunde inte läsas och utelämnades.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Inget av plattfotona kunde läsas.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Ett okänt fel inträffade.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Klistermärken</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Mask</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Skapa</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Läge:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Rutor</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Förskjutet</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Matcha färg</translation>
     </message>
 </context>
 <context>

@@ -328,10 +328,6 @@ Değiştirmek istiyor musunuz?</translation>
 <context>
     <name>DefaultWorkflowCreators</name>
     <message>
-        <source>Zorivuv result</source>
-        <translation>Zorivuv sonucu</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -448,6 +444,120 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>The file claims an image of %1 x %2 pixels, more than its %3 bytes can hold: it is damaged or incomplete.</source>
         <translation>Dosya %1 x %2 piksellik bir görüntü bildiriyor; bu, %3 baytının alabileceğinden fazla: dosya hasarlı veya eksik.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchAppliance</name>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Zorivuv</source>
+        <translation>Zorivuv</translation>
+    </message>
+    <message>
+        <source>Column Count:</source>
+        <translation>Sütun sayısı:</translation>
+    </message>
+    <message>
+        <source>Tile Size:</source>
+        <translation>Döşeme boyutu:</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Şablonlar</translation>
+    </message>
+    <message>
+        <source>Local Mask</source>
+        <translation>Yerel maske</translation>
+    </message>
+    <message>
+        <source>(PNG)</source>
+        <translation>(PNG)</translation>
+    </message>
+    <message>
+        <source>Restore to original</source>
+        <translation>Orijinale döndür</translation>
+    </message>
+    <message>
+        <source>Choose a png with mask</source>
+        <translation>Maskeli bir png seçin</translation>
+    </message>
+    <message>
+        <source>The selected photo is not supported or damaged.</source>
+        <translation>Seçilen fotoğraf desteklenmiyor veya bozuk.</translation>
+    </message>
+    <message>
+        <source>The selected photo has no alpha layer.</source>
+        <translation>Seçilen fotoğrafın alfa katmanı yok.</translation>
+    </message>
+    <message>
+        <source>Not enough memory.</source>
+        <translation>Yeterli bellek yok.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 döşeme fotoğrafından %1 tanesi okunamadı ve atlandı.</translation>
+    </message>
+    <message>
+        <source>None of the tile photos could be read.</source>
+        <translation>Döşeme fotoğraflarının hiçbiri okunamadı.</translation>
+    </message>
+    <message>
+        <source>Unknown error happened.</source>
+        <translation>Bilinmeyen bir hata oluştu.</translation>
+    </message>
+</context>
+<context>
+    <name>MRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Stickers</source>
+        <translation>Çıkartmalar</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Oluştur</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mod:</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Döşeme</translation>
+    </message>
+    <message>
+        <source>Interlace</source>
+        <translation>Kaydırmalı</translation>
+    </message>
+    <message>
+        <source>Match Color</source>
+        <translation>Rengi eşle</translation>
     </message>
 </context>
 <context>

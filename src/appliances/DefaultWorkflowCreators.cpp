@@ -2,12 +2,14 @@
 
 #include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
+#include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
 #include "appliances/PlaceholderAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
 #include "canvas/Canvas.h"
 
 #include <QCoreApplication>
+#include <QPixmap>
 
 namespace {
 
@@ -43,8 +45,7 @@ void registerDefaultWorkflowCreators(Workflow::Creators& creators)
         return new MTileAppliance(nullptr);
     };
     creators.commands[Workflow::OpenZorivuvResult] = [](const Workflow::CreateRequest& request) {
-        return new PlaceholderAppliance(
-            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Zorivuv result")), newCanvas(request));
+        return new MRetouchAppliance(newCanvas(request), request.param.value<QPixmap>(), nullptr);
     };
     creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest&) {
         return new PlaceholderAppliance(modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Panorama")), nullptr);

@@ -1,7 +1,7 @@
-// The montage road's first two steps end to end, through the real main
+// The montage road end to end, through the real main
 // window and workflow: from the home screen's Zorivuv tile to the target
-// photo, the tile photos and the first mosaic handed on to step 3, and back
-// home with nothing of the road left in the window.
+// photo, the tile photos, the first mosaic in step 3 with a mask and its
+// export, back to step 2 and home with nothing of the road left in the window.
 //
 // With VELLUMAR_SCREENSHOT_DIR set, both steps (empty and filled) and the
 // progress dialog are photographed on the way (run under a real X server,
@@ -12,6 +12,7 @@
 #include "appliances/DialogDriver.h"
 #include "appliances/HomeScene.h"
 #include "appliances/IQZorivuvEngine.h"
+#include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
 #include "files/IQThumbsViewer.h"
@@ -20,6 +21,7 @@
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -159,9 +161,24 @@ void TestZorivuvRoad::road()
     });
     step2->form().nextButton->click();
     QVERIFY(progressShown);
-    // Step 3 is not built yet: its stand-in shows.
-    QVERIFY(QTest::qWaitFor([] { return App::workflow->nodeCount() == 4; }, 20000));
+    QVERIFY(QTest::qWaitFor([this] { return current<MRetouchAppliance>() != nullptr; }, 20000));
+    QCOMPARE(App::workflow->nodeCount(), 4);
     QCOMPARE(IQZorivuvEngine::globalInstance()->tilePaths.size(), 40);
+    MRetouchAppliance* step3 = current<MRetouchAppliance>();
+    QVERIFY(step3->appliancePendingChanges());
+    shoot(QStringLiteral("zorivuv-6-result"));
+
+    // A template mask, then Export: the written file ends the pending
+    // changes, so Back asks nothing.
+    step3->maskMenu()->actions().at(0)->menu()->actions().at(1)->trigger();
+    shoot(QStringLiteral("zorivuv-7-masked"));
+    DialogDriver::answerFileDialog(m_dir.path(), {QStringLiteral("mosaic.png")});
+    step3->form().bSaveImage->click();
+    QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("mosaic.png"))));
+    QVERIFY(!step3->appliancePendingChanges());
+    step3->form().bBack->click();
+    QVERIFY(QTest::qWaitFor([this] { return current<MTileAppliance>() != nullptr; }, 20000));
+    QCOMPARE(current<MTileAppliance>()->thumbsViewer()->sourceCount(), 40);
 
     // Home again: nothing of the road stays in the window, and the engine
     // forgets the target.

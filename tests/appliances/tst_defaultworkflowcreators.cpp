@@ -1,6 +1,7 @@
 #include "appliances/CollageAppliance.h"
 #include "appliances/CollageProjectFile.h"
 #include "appliances/DefaultWorkflowCreators.h"
+#include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
 #include "appliances/PlaceholderAppliance.h"
@@ -62,7 +63,6 @@ void TestDefaultWorkflowCreators::placeholders_data()
     QTest::addColumn<QVariant>("param");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("canvas");
-    QTest::newRow("4 montage result") << 4 << QVariant(QPixmap(8, 8)) << "Zorivuv result" << true;
     QTest::newRow("5 panorama") << 5 << QVariant() << "Panorama" << false;
     QTest::newRow("6 panorama retouch") << 6 << QVariant(QImage(8, 8, QImage::Format_RGB32)) << "Panorama retouch"
                                         << true;
@@ -123,6 +123,18 @@ void TestDefaultWorkflowCreators::montageSteps()
         creators.commands.at(Workflow::OpenZorivuvTiles)({QVariant(), 96, 120, &owner}));
     QVERIFY(dynamic_cast<MTileAppliance*>(step2.get()));
     QCOMPARE(step2->takeScene(), nullptr);
+
+    // Step 3 shows the mosaic it is handed on a canvas of its size.
+    QPixmap mosaic(40, 30);
+    mosaic.fill(Qt::red);
+    std::unique_ptr<PlugGui::AbstractAppliance> step3(
+        creators.commands.at(Workflow::OpenZorivuvResult)({QVariant(mosaic), 96, 120, &owner}));
+    QVERIFY(dynamic_cast<MRetouchAppliance*>(step3.get()));
+    std::unique_ptr<AbstractScene> resultScene(step3->takeScene());
+    auto* resultCanvas = qobject_cast<Canvas*>(resultScene.get());
+    QVERIFY(resultCanvas);
+    QCOMPARE(resultCanvas->sceneSize(), QSize(40, 30));
+    QCOMPARE(resultCanvas->parent(), &owner);
 }
 
 void TestDefaultWorkflowCreators::collageEditor()
@@ -210,7 +222,7 @@ void TestDefaultWorkflowCreators::placeholderCloses()
     creators.home = nullptr;
     QTest::ignoreMessage(QtWarningMsg, "Workflow::Workflow: no home appliance to start on");
     Workflow workflow(&container, nullptr, creators);
-    workflow.scheduleCommand({Workflow::OpenZorivuvResult, QVariant(QPixmap(8, 8))});
+    workflow.scheduleCommand({Workflow::OpenPanoramaRetouch, QVariant(QImage(8, 8, QImage::Format_RGB32))});
     runQueue();
     auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
     QVERIFY(placeholder);
