@@ -1,5 +1,6 @@
 #include "appliances/MRetouchApplianceElements.h"
 
+#include "appliances/StepFormParts.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
 #include "widgets/QSliderWidget.h"
@@ -18,44 +19,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const horizontalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-height : 1px;\n}";
-const char* const verticalLineStyle
-    = "QFrame\n{\n\tborder:none;\n\tbackground-color:rgb(64,64,64);\n\tmax-width : 1px;\n}";
-
-QFrame* horizontalLine(QWidget* parent, const char* name, bool styled = true)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::HLine);
-    frame->setFrameShadow(QFrame::Sunken);
-    if (styled)
-        frame->setStyleSheet(QLatin1String(horizontalLineStyle));
-    return frame;
-}
-
-QFrame* verticalLine(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::VLine);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setMaximumSize(1, 16);
-    frame->setStyleSheet(QLatin1String(verticalLineStyle));
-    return frame;
-}
-
-QToolButton* toolButton(QWidget* parent, const char* name, const char* icon)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(QLatin1String(icon)));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    return button;
-}
-
-} // namespace
+using StepFormParts::horizontalLine;
+using StepFormParts::toolButton;
+using StepFormParts::verticalLine;
 
 namespace Ui {
 
@@ -72,19 +38,19 @@ void MRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
     horizontalLayout_8->setSpacing(6);
     horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bBack = toolButton(addContentBox, "bBack", ":/data/step-backward.png");
+    bBack = toolButton(addContentBox, "bBack", QIcon(QStringLiteral(":/data/step-backward.png")));
     horizontalLayout_8->addWidget(bBack);
     line_8 = verticalLine(addContentBox, "line_8");
     horizontalLayout_8->addWidget(line_8);
-    bSaveImage = toolButton(addContentBox, "bSaveImage", ":/data/save-image.png");
+    bSaveImage = toolButton(addContentBox, "bSaveImage", QIcon(QStringLiteral(":/data/save-image.png")));
     horizontalLayout_8->addWidget(bSaveImage);
-    bPrint = toolButton(addContentBox, "bPrint", ":/data/printer.png");
+    bPrint = toolButton(addContentBox, "bPrint", QIcon(QStringLiteral(":/data/printer.png")));
     horizontalLayout_8->addWidget(bPrint);
     line_4 = verticalLine(addContentBox, "line_4");
     horizontalLayout_8->addWidget(line_4);
-    bPicture = toolButton(addContentBox, "bPicture", ":/data/insert-image.png");
+    bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/insert-image.png")));
     horizontalLayout_8->addWidget(bPicture);
-    bText = toolButton(addContentBox, "bText", ":/data/insert-text.png");
+    bText = toolButton(addContentBox, "bText", QIcon(QStringLiteral(":/data/insert-text.png")));
     horizontalLayout_8->addWidget(bText);
     hostLayout->addWidget(addContentBox);
 

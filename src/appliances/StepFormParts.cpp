@@ -28,6 +28,17 @@ QFrame* verticalLine(QWidget* parent, const char* name)
     return line;
 }
 
+QFrame* horizontalLine(QWidget* parent, const char* name, bool styled)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    if (styled)
+        line->setStyleSheet(QStringLiteral("QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-height : 1px;\n}"));
+    return line;
+}
+
 TitleBox titleBox(QWidget* host, const char* labelName)
 {
     TitleBox parts;

@@ -15,6 +15,8 @@ namespace StepFormParts {
 QToolButton* toolButton(QWidget* parent, const char* name, const QIcon& icon);
 // The thin grey upright line between groups of top-bar buttons.
 QFrame* verticalLine(QWidget* parent, const char* name);
+// A sunken rule across a side panel; `styled` draws it as one black pixel.
+QFrame* horizontalLine(QWidget* parent, const char* name, bool styled = true);
 
 // The right part of the top bar: a "rightBox" holding the step's bold,
 // right-aligned title, the label named `labelName`.

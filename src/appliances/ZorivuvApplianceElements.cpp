@@ -16,21 +16,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const horizontalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-height : 1px;\n}";
-
-QFrame* horizontalLine(QWidget* parent, const char* name)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::HLine);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setStyleSheet(QLatin1String(horizontalLineStyle));
-    return frame;
-}
-
-} // namespace
+using StepFormParts::horizontalLine;
+using StepFormParts::toolButton;
+using StepFormParts::verticalLine;
 
 namespace Ui {
 
@@ -46,11 +34,11 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
     horizontalLayout_8->setSpacing(6);
     horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bHome = StepFormParts::toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
+    bHome = toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
     horizontalLayout_8->addWidget(bHome);
     line_6 = StepFormParts::verticalLine(addContentBox, "line_6");
     horizontalLayout_8->addWidget(line_6);
-    bPicture = StepFormParts::toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
+    bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
     horizontalLayout_8->addWidget(bPicture);
     hostLayout->addWidget(addContentBox);
 
