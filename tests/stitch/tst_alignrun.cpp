@@ -30,6 +30,7 @@ private slots:
     void progressFollowsTheLayers();
     void thinOverlapMovesMatchingDown();
     void cancelAtEveryReport();
+    void unreadableLayerEndsTheRun();
     void alignmentComesOutAccurate_data();
     void alignmentComesOutAccurate();
 
@@ -205,6 +206,26 @@ void TestAlignRun::cancelAtEveryReport()
         }
         QVERIFY2(host.clean(), qPrintable(QStringLiteral("cancel at %1: ").arg(cancel) + host.report()));
     }
+}
+
+void TestAlignRun::unreadableLayerEndsTheRun()
+{
+    // The host's memory refuses every lock once the job is loaded: the
+    // first coarse pair cannot attach its layer bitmaps, the run ends with
+    // -3 before 100, and the job still releases cleanly.
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 160, 120, focalFor(160));
+    StitchTestHost host;
+    {
+        Job job(LayerAlignment::load(host, views, views.row(3, 0.4), StitchStyleHorizontal, 3, 1), PSReleaseStitch);
+        QVERIFY(job);
+        host.progress.clear();
+        host.lockFails = true;
+        QCOMPARE(CStitchAlign(job.get()).Run(), -3);
+        QVERIFY(!host.progress.contains(100));
+        QCOMPARE(host.unbalancedLocks(), 0);
+        host.lockFails = false;
+    }
+    QVERIFY2(host.clean(), qPrintable(host.report()));
 }
 
 void TestAlignRun::alignmentComesOutAccurate_data()
