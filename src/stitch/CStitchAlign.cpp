@@ -1,6 +1,11 @@
 #include "stitch/CStitchAlign.h"
 
+#include "stitch/CCameraCalibration.h"
 #include "stitch/CCoarseAlign.h"
+#include "stitch/CCoarseColorCorrection.h"
+#include "stitch/CMotionEstimation.h"
+#include "stitch/CStitchMatch.h"
+#include "stitch/CStitchMatrix.h"
 #include "stitch/CImage.h"
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
@@ -9,6 +14,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <vector>
 
 int CStitchAlign::CoarseAlign(CImage* a, CImage* b, bool horizontal, CStitchElement* element, bool& shift)
 {
@@ -170,4 +176,75 @@ void CStitchAlign::ModifyShiftsForTile()
                     rLower = tagPOINT{b.x - eRight.x, b.y - eRight.y};
             }
         }
+}
+
+void CStitchAlign::LayerSpans(int layers, int* from, int* to)
+{
+    // Single precision, as the shares are summed in float: with four layers
+    // the unit is 60 / 40 = 1.5 and the exact ends 21.5, 26, 39.5, 80.
+    float weight = 0.0f, power = 1.0f;
+    for (int j = 0; j < layers; ++j, power *= 3.0f)
+        weight += power;
+    const float unit = 60.0f / weight;
+    float p = 20.0f;
+    power = 1.0f;
+    for (int j = 0; j < layers; ++j, power *= 3.0f) {
+        from[j] = int(p);
+        p += power * unit;
+        to[j] = int(p);
+    }
+}
+
+int CStitchAlign::Run()
+{
+    CStitchOptions* job = m_pOptions;
+    if (!job)
+        return StitchNullArgument;
+    // A cancel asked at the very start is honoured before any work.
+    if (CStitchOptions::ShowProgress(0))
+        return StitchCancelled;
+    const int top = job->m_lDeepestLayer;
+    const int working = job->m_lWorkingLayer;
+
+    bool shift = false;
+    if (const int result = StartUpCoarseAlign(top, shift))
+        return result;
+
+    // Overlaps too thin on the top layer are matched one layer lower.
+    const int first = !shift ? top : top > working ? top - 1 : working;
+    if (first >= working) {
+        const int layers = first - working + 1;
+        std::vector<int> from(layers), to(layers);
+        LayerSpans(layers, from.data(), to.data());
+        for (int j = 0; j < layers; ++j) {
+            const int layer = first - j;
+            if (const int result = CStitchMatch(job).Run(layer, j == 0, from[j], to[j]))
+                return result;
+            if (job->m_Method == StitchMethodCalibrated) {
+                CameraSettings settings;
+                if (const int result = CCameraCalibration(job).Run(layer, &settings))
+                    return result;
+                job->m_Method = settings.m_Method;
+                job->m_dFocalLength = settings.m_dFocalLength;
+            }
+            if (const int result = CMotionEstimation(job).Run(layer))
+                return result;
+        }
+    }
+
+    if (const int result = CCoarseColorCorrection(job).Run(top > working ? working + 1 : top, false))
+        return result;
+    if (CStitchOptions::ShowProgress(100))
+        return StitchCancelled;
+
+    if (job->m_lFineTune == 1) {
+        if (const int result = RenderFineTune(working))
+            return result;
+        // Only the top layer (kept for later coarse work) and the working
+        // layer stay in memory.
+        for (int layer = first; layer >= working; --layer)
+            if (layer != working && layer != top)
+                job->m_Matrix.ReleaseLayerImages(layer);
+    }
+    return 0;
 }
