@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>لا توجد ذاكرة كافية.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>تعذرت قراءة %1 من %2 من صور البلاطات وتم استبعادها.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>تعذرت قراءة جميع صور البلاطات.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>حدث خطأ غير معروف.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>لا توجد ذاكرة كافية.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>تعذرت قراءة %1 من %2 من صور البلاطات وتم استبعادها.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>تعذرت قراءة جميع صور البلاطات.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>حدث خطأ غير معروف.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>تعذرت قراءة %1 من %2 من صور البلاطات وتم استبعادها.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>記憶體不足。</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 張拼塊相片中有 %1 張無法讀取，已略過。</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>無法讀取任何拼塊相片。</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>發生未知錯誤。</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>記憶體不足。</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 張拼塊相片中有 %1 張無法讀取，已略過。</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>無法讀取任何拼塊相片。</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>發生未知錯誤。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 張拼塊相片中有 %1 張無法讀取，已略過。</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Vil du erstatte den?</translation>
         <source>Not enough memory.</source>
         <translation>Ikke nok hukommelse.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 af %2 flisefotos kunne ikke læses og blev udeladt.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Ingen af flisefotoene kunne læses.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Der opstod en ukendt fejl.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Vil du erstatte den?</translation>
         <translation>Ikke nok hukommelse.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 af %2 flisefotos kunne ikke læses og blev udeladt.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Ingen af flisefotoene kunne læses.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Der opstod en ukendt fejl.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 af %2 flisefotos kunne ikke læses og blev udeladt.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Not enough memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 von %2 Kachelfotos konnten nicht gelesen werden und wurden ausgelassen.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Keines der Kachelfotos konnte gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 von %2 Kachelfotos konnten nicht gelesen werden und wurden ausgelassen.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Keines der Kachelfotos konnte gelesen werden.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 von %2 Kachelfotos konnten nicht gelesen werden und wurden ausgelassen.</translation>
     </message>
 </context>
 <context>

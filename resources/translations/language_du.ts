@@ -500,18 +500,6 @@ Wilt u het vervangen?</translation>
         <source>Not enough memory.</source>
         <translation>Onvoldoende geheugen.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 van %2 tegelfoto's konden niet worden gelezen en zijn weggelaten.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Geen van de tegelfoto's kon worden gelezen.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Er is een onbekende fout opgetreden.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Wilt u het vervangen?</translation>
         <translation>Onvoldoende geheugen.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 van %2 tegelfoto's konden niet worden gelezen en zijn weggelaten.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Geen van de tegelfoto's kon worden gelezen.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Er is een onbekende fout opgetreden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 van %2 tegelfoto's konden niet worden gelezen en zijn weggelaten.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Do you want to replace it?</translation>
         <source>Not enough memory.</source>
         <translation>Not enough memory.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 of %2 tile photos could not be read and were left out.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>None of the tile photos could be read.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Unknown error happened.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</translation>
         <translation>Not enough memory.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 of %2 tile photos could not be read and were left out.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>None of the tile photos could be read.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Unknown error happened.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 of %2 tile photos could not be read and were left out.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Voulez-vous le remplacer ?</translation>
         <source>Not enough memory.</source>
         <translation>Mémoire insuffisante.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 photo(s) de tuile sur %2 n'ont pas pu être lues et ont été ignorées.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Aucune photo de tuile n'a pu être lue.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Une erreur inconnue s'est produite.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Voulez-vous le remplacer ?</translation>
         <translation>Mémoire insuffisante.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 photo(s) de tuile sur %2 n'ont pas pu être lues et ont été ignorées.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Aucune photo de tuile n'a pu être lue.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Une erreur inconnue s'est produite.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 photo(s) de tuile sur %2 n'ont pas pu être lues et ont été ignorées.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 από %2 φωτογραφίες πλακιδίων δεν διαβάστηκαν και παραλείφθηκαν.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Καμία φωτογραφία πλακιδίου δεν διαβάστηκε.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Παρουσιάστηκε άγνωστο σφάλμα.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 από %2 φωτογραφίες πλακιδίων δεν διαβάστηκαν και παραλείφθηκαν.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Καμία φωτογραφία πλακιδίου δεν διαβάστηκε.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Παρουσιάστηκε άγνωστο σφάλμα.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 από %2 φωτογραφίες πλακιδίων δεν διαβάστηκαν και παραλείφθηκαν.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Sostituirlo?</translation>
         <source>Not enough memory.</source>
         <translation>Memoria insufficiente.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 di %2 foto tessera non sono leggibili e sono state escluse.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Nessuna foto tessera è leggibile.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Si è verificato un errore sconosciuto.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Sostituirlo?</translation>
         <translation>Memoria insufficiente.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 di %2 foto tessera non sono leggibili e sono state escluse.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Nessuna foto tessera è leggibile.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 di %2 foto tessera non sono leggibili e sono state escluse.</translation>
     </message>
 </context>
 <context>

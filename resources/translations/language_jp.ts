@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>メモリが不足しています。</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 枚のタイル写真のうち %1 枚を読み込めず、除外しました。</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>タイル写真を 1 枚も読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>不明なエラーが発生しました。</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>メモリが不足しています。</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 枚のタイル写真のうち %1 枚を読み込めず、除外しました。</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>タイル写真を 1 枚も読み込めませんでした。</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>不明なエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 枚のタイル写真のうち %1 枚を読み込めず、除外しました。</translation>
     </message>
 </context>
 <context>

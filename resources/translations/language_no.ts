@@ -500,18 +500,6 @@ Vil du erstatte den?</translation>
         <source>Not enough memory.</source>
         <translation>Ikke nok minne.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 av %2 flisbilder kunne ikke leses og ble utelatt.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Ingen av flisbildene kunne leses.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Det oppstod en ukjent feil.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Vil du erstatte den?</translation>
         <translation>Ikke nok minne.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 av %2 flisbilder kunne ikke leses og ble utelatt.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Ingen av flisbildene kunne leses.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Det oppstod en ukjent feil.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 flisbilder kunne ikke leses og ble utelatt.</translation>
     </message>
 </context>
 <context>

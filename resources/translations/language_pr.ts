@@ -500,18 +500,6 @@ Pretende substituí-lo?</translation>
         <source>Not enough memory.</source>
         <translation>Memória insuficiente.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 de %2 fotos de ladrilho não puderam ser lidas e foram ignoradas.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Nenhuma foto de ladrilho pôde ser lida.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Ocorreu um erro desconhecido.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Pretende substituí-lo?</translation>
         <translation>Memória insuficiente.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 de %2 fotos de ladrilho não puderam ser lidas e foram ignoradas.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Nenhuma foto de ladrilho pôde ser lida.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Ocorreu um erro desconhecido.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de ladrilho não puderam ser lidas e foram ignoradas.</translation>
     </message>
 </context>
 <context>

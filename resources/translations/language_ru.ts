@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>Недостаточно памяти.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>Не удалось прочитать фото плиток: %1 из %2; они пропущены.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Не удалось прочитать ни одного фото плиток.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Произошла неизвестная ошибка.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>Недостаточно памяти.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>Не удалось прочитать фото плиток: %1 из %2; они пропущены.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Не удалось прочитать ни одного фото плиток.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Произошла неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>Не удалось прочитать фото плиток: %1 из %2; они пропущены.</translation>
     </message>
 </context>
 <context>

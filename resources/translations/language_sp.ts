@@ -500,18 +500,6 @@ Do you want to replace it?</source>
         <source>Not enough memory.</source>
         <translation>No hay suficiente memoria.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 de %2 fotos de mosaico no se pudieron leer y se omitieron.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>No se pudo leer ninguna foto de mosaico.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Se produjo un error desconocido.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Do you want to replace it?</source>
         <translation>No hay suficiente memoria.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 de %2 fotos de mosaico no se pudieron leer y se omitieron.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>No se pudo leer ninguna foto de mosaico.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Se produjo un error desconocido.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 de %2 fotos de mosaico no se pudieron leer y se omitieron.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Vill du ersätta den?</translation>
         <source>Not enough memory.</source>
         <translation>Inte tillräckligt med minne.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 av %2 plattfoton kunde inte läsas och utelämnades.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Inget av plattfotona kunde läsas.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Ett okänt fel inträffade.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Vill du ersätta den?</translation>
         <translation>Inte tillräckligt med minne.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%1 av %2 plattfoton kunde inte läsas och utelämnades.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Inget av plattfotona kunde läsas.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Ett okänt fel inträffade.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%1 av %2 plattfoton kunde inte läsas och utelämnades.</translation>
     </message>
 </context>
 <context>

@@ -500,18 +500,6 @@ Değiştirmek istiyor musunuz?</translation>
         <source>Not enough memory.</source>
         <translation>Yeterli bellek yok.</translation>
     </message>
-    <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 döşeme fotoğrafından %1 tanesi okunamadı ve atlandı.</translation>
-    </message>
-    <message>
-        <source>None of the tile photos could be read.</source>
-        <translation>Döşeme fotoğraflarının hiçbiri okunamadı.</translation>
-    </message>
-    <message>
-        <source>Unknown error happened.</source>
-        <translation>Bilinmeyen bir hata oluştu.</translation>
-    </message>
 </context>
 <context>
     <name>MRetouchApplianceElements</name>
@@ -579,16 +567,16 @@ Değiştirmek istiyor musunuz?</translation>
         <translation>Yeterli bellek yok.</translation>
     </message>
     <message>
-        <source>%1 of %2 tile photos could not be read and were left out.</source>
-        <translation>%2 döşeme fotoğrafından %1 tanesi okunamadı ve atlandı.</translation>
-    </message>
-    <message>
         <source>None of the tile photos could be read.</source>
         <translation>Döşeme fotoğraflarının hiçbiri okunamadı.</translation>
     </message>
     <message>
         <source>Unknown error happened.</source>
         <translation>Bilinmeyen bir hata oluştu.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tile photos could not be read and were left out.</source>
+        <translation>%2 döşeme fotoğrafından %1 tanesi okunamadı ve atlandı.</translation>
     </message>
 </context>
 <context>

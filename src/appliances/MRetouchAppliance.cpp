@@ -7,6 +7,7 @@
 #include "appframe/Workflow.h"
 #include "appliances/IQZorivuvEngine.h"
 #include "appliances/IQZorivuvThread.h"
+#include "appliances/MTileAppliance.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
 #include "canvas/PictureContent.h"
@@ -440,25 +441,17 @@ void MRetouchAppliance::slotZorivuvFinished(QImage mosaic, QImage mask, int erro
             return;
         }
         m_pendingChanges = true;
-        if (leftOut > 0) {
-            reportLater(QMessageBox::Information,
-                tr("%1 of %2 tile photos could not be read and were left out.").arg(leftOut).arg(m_runTileCount));
-        }
+        if (leftOut > 0)
+            reportLater(QMessageBox::Information, MTileAppliance::leftOutText(leftOut, m_runTileCount));
         return;
     }
     case IQZorivuvEngine::Cancelled:
         // The user stopped it; canvas and options stay as they were.
         return;
-    case IQZorivuvEngine::PaintFailed:
-        reportLater(QMessageBox::Critical, tr("Not enough memory."));
-        return;
-    case IQZorivuvEngine::NoTilePhoto:
-        reportLater(QMessageBox::Critical, tr("None of the tile photos could be read."));
-        return;
     default:
-        break;
+        reportLater(QMessageBox::Critical, MTileAppliance::runFailureText(errorCode));
+        return;
     }
-    reportLater(QMessageBox::Critical, tr("Unknown error happened."));
 }
 
 void MRetouchAppliance::slotSaveAsImage()

@@ -236,25 +236,34 @@ void MTileAppliance::slotZorivuvFinished(QImage mosaic, QImage mask, int errorCo
         }
         if (App::workflow)
             App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenZorivuvResult, QVariant(pixmap)});
-        if (leftOut > 0) {
-            reportLater(QMessageBox::Information,
-                tr("%1 of %2 tile photos could not be read and were left out.").arg(leftOut).arg(m_runTileCount));
-        }
+        if (leftOut > 0)
+            reportLater(QMessageBox::Information, leftOutText(leftOut, m_runTileCount));
         return;
     }
     case IQZorivuvEngine::Cancelled:
         // The user stopped it; step 2 stays as it was.
         return;
-    case IQZorivuvEngine::PaintFailed:
-        reportLater(QMessageBox::Critical, tr("Not enough memory."));
-        return;
-    case IQZorivuvEngine::NoTilePhoto:
-        reportLater(QMessageBox::Critical, tr("None of the tile photos could be read."));
-        return;
     default:
-        break;
+        reportLater(QMessageBox::Critical, runFailureText(errorCode));
+        return;
     }
-    reportLater(QMessageBox::Critical, tr("Unknown error happened."));
+}
+
+QString MTileAppliance::runFailureText(int code)
+{
+    switch (code) {
+    case IQZorivuvEngine::PaintFailed:
+        return tr("Not enough memory.");
+    case IQZorivuvEngine::NoTilePhoto:
+        return tr("None of the tile photos could be read.");
+    default:
+        return tr("Unknown error happened.");
+    }
+}
+
+QString MTileAppliance::leftOutText(int leftOut, int tileCount)
+{
+    return tr("%1 of %2 tile photos could not be read and were left out.").arg(leftOut).arg(tileCount);
 }
 
 void MTileAppliance::reportLater(QMessageBox::Icon icon, const QString& text)

@@ -24,6 +24,13 @@ class MTileAppliance : public QObject, public PlugGui::AbstractAppliance
     Q_OBJECT
 
 public:
+    // What the user is told after a montage run: the error of a run that
+    // ended with `code` (neither a success nor a cancel), and the notice of
+    // one that left photos out. Step 3 runs the montage again and says the
+    // same.
+    static QString runFailureText(int code);
+    static QString leftOutText(int leftOut, int tileCount);
+
     explicit MTileAppliance(QObject* parent = nullptr);
     ~MTileAppliance() override;
 
