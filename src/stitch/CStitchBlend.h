@@ -47,6 +47,10 @@ public:
     CStitchBlend(const CStitchBlend&) = delete;
     CStitchBlend& operator=(const CStitchBlend&) = delete;
 
+    // Renders the aligned job into its result bitmap with its crop; 0 or a
+    // PS code. With fineTune a failure leaves the elements as they were.
+    int Run(bool fineTune);
+
     // The element warps. Each makes out (24 bits, the scan region's size,
     // cleared with the job's fill colour, locked: locked is set) and outMask
     // (same size); both belong to the caller as soon as they are made, also

@@ -46,6 +46,21 @@ int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, ta
 // code. Without a better order found the load order stays and 0 is returned.
 int PSAutoOrder(CStitchOptions* job, QList<QString>& names, int* cols, int* rows, bool autoGrid, int maxCols,
                 int maxRows);
+// Aligns and renders the ordered job over the caller's grid. On success
+// *resultDib is the job's result bitmap (still the job's), crop its crop
+// rectangle, and for cylindrical and spherical jobs the overlap rectangles
+// and dividing paths (both the job's) are handed out when asked for. When
+// the grid changed, cols and rows receive it and names the photos' names in
+// grid order. -2 null job or result pointer, -3 a grid below 1 or larger
+// than the loaded photos, -4 no temporary folder; else the stages' codes.
+int DEZeviDirevi(CStitchOptions* job, unsigned int fillColour, int* cols, int* rows, QList<QString>& names,
+                 void** resultDib, tagRECT** overlaps, int* overlapCount, unsigned short*** paths, int* pathCount,
+                 tagRECT* crop);
+// Three point pairs (element point, neighbour point, three times) of the
+// overlap between the element at (x column, y row) and its right (or
+// lower) neighbour, in layer-0 pixels. -2 null job or pairs, -3 no such
+// element or neighbour, or a block of fewer than three twins.
+int PSGetBestPoints(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOINT* pairs);
 // Frees the job's result bitmap; a second call does nothing.
 void PSReleaseResultDIB(CStitchOptions* job);
 // Frees the elements, their files and the job with its folder; null does nothing.
@@ -64,3 +79,7 @@ void PSMemFree(void* handle);
 void ReleaseElementMemory(CStitchOptions* job);
 // True when the three points lie on one line (within one pixel of length).
 bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c);
+// Puts the caller's grid back after a cancelled stitch changed it.
+void ReturnDataForAutoStitch(CStitchOptions* job, int* cols, int* rows, QList<QString>& names);
+// Releases the elements that fell out of a grid of oldCols x oldRows.
+void DeleteMemoryForAutoStitch(CStitchOptions* job, int oldCols, int oldRows);

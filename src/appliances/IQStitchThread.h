@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRunnable>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+class IQPanoramaEngineController;
+
+// Runs one stitch of the controller's engine in a worker thread and hands
+// back the cropped panorama with the library's code.
+class IQStitchThread : public QThread, public QRunnable
+{
+    Q_OBJECT
+public:
+    IQStitchThread(IQPanoramaEngineController* controller, const QList<QString>& paths, QObject* parent = nullptr);
+
+    void run() override;
+    // Thread-safe: the running stitch ends with -1 at its next report.
+    void cancel();
+
+signals:
+    void threadFinished(QImage image, int errorCode);
+    // Whole percentages, never going back.
+    void progressChanged(int percent);
+
+private:
+    IQPanoramaEngineController* m_pController;
+    QList<QString> m_Paths;
+    std::atomic_bool m_bCancel{false};
+};
