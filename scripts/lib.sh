@@ -5,7 +5,7 @@ JOBS=${JOBS:-$(nproc)}
 
 # Debian packages every build needs.
 BUILD_PACKAGES=(
-  cmake g++ ninja-build pkg-config python3
+  cmake g++ ninja-build pkg-config python3 lld
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-5compat-dev qt6-image-formats-plugins qt6-translations-l10n qt6-qpa-plugins
   libqt6opengl6-dev qt6-svg-dev libgl-dev

@@ -136,9 +136,13 @@ int ACE_FixUnsharpMaskFilter(std::uint8_t* bits, std::int32_t width, std::int32_
 {
     if (nothingToDo(bits, width, height, amount))
         return EffectOk;
+    // The plane first: when it cannot be had, the row buffers (gigabytes for
+    // an absurd width) are never asked for.
     auto plane = allocate<std::uint8_t>(std::size_t(width) * std::size_t(height));
+    if (!plane)
+        return EffectNoMemory;
     UnsharpMaskRows rows(width, height, amount);
-    if (!plane || !rows.ready())
+    if (!rows.ready())
         return EffectNoMemory;
     luminanceRows(bits, width, stride, 0, height, plane.get());
     rows.run(plane.get(), bits, stride, 0, height);
