@@ -21,11 +21,15 @@ namespace {
 const char* const verticalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}";
 const char* const headerStyle = "font-weight:bold;color:rgba(67, 156, 243,255)";
 
+// The main window's top bar is 32 pixels high: a taller button would be cut
+// through its icon.
+constexpr int barButtonSide = 32;
+
 PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
 {
     auto* button = new PixmapButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setProperty("fixedSize", QSize(48, 48));
+    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
     button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
     return button;
 }
@@ -67,7 +71,7 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->addWidget(bHome);
     line_8 = barLine(addContentBox, "line_8");
     horizontalLayout_8->addWidget(line_8);
-    addContentBox->setGeometry(10, 40, 120, 48);
+    addContentBox->setGeometry(10, 40, 120, barButtonSide);
 
     label = new QLabel(host);
     label->setObjectName(QStringLiteral("label"));
@@ -89,7 +93,7 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
     horizontalLayout_7->setContentsMargins(20, 0, 0, 0);
     bPicture = barButton(rightBox, "bPicture", ":/data/insert-image.png");
-    bPicture->setMinimumSize(48, 48);
+    bPicture->setMinimumSize(barButtonSide, barButtonSide);
     horizontalLayout_7->addWidget(bPicture);
     bText = barButton(rightBox, "bText", ":/data/insert-text.png");
     horizontalLayout_7->addWidget(bText);
@@ -101,7 +105,7 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_7->addWidget(line_7);
     bPrint = barButton(rightBox, "bPrint", ":/data/printer.png");
     horizontalLayout_7->addWidget(bPrint);
-    rightBox->setGeometry(140, 40, 300, 48);
+    rightBox->setGeometry(140, 40, 300, barButtonSide);
 
     label_4 = new QLabel(host);
     label_4->setObjectName(QStringLiteral("label_4"));
@@ -154,7 +158,9 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
 
     horizontalLayout_6 = new QHBoxLayout;
     horizontalLayout_6->setObjectName(QStringLiteral("horizontalLayout_6"));
-    setSideMargins(horizontalLayout_6, 12, 12);
+    // No side margins: the panels (at least 240 wide) and the scroll bar
+    // take the whole 260 of the bar, and the panels indent their own rows.
+    setSideMargins(horizontalLayout_6, 0, 0);
     scrollArea = new QScrollArea(canvasPropertiesBox);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));
     scrollArea->setFrameShape(QFrame::NoFrame);

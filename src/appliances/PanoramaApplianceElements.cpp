@@ -22,11 +22,15 @@ namespace {
 const char* const verticalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}";
 const char* const headerStyle = "font-weight:bold;color:rgba(67, 156, 243,255)";
 
+// The main window's top bar is 32 pixels high: a taller button would be cut
+// through its icon.
+constexpr int barButtonSide = 32;
+
 PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
 {
     auto* button = new PixmapButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setProperty("fixedSize", QSize(48, 48));
+    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
     button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
     return button;
 }
@@ -81,9 +85,9 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     line_6->setStyleSheet(QLatin1String(verticalLineStyle));
     horizontalLayout_8->addWidget(line_6);
     bPicture = barButton(addContentBox, "bPicture", ":/data/file-add.png");
-    bPicture->setMinimumSize(48, 48);
+    bPicture->setMinimumSize(barButtonSide, barButtonSide);
     horizontalLayout_8->addWidget(bPicture);
-    addContentBox->setGeometry(10, 40, 200, 48);
+    addContentBox->setGeometry(10, 40, 200, barButtonSide);
 
     label = new QLabel(host);
     label->setObjectName(QStringLiteral("label"));
@@ -101,7 +105,7 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     label_6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label_6->setWordWrap(false);
     horizontalLayout_7->addWidget(label_6);
-    rightBox->setGeometry(260, 40, 400, 48);
+    rightBox->setGeometry(260, 40, 400, barButtonSide);
 
     // Right bar: "Options" header, the panels, Next.
     canvasPropertiesBox = new QWidget(host);

@@ -160,7 +160,7 @@ void TestPanoramaAppliance::formAndStart()
     QCOMPARE(ui.addContentBox->parentWidget()->size(), QSize(677, 1187));
     QCOMPARE(ui.addContentBox->property("@onTopbar").toBool(), true);
 
-    // Top bar: Back and Add Photos as 48-pixel picture buttons.
+    // Top bar: Back and Add Photos as picture buttons the bar's height.
     const struct {
         PixmapButton* button;
         const char* name;
@@ -169,8 +169,8 @@ void TestPanoramaAppliance::formAndStart()
     for (const auto& entry : bar) {
         QCOMPARE(entry.button->objectName(), QLatin1String(entry.name));
         QCOMPARE(entry.button->toolTip(), QLatin1String(entry.tip));
-        QCOMPARE(entry.button->fixedSize(), QSize(48, 48));
-        QCOMPARE(entry.button->size(), QSize(48, 48));
+        QCOMPARE(entry.button->fixedSize(), QSize(32, 32));
+        QCOMPARE(entry.button->size(), QSize(32, 32));
         QVERIFY(!entry.button->pixmap().isNull());
     }
     QCOMPARE(ui.line_6->styleSheet(), lineStyleV);

@@ -146,7 +146,7 @@ void TestPRetouchAppliance::formAndStart()
     for (const auto& entry : bar) {
         QCOMPARE(entry.button->objectName(), QLatin1String(entry.name));
         QCOMPARE(entry.button->toolTip(), QLatin1String(entry.tip));
-        QCOMPARE(entry.button->size(), QSize(48, 48));
+        QCOMPARE(entry.button->size(), QSize(32, 32));
         QVERIFY(!entry.button->pixmap().isNull());
     }
     for (QFrame* line : {ui.line_8, ui.line_6, ui.line_7}) {
