@@ -326,17 +326,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>بانوراما</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>تنقيح البانوراما</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</source>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>تم تغيير اللغة بنجاح، يُرجى إعادة تشغيل التطبيق.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>بانوراما</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>إضافة صورة</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>إضافة نص</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>حفظ كصورة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>الضبط الدقيق والزخرفة</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>النمط</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>لا توجد ملفات</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>تم تحديد %1 من %2 ملف/ملفات.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 ملف/ملفات</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>للبانوراما الأفقية، يجب تحديد صورتين أو أكثر.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>للبانوراما العمودية، يجب تحديد صورتين أو أكثر.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>لبانوراما 360 درجة، يجب تحديد 6 صور أو أكثر.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>لبانوراما البلاطات، يجب تحديد 4 إلى 16 صورة.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>لا يمكن للصور المحددة ملء شبكة بلاطات كاملة. حدد عددًا زوجيًا من الصور، أو 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>الصور المحددة ليست بنفس الحجم بالبكسل، لذا لا يمكن دمجها.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>بعض الصور المحددة غير مدعومة أو تالفة.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>الصور المحددة صغيرة جدًا.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>فشل الدمج.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>إضافة صور</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>اختر مجموعة من الصور والخيارات المناسبة.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>الخيارات</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>الحجم الأصلي</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 الحجم</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 الحجم</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>للطباعة، اختر الحجم الأصلي.
+للعرض الرقمي أو المشاركة على الويب، اختر حجمًا صغيرًا.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>أفقي</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>تجانب</translation>
     </message>
 </context>
 <context>

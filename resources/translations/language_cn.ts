@@ -326,17 +326,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>全景</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>全景修飾</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</source>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>語言已成功切換，請重新啟動應用程式。</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>微調</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>邊框</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>全景</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>新增圖片</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>新增文字</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>另存為影像</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>微調與裝飾</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>樣式</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>沒有檔案</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>已選取 %2 個檔案中的 %1 個。</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>水平全景需要選取 2 張以上的相片。</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>垂直全景需要選取 2 張以上的相片。</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>360 度全景需要選取 6 張以上的相片。</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>拼貼全景需要選取 4 到 16 張相片。</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>所選相片無法填滿完整的拼貼格。請選取偶數張相片，或 9 張。</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>所選相片的像素尺寸不同，因此無法接合。</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>部分所選相片不受支援或已損毀。</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>所選相片太小。</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>接合失敗。</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>新增相片</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>選取一組相片和適合的選項。</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>原始尺寸</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 尺寸</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 尺寸</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>列印時請選取原始尺寸。
+數位顯示或網路分享時請選取較小尺寸。</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>水平</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>平鋪</translation>
     </message>
 </context>
 <context>

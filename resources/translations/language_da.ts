@@ -326,17 +326,6 @@ Vil du erstatte den?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panoramaretouchering</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Vil du erstatte den?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Sproget er skiftet. Genstart programmet.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpas</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Tilføj billede</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Tilføj tekst</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Gem som billede</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Finjustering og dekoration</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Ingen filer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 af %2 fil(er) valgt.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Til vandrette panoramaer skal du vælge 2 eller flere fotos.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Til lodrette panoramaer skal du vælge 2 eller flere fotos.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Til 360-graders panoramaer skal du vælge 6 eller flere fotos.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Til flisepanoramaer skal du vælge 4 til 16 fotos.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>De valgte fotos kan ikke udfylde et helt flisegitter. Vælg et lige antal fotos, eller 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>De valgte fotos har ikke samme pixelstørrelse og kan derfor ikke sættes sammen.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Nogle af de valgte fotos understøttes ikke eller er beskadigede.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>De valgte fotos er for små.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Sammensætningen mislykkedes.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbage</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Tilføj fotos</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Vælg en gruppe fotos og passende indstillinger.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Næste</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Original størrelse</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 størrelse</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 størrelse</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Vælg original størrelse til udskrivning.
+Vælg en lille størrelse til skærmvisning eller deling på nettet.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Vandret</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Lodret</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Fliser</translation>
     </message>
 </context>
 <context>

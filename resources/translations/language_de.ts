@@ -326,17 +326,6 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panorama-Retusche</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Die Sprache wurde umgestellt. Bitte starten Sie die Anwendung neu.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Feinabstimmung &amp; Dekoration</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Keine Dateien</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 von %2 Datei(en) ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 Datei(en)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Für horizontale Panoramen wählen Sie mindestens 2 Fotos aus.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Für vertikale Panoramen wählen Sie mindestens 2 Fotos aus.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Für 360-Grad-Panoramen wählen Sie mindestens 6 Fotos aus.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Für Kachelpanoramen wählen Sie 4 bis 16 Fotos aus.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Die ausgewählten Fotos füllen kein vollständiges Kachelraster. Wählen Sie eine gerade Anzahl Fotos oder 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Die ausgewählten Fotos haben nicht dieselbe Pixelgröße und können daher nicht zusammengefügt werden.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Einige ausgewählte Fotos werden nicht unterstützt oder sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Die ausgewählten Fotos sind zu klein.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Das Zusammenfügen ist fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Wählen Sie eine Gruppe von Fotos und passende Optionen.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 Größe</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 Größe</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Zum Drucken wählen Sie die Originalgröße.
+Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Kacheln</translation>
     </message>
 </context>
 <context>

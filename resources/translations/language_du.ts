@@ -326,17 +326,6 @@ Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panorama retoucheren</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Wilt u het vervangen?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>De taal is gewijzigd. Start de toepassing opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Afbeelding toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Tekst toevoegen</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Opslaan als afbeelding</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Fijnafstemming en decoratie</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Formaat</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Geen bestanden</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 van %2 bestand(en) geselecteerd.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 bestand(en)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Voor horizontale panorama's moet u 2 of meer foto's selecteren.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Voor verticale panorama's moet u 2 of meer foto's selecteren.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Voor 360-gradenpanorama's moet u 6 of meer foto's selecteren.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Voor tegelpanorama's moet u 4 tot 16 foto's selecteren.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>De geselecteerde foto's kunnen geen volledig tegelraster vullen. Selecteer een even aantal foto's, of 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>De geselecteerde foto's hebben niet dezelfde pixelgrootte en kunnen daarom niet worden samengevoegd.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Sommige geselecteerde foto's worden niet ondersteund of zijn beschadigd.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>De geselecteerde foto's zijn te klein.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Samenvoegen mislukt.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Foto's toevoegen</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Kies een groep foto's en passende opties.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Oorspronkelijk formaat</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 formaat</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 formaat</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Kies voor afdrukken het oorspronkelijke formaat.
+Kies voor weergave op een scherm of delen op het web een klein formaat.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontaal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticaal</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tegels</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panorama retouch</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>The language is switched successfully, please restart your application.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Fit in</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Add Picture</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Add Text</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Fine-tuning &amp; Decoration</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>No files</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 of %2 file(s) selected.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file(s)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>For horizontal panoramas, you need to select 2 or more photos.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>For vertical panoramas, you need to select 2 or more photos.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>For 360-degree panoramas, you need to select 6 or more photos.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>For tile panoramas, you need to select 4 to 16 photos.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>The selected photos do not have the same pixel size and therefore cannot be stitched.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Some selected photos are not supported or damaged.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>The selected photos are too small.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Stitching failed.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Add Photos</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Select a group of photos and suitable options.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Original Size</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 Size</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 Size</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Retouche du panorama</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>La langue a bien été changée. Veuillez redémarrer l'application.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Ajouter du texte</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Enregistrer comme image</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Réglage fin et décoration</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 sur %2 fichier(s) sélectionné(s).</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Pour un panorama horizontal, sélectionnez au moins 2 photos.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Pour un panorama vertical, sélectionnez au moins 2 photos.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Pour un panorama à 360 degrés, sélectionnez au moins 6 photos.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Pour un panorama en mosaïque, sélectionnez de 4 à 16 photos.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Les photos sélectionnées ne peuvent pas remplir une grille complète. Sélectionnez un nombre pair de photos, ou 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Les photos sélectionnées n'ont pas la même taille en pixels et ne peuvent donc pas être assemblées.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Certaines photos sélectionnées ne sont pas prises en charge ou sont endommagées.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Les photos sélectionnées sont trop petites.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>L'assemblage a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Choisissez un groupe de photos et les options adaptées.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Taille d'origine</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 taille</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 taille</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Pour l'impression, choisissez la taille d'origine.
+Pour l'affichage à l'écran ou le partage sur le web, choisissez une petite taille.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Mosaïque</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Πανόραμα</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Ρετούς πανοράματος</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</source>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Η γλώσσα άλλαξε με επιτυχία. Κάντε επανεκκίνηση της εφαρμογής.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Λεπτή ρύθμιση</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Περίγραμμα</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Πανόραμα</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Προσθήκη εικόνας</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Προσθήκη κειμένου</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Αποθήκευση ως εικόνα</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Εκτύπωση</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Λεπτή ρύθμιση &amp; διακόσμηση</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Μέγεθος</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Στυλ</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Κανένα αρχείο</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Επιλέχθηκαν %1 από %2 αρχεία.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 αρχείο(α)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Για οριζόντια πανοράματα πρέπει να επιλέξετε 2 ή περισσότερες φωτογραφίες.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Για κάθετα πανοράματα πρέπει να επιλέξετε 2 ή περισσότερες φωτογραφίες.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Για πανοράματα 360 μοιρών πρέπει να επιλέξετε 6 ή περισσότερες φωτογραφίες.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Για πανοράματα πλακιδίων πρέπει να επιλέξετε 4 έως 16 φωτογραφίες.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Οι επιλεγμένες φωτογραφίες δεν μπορούν να γεμίσουν πλήρες πλέγμα πλακιδίων. Επιλέξτε ζυγό αριθμό φωτογραφιών ή 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Οι επιλεγμένες φωτογραφίες δεν έχουν το ίδιο μέγεθος σε pixel και γι' αυτό δεν μπορούν να συρραφούν.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Ορισμένες επιλεγμένες φωτογραφίες δεν υποστηρίζονται ή είναι κατεστραμμένες.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Οι επιλεγμένες φωτογραφίες είναι πολύ μικρές.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Η συρραφή απέτυχε.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Προσθήκη φωτογραφιών</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Επιλέξτε μια ομάδα φωτογραφιών και τις κατάλληλες επιλογές.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Επιλογές</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Επόμενο</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Αρχικό μέγεθος</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 μέγεθος</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 μέγεθος</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Για εκτύπωση επιλέξτε το αρχικό μέγεθος.
+Για προβολή σε οθόνη ή κοινοποίηση στο διαδίκτυο επιλέξτε μικρό μέγεθος.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Οριζόντιο</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Κάθετο</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Πλακίδια</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Ritocco del panorama</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Sostituirlo?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>La lingua è stata cambiata. Riavvia l'applicazione.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Aggiungi immagine</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Aggiungi testo</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Salva come immagine</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Regolazione fine e decorazione</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Nessun file</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 di %2 file selezionati.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Per i panorami orizzontali occorre selezionare almeno 2 foto.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Per i panorami verticali occorre selezionare almeno 2 foto.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Per i panorami a 360 gradi occorre selezionare almeno 6 foto.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Per i panorami a tessere occorre selezionare da 4 a 16 foto.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Le foto selezionate non possono riempire una griglia completa. Selezionate un numero pari di foto, oppure 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Le foto selezionate non hanno la stessa dimensione in pixel e quindi non possono essere unite.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Alcune foto selezionate non sono supportate o sono danneggiate.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Le foto selezionate sono troppo piccole.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Unione non riuscita.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Aggiungi foto</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Scegli un gruppo di foto e le opzioni adatte.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Dimensione originale</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 dimensione</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 dimensione</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Per la stampa scegli la dimensione originale.
+Per la visualizzazione su schermo o la condivisione sul web scegli una dimensione piccola.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tessere</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>パノラマ</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>パノラマのレタッチ</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</source>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>言語を切り替えました。アプリケーションを再起動してください。</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>微調整</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>パノラマ</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>画像として保存</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>微調整と装飾</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>ファイルなし</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 個のファイルのうち %1 個を選択。</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>横方向のパノラマには 2 枚以上の写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>縦方向のパノラマには 2 枚以上の写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>360 度パノラマには 6 枚以上の写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>タイル状のパノラマには 4～16 枚の写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>選択した写真ではタイルのグリッドを埋められません。偶数枚、または 9 枚の写真を選択してください。</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>選択した写真のピクセルサイズが異なるため、つなぎ合わせることができません。</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>選択した写真の一部はサポートされていないか、破損しています。</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>選択した写真が小さすぎます。</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>つなぎ合わせに失敗しました。</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>写真を追加</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>写真のグループと適切なオプションを選択してください。</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 サイズ</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 サイズ</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>印刷する場合は元のサイズを選択してください。
+画面表示や Web での共有には小さいサイズを選択してください。</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>タイル</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Vil du erstatte den?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panoramaretusjering</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Vil du erstatte den?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Språket er byttet. Start programmet på nytt.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Legg til bilde</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Legg til tekst</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Lagre som bilde</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Finjustering og dekorasjon</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Størrelse</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Ingen filer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) valgt.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>For vannrette panoramaer må du velge 2 eller flere bilder.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>For loddrette panoramaer må du velge 2 eller flere bilder.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>For 360-graders panoramaer må du velge 6 eller flere bilder.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>For flisepanoramaer må du velge 4 til 16 bilder.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>De valgte bildene kan ikke fylle et helt flisenett. Velg et partall bilder, eller 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>De valgte bildene har ikke samme pikselstørrelse og kan derfor ikke settes sammen.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Noen av de valgte bildene støttes ikke eller er skadet.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>De valgte bildene er for små.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Sammensettingen mislyktes.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tilbake</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Legg til bilder</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Velg en gruppe bilder og passende alternativer.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Alternativer</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Neste</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Opprinnelig størrelse</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 størrelse</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 størrelse</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Velg opprinnelig størrelse for utskrift.
+Velg en liten størrelse for skjermvisning eller deling på nettet.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Vannrett</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Loddrett</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Fliser</translation>
     </message>
 </context>
 <context>

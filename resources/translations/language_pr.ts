@@ -326,17 +326,6 @@ Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Retoque do panorama</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Pretende substituí-lo?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>O idioma foi alterado com êxito. Reinicie a aplicação.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Adicionar imagem</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Adicionar texto</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Guardar como imagem</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Ajuste fino e decoração</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Nenhum arquivo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 de %2 arquivo(s) selecionado(s).</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 arquivo(s)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Para panoramas horizontais, selecione 2 ou mais fotos.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Para panoramas verticais, selecione 2 ou mais fotos.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Para panoramas de 360 graus, selecione 6 ou mais fotos.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Para panoramas em mosaico, selecione de 4 a 16 fotos.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>As fotos selecionadas não preenchem uma grelha completa. Selecione um número par de fotos, ou 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>As fotos selecionadas não têm o mesmo tamanho em píxeis e por isso não podem ser unidas.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Algumas fotos selecionadas não são suportadas ou estão danificadas.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>As fotos selecionadas são demasiado pequenas.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>A união falhou.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Adicionar fotos</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Selecione um grupo de fotos e as opções adequadas.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Tamanho original</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 tamanho</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 tamanho</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Para imprimir, selecione o tamanho original.
+Para ecrã ou partilha na web, selecione um tamanho pequeno.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Ladrilhos</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Панорама</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Ретушь панорамы</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Do you want to replace it?</source>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Язык успешно изменён. Перезапустите приложение.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Панорама</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Добавить изображение</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Добавить текст</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Сохранить как изображение</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Тонкая настройка и оформление</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Стиль</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Нет файлов</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Выбрано файлов: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>Файлов: %1</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Для горизонтальной панорамы выберите не менее 2 фотографий.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Для вертикальной панорамы выберите не менее 2 фотографий.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>Для панорамы 360 градусов выберите не менее 6 фотографий.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Для мозаичной панорамы выберите от 4 до 16 фотографий.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Выбранные фотографии не заполняют сетку целиком. Выберите чётное число фотографий или 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Выбранные фотографии имеют разный размер в пикселях, поэтому их нельзя сшить.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Некоторые выбранные фотографии не поддерживаются или повреждены.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Выбранные фотографии слишком малы.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Не удалось сшить фотографии.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Добавить фотографии</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Выберите группу фотографий и подходящие параметры.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 размера</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 размера</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Для печати выберите исходный размер.
+Для показа на экране или публикации в интернете выберите малый размер.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Горизонтальная</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Вертикальная</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Плитка</translation>
     </message>
 </context>
 <context>

@@ -326,17 +326,6 @@ Vill du ersätta den?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panoramaretuschering</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Vill du ersätta den?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Språket har bytts. Starta om programmet.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Lägg till bild</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Lägg till text</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Spara som bild</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>Finjustering och dekoration</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Storlek</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Inga filer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) markerade.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>För vågräta panoramor behöver du välja 2 eller fler foton.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>För lodräta panoramor behöver du välja 2 eller fler foton.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>För 360-graderspanoramor behöver du välja 6 eller fler foton.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>För rutpanoramor behöver du välja 4 till 16 foton.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>De valda fotona kan inte fylla ett helt rutnät. Välj ett jämnt antal foton, eller 9.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>De valda fotona har inte samma pixelstorlek och kan därför inte sättas ihop.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Några av de valda fotona stöds inte eller är skadade.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>De valda fotona är för små.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Sammanfogningen misslyckades.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Lägg till foton</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Välj en grupp foton och lämpliga alternativ.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nästa</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Originalstorlek</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 storlek</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 storlek</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Välj originalstorlek för utskrift.
+Välj en liten storlek för skärmvisning eller delning på webben.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Vågrät</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Lodrät</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Rutor</translation>
     </message>
 </context>
 <context>

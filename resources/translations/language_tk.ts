@@ -326,17 +326,6 @@ Değiştirmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>
-    <name>DefaultWorkflowCreators</name>
-    <message>
-        <source>Panorama</source>
-        <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Panorama retouch</source>
-        <translation>Panorama rötuşu</translation>
-    </message>
-</context>
-<context>
     <name>ExactSizeDialog</name>
     <message>
         <source>Canvas Size</source>
@@ -646,6 +635,168 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>The language is switched successfully, please restart your application.</source>
         <translation>Dil başarıyla değiştirildi, lütfen uygulamayı yeniden başlatın.</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchAppliance</name>
+    <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
+        <source>Panorama</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+</context>
+<context>
+    <name>PRetouchApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Add Picture</source>
+        <translation>Resim ekle</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Metin ekle</translation>
+    </message>
+    <message>
+        <source>Save as Image</source>
+        <translation>Resim olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Fine-tuning &amp; Decoration</source>
+        <translation>İnce ayar ve süsleme</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaAppliance</name>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>No files</source>
+        <translation>Dosya yok</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>For horizontal panoramas, you need to select 2 or more photos.</source>
+        <translation>Yatay panoramalar için 2 veya daha fazla fotoğraf seçmeniz gerekir.</translation>
+    </message>
+    <message>
+        <source>For vertical panoramas, you need to select 2 or more photos.</source>
+        <translation>Dikey panoramalar için 2 veya daha fazla fotoğraf seçmeniz gerekir.</translation>
+    </message>
+    <message>
+        <source>For 360-degree panoramas, you need to select 6 or more photos.</source>
+        <translation>360 derecelik panoramalar için 6 veya daha fazla fotoğraf seçmeniz gerekir.</translation>
+    </message>
+    <message>
+        <source>For tile panoramas, you need to select 4 to 16 photos.</source>
+        <translation>Döşeme panoramaları için 4 ile 16 arasında fotoğraf seçmeniz gerekir.</translation>
+    </message>
+    <message>
+        <source>The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.</source>
+        <translation>Seçilen fotoğraflar tam bir döşeme ızgarasını dolduramaz. Çift sayıda fotoğraf veya 9 fotoğraf seçin.</translation>
+    </message>
+    <message>
+        <source>The selected photos do not have the same pixel size and therefore cannot be stitched.</source>
+        <translation>Seçilen fotoğrafların piksel boyutları aynı olmadığından birleştirilemezler.</translation>
+    </message>
+    <message>
+        <source>Some selected photos are not supported or damaged.</source>
+        <translation>Seçilen bazı fotoğraflar desteklenmiyor veya bozuk.</translation>
+    </message>
+    <message>
+        <source>The selected photos are too small.</source>
+        <translation>Seçilen fotoğraflar çok küçük.</translation>
+    </message>
+    <message>
+        <source>Stitching failed.</source>
+        <translation>Birleştirme başarısız oldu.</translation>
+    </message>
+</context>
+<context>
+    <name>PanoramaApplianceElements</name>
+    <message>
+        <source>Back</source>
+        <translation>Geri</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotoğraf ekle</translation>
+    </message>
+    <message>
+        <source>Select a group of photos and suitable options.</source>
+        <translation>Bir fotoğraf grubu ve uygun seçenekleri belirleyin.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Seçenekler</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>İleri</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Özgün boyut</translation>
+    </message>
+    <message>
+        <source>1/2 Size</source>
+        <translation>1/2 boyut</translation>
+    </message>
+    <message>
+        <source>1/4 Size</source>
+        <translation>1/4 boyut</translation>
+    </message>
+    <message>
+        <source>For printing,  select original size.  
+For digital display or web sharing,  select a small size.</source>
+        <translation>Baskı için özgün boyutu seçin.
+Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Döşeme</translation>
     </message>
 </context>
 <context>

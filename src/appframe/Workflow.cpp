@@ -210,10 +210,10 @@ void Workflow::startZorivuv()
     scheduleCommand({OpenZorivuv, QVariant()});
 }
 
-void Workflow::startPanorama()
+void Workflow::startPanorama(const QStringList& photos)
 {
     scheduleCommand({CloseDownTo, QVariant()});
-    scheduleCommand({OpenPanorama, QVariant()});
+    scheduleCommand({OpenPanorama, photos.isEmpty() ? QVariant() : QVariant(photos)});
 }
 
 bool Workflow::loadCanvas_A(const QString& path)

@@ -116,7 +116,8 @@ public:
 
     void startCanvas();
     void startZorivuv();
-    void startPanorama();
+    // Over the home level; `photos` (may be empty) are listed and selected.
+    void startPanorama(const QStringList& photos = QStringList());
     // With an empty path asks for a project file first. Queues opening it
     // over the home level; false (nothing queued) when there is no path.
     bool loadCanvas_A(const QString& path);

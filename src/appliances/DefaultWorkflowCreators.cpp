@@ -4,11 +4,13 @@
 #include "appliances/CollageProjectFile.h"
 #include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
-#include "appliances/PlaceholderAppliance.h"
+#include "appliances/PRetouchAppliance.h"
+#include "appliances/PanoramaAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
 #include "canvas/Canvas.h"
 
-#include <QCoreApplication>
+#include <QImage>
+#include <QStringList>
 #include <QPixmap>
 
 namespace {
@@ -16,11 +18,6 @@ namespace {
 Canvas* newCanvas(const Workflow::CreateRequest& request)
 {
     return new Canvas(request.dpiX, request.dpiY, request.canvasParent);
-}
-
-QString modeName(const char* name)
-{
-    return QCoreApplication::translate("DefaultWorkflowCreators", name);
 }
 
 } // namespace
@@ -47,11 +44,15 @@ void registerDefaultWorkflowCreators(Workflow::Creators& creators)
     creators.commands[Workflow::OpenZorivuvResult] = [](const Workflow::CreateRequest& request) {
         return new MRetouchAppliance(newCanvas(request), request.param.value<QPixmap>(), nullptr);
     };
-    creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest&) {
-        return new PlaceholderAppliance(modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Panorama")), nullptr);
+    creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest& request) {
+        auto* appliance = new PanoramaAppliance(nullptr);
+        // Photos handed in by the caller are listed and selected as if chosen.
+        const QStringList paths = request.param.toStringList();
+        if (!paths.isEmpty())
+            appliance->addPhotos(paths);
+        return appliance;
     };
     creators.commands[Workflow::OpenPanoramaRetouch] = [](const Workflow::CreateRequest& request) {
-        return new PlaceholderAppliance(
-            modeName(QT_TRANSLATE_NOOP("DefaultWorkflowCreators", "Panorama retouch")), newCanvas(request));
+        return new PRetouchAppliance(newCanvas(request), request.param.value<QImage>(), nullptr);
     };
 }

@@ -82,6 +82,10 @@ void QWaitingDialog::keyPressEvent(QKeyEvent* event)
 {
     // QDialog would reject() on Escape and end exec() under a running worker.
     if (event->key() == Qt::Key_Escape) {
+        // With a Cancel button Escape asks the same; the worker's end still
+        // closes the dialog.
+        if (m_cancelButton && m_cancelButton->isEnabled())
+            m_cancelButton->click();
         event->accept();
         return;
     }

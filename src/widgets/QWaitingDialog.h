@@ -21,8 +21,9 @@ class QWaitingDialog;
 //
 // A long run that can report progress and be stopped calls showProgress()
 // before exec(): the dialog then grows a progress bar and Qt's Cancel
-// button. Cancel only asks (cancelRequested()); the dialog still closes when
-// the worker has finished, so no second run can start meanwhile.
+// button (Escape presses it). Cancel only asks (cancelRequested()); the
+// dialog still closes when the worker has finished, so no second run can
+// start meanwhile.
 class QWaitingDialog : public QDialog
 {
     Q_OBJECT

@@ -5,6 +5,9 @@
 #include "appliances/MTileAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
 #include "appliances/PlaceholderAppliance.h"
+#include "appliances/PRetouchAppliance.h"
+#include "appliances/PanoramaAppliance.h"
+#include "files/IQThumbsViewer.h"
 
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
@@ -34,6 +37,7 @@ private slots:
     void placeholders_data();
     void placeholders();
     void montageSteps();
+    void panoramaSteps();
     void collageEditor();
     void collageWithProject_data();
     void collageWithProject();
@@ -75,13 +79,13 @@ void TestDefaultWorkflowCreators::placeholders()
     QFETCH(QString, name);
     QFETCH(bool, canvas);
 
-    Workflow::Creators creators;
-    registerDefaultWorkflowCreators(creators);
-    QVERIFY(creators.askProjectFile);
-    QVERIFY(!creators.home);
+    // The placeholder a mode without its appliance would get, as its
+    // creator made one: with a fresh canvas for the canvas modes.
+    Q_UNUSED(type);
+    Q_UNUSED(param);
     QObject owner;
-    Workflow::CreateRequest request {param, 96, 120, &owner};
-    std::unique_ptr<PlugGui::AbstractAppliance> appliance(creators.commands.at(type)(request));
+    std::unique_ptr<PlugGui::AbstractAppliance> appliance(
+        new PlaceholderAppliance(name, canvas ? new Canvas(96, 120, &owner) : nullptr));
 
     auto* placeholder = dynamic_cast<PlaceholderAppliance*>(appliance.get());
     QVERIFY(placeholder);
@@ -135,6 +139,49 @@ void TestDefaultWorkflowCreators::montageSteps()
     QVERIFY(resultCanvas);
     QCOMPARE(resultCanvas->sceneSize(), QSize(40, 30));
     QCOMPARE(resultCanvas->parent(), &owner);
+}
+
+void TestDefaultWorkflowCreators::panoramaSteps()
+{
+    QVERIFY(TestSupport::writeFile(m_dir.filePath("pano/notes.txt"), "not a photo"));
+    QImage photo(16, 12, QImage::Format_RGB32);
+    photo.fill(Qt::green);
+    const QString a = m_dir.filePath("pano/a.png");
+    const QString b = m_dir.filePath("pano/b.png");
+    QVERIFY(photo.save(a) && photo.save(b));
+
+    Workflow::Creators creators;
+    registerDefaultWorkflowCreators(creators);
+    QObject owner;
+    // Command 5 without photos: an empty list; with photos: all listed and
+    // selected (the text file is skipped as the dialog would).
+    std::unique_ptr<PlugGui::AbstractAppliance> empty(
+        creators.commands.at(Workflow::OpenPanorama)({QVariant(), 96, 120, &owner}));
+    auto* emptyList = dynamic_cast<PanoramaAppliance*>(empty.get());
+    QVERIFY(emptyList);
+    QCOMPARE(emptyList->thumbsViewer()->sourceCount(), 0);
+    QCOMPARE(empty->takeScene(), nullptr);
+
+    const QStringList paths {a, b, m_dir.filePath("pano/notes.txt")};
+    std::unique_ptr<PlugGui::AbstractAppliance> listed(
+        creators.commands.at(Workflow::OpenPanorama)({QVariant(paths), 96, 120, &owner}));
+    auto* list = dynamic_cast<PanoramaAppliance*>(listed.get());
+    QVERIFY(list);
+    QCOMPARE(list->thumbsViewer()->sourceCount(), 2);
+    QCOMPARE(list->thumbsViewer()->selectedCount(), 2);
+    QVERIFY(list->form().nextButton->isEnabled());
+
+    // Command 6 shows the panorama it is handed on a canvas of its size.
+    QImage panorama(50, 20, QImage::Format_RGB32);
+    panorama.fill(Qt::blue);
+    std::unique_ptr<PlugGui::AbstractAppliance> retouch(
+        creators.commands.at(Workflow::OpenPanoramaRetouch)({QVariant(panorama), 96, 120, &owner}));
+    QVERIFY(dynamic_cast<PRetouchAppliance*>(retouch.get()));
+    std::unique_ptr<AbstractScene> scene(retouch->takeScene());
+    auto* canvas = qobject_cast<Canvas*>(scene.get());
+    QVERIFY(canvas);
+    QCOMPARE(canvas->sceneSize(), QSize(50, 20));
+    QCOMPARE(canvas->parent(), &owner);
 }
 
 void TestDefaultWorkflowCreators::collageEditor()
@@ -203,6 +250,13 @@ void TestDefaultWorkflowCreators::placeholderCloses()
 {
     Workflow::Creators creators;
     registerDefaultWorkflowCreators(creators);
+    creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest&) {
+        return new PlaceholderAppliance(QStringLiteral("Panorama"), nullptr);
+    };
+    creators.commands[Workflow::OpenPanoramaRetouch] = [](const Workflow::CreateRequest& request) {
+        return new PlaceholderAppliance(
+            QStringLiteral("Panorama retouch"), new Canvas(request.dpiX, request.dpiY, request.canvasParent));
+    };
     creators.home = [] { return new FakeAppliance(QStringLiteral("home")); };
     RecordingContainer container;
     {

@@ -103,19 +103,27 @@ void TestQWaitingDialog::backdropAndSpinner()
 }
 
 // The worker's finished() closes the dialog; Escape and a close asked by the
-// window system while the worker runs change nothing.
+// window system while the worker runs change nothing, except that Escape
+// asks to cancel (once) when the dialog has its Cancel button.
 void TestQWaitingDialog::execEndsWhenTheWorkerFinishesOnly_data()
 {
     QTest::addColumn<bool>("escape");
-    QTest::newRow("Escape key") << true;
-    QTest::newRow("window manager close") << false;
+    QTest::addColumn<bool>("progress");
+    QTest::newRow("Escape key") << true << false;
+    QTest::newRow("window manager close") << false << false;
+    QTest::newRow("Escape key with Cancel") << true << true;
+    QTest::newRow("window manager close with Cancel") << false << true;
 }
 
 void TestQWaitingDialog::execEndsWhenTheWorkerFinishesOnly()
 {
     QFETCH(bool, escape);
+    QFETCH(bool, progress);
 
     QWaitingDialog dialog;
+    if (progress)
+        dialog.showProgress();
+    QSignalSpy cancels(&dialog, &QWaitingDialog::cancelRequested);
     auto* worker = new BlockedWorker;
     QPointer<BlockedWorker> guard(worker);
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
@@ -127,6 +135,8 @@ void TestQWaitingDialog::execEndsWhenTheWorkerFinishesOnly()
     bool runningMeanwhile = false;
     QTimer::singleShot(50, &dialog, [&] {
         if (escape) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            // A second Escape finds the button already pressed.
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else {
             // What the platform layer sends the window when the window
@@ -154,6 +164,7 @@ void TestQWaitingDialog::execEndsWhenTheWorkerFinishesOnly()
     QVERIFY(visibleAfterward);
     QCOMPARE(result, int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
+    QCOMPARE(cancels.count(), escape && progress ? 1 : 0);
     QTRY_VERIFY(guard.isNull());
 }
 

@@ -1,0 +1,289 @@
+#include "appliances/PRetouchAppliance.h"
+
+#include "appframe/SceneView.h"
+#include "appframe/Workflow.h"
+#include "appliances/ColorBorderWidget.h"
+#include "canvas/Canvas.h"
+#include "canvas/CanvasModeInfo.h"
+#include "canvas/PictureContent.h"
+#include "canvas/PictureEffect.h"
+#include "widgets/PixmapButton.h"
+#include "widgets/QDoubleSlider.h"
+#include "widgets/QToolBoxWidget.h"
+
+#include <QLabel>
+#include <QLayoutItem>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+float dpiOf(const QImage& image, QPaintDevice::PaintDeviceMetric metric)
+{
+    const int dpi = metric == QPaintDevice::PdmPhysicalDpiX ? image.physicalDpiX() : image.physicalDpiY();
+    return dpi == 0 ? 72.0f : float(dpi);
+}
+
+} // namespace
+
+PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QObject* parent)
+    : CanvasAppliance(canvas, parent)
+    , m_host(new QWidget)
+{
+    ui.setupUi(m_host);
+
+    connect(ui.bPicture, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddPicture);
+    connect(ui.bText, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddText);
+    connect(ui.bPrint, &QAbstractButton::clicked, this, &CanvasAppliance::slotPrint);
+    connect(ui.bSaveImage, &QAbstractButton::clicked, this, &PRetouchAppliance::slotSaveAsImage);
+    connect(ui.bHome, &QAbstractButton::clicked, this, [] {
+        if (App::workflow)
+            App::workflow->popCurrentAppliance();
+    });
+
+    windowTitleSet(applianceName());
+
+    if (m_canvas) {
+        CanvasBackColor back;
+        back.mode = 0;
+        back.color = Qt::white;
+        back.topColor = QColor(192, 192, 192);
+        back.bottomColor = QColor(80, 80, 80);
+        back.showGrid = false;
+        m_canvas->setBackColor(back);
+    }
+
+    bottomBarAddWidget(ui.bottomWidget, -1);
+    ui.addContentBox->setProperty("@onTopbar", true);
+    topbarAddWidget(ui.addContentBox, false, -1);
+
+    m_finetune = new FinetuneWidget;
+    m_finetune->setContentsMargins(12, 12, 12, 12);
+    m_finetune->setEnabled(false);
+    connect(m_finetune, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
+        SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
+    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    finetuneBox->addWidget(tr("Fine-tuning"), m_finetune, true);
+    ui.scrollLayout->addWidget(finetuneBox);
+    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
+    ui.scrollLayout->addWidget(borderBox);
+
+    rightbarAddWidget(ui.propertiesBox, -1);
+    rightbarAddWidget(ui.canvasPropertiesBox, -1);
+    ui.propertiesBox->hide();
+    topbarAddWidget(ui.rightBox, true, -1);
+
+    configureColorBorder();
+    configureZoom();
+
+    if (m_canvas) {
+        connect(m_canvas, &Canvas::showPropertiesWidget, this, &PRetouchAppliance::slotShowPropertiesWidget);
+        connect(m_canvas, &AbstractScene::sceneSizeChanged, this, &PRetouchAppliance::showSize);
+    }
+
+    setCanvasImage(panorama);
+    refreshPreview();
+}
+
+PRetouchAppliance::~PRetouchAppliance()
+{
+    if (m_canvas)
+        qWarning("PRetouchAppliance::~PRetouchAppliance: we still have a Canvas. take it before deleting this");
+    // The main window adopted the bar widgets; without this each panorama
+    // road would leave them behind in it.
+    delete ui.addContentBox;
+    delete ui.propertiesBox;
+    delete ui.canvasPropertiesBox;
+    delete ui.rightBox;
+    delete ui.bottomWidget;
+    delete m_host;
+}
+
+QString PRetouchAppliance::applianceName() const
+{
+    return tr("Panorama");
+}
+
+bool PRetouchAppliance::appliancePendingChanges() const
+{
+    if (!m_canvas)
+        return false;
+    return m_unsaved || m_canvas->pendingChanges();
+}
+
+bool PRetouchAppliance::applicanceSaveImage()
+{
+    return save();
+}
+
+bool PRetouchAppliance::applianceSave(const QString&)
+{
+    return save();
+}
+
+bool PRetouchAppliance::save()
+{
+    // A cancelled or failed write keeps the node and its pending changes.
+    if (!saveCanvas())
+        return false;
+    m_unsaved = false;
+    if (m_canvas)
+        m_canvas->slotResetChanges();
+    return true;
+}
+
+bool PRetouchAppliance::slotSaveAsImage()
+{
+    return applicanceSaveImage();
+}
+
+void PRetouchAppliance::configureColorBorder()
+{
+    if (m_canvas)
+        ui.borderColorWidget->setColorBorder(m_canvas->border());
+    // Reconfiguring must not stack a second connection.
+    disconnect(ui.borderColorWidget, &ColorBorderWidget::borderChanged, this, nullptr);
+    connect(ui.borderColorWidget, &ColorBorderWidget::borderChanged, this, [this](const CanvasBorder& border) {
+        if (m_canvas)
+            m_canvas->setBorder(border);
+    });
+}
+
+void PRetouchAppliance::configureZoom()
+{
+    ui.scaleSlider->setRange(0.05, 4.0);
+    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
+        if (m_sceneView)
+            m_sceneView->setViewScale(scale);
+    });
+    connect(m_sceneView, &SceneView::viewScaleChanged, this, &PRetouchAppliance::syncZoomSlider);
+
+    ui.fitinButn->setFixedSize(16, 16);
+    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
+    ui.fitinButn->setToolTip(tr("Fit in"));
+    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
+        m_sceneView->fitIn();
+        syncZoomSlider();
+    });
+    ui.actualButn->setFixedSize(16, 16);
+    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
+    ui.actualButn->setToolTip(QStringLiteral("1:1"));
+    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
+        m_sceneView->setViewScale(1.0);
+        ui.scaleSlider->setValue(1.0, true);
+    });
+}
+
+void PRetouchAppliance::syncZoomSlider()
+{
+    if (m_sceneView)
+        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
+}
+
+void PRetouchAppliance::showSize()
+{
+    if (!m_canvas)
+        return;
+    const QSize size = m_canvas->sceneSize();
+    ui.sizeLabel->setText(QStringLiteral("%1 x %2 Pix").arg(size.width()).arg(size.height()));
+}
+
+void PRetouchAppliance::setCanvasImage(QImage image)
+{
+    if (!m_canvas)
+        return;
+    m_canvas->setBackgroundContent(QString(), image);
+    CanvasModeInfo* mode = m_canvas->modeInfo();
+    mode->setCanvasDpi(dpiOf(image, QPaintDevice::PdmPhysicalDpiX), dpiOf(image, QPaintDevice::PdmPhysicalDpiY));
+    mode->setFixedSize(QSizeF(image.width(), image.height()));
+    mode->setProjectMode(CanvasModeInfo::ModeExactSize);
+    m_canvas->adjustSceneSize();
+    // Fitted once the view has its size in the window.
+    QTimer::singleShot(0, this, [this] {
+        if (m_sceneView && m_canvas) {
+            m_sceneView->fitIn();
+            syncZoomSlider();
+        }
+    });
+    showSize();
+
+    if (m_finetune) {
+        // A new panorama starts neutral; showing the values applies nothing.
+        m_finetune->setValue(FinetuneWidget::Saturation, 0, true);
+        m_finetune->setValue(FinetuneWidget::Contrast, 0, true);
+        m_finetune->setValue(FinetuneWidget::Brightness, 0, true);
+        m_finetune->setValue(FinetuneWidget::Sharpness, 0, true);
+        m_finetune->setValue(FinetuneWidget::Temperature, 5000, true);
+        m_finetune->setValue(FinetuneWidget::Tint, 10, true);
+        // In 64 bits: a very large panorama must not wrap into live updates.
+        const qint64 pixels = qint64(image.width()) * qint64(image.height());
+        m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
+        m_finetune->setEnabled(true);
+    }
+    ui.actualButn->show();
+    ui.fitinButn->show();
+    ui.scaleSlider->show();
+    setFocusToScene();
+}
+
+void PRetouchAppliance::setPreviewImage(QPixmap pixmap)
+{
+    QLabel* label = ui.imageThumbLabel;
+    label->setAlignment(Qt::AlignCenter);
+    if (pixmap.isNull()) {
+        label->setPixmap(QPixmap());
+        return;
+    }
+    label->setPixmap(pixmap.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void PRetouchAppliance::refreshPreview()
+{
+    PictureContent* picture = m_canvas ? m_canvas->backContent() : nullptr;
+    if (picture)
+        setPreviewImage(picture->toPixmap(ui.imageThumbLabel->size(), Qt::KeepAspectRatio));
+}
+
+void PRetouchAppliance::slotFinetuneChanged(FinetuneWidget::FinetuneType type, int value)
+{
+    if (int(type) < 0 || int(type) >= FinetuneWidget::TypeCount)
+        return;
+    applyEffect(finetuneEffect[type], double(value));
+}
+
+void PRetouchAppliance::slotEffectSelected(uint effectId)
+{
+    applyEffect(int(effectId), 0.0);
+}
+
+void PRetouchAppliance::applyEffect(int code, double param)
+{
+    if (!m_canvas)
+        return;
+    PictureEffect effect(code, param, false);
+    effect.rect = QRect(0, 0, -1, -1);
+    m_canvas->applyBackgroundEffect(effect);
+    refreshPreview();
+}
+
+void PRetouchAppliance::slotShowPropertiesWidget(QWidget* widget)
+{
+    if (QLayoutItem* item = ui.propLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    if (ui.propLayout->count() > 0) {
+        qWarning("PRetouchAppliance::slotShowPropertiesWidget: problem in the properties layout: not empty (%d)",
+            ui.propLayout->count());
+    }
+    if (!widget) {
+        ui.propertiesBox->hide();
+        ui.canvasPropertiesBox->show();
+        return;
+    }
+    ui.canvasPropertiesBox->hide();
+    widget->setParent(ui.propertiesBox);
+    ui.propLayout->addWidget(widget);
+    ui.propertiesBox->show();
+}

@@ -1,0 +1,248 @@
+#include "appliances/PRetouchApplianceElements.h"
+
+#include "appliances/ColorBorderWidget.h"
+#include "appliances/StepFormParts.h"
+#include "widgets/PixmapButton.h"
+#include "widgets/QDoubleSlider.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QSpacerItem>
+#include <QVBoxLayout>
+
+using StepFormParts::horizontalLine;
+
+namespace {
+
+const char* const verticalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}";
+const char* const headerStyle = "font-weight:bold;color:rgba(67, 156, 243,255)";
+
+// The main window's top bar is 32 pixels high: a taller button would be cut
+// through its icon.
+constexpr int barButtonSide = 32;
+
+PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
+{
+    auto* button = new PixmapButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
+    button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
+    return button;
+}
+
+QFrame* barLine(QWidget* parent, const char* name)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setMaximumSize(1, 32);
+    line->setStyleSheet(QLatin1String(verticalLineStyle));
+    return line;
+}
+
+// Keeps the style's default for the margins left open.
+void setSideMargins(QHBoxLayout* layout, int left, int right)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(left, margins.top(), right, margins.bottom());
+}
+
+} // namespace
+
+namespace Ui {
+
+void PRetouchApplianceElements::setupUi(QWidget* host)
+{
+    host->setObjectName(QStringLiteral("PRetouchApplianceElements"));
+    host->resize(677, 1187);
+
+    // Top bar, left: Back.
+    addContentBox = new QWidget(host);
+    addContentBox->setObjectName(QStringLiteral("addContentBox"));
+    horizontalLayout_8 = new QHBoxLayout(addContentBox);
+    horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
+    horizontalLayout_8->setContentsMargins(0, 0, 0, 0);
+    bHome = barButton(addContentBox, "bHome", ":/data/step-backward.png");
+    horizontalLayout_8->addWidget(bHome);
+    line_8 = barLine(addContentBox, "line_8");
+    horizontalLayout_8->addWidget(line_8);
+    addContentBox->setGeometry(10, 40, 120, barButtonSide);
+
+    label = new QLabel(host);
+    label->setObjectName(QStringLiteral("label"));
+    label->setGeometry(10, 10, 240, 25);
+    label->setText(QStringLiteral("This is the 'add content' Box"));
+
+    // Right bar while a content is selected: its property panel.
+    propertiesBox = new QWidget(host);
+    propertiesBox->setObjectName(QStringLiteral("propertiesBox"));
+    propLayout = new QVBoxLayout(propertiesBox);
+    propLayout->setObjectName(QStringLiteral("propLayout"));
+    propLayout->setContentsMargins(0, 0, 0, 0);
+    propertiesBox->setGeometry(400, 100, 260, 300);
+
+    // Top bar, right: Add Picture, Add Text | Save as Image | Print.
+    rightBox = new QWidget(host);
+    rightBox->setObjectName(QStringLiteral("rightBox"));
+    horizontalLayout_7 = new QHBoxLayout(rightBox);
+    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
+    horizontalLayout_7->setContentsMargins(20, 0, 0, 0);
+    bPicture = barButton(rightBox, "bPicture", ":/data/insert-image.png");
+    bPicture->setMinimumSize(barButtonSide, barButtonSide);
+    horizontalLayout_7->addWidget(bPicture);
+    bText = barButton(rightBox, "bText", ":/data/insert-text.png");
+    horizontalLayout_7->addWidget(bText);
+    line_6 = barLine(rightBox, "line_6");
+    horizontalLayout_7->addWidget(line_6);
+    bSaveImage = barButton(rightBox, "bSaveImage", ":/data/save-image.png");
+    horizontalLayout_7->addWidget(bSaveImage);
+    line_7 = barLine(rightBox, "line_7");
+    horizontalLayout_7->addWidget(line_7);
+    bPrint = barButton(rightBox, "bPrint", ":/data/printer.png");
+    horizontalLayout_7->addWidget(bPrint);
+    rightBox->setGeometry(140, 40, 300, barButtonSide);
+
+    label_4 = new QLabel(host);
+    label_4->setObjectName(QStringLiteral("label_4"));
+    label_4->setGeometry(260, 10, 240, 25);
+    label_4->setText(QStringLiteral("This is the right Box"));
+
+    // Right bar: header, preview, the "Fine-tuning" and "Border" panels.
+    canvasPropertiesBox = new QWidget(host);
+    canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
+    canvasPropertiesBox->setMinimumWidth(260);
+    canvasPropertiesBox->setMaximumWidth(260);
+    verticalLayout_10 = new QVBoxLayout(canvasPropertiesBox);
+    verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
+    verticalLayout_10->setSpacing(0);
+    verticalLayout_10->setContentsMargins(0, 0, 0, 0);
+    line_9 = horizontalLine(canvasPropertiesBox, "line_9");
+    verticalLayout_10->addWidget(line_9);
+    horizontalLayout_11 = new QHBoxLayout;
+    horizontalLayout_11->setObjectName(QStringLiteral("horizontalLayout_11"));
+    setSideMargins(horizontalLayout_11, 12, 12);
+    label_6 = new QLabel(canvasPropertiesBox);
+    label_6->setObjectName(QStringLiteral("label_6"));
+    label_6->setMinimumHeight(16);
+    label_6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label_6->setStyleSheet(QLatin1String(headerStyle));
+    horizontalLayout_11->addWidget(label_6);
+    horizontalLayout_11->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    widget = new QWidget(canvasPropertiesBox);
+    widget->setObjectName(QStringLiteral("widget"));
+    widget->setMinimumSize(16, 16);
+    horizontalLayout_11->addWidget(widget);
+    verticalLayout_10->addLayout(horizontalLayout_11);
+    line_4 = horizontalLine(canvasPropertiesBox, "line_4");
+    verticalLayout_10->addWidget(line_4);
+
+    contentWidget = new QWidget(canvasPropertiesBox);
+    contentWidget->setObjectName(QStringLiteral("contentWidget"));
+    verticalLayout_11 = new QVBoxLayout(contentWidget);
+    verticalLayout_11->setObjectName(QStringLiteral("verticalLayout_11"));
+    horizontalLayout_9 = new QHBoxLayout;
+    horizontalLayout_9->setObjectName(QStringLiteral("horizontalLayout_9"));
+    imageThumbLabel = new QLabel(contentWidget);
+    imageThumbLabel->setObjectName(QStringLiteral("imageThumbLabel"));
+    imageThumbLabel->setFixedSize(200, 160);
+    imageThumbLabel->setStyleSheet(QStringLiteral("QLabel{border:1px solid grey;}"));
+    imageThumbLabel->setAlignment(Qt::AlignCenter);
+    horizontalLayout_9->addWidget(imageThumbLabel, 0, Qt::AlignHCenter | Qt::AlignTop);
+    verticalLayout_11->addLayout(horizontalLayout_9);
+    verticalLayout_10->addWidget(contentWidget);
+
+    horizontalLayout_6 = new QHBoxLayout;
+    horizontalLayout_6->setObjectName(QStringLiteral("horizontalLayout_6"));
+    // No side margins: the panels (at least 240 wide) and the scroll bar
+    // take the whole 260 of the bar, and the panels indent their own rows.
+    setSideMargins(horizontalLayout_6, 0, 0);
+    scrollArea = new QScrollArea(canvasPropertiesBox);
+    scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setWidgetResizable(true);
+    scrollAreaWidgetContents = new QWidget;
+    scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
+    auto* contentsLayout = new QVBoxLayout(scrollAreaWidgetContents);
+    contentsLayout->setContentsMargins(0, 0, 0, 0);
+    scrollFrame = new QFrame(scrollAreaWidgetContents);
+    scrollFrame->setObjectName(QStringLiteral("scrollFrame"));
+    scrollFrame->setMinimumWidth(240);
+    scrollLayout = new QVBoxLayout(scrollFrame);
+    scrollLayout->setObjectName(QStringLiteral("scrollLayout"));
+    scrollLayout->setSpacing(1);
+    scrollLayout->setContentsMargins(0, 0, 0, 0);
+    contentsLayout->addWidget(scrollFrame);
+    contentsLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    scrollArea->setWidget(scrollAreaWidgetContents);
+    horizontalLayout_6->addWidget(scrollArea);
+    verticalLayout_10->addLayout(horizontalLayout_6, 1);
+    canvasPropertiesBox->setGeometry(10, 100, 260, 600);
+
+    borderColorWidget = new ::ColorBorderWidget(host);
+    borderColorWidget->setObjectName(QStringLiteral("borderColorWidget"));
+    borderColorWidget->setGeometry(300, 420, 240, 200);
+
+    // Bottom bar: size read-out and zoom.
+    bottomWidget = new QWidget(host);
+    bottomWidget->setObjectName(QStringLiteral("bottomWidget"));
+    verticalLayout = new QVBoxLayout(bottomWidget);
+    verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
+    verticalLayout->setContentsMargins(0, 0, 0, 0);
+    line = horizontalLine(bottomWidget, "line");
+    verticalLayout->addWidget(line);
+    horizontalLayout_4 = new QHBoxLayout;
+    horizontalLayout_4->setObjectName(QStringLiteral("horizontalLayout_4"));
+    const QMargins rowDefaults = horizontalLayout_4->contentsMargins();
+    horizontalLayout_4->setContentsMargins(12, rowDefaults.top(), rowDefaults.right(), rowDefaults.bottom());
+    sizeLabel = new QLabel(bottomWidget);
+    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    horizontalLayout_4->addWidget(sizeLabel);
+    horizontalLayout_4->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    horizontalLayout = new QHBoxLayout;
+    horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
+    setSideMargins(horizontalLayout, 12, 12);
+    horizontalLayout->setSpacing(12);
+    fitinButn = new PixmapButton(bottomWidget);
+    fitinButn->setObjectName(QStringLiteral("fitinButn"));
+    fitinButn->setMinimumSize(16, 16);
+    horizontalLayout->addWidget(fitinButn);
+    actualButn = new PixmapButton(bottomWidget);
+    actualButn->setObjectName(QStringLiteral("actualButn"));
+    actualButn->setMinimumSize(16, 16);
+    horizontalLayout->addWidget(actualButn);
+    scaleSlider = new QDoubleSlider(bottomWidget);
+    scaleSlider->setObjectName(QStringLiteral("scaleSlider"));
+    scaleSlider->setOrientation(Qt::Horizontal);
+    scaleSlider->setMinimumWidth(160);
+    scaleSlider->setMaximumWidth(160);
+    horizontalLayout->addWidget(scaleSlider);
+    horizontalLayout_4->addLayout(horizontalLayout);
+    line_10 = new QFrame(bottomWidget);
+    line_10->setObjectName(QStringLiteral("line_10"));
+    line_10->setFrameShape(QFrame::VLine);
+    line_10->setFrameShadow(QFrame::Sunken);
+    line_10->setMaximumWidth(1);
+    horizontalLayout_4->addWidget(line_10);
+    verticalLayout->addLayout(horizontalLayout_4);
+    bottomWidget->setGeometry(10, 720, 600, 40);
+
+    retranslateUi(host);
+}
+
+void PRetouchApplianceElements::retranslateUi(QWidget*)
+{
+    bHome->setToolTip(QCoreApplication::translate("PRetouchApplianceElements", "Back"));
+    bPicture->setToolTip(QCoreApplication::translate("PRetouchApplianceElements", "Add Picture"));
+    bText->setToolTip(QCoreApplication::translate("PRetouchApplianceElements", "Add Text"));
+    bSaveImage->setToolTip(QCoreApplication::translate("PRetouchApplianceElements", "Save as Image"));
+    bPrint->setToolTip(QCoreApplication::translate("PRetouchApplianceElements", "Print"));
+    label_6->setText(QCoreApplication::translate("PRetouchApplianceElements", "Fine-tuning & Decoration"));
+}
+
+} // namespace Ui

@@ -1,0 +1,364 @@
+#include "appliances/PanoramaAppliance.h"
+
+#include "appframe/Container.h"
+#include "appframe/ModalPrompts.h"
+#include "appframe/Settings.h"
+#include "appframe/Workflow.h"
+#include "appliances/IQPanoramaEngineController.h"
+#include "appliances/IQStitchThread.h"
+#include "files/IQCommon.h"
+#include "files/IQFileController.h"
+#include "files/IQImageFileItem.h"
+#include "files/IQThumbsViewer.h"
+#include "widgets/FloatingWidgetContainer.h"
+#include "widgets/PixmapTextButton.h"
+#include "widgets/QToolBoxWidget.h"
+#include "widgets/QWaitingDialog.h"
+
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSpacerItem>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+const char* const listStyle = "QListView{background-color: transparent;border:1px solid black}";
+
+// One photo reached through two paths ("./" forms, symbolic links) is one
+// photo; names differing only in case are two photos on this system.
+QString identity(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+PanoramaAppliance::PanoramaAppliance(QObject* parent)
+    : QObject(parent)
+    , m_host(new QWidget)
+{
+    ui.setupUi(m_host);
+
+    connect(ui.bHome, &QAbstractButton::clicked, this, [] {
+        // Nothing to save here: back to the home level.
+        if (App::workflow)
+            App::workflow->scheduleCommand(Workflow::Command {Workflow::CloseDownTo, QVariant(0)});
+    });
+    connect(ui.bPicture, &QAbstractButton::clicked, this, &PanoramaAppliance::slotAddPicture);
+
+    auto* sizeBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    sizeBox->addWidget(tr("Size"), ui.sizeWidget, true);
+    ui.scrollLayout->addWidget(sizeBox);
+    auto* styleBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    styleBox->addWidget(tr("Style"), ui.styleWidget, true);
+    ui.scrollLayout->addWidget(styleBox);
+    ui.scrollLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
+
+    m_styleGroup = new QButtonGroup;
+    const struct {
+        PixmapTextButton* button;
+        const char* pixmap;
+    } styles[] = {
+        {ui.horButton, ":/data/ico_Stitch_H.png"},
+        {ui.verButton, ":/data/ico_Stitch_V.png"},
+        {ui.fullButton, ":/data/ico_Stitch_360.png"},
+        {ui.tileButton, ":/data/ico_Stitch_Tile.png"},
+    };
+    for (int id = 0; id < 4; ++id) {
+        PixmapTextButton* button = styles[id].button;
+        button->setFixedSize(212, 40);
+        button->setPixmap(QPixmap(QLatin1String(styles[id].pixmap)));
+        button->setCheckable(true);
+        m_styleGroup->addButton(button, id);
+    }
+    ui.horButton->setChecked(true);
+    connect(m_styleGroup, &QButtonGroup::idToggled, this, &PanoramaAppliance::slotStitchToggled);
+    slotStitchToggled(Horizontal, true);
+
+    m_sizeGroup = new QButtonGroup;
+    m_sizeGroup->addButton(ui.largeChckButn, 0);
+    m_sizeGroup->addButton(ui.mediumChckButn, 1);
+    m_sizeGroup->addButton(ui.smallChckButn, 2);
+    ui.largeChckButn->setChecked(true);
+    connect(m_sizeGroup, &QButtonGroup::idToggled, this, &PanoramaAppliance::slotSizeToggled);
+
+    ui.nextButton->setEnabled(false);
+    connect(ui.nextButton, &QPushButton::clicked, this, &PanoramaAppliance::slotStitch);
+
+    windowTitleSet(applianceName());
+    ui.addContentBox->setProperty("@onTopbar", true);
+    topbarAddWidget(ui.addContentBox, false, -1);
+    rightbarAddWidget(ui.canvasPropertiesBox, -1);
+    bottomBarAddWidget(ui.bottomWidget, -1);
+    ui.countLabel->setText(tr("No files"));
+    topbarAddWidget(ui.rightBox, true, -1);
+
+    configureAppliance();
+}
+
+PanoramaAppliance::~PanoramaAppliance()
+{
+    if (m_stitch) {
+        // Its result has nowhere to go; the engine must not die under it.
+        m_stitch->cancel();
+        m_stitch->wait();
+    }
+    // The engine's temporary folder goes with it.
+    IQPanoramaEngineController::globalInstance()->releaseEngine();
+    // The main window adopted the bars and the list; without this each
+    // panorama road would leave them behind in it.
+    delete ui.addContentBox;
+    delete ui.canvasPropertiesBox;
+    delete ui.rightBox;
+    delete ui.bottomWidget;
+    delete m_sceneContainer;
+    delete m_styleGroup;
+    delete m_sizeGroup;
+    delete m_host;
+}
+
+void PanoramaAppliance::configureAppliance()
+{
+    m_sceneContainer = new FloatingWidgetContainer(nullptr);
+    m_sceneContainer->setObjectName(QStringLiteral("panoramaScene"));
+    auto* layout = new QHBoxLayout(m_sceneContainer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_thumbsViewer = new IQThumbsViewer(m_sceneContainer);
+    m_thumbsViewer->setObjectName(QStringLiteral("thumbsViewer"));
+    m_thumbsViewer->setLoadingIcon(QStringLiteral(":/data/icon_loading.png"));
+    m_thumbsViewer->setLoadFailedIcon(QStringLiteral(":/data/icon_loading_error.png"));
+    m_thumbsViewer->setStyleSheet(QLatin1String(listStyle));
+    connect(m_thumbsViewer, &IQThumbsViewer::selectionCountChanged, this, [this](int) {
+        ui.nextButton->setEnabled(m_thumbsViewer->selectedCount() >= 2);
+        showCounts();
+    });
+    connect(m_thumbsViewer, &IQThumbsViewer::countChanged, this, [this](int) { showCounts(); });
+
+    layout->addWidget(m_thumbsViewer);
+    sceneSet(m_sceneContainer, nullptr, nullptr);
+}
+
+void PanoramaAppliance::showCounts()
+{
+    const int total = m_thumbsViewer->sourceCount();
+    const int selected = m_thumbsViewer->selectedCount();
+    if (total != 0 && selected != 0)
+        ui.countLabel->setText(tr("%1 of %2 file(s) selected.").arg(selected).arg(total));
+    else if (selected == 0 && total >= 1)
+        ui.countLabel->setText(tr("%1 file(s)").arg(total));
+    else
+        ui.countLabel->setText(tr("No files"));
+}
+
+QString PanoramaAppliance::applianceName() const
+{
+    return QStringLiteral("Panorama");
+}
+
+bool PanoramaAppliance::appliancePendingChanges() const
+{
+    return false;
+}
+
+void PanoramaAppliance::setFocusToScene()
+{
+    if (m_thumbsViewer)
+        m_thumbsViewer->setFocus(Qt::OtherFocusReason);
+}
+
+void PanoramaAppliance::removeFromApplianceContainer()
+{
+    PlugGui::AbstractAppliance::removeFromApplianceContainer();
+}
+
+QString PanoramaAppliance::styleHint(int style)
+{
+    switch (style) {
+    case Horizontal:
+        return tr("For horizontal panoramas, you need to select 2 or more photos.");
+    case Vertical:
+        return tr("For vertical panoramas, you need to select 2 or more photos.");
+    case Full360:
+        return tr("For 360-degree panoramas, you need to select 6 or more photos.");
+    case Tile:
+        return tr("For tile panoramas, you need to select 4 to 16 photos.");
+    default:
+        return QString();
+    }
+}
+
+QString PanoramaAppliance::countWarning(int style, int count)
+{
+    switch (style) {
+    case Horizontal:
+    case Vertical:
+        return count < 2 ? styleHint(style) : QString();
+    case Full360:
+        return count < 6 ? styleHint(style) : QString();
+    case Tile:
+        if (count < 4 || count > 16)
+            return styleHint(style);
+        // A grid of two rows takes an even count, three rows 9; the library
+        // refuses the others rather than leave a photo out.
+        if (count == 5 || count == 7 || count == 11 || count == 13 || count == 15)
+            return tr("The selected photos cannot fill a full tile grid. Select an even number of photos, or 9.");
+        return QString();
+    default:
+        return QString();
+    }
+}
+
+QString PanoramaAppliance::failureText(int code)
+{
+    switch (code) {
+    case -8:
+        return tr("The selected photos do not have the same pixel size and therefore cannot be stitched.");
+    case -3:
+        return tr("Some selected photos are not supported or damaged.");
+    case -7:
+        return tr("The selected photos are too small.");
+    default:
+        return tr("Stitching failed.");
+    }
+}
+
+void PanoramaAppliance::slotStitchToggled(int id, bool checked)
+{
+    if (checked && id >= Horizontal && id <= Tile)
+        ui.stitchingLabel->setText(styleHint(id));
+}
+
+void PanoramaAppliance::slotSizeToggled(int, bool)
+{
+    // The size is read when the next stitch starts.
+}
+
+int PanoramaAppliance::appendPhotos(const QStringList& paths)
+{
+    QSet<QString> listed;
+    const auto items = m_thumbsViewer->getAllThumbnails(false);
+    for (const auto& item : items)
+        listed.insert(identity(item->path()));
+
+    QList<std::shared_ptr<IQThumbnailItem>> added;
+    for (const QString& path : paths) {
+        const QString key = identity(path);
+        if (listed.contains(key) || !IQCommon::isSupportedFile(path, IQCommon::ImageFilter))
+            continue;
+        // Also keeps one row for a photo chosen twice at once.
+        listed.insert(key);
+        added.append(std::make_shared<IQImageFileItem>(path));
+    }
+    if (!added.isEmpty())
+        m_thumbsViewer->addThumbs(added);
+    return int(added.size());
+}
+
+void PanoramaAppliance::addPhotos(const QStringList& paths)
+{
+    // addThumbs processes events; the appliance may be gone after it.
+    QPointer<PanoramaAppliance> self(this);
+    appendPhotos(paths);
+    if (self && m_thumbsViewer->sourceCount() > 0)
+        m_thumbsViewer->selectAll();
+}
+
+void PanoramaAppliance::slotAddPicture()
+{
+    Settings* settings = Settings::defaultSettings();
+    QList<QString> files;
+    const int result = IQFileController::openFileDialog(nullptr, files, IQCommon::ImageFilter,
+        settings->panoramaPicturesDir(), QFileDialog::ExistingFiles);
+    if (result != QDialog::Accepted || files.isEmpty())
+        return;
+    QPointer<PanoramaAppliance> self(this);
+    appendPhotos(files);
+    if (self)
+        settings->setPanoramaPicturesDir(QFileInfo(files.first()).path());
+}
+
+void PanoramaAppliance::slotStitch()
+{
+    QList<QString> paths;
+    const auto items = m_thumbsViewer->getSelectedThumbs();
+    for (const auto& item : items)
+        paths.append(item->path());
+    if (paths.isEmpty())
+        return;
+
+    const int style = m_styleGroup->checkedId();
+    const QString warning = countWarning(style, int(paths.size()));
+    if (!warning.isEmpty()) {
+        ModalPrompts::message(QMessageBox::Warning, applianceContainer(), QGuiApplication::applicationDisplayName(),
+            warning, QMessageBox::Ok);
+        return;
+    }
+
+    QWaitingDialog busy(nullptr);
+    busy.showProgress();
+    busy.setProgress(0, 100);
+    const int size = m_sizeGroup->checkedId();
+
+    IQPanoramaEngineController* controller = IQPanoramaEngineController::globalInstance();
+    controller->releaseEngine();
+    controller->createEngine(tagStitchStyle(style), tagStitchOutputSize(size));
+
+    m_releaseEngine = false;
+    auto* thread = new IQStitchThread(controller, paths);
+    m_stitch = thread;
+    // The result is queued before finished(): it is handled before the
+    // dialog closes, and the engine is released only once the worker ended.
+    connect(thread, &IQStitchThread::threadFinished, this, &PanoramaAppliance::slotStitchFinished);
+    connect(thread, &IQStitchThread::progressChanged, &busy, [&busy](int percent) { busy.setProgress(percent, 100); });
+    connect(thread, &QThread::finished, this, [this] {
+        if (m_releaseEngine)
+            IQPanoramaEngineController::globalInstance()->releaseEngine();
+        m_releaseEngine = false;
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, &busy, &QWidget::close);
+    connect(&busy, &QWaitingDialog::cancelRequested, thread, &IQStitchThread::cancel, Qt::DirectConnection);
+
+    thread->start(QThread::InheritPriority);
+    busy.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    busy.exec();
+}
+
+void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
+{
+    if (!image.isNull() && errorCode == 0) {
+        if (App::workflow)
+            App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenPanoramaRetouch, QVariant(image)});
+        return;
+    }
+    // Its temporary files go now; the list and selection stay for another try.
+    m_releaseEngine = true;
+    if (!m_stitch || m_stitch->isFinished()) {
+        IQPanoramaEngineController::globalInstance()->releaseEngine();
+        m_releaseEngine = false;
+    }
+    if (errorCode == -1)
+        return; // Cancelled by the user, who needs no message.
+    reportLater(failureText(errorCode));
+}
+
+void PanoramaAppliance::reportLater(const QString& text)
+{
+    QTimer::singleShot(messageDelayMsecs, this, [this, text] {
+        ModalPrompts::message(QMessageBox::Warning, applianceContainer(), QGuiApplication::applicationDisplayName(),
+            text, QMessageBox::Ok);
+    });
+}
