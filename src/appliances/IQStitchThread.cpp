@@ -1,5 +1,6 @@
 #include "appliances/IQStitchThread.h"
 
+#include "appliances/IQPanoramaEngine.h"
 #include "appliances/IQPanoramaEngineController.h"
 
 IQStitchThread::IQStitchThread(IQPanoramaEngineController* controller, const QList<QString>& paths,
@@ -13,8 +14,20 @@ IQStitchThread::IQStitchThread(IQPanoramaEngineController* controller, const QLi
 void IQStitchThread::run()
 {
     int code = 0;
-    m_pController->stitch(m_Paths, nullptr, &code);
-    emit threadFinished(code == 0 ? m_pController->cropedImage() : QImage(), code);
+    IQPanoramaEngine* engine = m_pController->engine();
+    if (engine) {
+        engine->setCancelFlag(&m_bCancel);
+        engine->setProgressReceiver([this](int percent) { emit progressChanged(percent); });
+    }
+    QImage image = m_pController->stitch(m_Paths, nullptr, &code);
+    if (engine) {
+        // The engine outlives this thread.
+        engine->setProgressReceiver(nullptr);
+        engine->setCancelFlag(nullptr);
+    }
+    if (!image.isNull())
+        image = m_pController->cropedImage();
+    emit threadFinished(image, code);
 }
 
 void IQStitchThread::cancel()

@@ -19,12 +19,13 @@ public:
     IQStitchThread(IQPanoramaEngineController* controller, const QList<QString>& paths, QObject* parent = nullptr);
 
     void run() override;
-    // Thread-safe: the running stitch ends with -1 at its next report.
+    // Thread-safe: the running stitch ends with -1 at its next report. A
+    // cancel before run() starts ends it at once.
     void cancel();
 
 signals:
     void threadFinished(QImage image, int errorCode);
-    // Whole percentages, never going back.
+    // Whole percentages, never going back; emitted from the worker thread.
     void progressChanged(int percent);
 
 private:

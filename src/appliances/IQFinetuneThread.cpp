@@ -1,0 +1,22 @@
+#include "appliances/IQFinetuneThread.h"
+
+#include "appliances/IQPanoramaEngineController.h"
+
+IQFinetuneThread::IQFinetuneThread(IQPanoramaEngineController* controller, const IQFinetuneArea& area,
+                                   QObject* parent)
+    : QThread(parent)
+    , m_pController(controller)
+    , m_Area(area)
+{
+}
+
+void IQFinetuneThread::run()
+{
+    int code = 0;
+    QImage image = m_pController->finetune(m_Area, &code);
+    if (!image.isNull())
+        image = m_pController->cropedImage();
+    else if (code == 0)
+        code = -2; // a failure never reads as success
+    emit threadFinished(image, code);
+}

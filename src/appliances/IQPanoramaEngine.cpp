@@ -1,0 +1,451 @@
+#include "appliances/IQPanoramaEngine.h"
+
+#include "stitch/BitmapInfo.h"
+#include "stitch/PSStitch.h"
+
+#include <QImageReader>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+std::atomic<long long> s_liveHandles{0};
+
+// The engine whose stitch is running. A cancelled load puts back the user
+// data of before the job was made (possibly an engine deleted since), so
+// during a stitch the callbacks trust this rather than the user pointer.
+std::atomic<IQPanoramaEngine*> s_pActive{nullptr};
+
+IQPanoramaEngine* engineOf(void* user)
+{
+    IQPanoramaEngine* active = s_pActive.load();
+    return active ? active : static_cast<IQPanoramaEngine*>(user);
+}
+
+struct ActiveEngine
+{
+    explicit ActiveEngine(IQPanoramaEngine* engine) { s_pActive = engine; }
+    ~ActiveEngine() { s_pActive = nullptr; }
+};
+
+constexpr int kHeaderSize = 40;
+constexpr int kResolution = 72;
+
+void putU16(unsigned char* p, quint16 v)
+{
+    p[0] = v & 0xFF;
+    p[1] = v >> 8;
+}
+
+void putU32(unsigned char* p, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = (v >> (8 * i)) & 0xFF;
+}
+
+quint32 getU32(const unsigned char* p)
+{
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+quint16 getU16(const unsigned char* p)
+{
+    return quint16(p[0] | p[1] << 8);
+}
+
+// The reduced size of a photo of `size` for the output size: halved or
+// quartered, rounding down.
+QSize reduced(QSize size, tagStitchOutputSize outputSize)
+{
+    const int shift = outputSize == StitchOutputHalf ? 1 : outputSize == StitchOutputQuarter ? 2 : 0;
+    return QSize(size.width() >> shift, size.height() >> shift);
+}
+
+} // namespace
+
+IQPanoramaEngine::IQPanoramaEngine(tagStitchStyle style, tagStitchOutputSize outputSize)
+    : m_Style(style)
+    , m_OutputSize(outputSize)
+{
+    m_Callbacks.pUserData = this;
+    m_Callbacks.ShowProgress = &IQPanoramaEngine::ShowProgress;
+    m_Callbacks.GetImage = &IQPanoramaEngine::GetImage;
+    m_Callbacks.DeleteImage = &IQPanoramaEngine::DeleteImage;
+    m_Callbacks.GetResultDIBData = &IQPanoramaEngine::GetResultDIBData;
+    m_Callbacks.MemAlloc = &IQPanoramaEngine::MemAlloc;
+    m_Callbacks.MemLock = &IQPanoramaEngine::MemLock;
+    m_Callbacks.MemUnlock = &IQPanoramaEngine::MemUnlock;
+    m_Callbacks.MemFree = &IQPanoramaEngine::MemFree;
+    // The photos arrive already reduced while they are decoded, so the job
+    // itself works at their full size: reducing again would make "1/2 Size"
+    // a quarter.
+    m_pHandle = PSCreateStitch(style, StitchOutputOriginal, StitchMethodCalibrated, &m_Callbacks);
+}
+
+IQPanoramaEngine::~IQPanoramaEngine()
+{
+    if (m_pHandle) {
+        PSReleaseStitch(m_pHandle);
+        m_pHandle = nullptr;
+    }
+    m_ImageCache.clear();
+}
+
+int IQPanoramaEngine::mapProgress(int start, int end, int percent)
+{
+    percent = std::clamp(percent, 0, 100);
+    return start + (percent * (end - start)) / 100;
+}
+
+void IQPanoramaEngine::setStage(int start, int end)
+{
+    m_nStageStart = start;
+    m_nStageEnd = end;
+}
+
+void IQPanoramaEngine::report(int percent)
+{
+    const int mapped = mapProgress(m_nStageStart, m_nStageEnd, percent);
+    if (mapped <= m_nLastPercent)
+        return;
+    m_nLastPercent = mapped;
+    if (m_Progress)
+        m_Progress(mapped);
+}
+
+QSize IQPanoramaEngine::photoSize(const QString& path, tagStitchOutputSize outputSize)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return QSize();
+    // The scaled size applies to the stored picture; turning it upright
+    // swaps the sides afterwards.
+    size = reduced(size, outputSize);
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    return size;
+}
+
+QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outputSize)
+{
+    // The program's image memory cap (set once on the GUI thread) stays in
+    // force: a photo over it is refused like an unreadable one.
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    const int divisor = outputSize == StitchOutputHalf ? 2 : outputSize == StitchOutputQuarter ? 4 : 1;
+    QImage image;
+    if (divisor > 1 && stored.width() >= 1 && stored.height() >= 1) {
+        const QSize target = reduced(stored, outputSize);
+        if (target.isEmpty())
+            return QImage();
+        reader.setScaledSize(target);
+        if (!reader.read(&image))
+            return QImage();
+    } else {
+        if (!reader.read(&image))
+            return QImage();
+        if (divisor > 1)
+            image = image.scaledToWidth(image.width() / divisor, Qt::SmoothTransformation);
+    }
+    if (image.isNull())
+        return QImage();
+    // Kept in the bitmap's own byte order so that a fetch is a row copy.
+    if (image.format() != QImage::Format_BGR888)
+        image = image.convertToFormat(QImage::Format_BGR888);
+    return image;
+}
+
+bool IQPanoramaEngine::alignPhotoSize(const tagPOINT* sizes, long count, int* code)
+{
+    if (!sizes || count < 1)
+        return false;
+    // Sizes of the photos themselves, never a fixed start value, and the
+    // product in 64 bits: large photos neither overflow nor slip through.
+    qint64 minW = sizes[0].x, maxW = sizes[0].x, minH = sizes[0].y, maxH = sizes[0].y;
+    for (long i = 1; i < count; ++i) {
+        minW = std::min<qint64>(minW, sizes[i].x);
+        maxW = std::max<qint64>(maxW, sizes[i].x);
+        minH = std::min<qint64>(minH, sizes[i].y);
+        maxH = std::max<qint64>(maxH, sizes[i].y);
+    }
+    auto fail = [code](int value) {
+        if (code)
+            *code = value;
+        return false;
+    };
+    if (minW * minH < 40000)
+        return fail(-7);
+    // The quotient in single precision against 0.2 in double: a difference
+    // of exactly a fifth rounds above 0.2 and fails.
+    const float spreadW = float(maxW - minW) / float(minW);
+    const float spreadH = float(maxH - minH) / float(minH);
+    if (double(spreadW) > 0.2 || double(spreadH) > 0.2)
+        return fail(-8);
+    return true;
+}
+
+QImage IQPanoramaEngine::stitch(const QList<QString>& paths, QList<QString>& ordered, tagRECT* crop, int* code)
+{
+    if (paths.isEmpty())
+        return QImage();
+    int result = 0;
+    auto finish = [&](int value) {
+        m_ImageCache.clear();
+        setStage(0, 100);
+        report(100);
+        if (code)
+            *code = value;
+        return QImage();
+    };
+    m_nLastPercent = -1;
+    // Without a job there is no temporary folder: say so, rather than blame
+    // the photos.
+    if (!m_pHandle) {
+        if (code)
+            *code = StitchGridOrTempDir;
+        return QImage();
+    }
+    ActiveEngine active(this);
+
+    const int count = int(paths.size());
+    QList<tagPOINT> sizes(count, tagPOINT{0, 0});
+    setStage(0, 10);
+    report(0);
+    for (int i = 0; i < count; ++i) {
+        if (cancelled())
+            return finish(StitchCancelled);
+        QImage image = readPhoto(paths.at(i), m_OutputSize);
+        if (image.isNull())
+            return finish(-3);
+        sizes[i] = tagPOINT{image.width(), image.height()};
+        m_ImageCache.insert(paths.at(i), image);
+        report((i + 1) * 100 / count);
+    }
+    if (!alignPhotoSize(sizes.data(), count, &result))
+        return finish(result);
+    if (cancelled())
+        return finish(StitchCancelled);
+
+    setStage(10, 20);
+    result = PSLoadImages(m_pHandle, count, paths, sizes.data());
+    if (result == 0) {
+        setStage(20, 30);
+        QList<QString> order = paths;
+        result = PSAutoOrder(m_pHandle, order, &m_nCols, &m_nRows, true, 4, 4);
+        if (result == 0)
+            ordered = order;
+    }
+    void* dib = nullptr;
+    if (result == 0) {
+        setStage(30, 100);
+        QList<QString> names;
+        names.reserve(qsizetype(m_nCols) * m_nRows);
+        result = DEZeviDirevi(m_pHandle, 0, &m_nCols, &m_nRows, names, &dib, &m_pOverlaps, &m_nOverlapCount,
+                              &m_ppPaths, &m_nPathCount, &m_CropRect);
+    }
+    if (result == 0 && cancelled())
+        result = StitchCancelled;
+    if (result != 0) {
+        if (dib)
+            PSReleaseResultDIB(m_pHandle);
+        return finish(result);
+    }
+    QImage image = dib2Image(dib);
+    PSReleaseResultDIB(m_pHandle);
+    if (image.isNull())
+        return finish(StitchNullArgument);
+    if (crop)
+        *crop = m_CropRect;
+    m_ImageCache.clear();
+    setStage(0, 100);
+    report(100);
+    if (code)
+        *code = 0;
+    return image;
+}
+
+int IQPanoramaEngine::imageToDib(const QImage& source, void** dib)
+{
+    if (!dib)
+        return StitchNullArgument;
+    *dib = nullptr;
+    if (source.isNull())
+        return StitchBadArgument;
+    const QImage image =
+        source.format() == QImage::Format_BGR888 ? source : source.convertToFormat(QImage::Format_BGR888);
+    if (image.isNull())
+        return StitchNullArgument;
+    const qint64 width = image.width();
+    const qint64 height = image.height();
+    const qint64 stride = ((width * 24 + 31) / 32) * 4;
+    const qint64 bytes = stride * height;
+    // The header's image size field holds 32 bits.
+    if (bytes > qint64(std::numeric_limits<quint32>::max()) - kHeaderSize)
+        return StitchBadArgument;
+    auto* block = static_cast<unsigned char*>(std::malloc(size_t(kHeaderSize + bytes)));
+    if (!block)
+        return StitchNullArgument;
+    std::memset(block, 0, kHeaderSize);
+    putU32(block, kHeaderSize);
+    putU32(block + 4, quint32(width));
+    putU32(block + 8, quint32(height));
+    putU16(block + 12, 1);
+    putU16(block + 14, 24);
+    putU32(block + 20, quint32(bytes));
+    putU32(block + 24, kResolution);
+    putU32(block + 28, kResolution);
+    const qint64 rowBytes = width * 3;
+    for (qint64 r = 0; r < height; ++r) {
+        unsigned char* row = block + kHeaderSize + r * stride;
+        std::memcpy(row, image.constScanLine(int(height - 1 - r)), size_t(rowBytes));
+        std::memset(row + rowBytes, 0, size_t(stride - rowBytes));
+    }
+    *dib = block;
+    return 0;
+}
+
+QImage IQPanoramaEngine::dib2Image(const void* dib)
+{
+    if (!dib)
+        return QImage();
+    const auto* block = static_cast<const unsigned char*>(dib);
+    const qint64 width = qint32(getU32(block + 4));
+    const qint64 height = qint32(getU32(block + 8));
+    const int bitCount = getU16(block + 14);
+    const quint32 coloursUsed = getU32(block + 32);
+    // Only 24-bit rows can be read as such; anything else would be read past
+    // its end.
+    if (bitCount != 24 || width < 0 || height < 0 || coloursUsed > 256)
+        return QImage();
+    if (width == 0 || height == 0)
+        return QImage();
+    if (width > std::numeric_limits<int>::max() / 4 || height > std::numeric_limits<int>::max())
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_ARGB32);
+    if (image.isNull())
+        return QImage();
+    const qint64 stride = ((width * 24 + 31) / 32) * 4;
+    const unsigned char* bits = block + kHeaderSize + 4 * qint64(coloursUsed);
+    for (qint64 y = 0; y < height; ++y) {
+        const unsigned char* src = bits + (height - 1 - y) * stride;
+        auto* dst = reinterpret_cast<quint32*>(image.scanLine(int(y)));
+        for (qint64 x = 0; x < width; ++x, src += 3)
+            dst[x] = 0xFF000000u | quint32(src[2]) << 16 | quint32(src[1]) << 8 | src[0];
+    }
+    return image;
+}
+
+int IQPanoramaEngine::get3PairPoints(tagPOINT& element, bool vertical, tagPOINT* pairs)
+{
+    return PSGetBestPoints(m_pHandle, element, !vertical, pairs);
+}
+
+void IQPanoramaEngine::overlapRects(QList<tagRECT>& rects) const
+{
+    if (!m_pOverlaps)
+        return;
+    for (int i = 0; i < m_nOverlapCount; ++i)
+        rects.append(m_pOverlaps[i]);
+}
+
+// The library has no re-stitch from user point pairs yet: report a
+// fine-tune failure rather than an unchanged panorama.
+QImage IQPanoramaEngine::finetune(tagPOINT* pairs, tagPOINT, bool, tagRECT*, int* code)
+{
+    if (code)
+        *code = m_pHandle && pairs ? StitchGridOrTempDir : StitchNullArgument;
+    return QImage();
+}
+
+// Nor a seam moved through user points: nothing changes.
+QImage IQPanoramaEngine::adjustPath(tagPOINT, bool, tagPOINT*, bool, bool* changed, unsigned short**)
+{
+    if (changed)
+        *changed = false;
+    return QImage();
+}
+
+int IQPanoramaEngine::adjustPathPoints(tagPOINT, bool, tagPOINT*, bool* changed, unsigned short** path)
+{
+    if (changed)
+        *changed = false;
+    if (!m_pHandle || !changed || !path)
+        return StitchNullArgument;
+    return StitchGridOrTempDir;
+}
+
+void IQPanoramaEngine::ShowProgress(int percent, bool* cancel, void* user)
+{
+    IQPanoramaEngine* engine = engineOf(user);
+    if (!engine)
+        return;
+    engine->report(percent);
+    if (cancel && engine->cancelled())
+        *cancel = true;
+}
+
+int IQPanoramaEngine::GetImage(const QString* name, void** dib, void* user)
+{
+    if (!dib)
+        return StitchNullArgument;
+    *dib = nullptr;
+    IQPanoramaEngine* engine = engineOf(user);
+    if (!name || !engine)
+        return StitchBadArgument;
+    auto it = engine->m_ImageCache.constFind(*name);
+    // Outside a stitch the cache is empty: read the photo again.
+    const QImage image = it != engine->m_ImageCache.constEnd() ? it.value() : readPhoto(*name, engine->m_OutputSize);
+    // -3 for a photo that cannot be read or held in a bitmap, -2 when memory
+    // runs out.
+    return imageToDib(image, dib);
+}
+
+void IQPanoramaEngine::DeleteImage(void** dib, void*)
+{
+    if (dib && *dib) {
+        std::free(*dib);
+        *dib = nullptr;
+    }
+}
+
+int IQPanoramaEngine::GetResultDIBData(void*, void*)
+{
+    return 0;
+}
+
+void* IQPanoramaEngine::MemAlloc(unsigned int size)
+{
+    void* block = std::malloc(size);
+    if (block)
+        ++s_liveHandles;
+    return block;
+}
+
+void* IQPanoramaEngine::MemLock(void* handle)
+{
+    return handle;
+}
+
+bool IQPanoramaEngine::MemUnlock(void*)
+{
+    return true;
+}
+
+void IQPanoramaEngine::MemFree(void* handle)
+{
+    if (handle) {
+        --s_liveHandles;
+        std::free(handle);
+    }
+}
+
+long long IQPanoramaEngine::liveMemoryHandles()
+{
+    return s_liveHandles.load();
+}

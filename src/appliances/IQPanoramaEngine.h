@@ -1,0 +1,141 @@
+#pragma once
+
+#include "stitch/Rect.h"
+#include "stitch/StitchCallbacks.h"
+#include "stitch/StitchEnums.h"
+
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+class CStitchOptions;
+
+// The stitching library's one client: one engine owns one stitching job of
+// one style and output size, feeds the job its photos through the host
+// callbacks, runs load, order and stitch, and turns the result bitmap into
+// a QImage. The engine is made and deleted in the GUI thread while no
+// worker runs; stitch() runs in the worker. The library's callbacks are
+// process-wide, so one engine stitches at a time.
+//
+// Codes besides the library's: -3 a photo cannot be read, -7 the smallest
+// width times the smallest height is below 40000 pixels, -8 the widths (or
+// heights) differ by a fifth of the smallest or more; -4 the job could not
+// be made (no temporary folder); -2 the result cannot be converted.
+class IQPanoramaEngine
+{
+public:
+    IQPanoramaEngine(tagStitchStyle style, tagStitchOutputSize outputSize);
+    virtual ~IQPanoramaEngine();
+
+    IQPanoramaEngine(const IQPanoramaEngine&) = delete;
+    IQPanoramaEngine& operator=(const IQPanoramaEngine&) = delete;
+
+    // The whole (uncropped) panorama, ARGB32 and opaque, rows top-down; or a
+    // null image. *code receives the code (untouched for an empty list),
+    // ordered the photos in the library's order, crop (when given, on
+    // success) the library's crop in the result bitmap's bottom-up rows.
+    // The photos are decoded once, already reduced to the output size, and
+    // dropped again when stitch returns.
+    QImage stitch(const QList<QString>& paths, QList<QString>& ordered, tagRECT* crop, int* code);
+
+    // Progress of a running stitch, 0 to 100 on one forward scale (reading
+    // and loading 0-20, ordering 20-30, stitching 30-100), called in the
+    // stitching thread on every whole-percent rise. Set before stitch().
+    using ProgressReceiver = std::function<void(int percent)>;
+    void setProgressReceiver(ProgressReceiver receiver) { m_Progress = std::move(receiver); }
+    // A flag read at every report of the library and between photos; once
+    // set, the running stitch ends with -1. Not owned; null for none.
+    void setCancelFlag(const std::atomic_bool* flag) { m_pCancel = flag; }
+
+    // A library percentage of the stage [start, end] on the forward scale.
+    static int mapProgress(int start, int end, int percent);
+
+    // A 24-bit packed bitmap (bottom row first) turned into an ARGB32 image,
+    // opaque and top-down. Null for a null bitmap, a bit count other than
+    // 24, a size that does not fit, or when memory runs out.
+    static QImage dib2Image(const void* dib);
+
+    // The size rule over count (width x, height y) pairs: false with -7 or
+    // -8 in *code when it fails; false without a code for no pairs.
+    static bool alignPhotoSize(const tagPOINT* sizes, long count, int* code);
+
+    // A photo as the job sees it: turned upright, reduced by the output size
+    // while it is decoded, in Format_BGR888. Null when it cannot be read
+    // (or exceeds the program's image memory cap).
+    static QImage readPhoto(const QString& path, tagStitchOutputSize outputSize);
+    // The size readPhoto() gives, from the file's header; invalid when the
+    // header cannot be read.
+    static QSize photoSize(const QString& path, tagStitchOutputSize outputSize);
+
+    // Three point pairs (element point, neighbour point, three times) of the
+    // overlap between the grid element (x column, y row) and its right
+    // neighbour, or its lower one when vertical; 0 when found.
+    int get3PairPoints(tagPOINT& element, bool vertical, tagPOINT* pairs);
+    void overlapRects(QList<tagRECT>& rects) const;
+
+    // The fine-tune operations re-stitch or move a seam through points the
+    // user set. The library offers no fine-tune or path adjustment yet: they
+    // fail with -4 (and a null image) until it does; see canFinetune().
+    static bool canFinetune() { return false; }
+    QImage finetune(tagPOINT* pairs, tagPOINT element, bool vertical, tagRECT* crop, int* code = nullptr);
+    QImage adjustPath(tagPOINT element, bool horizontal, tagPOINT* points, bool render, bool* changed,
+                      unsigned short** path);
+    int adjustPathPoints(tagPOINT element, bool horizontal, tagPOINT* points, bool* changed, unsigned short** path);
+
+    CStitchOptions* handle() const { return m_pHandle; }
+    tagStitchStyle style() const { return m_Style; }
+    tagStitchOutputSize outputSize() const { return m_OutputSize; }
+    int columns() const { return m_nCols; }
+    int rows() const { return m_nRows; }
+    const tagRECT& cropRect() const { return m_CropRect; }
+    int dividingPathCount() const { return m_nPathCount; }
+    unsigned short** dividingPaths() const { return m_ppPaths; }
+
+    // The host callbacks. user is the engine; GetImage reads a photo that is
+    // not (or no longer) cached.
+    static void ShowProgress(int percent, bool* cancel, void* user);
+    static int GetImage(const QString* name, void** dib, void* user);
+    static void DeleteImage(void** dib, void* user);
+    static int GetResultDIBData(void* dib, void* user);
+    static void* MemAlloc(unsigned int size);
+    static void* MemLock(void* handle);
+    static bool MemUnlock(void* handle);
+    static void MemFree(void* handle);
+    // Handles of MemAlloc not yet given back to MemFree, process-wide.
+    static long long liveMemoryHandles();
+
+    // The packed bitmap GetImage hands out for an image: 40-byte header,
+    // 24-bit rows bottom-up padded to 4 bytes (padding zero). -3 when the
+    // image is null or its size does not fit the header's 32-bit field, -2
+    // when memory runs out; the bitmap is freed with DeleteImage.
+    static int imageToDib(const QImage& image, void** dib);
+
+private:
+    void report(int percent);
+    bool cancelled() const { return m_pCancel && m_pCancel->load(); }
+    void setStage(int start, int end);
+
+    CStitchOptions* m_pHandle = nullptr;
+    tagRECT m_CropRect{0, 0, 0, 0};
+    int m_nOverlapCount = 0;
+    tagRECT* m_pOverlaps = nullptr;
+    int m_nPathCount = 0;
+    unsigned short** m_ppPaths = nullptr;
+    tagStitchStyle m_Style;
+    tagStitchOutputSize m_OutputSize;
+    int m_nCols = 0;
+    int m_nRows = 0;
+    tagStitchCallbacks m_Callbacks;
+    QMap<QString, QImage> m_ImageCache;
+
+    ProgressReceiver m_Progress;
+    const std::atomic_bool* m_pCancel = nullptr;
+    int m_nStageStart = 0;
+    int m_nStageEnd = 100;
+    int m_nLastPercent = -1;
+};

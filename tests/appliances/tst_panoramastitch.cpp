@@ -1,0 +1,279 @@
+// Real stitches through the panorama engine, its controller and the stitch
+// worker, of synthetic views of a photograph saved as files.
+
+#include "appliances/IQPanoramaEngine.h"
+#include "appliances/IQPanoramaEngineController.h"
+#include "appliances/IQStitchThread.h"
+#include "stitch/CStitchOptions.h"
+
+#include "../files/ImageFixtures.h"
+#include "SyntheticViews.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+struct Run
+{
+    QList<int> percents;
+    QImage image;
+    int code = 12345;
+};
+
+// Runs a stitch worker over the controller's engine; with cancelAbove set,
+// the first report above that percentage cancels it.
+Run runThread(const QList<QString>& paths, int cancelAbove = -1)
+{
+    Run out;
+    auto* thread = new IQStitchThread(IQPanoramaEngineController::globalInstance(), paths);
+    QObject::connect(thread, &IQStitchThread::progressChanged, thread,
+                     [&out, thread, cancelAbove](int percent) {
+                         out.percents << percent;
+                         if (cancelAbove >= 0 && percent > cancelAbove)
+                             thread->cancel();
+                     },
+                     Qt::DirectConnection);
+    QObject::connect(thread, &IQStitchThread::threadFinished, thread,
+                     [&out](const QImage& image, int code) {
+                         out.image = image;
+                         out.code = code;
+                     },
+                     Qt::DirectConnection);
+    if (!ImageFixtures::runToEnd(thread, 300000))
+        qWarning("the stitch worker did not finish");
+    delete thread;
+    return out;
+}
+
+bool opaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestPanoramaStitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { IQPanoramaEngineController::globalInstance()->releaseEngine(); }
+    void stitch_data();
+    void stitch();
+    void halfSizeIsHalfAsWide();
+    void cancelThenStitchAgain();
+
+private:
+    // Saves the views of `cameras` as PNG files and returns their paths.
+    QList<QString> saveViews(const SyntheticViews& views, const QList<SyntheticViews::Camera>& cameras,
+                             const QString& prefix);
+    QImage m_photo;
+    QTemporaryDir m_dir;
+};
+
+void TestPanoramaStitch::initTestCase()
+{
+    const QString path = SyntheticViews::photoPath();
+    if (path.isEmpty())
+        QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    QVERIFY(m_photo.load(path));
+    QVERIFY(m_dir.isValid());
+}
+
+QList<QString> TestPanoramaStitch::saveViews(const SyntheticViews& views,
+                                             const QList<SyntheticViews::Camera>& cameras, const QString& prefix)
+{
+    QList<QString> paths;
+    for (int i = 0; i < cameras.size(); ++i) {
+        const QByteArray dib = views.render(cameras.at(i));
+        const QImage image = IQPanoramaEngine::dib2Image(dib.constData());
+        const QString path = m_dir.filePath(QStringLiteral("%1-%2.png").arg(prefix).arg(i));
+        if (image.isNull() || !image.save(path))
+            return {};
+        paths << path;
+    }
+    return paths;
+}
+
+void TestPanoramaStitch::stitch_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<bool>>("vertical");
+
+    QTest::newRow("row") << 0 << 3 << 1 << QList<bool>{false, false};
+    QTest::newRow("column") << 1 << 1 << 3 << QList<bool>{true, true};
+    // Two side-by-side overlaps, one per row, then column 0's vertical one.
+    QTest::newRow("tile-2x2") << 3 << 2 << 2 << QList<bool>{false, false, true};
+}
+
+void TestPanoramaStitch::stitch()
+{
+    QFETCH(int, style);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(QList<bool>, vertical);
+
+    // 320 x 240 views 60 degrees across; columns and tiles turn the camera
+    // up and down, so they lie on a sphere, tiles with a longer lens.
+    const auto surface = style == 0 ? SyntheticViews::Surface::Cylinder : SyntheticViews::Surface::Sphere;
+    const double focal = 160 / std::tan((style == 3 ? 12 : 30) * M_PI / 180);
+    const SyntheticViews views(m_photo, surface, 320, 240, focal);
+    const QList<SyntheticViews::Camera> cameras = style == 0   ? views.row(columns, 0.4)
+                                                  : style == 1 ? views.column(rows, 0.4)
+                                                               : views.tile(columns, rows, 0.4);
+    const QList<QString> paths = saveViews(views, cameras, QStringLiteral("style%1").arg(style));
+    QCOMPARE(paths.size(), cameras.size());
+
+    const long long handlesBefore = IQPanoramaEngine::liveMemoryHandles();
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    IQPanoramaEngine* engine = controller->createEngine(tagStitchStyle(style), StitchOutputOriginal);
+    QVERIFY(engine->handle());
+    const QString folder = engine->handle()->m_strTempDir;
+
+    const Run run = runThread(paths);
+    QCOMPARE(run.code, 0);
+    QVERIFY(!run.image.isNull());
+
+    // Progress only goes forward and ends at 100.
+    QVERIFY(!run.percents.isEmpty());
+    for (int i = 1; i < run.percents.size(); ++i)
+        QVERIFY(run.percents.at(i) > run.percents.at(i - 1));
+    QCOMPARE(run.percents.last(), 100);
+
+    QCOMPARE(engine->columns(), columns);
+    QCOMPARE(engine->rows(), rows);
+    QList<QString> ordered = controller->orderedPaths();
+    QCOMPARE(ordered.size(), paths.size());
+    std::sort(ordered.begin(), ordered.end());
+    QList<QString> sortedPaths = paths;
+    std::sort(sortedPaths.begin(), sortedPaths.end());
+    QCOMPARE(ordered, sortedPaths);
+
+    // The whole result: ARGB32, opaque; the worker's image is its copy of
+    // the converted crop.
+    const QImage whole = controller->resultImage();
+    QCOMPARE(whole.format(), QImage::Format_ARGB32);
+    QVERIFY(opaque(whole));
+    const QRect crop = controller->cropRect();
+    QVERIFY(!crop.isEmpty());
+    QVERIFY(whole.rect().contains(crop));
+    QCOMPARE(run.image, whole.copy(crop));
+    QCOMPARE(controller->cropedImage(), run.image);
+    // The engine's crop, bottom-up and exclusive, converted.
+    QCOMPARE(crop, IQPanoramaEngineController::topDownRect(engine->cropRect(), whole.height()));
+
+    // One record per overlap, with its direction and point pairs.
+    const QList<OverlapArea>& overlaps = controller->overlaps();
+    QCOMPARE(overlaps.size(), vertical.size());
+    for (int i = 0; i < overlaps.size(); ++i) {
+        QCOMPARE(overlaps.at(i).vertical, vertical.at(i));
+        QVERIFY(overlaps.at(i).pairsFound);
+        QVERIFY(!overlaps.at(i).rect.isEmpty());
+        QVERIFY(whole.rect().contains(overlaps.at(i).rect));
+        QCOMPARE(controller->checkFinetuneArea(i, vertical.at(i)), 0);
+    }
+    // Seams lie in an overlap of their direction.
+    const QList<BlendPolyLine>& lines = controller->blendPolyLines();
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(lines.size() <= overlaps.size());
+    for (const BlendPolyLine& line : lines) {
+        for (const QPoint& p : line.points) {
+            bool inside = false;
+            for (const OverlapArea& area : overlaps)
+                inside = inside || (area.vertical == line.vertical && area.rect.contains(p));
+            QVERIFY2(inside, qPrintable(QStringLiteral("seam point %1, %2").arg(p.x()).arg(p.y())));
+        }
+    }
+
+    // Fine-tune areas: the two photos each overlap joins, at the size the
+    // job saw them, and points inside them.
+    for (int i = 0; i < overlaps.size(); ++i) {
+        IQFinetuneArea area;
+        QCOMPARE(controller->queryFinetuneArea(i, area), 0);
+        bool down = false;
+        const tagPOINT element = IQPanoramaEngineController::overlapElement(tagStitchStyle(style), columns, rows, i,
+                                                                            &down);
+        QCOMPARE(area.element.x, element.x);
+        QCOMPARE(area.element.y, element.y);
+        QCOMPARE(area.vertical, vertical.at(i));
+        QVERIFY(paths.contains(area.pathA));
+        QVERIFY(paths.contains(area.pathB));
+        QVERIFY(area.pathA != area.pathB);
+        QCOMPARE(area.sizeA, QSize(320, 240));
+        QCOMPARE(area.sizeB, QSize(320, 240));
+        for (int k = 0; k < 6; ++k) {
+            const QSize size = k < 3 ? area.sizeA : area.sizeB;
+            QVERIFY(QRect(QPoint(0, 0), size).adjusted(0, 0, 1, 1).contains(QPoint(area.points[k].x, area.points[k].y)));
+        }
+        if (IQPanoramaEngine::canFinetune()) {
+            int code = -99;
+            QVERIFY(!controller->finetune(area, &code).isNull());
+            QCOMPARE(code, 0);
+        }
+    }
+
+    // The job's result bitmap went back once; the job and its folder go with
+    // the engine.
+    QVERIFY(!engine->handle()->m_hResultDib);
+    controller->releaseEngine();
+    QVERIFY(!QDir(folder).exists());
+    QCOMPARE(IQPanoramaEngine::liveMemoryHandles(), handlesBefore);
+}
+
+void TestPanoramaStitch::halfSizeIsHalfAsWide()
+{
+    // 480 x 360 views: at half size 240 x 180 = 43200 pixels, above the
+    // smallest the engine takes.
+    const double focal = 240 / std::tan(30 * M_PI / 180);
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 480, 360, focal);
+    const QList<QString> paths = saveViews(views, views.row(2, 0.4), QStringLiteral("half"));
+    QCOMPARE(paths.size(), 2);
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    int widths[2] = {0, 0};
+    for (int size = 0; size < 2; ++size) {
+        controller->createEngine(StitchStyleHorizontal, tagStitchOutputSize(size));
+        int code = -99;
+        const QImage image = controller->stitch(paths, nullptr, &code);
+        QCOMPARE(code, 0);
+        widths[size] = image.width();
+    }
+    const double ratio = double(widths[1]) / widths[0];
+    QVERIFY2(ratio >= 0.45 && ratio <= 0.55, qPrintable(QStringLiteral("%1 / %2").arg(widths[1]).arg(widths[0])));
+}
+
+void TestPanoramaStitch::cancelThenStitchAgain()
+{
+    const double focal = 160 / std::tan(30 * M_PI / 180);
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 320, 240, focal);
+    const QList<QString> paths = saveViews(views, views.row(3, 0.4), QStringLiteral("cancel"));
+    QCOMPARE(paths.size(), 3);
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    controller->createEngine(StitchStyleHorizontal, StitchOutputOriginal);
+
+    const Run cancelled = runThread(paths, 10);
+    QCOMPARE(cancelled.code, -1);
+    QVERIFY(cancelled.image.isNull());
+    QVERIFY(controller->cropedImage().isNull());
+
+    // The same engine stitches the same photos to the end.
+    const Run again = runThread(paths);
+    QCOMPARE(again.code, 0);
+    QVERIFY(!again.image.isNull());
+    QCOMPARE(again.percents.last(), 100);
+}
+
+QTEST_GUILESS_MAIN(TestPanoramaStitch)
+#include "tst_panoramastitch.moc"
