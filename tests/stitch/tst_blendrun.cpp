@@ -19,8 +19,11 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 #include <atomic>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -266,6 +269,9 @@ void TestBlendRun::initTestCase()
         QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
     QVERIFY(m_photo.load(path));
     QDir().mkpath(artefacts());
+    // A write past the file-size limit fails as on a full disk instead of
+    // ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void TestBlendRun::init()
@@ -608,6 +614,7 @@ void TestBlendRun::failuresLeaveThePreviousRender_data()
     QTest::newRow("library buffers") << QStringLiteral("nothrow");
     QTest::newRow("cancel") << QStringLiteral("cancel");
     QTest::newRow("no temporary folder") << QStringLiteral("folder");
+    QTest::newRow("disk full") << QStringLiteral("disk");
 }
 
 void TestBlendRun::failuresLeaveThePreviousRender()
@@ -677,6 +684,28 @@ void TestBlendRun::failuresLeaveThePreviousRender()
             QCOMPARE(host.progress.size(), n + 1);
         }
         QCOMPARE(failed, asked);
+    } else if (failure == QLatin1String("disk")) {
+        // A disk that fills up once the first view's files are written (the
+        // second cell's band starts at 25 of two cells' 0 .. 100): the
+        // second view's files cannot be written, and the first view's new
+        // files go again.
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        bool limited = false;
+        host.onProgress = [&](int percent) {
+            if (percent >= 25 && !limited) {
+                rlimit full = saved;
+                full.rlim_cur = 0;
+                limited = setrlimit(RLIMIT_FSIZE, &full) == 0;
+            }
+        };
+        const int code = render(job.get());
+        host.onProgress = nullptr;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QVERIFY(limited);
+        QCOMPARE(code, -3);
+        QVERIFY(RenderState::of(host, job.get()) == before);
+        ++failed;
     } else if (failure == QLatin1String("folder")) {
         // A temporary folder where nothing can be made: -3.
         const QString folder = job->m_FileManager.TempDir();
