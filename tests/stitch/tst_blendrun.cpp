@@ -573,6 +573,15 @@ void TestBlendRun::telephotoRendersWithProgressAndCancel()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(job->m_Matrix.m_pElements[i].m_lWarpedImageId, -1);
     QVERIFY(QDir(job->m_strTempDir).entryList(QDir::Files).isEmpty());
+    // The deepest layer (1 for 120 x 90 views), on which brightness is
+    // measured and alignment starts, stays for the next render: a second
+    // render (a fine-tune's) comes out the same.
+    QCOMPARE(job->m_lDeepestLayer, 1);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(job->m_Matrix.m_pElements[i].m_Pyramid.m_phLayers[1]);
+    const QByteArray first = m_host->handleBytes(job->m_hResultDib);
+    QCOMPARE(render(job.get()), 0);
+    QVERIFY(m_host->handleBytes(job->m_hResultDib) == first);
 
     const tagRECT pano = blend.m_PanoramaRect, crop = job->m_CropRect;
     const QImage result = resultImage(job.get());
