@@ -78,7 +78,9 @@ public:
     // and the second overlaps this one, this one is cut so that it starts
     // where the first two's overlap ends: *newImg (unlocked) and *newMask
     // get the cut copy and the element's placement moves; true then. img
-    // and mask lie at the element's placement.
+    // and mask lie at the element's placement. In a ring, (1, 0) trims the
+    // last element's wrap copy instead (img lying at its wrap placement):
+    // it ends where the first two elements begin to overlap.
     bool ModifyOneWarpImageForeward(int col, int row, bool horizontal, CImage* img, CMask* mask, CImage** newImg,
                                     CMask** newMask);
     // The seam of the element at (col, row) against its predecessor,
@@ -86,6 +88,14 @@ public:
     // warped element (second pair). 0 without predecessor.
     int StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, const tagRECT& rcExtra,
                             CSmoothRender* toPanorama, CSmoothRender* toExtra, int progressLow, int progressHigh);
+    // Rings: the extra image's part on the circle goes into the panorama;
+    // the part past the circle's end, moved back by the circumference,
+    // becomes the last element's wrap copy (trimmed, kept as files) and is
+    // seamed against the first element, whose warped files are read back.
+    // 0, -1, -2 no bitmap, -3 a file that cannot be written or read, or the
+    // seam's code.
+    int SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra, CMask* extraMask, const tagRECT& rcPanorama,
+                                 CImage* pano, CMask* panoMask, int progressLow, int progressHigh);
     // A 24-bit image (locked, filled with the job's fill colour; locked
     // set) and a clear mask of rc's size. -2 (nothing left allocated) when
     // either cannot be had or the size does not fit a bitmap.
@@ -186,6 +196,8 @@ private:
     // with its crop, the previous render's files dropped (memo may be
     // null), progress 100 and the layers nothing needs any more released.
     void FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* memo);
+    // The ring's case of ModifyOneWarpImageForeward.
+    bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask);
     // -2 when an element in use was given no span tables by the outline.
     int CheckScanTables() const;
     enum class Surface { Cylinder, CylinderVertical, Sphere };

@@ -47,7 +47,10 @@ struct Working
 
 void CStitchBlend::SetPerimeter()
 {
-    m_lPerimeter = int(m_pOptions->m_dFocalLength * 2.0 * M_PI / std::ldexp(1.0, m_lLayer) + 0.5);
+    const double perimeter = std::trunc(m_pOptions->m_dFocalLength * 2.0 * M_PI / std::ldexp(1.0, m_lLayer) + 0.5);
+    // A focal length that gives no circle (unknown, not finite, absurd)
+    // leaves the perimeter at 0, as the outline does.
+    m_lPerimeter = perimeter >= 1.0 && perimeter <= double(INT_MAX) ? int(perimeter) : 0;
     m_dRadius = m_lPerimeter * 0.5 / M_PI;
 }
 
@@ -140,18 +143,28 @@ int CStitchBlend::StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, co
                                       CSmoothRender* toPanorama, CSmoothRender* toExtra, int progressLow,
                                       int progressHigh)
 {
-    (void)rcExtra;
-    (void)toExtra;
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
-    const bool horizontal = grid.m_Style == StitchStyleHorizontal;
+    const bool ring = grid.m_Style == StitchStyle360;
+    const bool horizontal = grid.m_Style == StitchStyleHorizontal || ring;
     if (!horizontal && grid.m_Style != StitchStyleVertical)
         return StitchOk;
     const int pc = horizontal ? col - 1 : col, pr = horizontal ? row : row - 1;
     CStitchElement* predecessor = grid.GetElement(pc, pr);
-    if (!predecessor || !toPanorama)
+    if (!predecessor)
         return StitchOk;
+    const tagRECT& rcP = m_pScanRegions[pr * grid.m_lCols + pc].m_Rect;
     tagRECT overlap;
-    IntersectRect(&overlap, &m_pScanRegions[pr * grid.m_lCols + pc].m_Rect, &rcCur);
+    IntersectRect(&overlap, &rcP, &rcCur);
+    if (ring) {
+        if (IsRectEmpty(&overlap))
+            return StitchOk;
+        // A predecessor past the end of the circle lies in the extra image.
+        if (rcP.right > m_lPerimeter)
+            return toExtra ? toExtra->Run(overlap, rcExtra, rcCur, predecessor, true, progressLow, progressHigh)
+                           : StitchOk;
+    }
+    if (!toPanorama)
+        return StitchOk;
     return toPanorama->Run(overlap, m_PanoramaRect, rcCur, predecessor, horizontal, progressLow, progressHigh);
 }
 
@@ -182,18 +195,25 @@ int CStitchBlend::RenderAuto()
     if (!job || !m_pScanRegions)
         return StitchNullArgument;
     CStitchMatrix& grid = job->m_Matrix;
-    const bool horizontal = grid.m_Style == StitchStyleHorizontal;
+    const bool ring = grid.m_Style == StitchStyle360;
+    const bool horizontal = grid.m_Style == StitchStyleHorizontal || ring;
     if (!horizontal && grid.m_Style != StitchStyleVertical)
         return StitchBadArgument;
     SetPerimeter();
+    if (ring && m_lPerimeter <= 0)
+        return StitchBadArgument;
     PathDataMemo* memo = nullptr;
     if (BackupForAdjustPath(&memo) != 0)
         return StitchNullArgument;
 
     CImage carrier;
-    Working pano, warped;
+    Working pano, warped, extra;
+    tagRECT rcExtra = {0, 0, 0, 0};
+    bool extraTaken = false; // an element went to the extra image: none goes to the panorama any more
     const int cells = grid.m_lCols * grid.m_lRows;
-    const int parts = 3 * cells - 2;
+    // A ring has one more step: the seam that closes it.
+    const int steps = ring ? cells + 1 : cells;
+    const int parts = 3 * steps - 2;
     int result = StitchOk;
     int k = 0;
     for (int row = 0; row < grid.m_lRows && result == StitchOk; ++row) {
@@ -275,9 +295,9 @@ int CStitchBlend::RenderAuto()
 
             if (pano.image) {
                 CSmoothRender toPanorama(job, pano.image, pano.mask, warped.image, warped.mask);
-                CSmoothRender toExtra(job, nullptr, nullptr, warped.image, warped.mask);
-                const tagRECT noExtra = {0, 0, 0, 0};
-                result = StartUpSmoothStitch(col, row, rcCur, noExtra, &toPanorama, &toExtra, mid, high);
+                CSmoothRender toExtra(job, extra.image, extra.mask, warped.image, warped.mask);
+                result = StartUpSmoothStitch(col, row, rcCur, rcExtra, &toPanorama, extra.image ? &toExtra : nullptr,
+                                             mid, high);
                 if (result != StitchOk)
                     break;
             } else {
@@ -285,14 +305,43 @@ int CStitchBlend::RenderAuto()
                 if (result != StitchOk)
                     break;
             }
-            CopySubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+            if (ring && rcCur.right > m_lPerimeter) {
+                if (!extra.image) {
+                    // The regions of row 0 that reach past the circle's end.
+                    rcExtra = tagRECT{0, m_PanoramaRect.top, 0, m_PanoramaRect.bottom};
+                    for (int c = 0; c < grid.m_lCols; ++c)
+                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+                            rcExtra.left = m_pScanRegions[c].m_Rect.left;
+                            break;
+                        }
+                    for (int c = grid.m_lCols - 1; c >= 0; --c)
+                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+                            rcExtra.right = m_pScanRegions[c].m_Rect.right;
+                            break;
+                        }
+                    result = AllocImageAndMask(extra.image, extra.mask, rcExtra, extra.locked);
+                    if (result != StitchOk)
+                        break;
+                }
+                CopySubImage(rcCur, rcCur, rcExtra, warped.image, warped.mask, extra.image, extra.mask);
+                extraTaken = true;
+            } else if (!extraTaken) {
+                CopySubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+            }
             warped.Free();
         }
     }
     if (result == StitchOk && !pano.image)
         result = StitchBadArgument; // no element in use: nothing to show
+    if (result == StitchOk && extra.image) {
+        // The part past the circle's end closes the ring over its start.
+        result = SmoothExtraImagePanorama(rcExtra, extra.image, extra.mask, m_PanoramaRect, pano.image, pano.mask,
+                                          50 + 50 * cells / steps, 50 + (50 * cells + 50) / steps);
+        extra.Free();
+    }
     if (result != StitchOk) {
         warped.Free();
+        extra.Free();
         pano.Free();
         ReturnOriginFile(memo);
         delete[] memo;
