@@ -57,10 +57,11 @@ public:
     // bitmap and crop rectangle as the new render's on success, and on
     // failure the previous render's result, crop, files and paths. 0 or a
     // PS code.
-    // Rows and columns on a cylinder: each element warped, colour-matched
-    // to what is placed, trimmed when a third element overlaps the first
-    // two, kept as temporary files, seamed and blended in. -3 for rings
-    // (not rendered here yet) and for a grid without an element in use.
+    // Rows, columns and 360 rings on a cylinder: each element warped,
+    // colour-matched to what is placed, trimmed when a third element
+    // overlaps the first two, kept as temporary files, seamed and blended
+    // in; a ring's end is seamed over its start last. -3 for tile grids and
+    // for a grid without an element in use.
     int RenderAuto();
     // Tile grids on a sphere: not rendered yet (-3).
     int RenderWideAngle();
