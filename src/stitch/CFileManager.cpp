@@ -87,6 +87,11 @@ bool CFileManager::SaveGraphFile(int id, const unsigned short* costs, int width,
         return false;
     if (file.write(reinterpret_cast<const char*>(costs), bytes) != bytes)
         return false;
+    // commit does not report a failed final flush (a full disk).
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

@@ -152,7 +152,13 @@ int CImage::Save(const QString& path)
         && file.write(palette, paletteBytes) == paletteBytes
         && file.write(reinterpret_cast<const char*>(m_pBits), rowBytes) == rowBytes;
     Unlock();
-    if (!written || !file.commit())
+    // A buffered write that fails only at the flush (a full disk) is not
+    // reported by commit, which would put an empty file in place.
+    if (!written || !file.flush()) {
+        file.cancelWriting();
+        return ErrorIo;
+    }
+    if (!file.commit())
         return ErrorIo;
     return 0;
 }

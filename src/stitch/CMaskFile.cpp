@@ -52,6 +52,11 @@ bool CMask::Save(const QString& path)
         return false;
     if (file.write(reinterpret_cast<const char*>(m_pBits), m_lSize) != qint64(m_lSize))
         return false;
+    // commit does not report a failed final flush (a full disk).
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

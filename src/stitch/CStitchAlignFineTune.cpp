@@ -1,12 +1,11 @@
 #include "stitch/CStitchAlign.h"
 
-#include "stitch/StitchEnums.h"
+#include "stitch/CStitchBlend.h"
 
-// The fine-tune render belongs to the blend driver, which the library does
-// not hold yet: until it does, a fine-tune alignment reports a failure
-// rather than claiming a render that never happened.
+// The fine-tune render happens on the working layer, right after the
+// alignment that the fine-tune changed.
 int CStitchAlign::RenderFineTune(int working)
 {
-    (void)working;
-    return StitchBadArgument;
+    CStitchBlend blend(m_pOptions, working);
+    return blend.Run(false);
 }

@@ -2,9 +2,11 @@
 
 #include "stitch/Rect.h"
 
+class CFinestColorCorrection;
 class CImage;
 class CMask;
 class CScanRegion;
+class CSmoothRender;
 class CStitchElement;
 class CStitchOptions;
 
@@ -50,6 +52,60 @@ public:
     // Renders the aligned job into its result bitmap with its crop; 0 or a
     // PS code. With fineTune a failure leaves the elements as they were.
     int Run(bool fineTune);
+
+    // The renderers, one per render kind; each leaves the job's result
+    // bitmap and crop rectangle as the new render's on success, and on
+    // failure the previous render's result, crop, files and paths. 0 or a
+    // PS code.
+    // Rows, columns and 360 rings on a cylinder: each element warped,
+    // colour-matched to what is placed, trimmed when a third element
+    // overlaps the first two, kept as temporary files, seamed and blended
+    // in; a ring's end is seamed over its start last. -3 for tile grids and
+    // for a grid without an element in use.
+    int RenderAuto();
+    // Tile grids on a sphere: not rendered yet (-3).
+    int RenderWideAngle();
+    // Planar (telephoto) jobs: elements drawn straight into the panorama
+    // with feathered joins; no seams, no temporary files.
+    int RenderTelephoto();
+
+    // Fine colour correction of the element at (col, row) against its
+    // predecessor (left in a row, above in a column) over their overlap;
+    // cc holds the warped image and mask and the panorama image and mask.
+    // 0 without predecessor, for other styles or without a panorama yet.
+    int StartUpColorCorrection(int col, int row, const tagRECT& rcCur, const tagRECT& rcOther,
+                               CFinestColorCorrection* cc, bool flag);
+    // When the elements two and one before (col, row) overlap each other
+    // and the second overlaps this one, this one is cut so that it starts
+    // where the first two's overlap ends: *newImg (unlocked) and *newMask
+    // get the cut copy and the element's placement moves; true then. img
+    // and mask lie at the element's placement. In a ring, (1, 0) trims the
+    // last element's wrap copy instead (img lying at its wrap placement):
+    // it ends where the first two elements begin to overlap.
+    bool ModifyOneWarpImageForeward(int col, int row, bool horizontal, CImage* img, CMask* mask, CImage** newImg,
+                                    CMask** newMask);
+    // The seam of the element at (col, row) against its predecessor,
+    // blended across; toPanorama joins the panorama (first pair) and the
+    // warped element (second pair). 0 without predecessor.
+    int StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, const tagRECT& rcExtra,
+                            CSmoothRender* toPanorama, CSmoothRender* toExtra, int progressLow, int progressHigh);
+    // Rings: the extra image's part on the circle goes into the panorama;
+    // the part past the circle's end, moved back by the circumference,
+    // becomes the last element's wrap copy (trimmed, kept as files) and is
+    // seamed against the first element, whose warped files are read back.
+    // 0, -1, -2 no bitmap, -3 a file that cannot be written or read, or the
+    // seam's code.
+    int SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra, CMask* extraMask, const tagRECT& rcPanorama,
+                                 CImage* pano, CMask* panoMask, int progressLow, int progressHigh);
+    // A 24-bit image (locked, filled with the job's fill colour; locked
+    // set) and a clear mask of rc's size. -2 (nothing left allocated) when
+    // either cannot be had or the size does not fit a bitmap.
+    int AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& rc, bool& locked);
+    // Copies every pixel of rcArea (panorama coordinates) whose srcMask bit
+    // is set from src (lying at rcSrc) to dst (lying at rcDst) and sets its
+    // bit in dstMask. Pixels off either image are skipped.
+    void CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                      CMask* srcMask, CImage* dst, CMask* dstMask);
 
     // The element warps. Each makes out (24 bits, the scan region's size,
     // cleared with the job's fill colour, locked: locked is set) and outMask
@@ -135,6 +191,16 @@ public:
     CStitchOptions* m_pOptions;
 
 private:
+    // The cylinder's circumference and radius from the job's focal length.
+    void SetPerimeter();
+    // After a finished render: the result (unlocked) handed to the job
+    // with its crop, the previous render's files dropped (memo may be
+    // null), progress 100 and the layers nothing needs any more released.
+    void FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* memo);
+    // The ring's case of ModifyOneWarpImageForeward.
+    bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask);
+    // -2 when an element in use was given no span tables by the outline.
+    int CheckScanTables() const;
     enum class Surface { Cylinder, CylinderVertical, Sphere };
     int Warp(Surface surface, CImage* src, CStitchElement* e, int cell, CImage*& out, CMask*& outMask,
              bool& locked, int progressLow, int progressHigh);

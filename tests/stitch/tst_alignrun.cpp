@@ -31,6 +31,7 @@ private slots:
     void thinOverlapMovesMatchingDown();
     void cancelAtEveryReport();
     void unreadableLayerEndsTheRun();
+    void fineTuneRunRendersAndKeepsTopAndWorking();
     void alignmentComesOutAccurate_data();
     void alignmentComesOutAccurate();
 
@@ -224,6 +225,36 @@ void TestAlignRun::unreadableLayerEndsTheRun()
         QVERIFY(!host.progress.contains(100));
         QCOMPARE(host.unbalancedLocks(), 0);
         host.lockFails = false;
+    }
+    QVERIFY2(host.clean(), qPrintable(host.report()));
+}
+
+void TestAlignRun::fineTuneRunRendersAndKeepsTopAndWorking()
+{
+    // 320 x 240 views: top layer 3 (40 x 30), working layer 0. A fine-tune
+    // run renders at once, then only the top layer (for later coarse work)
+    // stays held beside the working one; layers 1 and 2 are released.
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 320, 240, focalFor(320));
+    StitchTestHost host;
+    {
+        Job job(LayerAlignment::load(host, views, views.row(3, 0.4), StitchStyleHorizontal, 3, 1), PSReleaseStitch);
+        QVERIFY(job);
+        QCOMPARE(job->m_lDeepestLayer, 3);
+        QCOMPARE(job->m_lWorkingLayer, 0);
+        for (int i = 0; i < 3; ++i)
+            for (int layer = 1; layer <= 3; ++layer)
+                QVERIFY(job->m_Matrix.m_pElements[i].m_Pyramid.m_phLayers[layer]);
+        job->m_lFineTune = 1;
+        QCOMPARE(CStitchAlign(job.get()).Run(), 0);
+        QVERIFY(job->m_hResultDib);
+        QVERIFY(job->m_CropRect.right > job->m_CropRect.left);
+        for (int i = 0; i < 3; ++i) {
+            const CStitchElement& e = job->m_Matrix.m_pElements[i];
+            QVERIFY(!e.m_Pyramid.m_phLayers[1]);
+            QVERIFY(!e.m_Pyramid.m_phLayers[2]);
+            QVERIFY(e.m_Pyramid.m_phLayers[3]);
+            QVERIFY(e.m_lWarpedImageId != -1 && e.m_lWarpedMaskId != -1);
+        }
     }
     QVERIFY2(host.clean(), qPrintable(host.report()));
 }

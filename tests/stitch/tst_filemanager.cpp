@@ -7,6 +7,10 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 namespace {
 
 QByteArray graphFile(qint32 width, qint32 height, qsizetype values)
@@ -33,6 +37,7 @@ private slots:
     void idsGiveUpInAMissingFolder();
     void imageAndMaskFiles();
     void graphRoundTrip();
+    void fullDiskFailsEverySave();
     void badGraph_data();
     void badGraph();
 
@@ -122,6 +127,36 @@ void TestFileManager::graphRoundTrip()
     QCOMPARE(QList<unsigned short>(loaded, loaded + 6), QList<unsigned short>(costs, costs + 6));
     delete[] loaded;
     QVERIFY(!m_files.SaveGraphFile(id, costs, 0, 2));
+}
+
+void TestFileManager::fullDiskFailsEverySave()
+{
+    // Small files sit in the write buffer until commit; when the disk is
+    // full only that last flush fails, and a save that still "succeeds"
+    // leaves an empty file where a warped image was expected.
+    StitchTestHost host;
+    CImage image(8, 4, 24);
+    CMask mask(8, 4);
+    const unsigned short costs[6] = {1, 2, 3, 4, 5, 6};
+    const int ids[3] = {m_files.GetFileID(), m_files.GetFileID(), m_files.GetFileID()};
+    QVERIFY(ids[0] >= 0 && ids[1] >= 0 && ids[2] >= 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit full = saved;
+    full.rlim_cur = 0;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const bool imageSaved = m_files.SaveImageFile(ids[0], &image);
+    const bool maskSaved = m_files.SaveMaskFile(ids[1], &mask);
+    const bool graphSaved = m_files.SaveGraphFile(ids[2], costs, 3, 2);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    QVERIFY(!imageSaved);
+    QVERIFY(!maskSaved);
+    QVERIFY(!graphSaved);
+    // With room again the same saves go through.
+    QVERIFY(m_files.SaveImageFile(ids[0], &image));
+    QVERIFY(m_files.SaveMaskFile(ids[1], &mask));
+    QVERIFY(m_files.SaveGraphFile(ids[2], costs, 3, 2));
 }
 
 void TestFileManager::badGraph_data()

@@ -133,6 +133,8 @@ void StitchTestHost::showProgress(int percent, bool* cancel, void* user)
     auto* host = static_cast<StitchTestHost*>(user);
     if (percent < 0 || percent > 100)
         host->errors << QStringLiteral("progress %1 out of range").arg(percent);
+    if (host->onProgress)
+        host->onProgress(percent);
     if (host->progress.size() == host->cancelAtProgressCall)
         *cancel = true;
     host->progress << percent;

@@ -59,6 +59,7 @@ public:
     int lockCalls = 0;             // MemLock calls so far
     int failLockAt = -1;           // the n-th MemLock call (0-based) returns null
     int resultCode = 0;            // returned by GetResultDIBData
+    std::function<void(int percent)> onProgress; // called at every report, before the cancel check
     int resultFills = 0;
 
     int liveHandles() const;

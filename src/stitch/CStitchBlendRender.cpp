@@ -1,0 +1,355 @@
+#include "stitch/CStitchBlend.h"
+
+#include "stitch/CFinestColorCorrection.h"
+#include "stitch/CImage.h"
+#include "stitch/CMask.h"
+#include "stitch/CScanRegion.h"
+#include "stitch/CSmoothRender.h"
+#include "stitch/CStitchElement.h"
+#include "stitch/CStitchOptions.h"
+#include "stitch/StitchEnums.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <new>
+
+namespace {
+
+// One working image with its mask, freed (unlocked first) on every path.
+struct Working
+{
+    CImage* image = nullptr;
+    CMask* mask = nullptr;
+    bool locked = false;
+
+    ~Working() { Free(); }
+    void Free()
+    {
+        if (image && locked)
+            image->Unlock();
+        delete image;
+        delete mask;
+        image = nullptr;
+        mask = nullptr;
+        locked = false;
+    }
+    // Takes another image and mask (unlocked) in place of these.
+    void Replace(CImage* newImage, CMask* newMask)
+    {
+        Free();
+        image = newImage;
+        mask = newMask;
+    }
+};
+
+} // namespace
+
+void CStitchBlend::SetPerimeter()
+{
+    const double perimeter = std::trunc(m_pOptions->m_dFocalLength * 2.0 * M_PI / std::ldexp(1.0, m_lLayer) + 0.5);
+    // A focal length that gives no circle (unknown, not finite, absurd)
+    // leaves the perimeter at 0, as the outline does.
+    m_lPerimeter = perimeter >= 1.0 && perimeter <= double(INT_MAX) ? int(perimeter) : 0;
+    m_dRadius = m_lPerimeter * 0.5 / M_PI;
+}
+
+int CStitchBlend::AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& rc, bool& locked)
+{
+    const long long width = (long long)rc.right - rc.left;
+    const long long height = (long long)rc.bottom - rc.top;
+    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX)
+        return StitchNullArgument;
+    CImage* image = new (std::nothrow) CImage;
+    if (!image)
+        return StitchNullArgument;
+    // The bitmap's own size rule (header, padded rows, the host's 32-bit
+    // sizes) is applied by Create in 64 bits: a refusal is a -2, not a wrap.
+    if (image->Create(int(width), int(height), 24) != 0 || image->Lock() != 0) {
+        delete image;
+        return StitchNullArgument;
+    }
+    CMask* bits = new (std::nothrow) CMask;
+    if (!bits || !bits->Create(unsigned(width), unsigned(height))) {
+        delete bits;
+        image->Unlock();
+        delete image;
+        return StitchNullArgument;
+    }
+    image->Clear(m_pOptions->m_lFillColour);
+    img = image;
+    mask = bits;
+    locked = true;
+    return StitchOk;
+}
+
+void CStitchBlend::CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                                CMask* srcMask, CImage* dst, CMask* dstMask)
+{
+    if (!src || !srcMask || !dst || !dstMask || src->Lock() != 0)
+        return;
+    if (dst->Lock() != 0) {
+        src->Unlock();
+        return;
+    }
+    const long long srcW = std::min<long long>(src->Header()->biWidth, srcMask->Width());
+    const long long srcH = std::min<long long>(std::abs(src->Header()->biHeight), srcMask->Height());
+    const long long dstW = std::min<long long>(dst->Header()->biWidth, dstMask->Width());
+    const long long dstH = std::min<long long>(std::abs(dst->Header()->biHeight), dstMask->Height());
+    // Only rows and columns on both images are visited.
+    const long long x0 = std::max<long long>({rcArea.left, rcSrc.left, rcDst.left});
+    const long long x1 = std::min<long long>({rcArea.right, rcSrc.left + srcW, rcDst.left + dstW});
+    const long long y0 = std::max<long long>({rcArea.top, rcSrc.top, rcDst.top});
+    const long long y1 = std::min<long long>({rcArea.bottom, rcSrc.top + srcH, rcDst.top + dstH});
+    for (long long y = y0; y < y1; ++y) {
+        const unsigned sy = unsigned(y - rcSrc.top), dy = unsigned(y - rcDst.top);
+        const unsigned char* from = src->Bits() + (long long)sy * src->Stride();
+        unsigned char* to = dst->Bits() + (long long)dy * dst->Stride();
+        for (long long x = x0; x < x1; ++x) {
+            const unsigned sx = unsigned(x - rcSrc.left), dx = unsigned(x - rcDst.left);
+            if (!srcMask->GetPixel(sy, sx))
+                continue;
+            std::copy(from + 3 * sx, from + 3 * sx + 3, to + 3 * dx);
+            dstMask->SetPixel(dy, dx, true);
+        }
+    }
+    dst->Unlock();
+    src->Unlock();
+}
+
+int CStitchBlend::StartUpColorCorrection(int col, int row, const tagRECT& rcCur, const tagRECT& rcOther,
+                                         CFinestColorCorrection* cc, bool flag)
+{
+    (void)rcOther;
+    (void)flag;
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    int pc = col, pr = row;
+    if (grid.m_Style == StitchStyleHorizontal)
+        pc = col - 1;
+    else if (grid.m_Style == StitchStyleVertical)
+        pr = row - 1;
+    else
+        return StitchOk;
+    if (!grid.GetElement(pc, pr) || !cc || !cc->m_pReferenceImage || !cc->m_pReferenceMask)
+        return StitchOk;
+    tagRECT overlap;
+    IntersectRect(&overlap, &m_pScanRegions[pr * grid.m_lCols + pc].m_Rect, &rcCur);
+    if (IsRectEmpty(&overlap))
+        return StitchOk;
+    return cc->Run(overlap, m_PanoramaRect, rcCur);
+}
+
+int CStitchBlend::StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, const tagRECT& rcExtra,
+                                      CSmoothRender* toPanorama, CSmoothRender* toExtra, int progressLow,
+                                      int progressHigh)
+{
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    const bool ring = grid.m_Style == StitchStyle360;
+    const bool horizontal = grid.m_Style == StitchStyleHorizontal || ring;
+    if (!horizontal && grid.m_Style != StitchStyleVertical)
+        return StitchOk;
+    const int pc = horizontal ? col - 1 : col, pr = horizontal ? row : row - 1;
+    CStitchElement* predecessor = grid.GetElement(pc, pr);
+    if (!predecessor)
+        return StitchOk;
+    const tagRECT& rcP = m_pScanRegions[pr * grid.m_lCols + pc].m_Rect;
+    tagRECT overlap;
+    IntersectRect(&overlap, &rcP, &rcCur);
+    if (ring) {
+        if (IsRectEmpty(&overlap))
+            return StitchOk;
+        // A predecessor past the end of the circle lies in the extra image.
+        if (rcP.right > m_lPerimeter)
+            return toExtra ? toExtra->Run(overlap, rcExtra, rcCur, predecessor, true, progressLow, progressHigh)
+                           : StitchOk;
+    }
+    if (!toPanorama)
+        return StitchOk;
+    return toPanorama->Run(overlap, m_PanoramaRect, rcCur, predecessor, horizontal, progressLow, progressHigh);
+}
+
+void CStitchBlend::FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* memo)
+{
+    CStitchOptions* job = m_pOptions;
+    job->m_CropRect = CropPictureRect(panoMask);
+    if (job->m_hResultDib)
+        CStitchOptions::MemFree(job->m_hResultDib);
+    job->m_hResultDib = pano->Detach();
+    // The old files go only once the new result is in place.
+    DeleteOldTempFile(memo);
+    CStitchOptions::ShowProgress(100);
+    // The working layer is rendered again by a fine-tune and the deepest
+    // one is aligned again; the layers between serve no one now.
+    for (int layer = m_lLayer + 1; layer < job->m_lDeepestLayer; ++layer)
+        job->m_Matrix.ReleaseLayerImages(layer);
+}
+
+int CStitchBlend::RenderWideAngle()
+{
+    return StitchBadArgument;
+}
+
+int CStitchBlend::RenderAuto()
+{
+    CStitchOptions* job = m_pOptions;
+    if (!job || !m_pScanRegions)
+        return StitchNullArgument;
+    CStitchMatrix& grid = job->m_Matrix;
+    const bool ring = grid.m_Style == StitchStyle360;
+    const bool horizontal = grid.m_Style == StitchStyleHorizontal || ring;
+    if (!horizontal && grid.m_Style != StitchStyleVertical)
+        return StitchBadArgument;
+    SetPerimeter();
+    if (ring && m_lPerimeter <= 0)
+        return StitchBadArgument;
+    PathDataMemo* memo = nullptr;
+    if (BackupForAdjustPath(&memo) != 0)
+        return StitchNullArgument;
+
+    CImage carrier;
+    Working pano, warped, extra;
+    tagRECT rcExtra = {0, 0, 0, 0};
+    bool extraTaken = false; // an element went to the extra image: none goes to the panorama any more
+    const int cells = grid.m_lCols * grid.m_lRows;
+    // A ring has one more step: the seam that closes it.
+    const int steps = ring ? cells + 1 : cells;
+    const int parts = 3 * steps - 2;
+    int result = StitchOk;
+    int k = 0;
+    for (int row = 0; row < grid.m_lRows && result == StitchOk; ++row) {
+        for (int col = 0; col < grid.m_lCols; ++col, ++k) {
+            const int cell = row * grid.m_lCols + col;
+            CStitchElement* e = grid.GetElement(col, row);
+            if (!e)
+                continue;
+            // Each cell's band: a share for its warp, the rest for its seam;
+            // the first cell has no seam to speak of and warps longer.
+            const int low = k == 0 ? 0 : (3 * k - 2) * 100 / parts;
+            const int high = k == 0 ? 100 / parts : (3 * k + 1) * 100 / parts;
+            const int mid = k == 0 ? low + 3 * (high - low) / 5 : low + 2 * (high - low) / 5;
+            tagRECT rcCur = m_pScanRegions[cell].m_Rect;
+
+            void* layer = e->m_Pyramid.LockHDib(m_lLayer);
+            if (!layer) {
+                result = StitchBadArgument;
+                break;
+            }
+            if (carrier.Attach(layer) != 0) {
+                e->m_Pyramid.UnlockHDib(m_lLayer);
+                result = StitchNullArgument;
+                break;
+            }
+            if (carrier.Lock() != 0) {
+                carrier.Detach();
+                e->m_Pyramid.UnlockHDib(m_lLayer);
+                result = StitchNullArgument;
+                break;
+            }
+            result = horizontal
+                ? Project2Cylinder(&carrier, e, cell, warped.image, warped.mask, warped.locked, low, mid)
+                : Project2CylinderVert(&carrier, e, cell, warped.image, warped.mask, warped.locked, low, mid);
+            carrier.Unlock();
+            carrier.Detach();
+            e->m_Pyramid.UnlockHDib(m_lLayer);
+            if (result != StitchOk)
+                break;
+
+            CFinestColorCorrection colour;
+            colour.m_pNewImage = warped.image;
+            colour.m_pNewMask = warped.mask;
+            colour.m_pReferenceImage = pano.image;
+            colour.m_pReferenceMask = pano.mask;
+            result = StartUpColorCorrection(col, row, rcCur, rcCur, &colour, false);
+            if (result != StitchOk)
+                break;
+
+            if (k >= 2) {
+                CImage* cutImage = nullptr;
+                CMask* cutMask = nullptr;
+                if (ModifyOneWarpImageForeward(col, row, horizontal, warped.image, warped.mask, &cutImage,
+                                               &cutMask)) {
+                    warped.Replace(cutImage, cutMask);
+                    if (warped.image->Lock() != 0) {
+                        result = StitchNullArgument;
+                        break;
+                    }
+                    warped.locked = true;
+                    rcCur = e->m_Placement;
+                    m_pScanRegions[cell].m_Rect = rcCur;
+                }
+            }
+
+            // The files are what a later path adjustment reads: a render
+            // whose files are not all written has not succeeded.
+            CFileManager& files = job->m_FileManager;
+            e->m_lWarpedImageId = files.GetFileID();
+            if (e->m_lWarpedImageId < 0 || !files.SaveImageFile(e->m_lWarpedImageId, warped.image)) {
+                result = StitchBadArgument;
+                break;
+            }
+            e->m_lWarpedMaskId = files.GetFileID();
+            if (e->m_lWarpedMaskId < 0 || !files.SaveMaskFile(e->m_lWarpedMaskId, warped.mask)) {
+                result = StitchBadArgument;
+                break;
+            }
+
+            if (pano.image) {
+                CSmoothRender toPanorama(job, pano.image, pano.mask, warped.image, warped.mask);
+                CSmoothRender toExtra(job, extra.image, extra.mask, warped.image, warped.mask);
+                result = StartUpSmoothStitch(col, row, rcCur, rcExtra, &toPanorama, extra.image ? &toExtra : nullptr,
+                                             mid, high);
+                if (result != StitchOk)
+                    break;
+            } else {
+                result = AllocImageAndMask(pano.image, pano.mask, m_PanoramaRect, pano.locked);
+                if (result != StitchOk)
+                    break;
+            }
+            if (ring && rcCur.right > m_lPerimeter) {
+                if (!extra.image) {
+                    // The regions of row 0 that reach past the circle's end.
+                    rcExtra = tagRECT{0, m_PanoramaRect.top, 0, m_PanoramaRect.bottom};
+                    for (int c = 0; c < grid.m_lCols; ++c)
+                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+                            rcExtra.left = m_pScanRegions[c].m_Rect.left;
+                            break;
+                        }
+                    for (int c = grid.m_lCols - 1; c >= 0; --c)
+                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+                            rcExtra.right = m_pScanRegions[c].m_Rect.right;
+                            break;
+                        }
+                    result = AllocImageAndMask(extra.image, extra.mask, rcExtra, extra.locked);
+                    if (result != StitchOk)
+                        break;
+                }
+                CopySubImage(rcCur, rcCur, rcExtra, warped.image, warped.mask, extra.image, extra.mask);
+                extraTaken = true;
+            } else if (!extraTaken) {
+                CopySubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+            }
+            warped.Free();
+        }
+    }
+    if (result == StitchOk && !pano.image)
+        result = StitchBadArgument; // no element in use: nothing to show
+    if (result == StitchOk && extra.image) {
+        // The part past the circle's end closes the ring over its start.
+        result = SmoothExtraImagePanorama(rcExtra, extra.image, extra.mask, m_PanoramaRect, pano.image, pano.mask,
+                                          50 + 50 * cells / steps, 50 + (50 * cells + 50) / steps);
+        extra.Free();
+    }
+    if (result != StitchOk) {
+        warped.Free();
+        extra.Free();
+        pano.Free();
+        ReturnOriginFile(memo);
+        delete[] memo;
+        return result;
+    }
+    pano.image->Unlock();
+    pano.locked = false;
+    FinishRender(pano.image, pano.mask, memo);
+    delete[] memo;
+    return StitchOk;
+}

@@ -1,0 +1,92 @@
+#include "stitch/CStitchBlend.h"
+
+#include "stitch/CImage.h"
+#include "stitch/CMask.h"
+#include "stitch/CStitchElement.h"
+#include "stitch/CStitchOptions.h"
+#include "stitch/StitchEnums.h"
+
+#include <new>
+
+bool CStitchBlend::ModifyOneWarpImageForeward(int col, int row, bool horizontal, CImage* img, CMask* mask,
+                                              CImage** newImg, CMask** newMask)
+{
+    if (!img || !mask || !newImg || !newMask || !m_pOptions)
+        return false;
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    if (horizontal && col == 1 && grid.m_Style == StitchStyle360)
+        return TrimWrap(row, img, mask, newImg, newMask);
+    const int ac = horizontal ? col - 2 : col, ar = horizontal ? row : row - 2;
+    const int bc = horizontal ? col - 1 : col, br = horizontal ? row : row - 1;
+    if (ac < 0 || ar < 0)
+        return false;
+    CStitchElement* a = grid.GetElement(ac, ar);
+    CStitchElement* b = grid.GetElement(bc, br);
+    CStitchElement* n = grid.GetElement(col, row);
+    if (!a || !b || !n)
+        return false;
+    const tagRECT rcN = n->m_Placement;
+    tagRECT ab, bn, all;
+    if (!IntersectRect(&ab, &a->m_Placement, &b->m_Placement) || !IntersectRect(&bn, &b->m_Placement, &rcN)
+        || !IntersectRect(&all, &ab, &bn))
+        return false;
+
+    // The new element starts where the first two's overlap ends, so that it
+    // is seamed against the second alone. A grid may run towards smaller
+    // coordinates (a column shot upwards does): the cut is then made at
+    // the overlap's other edge.
+    const bool backwards = horizontal ? rcN.left < b->m_Placement.left : rcN.top < b->m_Placement.top;
+    tagRECT cut = rcN;
+    if (horizontal && !backwards)
+        cut.left = ab.right;
+    else if (horizontal)
+        cut.right = ab.left;
+    else if (!backwards)
+        cut.top = ab.bottom;
+    else
+        cut.bottom = ab.top;
+    if (IsRectEmpty(&cut))
+        return false;
+
+    CImage* image = nullptr;
+    CMask* bits = nullptr;
+    bool locked = false;
+    if (AllocImageAndMask(image, bits, cut, locked) != 0)
+        return false;
+    CopySubImage(cut, rcN, cut, img, mask, image, bits);
+    image->Unlock();
+    *newImg = image;
+    *newMask = bits;
+    n->m_Placement = cut;
+    return true;
+}
+
+bool CStitchBlend::TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask)
+{
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    CStitchElement* a = grid.GetElement(grid.m_lCols - 1, row);
+    CStitchElement* b = grid.GetElement(0, row);
+    CStitchElement* n = grid.GetElement(1, row);
+    if (!a || !b || !n || a == b || a == n)
+        return false;
+    const tagRECT rcA = a->m_WrapPlacement;
+    tagRECT ab, bn, all;
+    if (!IntersectRect(&ab, &rcA, &b->m_Placement) || !IntersectRect(&bn, &b->m_Placement, &n->m_Placement)
+        || !IntersectRect(&all, &ab, &bn))
+        return false;
+    // The wrap copy ends where the first two elements begin to overlap.
+    const tagRECT cut = {rcA.left, rcA.top, bn.left, rcA.bottom};
+    if (IsRectEmpty(&cut))
+        return false;
+    CImage* image = nullptr;
+    CMask* bits = nullptr;
+    bool locked = false;
+    if (AllocImageAndMask(image, bits, cut, locked) != 0)
+        return false;
+    CopySubImage(cut, rcA, cut, img, mask, image, bits);
+    image->Unlock();
+    *newImg = image;
+    *newMask = bits;
+    a->m_WrapPlacement.right = cut.right;
+    return true;
+}
