@@ -2,6 +2,7 @@
 
 #include "stitch/Rect.h"
 
+struct BlendWorking;
 class CFinestColorCorrection;
 class CImage;
 class CMask;
@@ -63,7 +64,12 @@ public:
     // in; a ring's end is seamed over its start last. -3 for tile grids and
     // for a grid without an element in use.
     int RenderAuto();
-    // Tile grids on a sphere: not rendered yet (-3).
+    // Tile grids on a sphere: the elements of each row warped, kept as
+    // temporary files and seamed left to right into a strip of their own
+    // (row 0 straight into the panorama), then each strip seamed against
+    // the rows above it; the row strip rectangles are kept on each row's
+    // first element. -5 (nothing made or touched) when a row has no
+    // element in use; -3 for other styles.
     int RenderWideAngle();
     // Planar (telephoto) jobs: elements drawn straight into the panorama
     // with feathered joins; no seams, no temporary files.
@@ -94,9 +100,14 @@ public:
     // becomes the last element's wrap copy (trimmed, kept as files) and is
     // seamed against the first element, whose warped files are read back.
     // 0, -1, -2 no bitmap, -3 a file that cannot be written or read, or the
-    // seam's code.
+    // seam's code; -3 also when the first element's files are not of its
+    // placement's size.
     int SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra, CMask* extraMask, const tagRECT& rcPanorama,
                                  CImage* pano, CMask* panoMask, int progressLow, int progressHigh);
+    // Rings: the extra image (made as AllocImageAndMask does) over rc, from
+    // the first to the last scan region of row 0 that reaches past the
+    // circle's end, the panorama's height.
+    int AllocExtraImagePanorama(CImage*& img, CMask*& mask, tagRECT& rc, bool& locked);
     // A 24-bit image (locked, filled with the job's fill colour; locked
     // set) and a clear mask of rc's size. -2 (nothing left allocated) when
     // either cannot be had or the size does not fit a bitmap.
@@ -204,4 +215,12 @@ private:
     enum class Surface { Cylinder, CylinderVertical, Sphere };
     int Warp(Surface surface, CImage* src, CStitchElement* e, int cell, CImage*& out, CMask*& outMask,
              bool& locked, int progressLow, int progressHigh);
+    // The element's working layer warped through carrier into out; the
+    // layer is locked only meanwhile. 0, -3 no layer, -2 it cannot be
+    // attached, or the warp's code (out then belongs to the caller).
+    int WarpElement(Surface surface, CImage& carrier, CStitchElement* e, int cell, BlendWorking& out,
+                    int progressLow, int progressHigh);
+    // New ids for the element's warped image and mask, both saved: 0, or -3
+    // when either cannot be written.
+    int SaveWarpedFiles(CStitchElement* e, CImage* image, CMask* mask);
 };

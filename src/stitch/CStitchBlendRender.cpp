@@ -1,5 +1,6 @@
 #include "stitch/CStitchBlend.h"
 
+#include "stitch/BlendWorking.h"
 #include "stitch/CFinestColorCorrection.h"
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
@@ -13,37 +14,6 @@
 #include <climits>
 #include <cmath>
 #include <new>
-
-namespace {
-
-// One working image with its mask, freed (unlocked first) on every path.
-struct Working
-{
-    CImage* image = nullptr;
-    CMask* mask = nullptr;
-    bool locked = false;
-
-    ~Working() { Free(); }
-    void Free()
-    {
-        if (image && locked)
-            image->Unlock();
-        delete image;
-        delete mask;
-        image = nullptr;
-        mask = nullptr;
-        locked = false;
-    }
-    // Takes another image and mask (unlocked) in place of these.
-    void Replace(CImage* newImage, CMask* newMask)
-    {
-        Free();
-        image = newImage;
-        mask = newMask;
-    }
-};
-
-} // namespace
 
 void CStitchBlend::SetPerimeter()
 {
@@ -184,11 +154,6 @@ void CStitchBlend::FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* mem
         job->m_Matrix.ReleaseLayerImages(layer);
 }
 
-int CStitchBlend::RenderWideAngle()
-{
-    return StitchBadArgument;
-}
-
 int CStitchBlend::RenderAuto()
 {
     CStitchOptions* job = m_pOptions;
@@ -207,7 +172,7 @@ int CStitchBlend::RenderAuto()
         return StitchNullArgument;
 
     CImage carrier;
-    Working pano, warped, extra;
+    BlendWorking pano, warped, extra;
     tagRECT rcExtra = {0, 0, 0, 0};
     bool extraTaken = false; // an element went to the extra image: none goes to the panorama any more
     const int cells = grid.m_lCols * grid.m_lRows;
@@ -229,28 +194,8 @@ int CStitchBlend::RenderAuto()
             const int mid = k == 0 ? low + 3 * (high - low) / 5 : low + 2 * (high - low) / 5;
             tagRECT rcCur = m_pScanRegions[cell].m_Rect;
 
-            void* layer = e->m_Pyramid.LockHDib(m_lLayer);
-            if (!layer) {
-                result = StitchBadArgument;
-                break;
-            }
-            if (carrier.Attach(layer) != 0) {
-                e->m_Pyramid.UnlockHDib(m_lLayer);
-                result = StitchNullArgument;
-                break;
-            }
-            if (carrier.Lock() != 0) {
-                carrier.Detach();
-                e->m_Pyramid.UnlockHDib(m_lLayer);
-                result = StitchNullArgument;
-                break;
-            }
-            result = horizontal
-                ? Project2Cylinder(&carrier, e, cell, warped.image, warped.mask, warped.locked, low, mid)
-                : Project2CylinderVert(&carrier, e, cell, warped.image, warped.mask, warped.locked, low, mid);
-            carrier.Unlock();
-            carrier.Detach();
-            e->m_Pyramid.UnlockHDib(m_lLayer);
+            result = WarpElement(horizontal ? Surface::Cylinder : Surface::CylinderVertical, carrier, e, cell, warped,
+                                 low, mid);
             if (result != StitchOk)
                 break;
 
@@ -279,19 +224,9 @@ int CStitchBlend::RenderAuto()
                 }
             }
 
-            // The files are what a later path adjustment reads: a render
-            // whose files are not all written has not succeeded.
-            CFileManager& files = job->m_FileManager;
-            e->m_lWarpedImageId = files.GetFileID();
-            if (e->m_lWarpedImageId < 0 || !files.SaveImageFile(e->m_lWarpedImageId, warped.image)) {
-                result = StitchBadArgument;
+            result = SaveWarpedFiles(e, warped.image, warped.mask);
+            if (result != StitchOk)
                 break;
-            }
-            e->m_lWarpedMaskId = files.GetFileID();
-            if (e->m_lWarpedMaskId < 0 || !files.SaveMaskFile(e->m_lWarpedMaskId, warped.mask)) {
-                result = StitchBadArgument;
-                break;
-            }
 
             if (pano.image) {
                 CSmoothRender toPanorama(job, pano.image, pano.mask, warped.image, warped.mask);
@@ -307,19 +242,7 @@ int CStitchBlend::RenderAuto()
             }
             if (ring && rcCur.right > m_lPerimeter) {
                 if (!extra.image) {
-                    // The regions of row 0 that reach past the circle's end.
-                    rcExtra = tagRECT{0, m_PanoramaRect.top, 0, m_PanoramaRect.bottom};
-                    for (int c = 0; c < grid.m_lCols; ++c)
-                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
-                            rcExtra.left = m_pScanRegions[c].m_Rect.left;
-                            break;
-                        }
-                    for (int c = grid.m_lCols - 1; c >= 0; --c)
-                        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
-                            rcExtra.right = m_pScanRegions[c].m_Rect.right;
-                            break;
-                        }
-                    result = AllocImageAndMask(extra.image, extra.mask, rcExtra, extra.locked);
+                    result = AllocExtraImagePanorama(extra.image, extra.mask, rcExtra, extra.locked);
                     if (result != StitchOk)
                         break;
                 }

@@ -2,6 +2,7 @@
 
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
+#include "stitch/CScanRegion.h"
 #include "stitch/CSmoothRender.h"
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
@@ -85,6 +86,16 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
         release();
         return StitchBadArgument;
     }
+    // A file of another size (stale, or written over) does not lie at the
+    // first element's placement: seamed there it would be read out of its
+    // bounds, and copied back it would misplace the picture's start.
+    const long long placedW = (long long)first->m_Placement.right - first->m_Placement.left;
+    const long long placedH = (long long)first->m_Placement.bottom - first->m_Placement.top;
+    if (firstImage->BitCount() != 24 || firstImage->Width() != placedW || firstImage->Height() != placedH
+        || firstMask->Width() != placedW || firstMask->Height() != placedH) {
+        release();
+        return StitchBadArgument;
+    }
     if (right->Lock() != 0) {
         release();
         return StitchNullArgument;
@@ -105,4 +116,23 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
     firstImage->Unlock();
     release();
     return result;
+}
+
+int CStitchBlend::AllocExtraImagePanorama(CImage*& img, CMask*& mask, tagRECT& rc, bool& locked)
+{
+    // From the first region of row 0 that reaches past the circle's end to
+    // the last one, over the panorama's height.
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    rc = tagRECT{0, m_PanoramaRect.top, 0, m_PanoramaRect.bottom};
+    for (int c = 0; c < grid.m_lCols; ++c)
+        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+            rc.left = m_pScanRegions[c].m_Rect.left;
+            break;
+        }
+    for (int c = grid.m_lCols - 1; c >= 0; --c)
+        if (m_pScanRegions[c].m_Rect.right > m_lPerimeter) {
+            rc.right = m_pScanRegions[c].m_Rect.right;
+            break;
+        }
+    return AllocImageAndMask(img, mask, rc, locked);
 }
