@@ -75,6 +75,55 @@ public:
     // with feathered joins; no seams, no temporary files.
     int RenderTelephoto();
 
+    // --- The older two-pass rendering (nothing in the library calls it) ---
+    // First pass: every element warped as RenderAuto warps it, colour-
+    // matched, kept as temporary files and averaged into the panorama where
+    // it overlaps what is there (a ring's part past the circle's end over
+    // its start); result, crop and files as RenderAuto leaves them, and on
+    // failure the previous ones.
+    int RenderProject();
+    // Like CopySubImage, but where dstMask is already set each byte becomes
+    // the truncated mean of source and destination.
+    void BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                       CMask* srcMask, CImage* dst, CMask* dstMask);
+    // Second pass, on the files of RenderProject: the third of three
+    // mutually overlapping elements trimmed (files and placement, as
+    // RenderAuto trims), every element read back and seamed against what is
+    // placed, a ring closed over its start, and the result and crop
+    // replaced. On failure the previous result stays; trims already made
+    // stay too (their files and placements agree). -3 when an element's
+    // files are missing or not of its placement's size.
+    int RenderSmooth();
+    // The trims of RenderSmooth with progress low..high: 0 or -1.
+    int ModifyWarpImagesInTwoOverlaps(int progressLow, int progressHigh);
+    // The element at cut, preceded by second and first (in a ring an
+    // element past the end of the row counts a turn back), cut as
+    // ModifyOneWarpImageForeward cuts, on its files: read back, cut, saved
+    // over under the same ids, placement moved. True when it was cut; false
+    // when there is nothing to cut or the files cannot be read or written
+    // (files and placement then stay as they were).
+    bool ModifyOneWarpImage(tagPOINT cut, tagPOINT second, tagPOINT first, bool horizontal);
+    // RenderSmooth's ring closure on its working picture (lying at rcWork,
+    // origin the panorama's): the part past the circle's end becomes the
+    // last element's wrap copy (trimmed, kept as files) and is seamed
+    // against the first element read back from its files. 0, -1, -2, -3
+    // (files not written, or not readable, or of another size).
+    int SmoothExtraImagePanoramaManual(const tagRECT& rcWork, CImage* work, CMask* workMask, int progressLow,
+                                       int progressHigh);
+    // Cuts RenderSmooth's working picture (unlocked, lying at rcWork) to
+    // the panorama rectangle: work and workMask are replaced. 0 or -2.
+    int CropBlendResultPanorama(const tagRECT& rcWork, CImage*& work, CMask*& workMask);
+    // Frees the job's result bitmap and every seam of the elements in use:
+    // paths, seam graphs and strip overlaps, files removed; the job's path
+    // list goes with them.
+    void ReleaseForSmooth();
+    // A tile element's seam: horizontal against its left neighbour (overlap
+    // with its scan rectangle, image A lying at rcA); vertical against the
+    // row above, kept on that row's first element (overlap rcA with rcCur,
+    // image A lying at the panorama rectangle). 0 without a partner.
+    int StartUpSmoothStitchTile(int col, int row, const tagRECT& rcCur, const tagRECT& rcA,
+                                CSmoothRender* renderer, bool horizontal, int progressLow, int progressHigh);
+
     // Fine colour correction of the element at (col, row) against its
     // predecessor (left in a row, above in a column) over their overlap;
     // cc holds the warped image and mask and the panorama image and mask.
@@ -92,7 +141,10 @@ public:
                                     CMask** newMask);
     // The seam of the element at (col, row) against its predecessor,
     // blended across; toPanorama joins the panorama (first pair) and the
-    // warped element (second pair). 0 without predecessor.
+    // warped element (second pair). 0 without predecessor. A tile element
+    // is seamed against its left neighbour (widened by the elements above
+    // it) and then, through toExtra when given, against the row above
+    // (widened along that row).
     int StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, const tagRECT& rcExtra,
                             CSmoothRender* toPanorama, CSmoothRender* toExtra, int progressLow, int progressHigh);
     // Rings: the extra image's part on the circle goes into the panorama;
@@ -208,6 +260,9 @@ private:
     // with its crop, the previous render's files dropped (memo may be
     // null), progress 100 and the layers nothing needs any more released.
     void FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* memo);
+    // StartUpSmoothStitch for tile grids.
+    int SmoothStitchTileGrid(int col, int row, const tagRECT& rcCur, CSmoothRender* horizontalSeam,
+                             CSmoothRender* verticalSeam, int progressLow, int progressHigh);
     // The ring's case of ModifyOneWarpImageForeward.
     bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask);
     // -2 when an element in use was given no span tables by the outline.

@@ -114,6 +114,8 @@ int CStitchBlend::StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, co
                                       int progressHigh)
 {
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    if (grid.m_Style == StitchStyleTile)
+        return SmoothStitchTileGrid(col, row, rcCur, toPanorama, toExtra, progressLow, progressHigh);
     const bool ring = grid.m_Style == StitchStyle360;
     const bool horizontal = grid.m_Style == StitchStyleHorizontal || ring;
     if (!horizontal && grid.m_Style != StitchStyleVertical)
@@ -136,6 +138,48 @@ int CStitchBlend::StartUpSmoothStitch(int col, int row, const tagRECT& rcCur, co
     if (!toPanorama)
         return StitchOk;
     return toPanorama->Run(overlap, m_PanoramaRect, rcCur, predecessor, horizontal, progressLow, progressHigh);
+}
+
+int CStitchBlend::SmoothStitchTileGrid(int col, int row, const tagRECT& rcCur, CSmoothRender* horizontalSeam,
+                                       CSmoothRender* verticalSeam, int progressLow, int progressHigh)
+{
+    const CStitchMatrix& grid = m_pOptions->m_Matrix;
+    auto overlaps = [&](int c, int r, tagRECT* widened) {
+        if (!grid.GetElement(c, r))
+            return false;
+        const tagRECT& rc = m_pScanRegions[r * grid.m_lCols + c].m_Rect;
+        if (!IntersectRect(nullptr, &rc, &rcCur))
+            return false;
+        UnionRect(widened, widened, &rc);
+        return true;
+    };
+    CStitchElement* left = grid.GetElement(col - 1, row);
+    CStitchElement* upper = grid.GetElement(col, row - 1);
+    const int mid = left && upper ? progressLow + (progressHigh - progressLow) / 2 : progressHigh;
+    int result = StitchOk;
+    if (left && horizontalSeam) {
+        // What lies left of the element: its left neighbour and those above
+        // that one which reach the element too.
+        tagRECT rcP = m_pScanRegions[row * grid.m_lCols + col - 1].m_Rect, overlap;
+        for (int r = row - 1; r >= 0 && overlaps(col - 1, r, &rcP); --r) {
+        }
+        IntersectRect(&overlap, &rcP, &rcCur);
+        result = horizontalSeam->Run(overlap, m_PanoramaRect, rcCur, left, true, progressLow, mid);
+    }
+    if (result != StitchOk || !upper)
+        return result;
+    CSmoothRender* seam = verticalSeam ? verticalSeam : horizontalSeam;
+    if (!seam)
+        return StitchOk;
+    // What lies above: the upper neighbour and its neighbours in that row
+    // which reach the element too.
+    tagRECT rcP = m_pScanRegions[(row - 1) * grid.m_lCols + col].m_Rect, overlap;
+    for (int c = col + 1; c < grid.m_lCols && overlaps(c, row - 1, &rcP); ++c) {
+    }
+    for (int c = col - 1; c >= 0 && overlaps(c, row - 1, &rcP); --c) {
+    }
+    IntersectRect(&overlap, &rcP, &rcCur);
+    return seam->Run(overlap, m_PanoramaRect, rcCur, upper, false, left ? mid : progressLow, progressHigh);
 }
 
 void CStitchBlend::FinishRender(CImage* pano, CMask* panoMask, PathDataMemo* memo)

@@ -65,6 +65,13 @@ int CStitchBlend::RenderWideAngle()
     // A row without a photo would leave an empty strip between its
     // neighbours and nothing to seam them across: such a grid is not a
     // tile grid. Refused before anything is made or taken over.
+    for (int r = 0; r < rows; ++r) {
+        int c = 0;
+        while (c < cols && !grid.GetElement(c, r))
+            ++c;
+        if (c == cols)
+            return StitchNoOrder;
+    }
     std::vector<tagRECT> rowRect;
     std::vector<int> firstInRow;
     try {
@@ -85,8 +92,6 @@ int CStitchBlend::RenderWideAngle()
             if (firstInRow[size_t(r)] < 0)
                 firstInRow[size_t(r)] = c;
         }
-        if (firstInRow[size_t(r)] < 0)
-            return StitchNoOrder;
     }
 
     SetPerimeter();
@@ -140,10 +145,8 @@ int CStitchBlend::RenderWideAngle()
             if (result != StitchOk)
                 break;
             if (left) {
-                tagRECT overlap;
-                IntersectRect(&overlap, &m_pScanRegions[cell - 1].m_Rect, &rcCur);
                 CSmoothRender seam(job, target.image, target.mask, warped.image, warped.mask);
-                result = seam.Run(overlap, rcTarget, rcCur, left, true, mid, high);
+                result = StartUpSmoothStitchTile(c, r, rcCur, rcTarget, &seam, true, mid, high);
                 if (result != StitchOk)
                     break;
             }
@@ -152,15 +155,12 @@ int CStitchBlend::RenderWideAngle()
         }
         if (result != StitchOk || r == 0)
             continue;
-        // The strip against the rows above it. The seam is kept on the
-        // upper row's first element, which holds that row's strip.
+        // The strip against the rows above it.
         const int seamLow = rowLow + span * share / 5;
-        tagRECT overlap;
-        IntersectRect(&overlap, &rowRect[size_t(r - 1)], &rowRect[size_t(r)]);
         {
             CSmoothRender seam(job, pano.image, pano.mask, strip.image, strip.mask);
-            result = seam.Run(overlap, m_PanoramaRect, rowRect[size_t(r)],
-                              grid.GetElement(firstInRow[size_t(r - 1)], r - 1), false, seamLow, rowHigh);
+            result = StartUpSmoothStitchTile(0, r, rowRect[size_t(r)], rowRect[size_t(r - 1)], &seam, false, seamLow,
+                                             rowHigh);
         }
         if (result != StitchOk)
             break;
