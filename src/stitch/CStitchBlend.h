@@ -263,6 +263,10 @@ private:
     // StartUpSmoothStitch for tile grids.
     int SmoothStitchTileGrid(int col, int row, const tagRECT& rcCur, CSmoothRender* horizontalSeam,
                              CSmoothRender* verticalSeam, int progressLow, int progressHigh);
+    // The cut of the third of three elements (rcN after rcB after rcA) when
+    // all three overlap: false when they do not or nothing would be cut.
+    static bool CutThird(const tagRECT& rcA, const tagRECT& rcB, const tagRECT& rcN, bool horizontal,
+                         tagRECT* cut);
     // The ring's case of ModifyOneWarpImageForeward.
     bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask);
     // -2 when an element in use was given no span tables by the outline.

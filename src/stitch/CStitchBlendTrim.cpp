@@ -26,26 +26,8 @@ bool CStitchBlend::ModifyOneWarpImageForeward(int col, int row, bool horizontal,
     if (!a || !b || !n)
         return false;
     const tagRECT rcN = n->m_Placement;
-    tagRECT ab, bn, all;
-    if (!IntersectRect(&ab, &a->m_Placement, &b->m_Placement) || !IntersectRect(&bn, &b->m_Placement, &rcN)
-        || !IntersectRect(&all, &ab, &bn))
-        return false;
-
-    // The new element starts where the first two's overlap ends, so that it
-    // is seamed against the second alone. A grid may run towards smaller
-    // coordinates (a column shot upwards does): the cut is then made at
-    // the overlap's other edge.
-    const bool backwards = horizontal ? rcN.left < b->m_Placement.left : rcN.top < b->m_Placement.top;
-    tagRECT cut = rcN;
-    if (horizontal && !backwards)
-        cut.left = ab.right;
-    else if (horizontal)
-        cut.right = ab.left;
-    else if (!backwards)
-        cut.top = ab.bottom;
-    else
-        cut.bottom = ab.top;
-    if (IsRectEmpty(&cut))
+    tagRECT cut;
+    if (!CutThird(a->m_Placement, b->m_Placement, rcN, horizontal, &cut))
         return false;
 
     CImage* image = nullptr;
@@ -59,6 +41,33 @@ bool CStitchBlend::ModifyOneWarpImageForeward(int col, int row, bool horizontal,
     *newMask = bits;
     n->m_Placement = cut;
     return true;
+}
+
+bool CStitchBlend::CutThird(const tagRECT& rcA, const tagRECT& rcB, const tagRECT& rcN, bool horizontal,
+                            tagRECT* cut)
+{
+    tagRECT ab, bn, all;
+    if (!IntersectRect(&ab, &rcA, &rcB) || !IntersectRect(&bn, &rcB, &rcN) || !IntersectRect(&all, &ab, &bn))
+        return false;
+    // The new element starts where the first two's overlap ends, so that it
+    // is seamed against the second alone. A grid may run towards smaller
+    // coordinates (a column shot upwards does): the cut is then made at the
+    // overlap's other edge. The way the grid runs is read from the first
+    // and the new element: the second may have been cut already, and its
+    // near edge then lies past the new element's.
+    const long long centreA = horizontal ? (long long)rcA.left + rcA.right : (long long)rcA.top + rcA.bottom;
+    const long long centreN = horizontal ? (long long)rcN.left + rcN.right : (long long)rcN.top + rcN.bottom;
+    const bool backwards = centreN < centreA;
+    *cut = rcN;
+    if (horizontal && !backwards)
+        cut->left = ab.right;
+    else if (horizontal)
+        cut->right = ab.left;
+    else if (!backwards)
+        cut->top = ab.bottom;
+    else
+        cut->bottom = ab.top;
+    return !IsRectEmpty(cut) && !EqualRect(cut, &rcN);
 }
 
 bool CStitchBlend::TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask)

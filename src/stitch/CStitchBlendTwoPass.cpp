@@ -175,23 +175,8 @@ bool CStitchBlend::ModifyOneWarpImage(tagPOINT cut, tagPOINT second, tagPOINT fi
         if (second.x > cut.x)
             OffsetRect(&rcB, -m_lPerimeter, 0);
     }
-    tagRECT ab, bn, all;
-    if (!IntersectRect(&ab, &rcA, &rcB) || !IntersectRect(&bn, &rcB, &rcN) || !IntersectRect(&all, &ab, &bn))
-        return false;
-    // The cut of ModifyOneWarpImageForeward: the element starts where the
-    // first two's overlap ends (at its other edge for a grid that runs
-    // towards smaller coordinates).
-    const bool backwards = horizontal ? rcN.left < rcB.left : rcN.top < rcB.top;
-    tagRECT rc = rcN;
-    if (horizontal && !backwards)
-        rc.left = ab.right;
-    else if (horizontal)
-        rc.right = ab.left;
-    else if (!backwards)
-        rc.top = ab.bottom;
-    else
-        rc.bottom = ab.top;
-    if (IsRectEmpty(&rc) || EqualRect(&rc, &rcN))
+    tagRECT rc;
+    if (!CutThird(rcA, rcB, rcN, horizontal, &rc))
         return false;
 
     CFileManager& files = m_pOptions->m_FileManager;

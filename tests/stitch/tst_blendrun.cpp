@@ -70,6 +70,8 @@ private slots:
     void progressBands();
     void thirdOverlappingViewIsTrimmed_data();
     void thirdOverlappingViewIsTrimmed();
+    void laterViewsAreTrimmedOnTheSameSide_data();
+    void laterViewsAreTrimmedOnTheSameSide();
     void telephotoRendersWithProgressAndCancel();
     void ringClosesOverItsStart();
     void failuresLeaveThePreviousRender_data();
@@ -415,6 +417,50 @@ void TestBlendRun::thirdOverlappingViewIsTrimmed()
     QCOMPARE(warped.Width(), expected.right - expected.left);
     QCOMPARE(warped.Height(), expected.bottom - expected.top);
     QCOMPARE(int(mask.Width()), expected.right - expected.left);
+}
+
+void TestBlendRun::laterViewsAreTrimmedOnTheSameSide_data()
+{
+    QTest::addColumn<bool>("reversed");
+    QTest::newRow("rightwards") << false;
+    QTest::newRow("leftwards") << true;
+}
+
+void TestBlendRun::laterViewsAreTrimmedOnTheSameSide()
+{
+    // Five views overlapping by 70 %: from the third on, every view is cut
+    // where the two before it stop overlapping, on the side facing them,
+    // although the view before it was itself cut there already (its near
+    // edge then lies beyond the new view's).
+    QFETCH(bool, reversed);
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 96, 72, focalFor(96), 0.8);
+    QList<SyntheticViews::Camera> cameras = views.row(5, 0.7);
+    if (reversed)
+        for (SyntheticViews::Camera& c : cameras)
+            c.yaw = -c.yaw;
+    Job job(GeometryFixture::job(*m_host, views, cameras, StitchStyleHorizontal, 5, 1), PSReleaseStitch);
+    QVERIFY(job);
+    CStitchBlend blend(job.get(), 0);
+    blend.m_pScanRegions = new CScanRegion[5];
+    QCOMPARE(CCoordinate(job.get()).Run(), 0);
+    CStitchLayout(&blend.m_PanoramaRect, blend.m_pScanRegions, job.get(), 0).Run();
+    CStitchElement* e = job->m_Matrix.m_pElements;
+    QList<tagRECT> placed;
+    for (int i = 0; i < 5; ++i)
+        placed << e[i].m_Placement;
+    QCOMPARE(blend.RenderAuto(), 0);
+    for (int i = 2; i < 5; ++i) {
+        tagRECT ab;
+        IntersectRect(&ab, &e[i - 2].m_Placement, &e[i - 1].m_Placement);
+        tagRECT expected = placed[i];
+        if (reversed)
+            expected.right = ab.left;
+        else
+            expected.left = ab.right;
+        QVERIFY2(EqualRect(&e[i].m_Placement, &expected), qPrintable(QStringLiteral("view %1").arg(i)));
+        // What is left still overlaps the view before it, so they are seamed.
+        QVERIFY(IntersectRect(nullptr, &e[i].m_Placement, &e[i - 1].m_Placement));
+    }
 }
 
 void TestBlendRun::telephotoRendersWithProgressAndCancel()
