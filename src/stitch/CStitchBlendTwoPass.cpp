@@ -206,7 +206,9 @@ int CStitchBlend::ModifyWarpImagesInTwoOverlaps(int progressLow, int progressHig
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
     // Tile grids are seamed as they are.
     if (grid.m_Style == StitchStyleTile)
-        return CStitchOptions::ShowProgress(progressHigh) ? StitchCancelled : StitchOk;
+        return CStitchOptions::ShowProgress(progressLow) || CStitchOptions::ShowProgress(progressHigh)
+                   ? StitchCancelled
+                   : StitchOk;
     const bool horizontal = grid.m_Style != StitchStyleVertical;
     const int cells = grid.m_lCols * grid.m_lRows;
     for (int k = 0; k < cells; ++k) {

@@ -50,10 +50,11 @@ private:
 
 namespace {
 
-const SyntheticViews& views(const QImage& photo)
+const SyntheticViews& views(const QImage& photo, bool sphere = false)
 {
-    static const SyntheticViews v(photo, SyntheticViews::Surface::Cylinder, 96, 72, focalFor(96), 0.8);
-    return v;
+    static const SyntheticViews cylinder(photo, SyntheticViews::Surface::Cylinder, 96, 72, focalFor(96), 0.8);
+    static const SyntheticViews onSphere(photo, SyntheticViews::Surface::Sphere, 96, 72, focalFor(96), 0.8);
+    return sphere ? onSphere : cylinder;
 }
 
 // What Run does before it renders: coordinates, outline, brightness.
@@ -180,6 +181,9 @@ void TestBlendTwoPass::projectThenSmooth_data()
     // is trimmed; a ring of eight.
     QTest::newRow("row") << 0 << 4 << 0.7;
     QTest::newRow("ring") << 2 << 8 << 0.0;
+    // A 2 x 2 tile grid on the sphere: each element seamed against its
+    // left neighbour and against the row above.
+    QTest::newRow("tile") << 3 << 4 << 0.4;
 }
 
 void TestBlendTwoPass::projectThenSmooth()
@@ -187,10 +191,11 @@ void TestBlendTwoPass::projectThenSmooth()
     QFETCH(int, style);
     QFETCH(int, count);
     QFETCH(double, overlap);
-    const bool ring = style == StitchStyle360;
-    const SyntheticViews& v = views(m_photo);
-    const QList<SyntheticViews::Camera> cameras = ring ? v.ring(count) : v.row(count, overlap);
-    Job job(GeometryFixture::job(*m_host, v, cameras, tagStitchStyle(style), count, 1), PSReleaseStitch);
+    const bool ring = style == StitchStyle360, tile = style == StitchStyleTile;
+    const SyntheticViews& v = views(m_photo, tile);
+    const QList<SyntheticViews::Camera> cameras = ring ? v.ring(count) : tile ? v.tile(2, 2, overlap) : v.row(count, overlap);
+    Job job(GeometryFixture::job(*m_host, v, cameras, tagStitchStyle(style), tile ? 2 : count, tile ? 2 : 1),
+            PSReleaseStitch);
     QVERIFY(job);
     CStitchBlend blend(job.get(), 0);
     QVERIFY(outline(blend, job.get()));
@@ -212,7 +217,7 @@ void TestBlendTwoPass::projectThenSmooth()
     QCOMPARE(QDir(job->m_strTempDir).entryList(QDir::Files).size(), 2 * count);
 
     SyntheticViews::Panorama truth;
-    truth.kind = SyntheticViews::Panorama::Cylinder;
+    truth.kind = tile ? SyntheticViews::Panorama::Sphere : SyntheticViews::Panorama::Cylinder;
     truth.radius = blend.m_dRadius;
     GeometryFixture::frame(cameras[0], e[0].m_Transform, truth.frame);
     truth.rect = QRect(pano.left, pano.top, pano.right - pano.left, pano.bottom - pano.top);
@@ -238,7 +243,7 @@ void TestBlendTwoPass::projectThenSmooth()
     // The trims of the render in use: the third of three overlapping views
     // starts where the first two's overlap ends, and its files agree.
     int trimmed = 0;
-    for (int i = 2; i < count && !ring; ++i) {
+    for (int i = 2; i < count && !ring && !tile; ++i) {
         tagRECT ab;
         IntersectRect(&ab, &e[i - 2].m_Placement, &e[i - 1].m_Placement);
         QCOMPARE(e[i].m_Placement.left, ab.right);
@@ -247,7 +252,7 @@ void TestBlendTwoPass::projectThenSmooth()
         QVERIFY(job->m_FileManager.LoadImageFile(e[i].m_lWarpedImageId, &warped));
         QCOMPARE(warped.Width(), e[i].m_Placement.right - e[i].m_Placement.left);
     }
-    QCOMPARE(trimmed, ring ? 0 : count - 2);
+    QCOMPARE(trimmed, ring || tile ? 0 : count - 2);
 
     const double error = colourError(result, expected, crop);
     double visibility = 0;
@@ -255,9 +260,16 @@ void TestBlendTwoPass::projectThenSmooth()
     // A row's seams, a ring's join (the seams along a ring are the render's
     // in use, judged in its own test).
     for (int i = ring ? count - 1 : 0; i < (ring ? count : count - 1); ++i) {
+        if (tile && i % 2 == 1)
+            continue; // no right neighbour
         const tagRECT& next = i + 1 < count ? e[i + 1].m_Placement : e[0].m_Placement;
         tagRECT seamOverlap;
-        IntersectRect(&seamOverlap, i + 1 < count ? &e[i].m_Placement : &e[i].m_WrapPlacement, &next);
+        tagRECT before = i + 1 < count ? e[i].m_Placement : e[i].m_WrapPlacement;
+        // A tile seam's first image reaches up the column as far as it
+        // meets the element.
+        if (tile && i == 2 && IntersectRect(nullptr, &e[0].m_Placement, &next))
+            UnionRect(&before, &before, &e[0].m_Placement);
+        IntersectRect(&seamOverlap, &before, &next);
         visibility = std::max(visibility, seamVisibility(result, expected,
                                                          seamPoints(e[i].m_pRightPath, seamOverlap, pano, true),
                                                          crop, true, &counted));
@@ -267,6 +279,22 @@ void TestBlendTwoPass::projectThenSmooth()
     QVERIFY(counted > 0);
     QVERIFY(error <= 3.0);
     QVERIFY(visibility <= 1.5);
+    if (tile) {
+        // The lower elements' seams with the row above, kept above.
+        for (int c = 0; c < 2; ++c) {
+            // The row above as far along as it meets the element.
+            tagRECT above = e[c].m_Placement, seamOverlap;
+            if (IntersectRect(nullptr, &e[1 - c].m_Placement, &e[2 + c].m_Placement))
+                UnionRect(&above, &above, &e[1 - c].m_Placement);
+            IntersectRect(&seamOverlap, &above, &e[2 + c].m_Placement);
+            QVERIFY(e[c].m_pLowerPath);
+            int lower = 0;
+            const double step = seamVisibility(result, expected, seamPoints(e[c].m_pLowerPath, seamOverlap, pano, false),
+                                               crop, false, &lower);
+            qInfo("seam below %d: %.2f over %d points", c, step, lower);
+            QVERIFY(step <= 1.5);
+        }
+    }
     if (ring) {
         QVERIFY(e[count - 1].m_lWrapImageId != -1 && e[count - 1].m_lWrapMaskId != -1);
         QVERIFY(e[count - 1].m_pRightPath);
