@@ -79,17 +79,23 @@ bool BackupForFineTune(CStitchOptions* job, tagPOINT element, bool horizontal, F
     memo->m_Method = job->m_Method;
     memo->m_dFocalLength = job->m_dFocalLength;
     delete[] memo->m_pTransforms;
+    delete[] memo->m_pErrors;
     memo->m_lTransformCount = FineTuneTransformCount(job);
-    memo->m_pTransforms = new (std::nothrow) CStitchTransform[size_t(std::max(memo->m_lTransformCount, 1))];
-    if (!memo->m_pTransforms) {
-        memo->m_lTransformCount = 0;
+    const size_t entries = size_t(std::max(memo->m_lTransformCount, 1));
+    memo->m_pTransforms = new (std::nothrow) CStitchTransform[entries];
+    memo->m_pErrors = new (std::nothrow) double[entries]();
+    if (!memo->m_pTransforms || !memo->m_pErrors) {
+        FreeFineTuneMemo(memo);
         return false;
     }
     for (int i = 0; i < memo->m_lTransformCount; ++i)
         memo->m_pTransforms[i].Initial();
     ForEachPairTransform(job, [memo](int k, CStitchElement* owner, bool right) {
-        if (owner)
-            memo->m_pTransforms[k] = right ? owner->m_RightTransform : owner->m_LowerTransform;
+        if (!owner)
+            return;
+        memo->m_pTransforms[k] = right ? owner->m_RightTransform : owner->m_LowerTransform;
+        // Motion estimation writes the pair's fit error beside its transform.
+        memo->m_pErrors[k] = right ? owner->m_dRightError : owner->m_dLowerError;
     });
     return true;
 }
@@ -103,15 +109,26 @@ void ReturnOriginData(CStitchOptions* job, tagPOINT element, bool horizontal, bo
         (horizontal ? e->m_RightTwins : e->m_LowerTwins) = memo->m_Twins;
     job->m_Method = memo->m_Method;
     job->m_dFocalLength = memo->m_dFocalLength;
-    if (!keepTransforms && memo->m_pTransforms) {
+    if (!keepTransforms && memo->m_pTransforms && memo->m_pErrors) {
         const int saved = memo->m_lTransformCount;
         ForEachPairTransform(job, [memo, saved](int k, CStitchElement* owner, bool right) {
-            if (owner && k < saved)
-                (right ? owner->m_RightTransform : owner->m_LowerTransform) = memo->m_pTransforms[k];
+            if (!owner || k >= saved)
+                return;
+            (right ? owner->m_RightTransform : owner->m_LowerTransform) = memo->m_pTransforms[k];
+            (right ? owner->m_dRightError : owner->m_dLowerError) = memo->m_pErrors[k];
         });
     }
+    FreeFineTuneMemo(memo);
+}
+
+void FreeFineTuneMemo(FineTuneDataMemo* memo)
+{
+    if (!memo)
+        return;
     delete[] memo->m_pTransforms;
     memo->m_pTransforms = nullptr;
+    delete[] memo->m_pErrors;
+    memo->m_pErrors = nullptr;
     memo->m_lTransformCount = 0;
 }
 
@@ -185,8 +202,7 @@ int RunFineTune(CStitchOptions* job, const tagPOINT* pairs, int pairCount, tagPO
         ReturnOriginData(job, element, horizontal, false, &memo);
         return code;
     }
-    delete[] memo.m_pTransforms;
-    memo.m_pTransforms = nullptr;
+    FreeFineTuneMemo(&memo);
     HandOutStitchResult(job, out);
     return 0;
 }

@@ -15,13 +15,15 @@ class CStitchOptions;
 
 // What a fine-tune may change, to be put back when it fails: one twin
 // block, the method and focal length, and every pair transform of the grid
-// (new[]; owned by the memo until ReturnOriginData or the caller frees it).
+// with its fit error (new[] arrays of m_lTransformCount entries; owned by
+// the memo until ReturnOriginData or the caller frees them).
 struct FineTuneDataMemo
 {
     PointTwinList m_Twins;
     STITCHMETHOD m_Method = StitchMethodCalibrated;
     double m_dFocalLength = 0.0;
     CStitchTransform* m_pTransforms = nullptr;
+    double* m_pErrors = nullptr;
     int m_lTransformCount = 0;
 };
 
@@ -38,6 +40,8 @@ bool BackupForFineTune(CStitchOptions* job, tagPOINT element, bool horizontal, F
 // keepTransforms) and frees the memo's array.
 void ReturnOriginData(CStitchOptions* job, tagPOINT element, bool horizontal, bool keepTransforms,
                       FineTuneDataMemo* memo);
+// Frees the memo's arrays.
+void FreeFineTuneMemo(FineTuneDataMemo* memo);
 // True when, for any two of the three pairs (element point, neighbour
 // point, three times), the element points lie more than 300 pixels nearer
 // or farther apart than the neighbour points (distances truncated).
