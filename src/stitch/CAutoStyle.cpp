@@ -519,9 +519,11 @@ int AutoStyleOptimizeRun(CStitchOptions* job, int maxCols, int maxRows, int prog
 {
     if (!job || !job->m_Matrix.m_pElements || job->m_Matrix.m_lCount < 1)
         return StitchBadArgument;
-    // The trials order the whole element array as one row first.
+    // The trials order the whole element array as one row first, and the
+    // tile trial chooses its grid whatever an earlier ordering was told.
     job->m_Matrix.m_lCols = job->m_Matrix.m_lCount;
     job->m_Matrix.m_lRows = 1;
+    job->m_bAutoGrid = true;
     ProgressRange range(progressStart, progressEnd);
     CAutoStyle style(job);
     return style.Run(maxCols, maxRows);
