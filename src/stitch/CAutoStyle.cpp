@@ -118,7 +118,9 @@ public:
     }
     ~CAutoStyle() { ReleaseOrderLists(); }
 
-    int Run(int maxCols, int maxRows);
+    // With `only`, the trials are followed by that challenge alone, whose
+    // verdict goes to *confirmed; nothing is chosen or permuted.
+    int Run(int maxCols, int maxRows, const StyleChallenge* only = nullptr, bool* confirmed = nullptr);
 
 private:
     int RunTrial(CAutoOrder& trial, tagStitchStyle style, int cols, int rows, int maxCols, int maxRows);
@@ -203,7 +205,7 @@ void CAutoStyle::ChooseOrderingLayer()
     m_pJob->m_lOrderingLayer = std::max(layer, m_pJob->m_lWorkingLayer);
 }
 
-int CAutoStyle::Run(int maxCols, int maxRows)
+int CAutoStyle::Run(int maxCols, int maxRows, const StyleChallenge* only, bool* confirmed)
 {
     const int n = m_lCount;
     CAutoOrder tile(m_pJob, 0);
@@ -244,6 +246,8 @@ int CAutoStyle::Run(int maxCols, int maxRows)
     const double V = column.m_dMeanScore;
 
     ChooseOrderingLayer();
+    if (only)
+        return Challenge(*only, confirmed);
 
     tagStitchStyle style = StitchStyleHorizontal;
     const int decided = DecideStitchStyle(
@@ -515,15 +519,35 @@ int CAutoStyle::Detect(int element, int layer, const tagRECT& region, SiftHandle
 
 } // namespace
 
-int AutoStyleOptimizeRun(CStitchOptions* job, int maxCols, int maxRows, int progressStart, int progressEnd)
+namespace {
+
+bool PrepareStyleChoice(CStitchOptions* job)
 {
     if (!job || !job->m_Matrix.m_pElements || job->m_Matrix.m_lCount < 1)
-        return StitchBadArgument;
+        return false;
     // The trials order the whole element array as one row first, and the
     // tile trial chooses its grid whatever an earlier ordering was told.
     job->m_Matrix.m_lCols = job->m_Matrix.m_lCount;
     job->m_Matrix.m_lRows = 1;
     job->m_bAutoGrid = true;
+    return true;
+}
+
+} // namespace
+
+int AutoStyleChallenge(CStitchOptions* job, int maxCols, int maxRows, StyleChallenge which, bool* confirmed)
+{
+    if (!confirmed || !PrepareStyleChoice(job))
+        return StitchBadArgument;
+    *confirmed = false;
+    CAutoStyle style(job);
+    return style.Run(maxCols, maxRows, &which, confirmed);
+}
+
+int AutoStyleOptimizeRun(CStitchOptions* job, int maxCols, int maxRows, int progressStart, int progressEnd)
+{
+    if (!PrepareStyleChoice(job))
+        return StitchBadArgument;
     ProgressRange range(progressStart, progressEnd);
     CAutoStyle style(job);
     return style.Run(maxCols, maxRows);

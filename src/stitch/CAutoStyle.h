@@ -41,3 +41,9 @@ int DecideStitchStyle(double tile, double row, double column,
 // reported their end of the range.
 int AutoStyleOptimizeRun(CStitchOptions* job, int maxCols, int maxRows, int progressStart = 0,
                          int progressEnd = 100);
+
+// The three trials as AutoStyleOptimizeRun runs them, then one challenge on
+// their arrangements, whatever the scores: *confirmed tells whether SIFT
+// confirmed a link of the challenger. The elements keep their order. For
+// tests and tools; 0 or the first failure code.
+int AutoStyleChallenge(CStitchOptions* job, int maxCols, int maxRows, StyleChallenge which, bool* confirmed);

@@ -31,6 +31,8 @@ private slots:
 
     void shuffledSets_data();
     void shuffledSets();
+    void challenges_data();
+    void challenges();
     void primeCountsNeverTryATile_data();
     void primeCountsNeverTryATile();
     void cancelledChoiceKeepsTheOrder();
@@ -222,6 +224,10 @@ void TestAutoStyle::shuffledSets_data()
     QTest::newRow("row of six") << 0 << 6 << 1 << QList<int>{4, 1, 5, 0, 3, 2} << 0 << 1;
     QTest::newRow("column of four") << 1 << 1 << 4 << QList<int>{2, 0, 3, 1} << 1 << 1;
     QTest::newRow("3 x 3 tile") << 3 << 3 << 3 << QList<int>{5, 8, 0, 3, 7, 1, 6, 2, 4} << 3 << 2;
+    QTest::newRow("2 x 2 tile") << 3 << 2 << 2 << QList<int>{3, 0, 2, 1} << 3 << 2;
+    QTest::newRow("3 x 2 tile") << 3 << 3 << 2 << QList<int>{4, 1, 5, 0, 3, 2} << 3 << 2;
+    QTest::newRow("2 x 3 tile") << 3 << 2 << 3 << QList<int>{4, 1, 5, 0, 3, 2} << 3 << 2;
+    QTest::newRow("4 x 2 tile") << 3 << 4 << 2 << QList<int>{5, 2, 7, 0, 4, 1, 6, 3} << 3 << 2;
     QTest::newRow("ring of ten") << 2 << 10 << 1 << QList<int>{6, 2, 9, 0, 4, 7, 1, 8, 3, 5} << 2 << 1;
     QTest::newRow("row of ten") << 0 << 10 << 1 << QList<int>{6, 2, 9, 0, 4, 7, 1, 8, 3, 5} << 0 << 1;
     // Eight views round the circle overlap all the way round, yet eight or
@@ -269,6 +275,55 @@ void TestAutoStyle::shuffledSets()
         expected << QStringLiteral("view%1").arg(i);
     }
     QCOMPARE(got, expected);
+}
+
+void TestAutoStyle::challenges_data()
+{
+    QTest::addColumn<int>("style"); // of the views
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<int>>("shuffle");
+    QTest::addColumn<int>("challenge");
+    QTest::addColumn<bool>("confirmed");
+    // The tile arrangement names cells, while the photos still stand in load
+    // order. These orders put photos that share nothing (two columns apart)
+    // at the load places of every tested pair of cells: a test that took a
+    // cell for the photo at its load place could not confirm.
+    QTest::newRow("4 x 2 tile, tile over row") << 3 << 4 << 2 << QList<int>{0, 1, 2, 3, 6, 7, 4, 5}
+                                               << int(StyleChallenge::TileOverRow) << true;
+    QTest::newRow("4 x 2 tile, tile over column") << 3 << 4 << 2 << QList<int>{0, 2, 4, 6, 1, 3, 5, 7}
+                                                  << int(StyleChallenge::TileOverColumn) << true;
+    // A row's links run across: none is tested, the row stays.
+    QTest::newRow("row of six, column over row") << 0 << 6 << 1 << QList<int>{4, 1, 5, 0, 3, 2}
+                                                 << int(StyleChallenge::ColumnOverRow) << false;
+    // No tile trial for five photos: nothing to confirm.
+    QTest::newRow("row of five, tile over row") << 0 << 5 << 1 << QList<int>{3, 0, 4, 1, 2}
+                                                << int(StyleChallenge::TileOverRow) << false;
+}
+
+void TestAutoStyle::challenges()
+{
+    QFETCH(int, style);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(QList<int>, shuffle);
+    QFETCH(int, challenge);
+    QFETCH(bool, confirmed);
+    if (m_photo.isNull())
+        QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    const ShuffledSet set = makeSet(style, cols, rows, shuffle);
+    tagStitchCallbacks table = m_host->callbacks();
+    CStitchOptions* job = PSCreateStitch(StitchStyleHorizontal, StitchOutputOriginal, StitchMethodCalibrated, &table);
+    QVERIFY(job);
+    QCOMPARE(PSLoadImages(job, int(set.names.size()), set.names, const_cast<tagPOINT*>(set.sizes.data())), 0);
+    const int n = int(shuffle.size());
+    bool got = !confirmed;
+    const int code = AutoStyleChallenge(job, n, n, StyleChallenge(challenge), &got);
+    const QStringList names = elementNames(job);
+    PSReleaseStitch(job);
+    QCOMPARE(code, 0);
+    QCOMPARE(got, confirmed);
+    QCOMPARE(names, set.names);
 }
 
 void TestAutoStyle::primeCountsNeverTryATile_data()
