@@ -36,6 +36,7 @@ private slots:
     void primeCountsNeverTryATile_data();
     void primeCountsNeverTryATile();
     void cancelledChoiceKeepsTheOrder();
+    void progressStaysInTheRange();
 
     void autoStyleStitchRow();
     void autoStyleStitchRefusesBadArguments_data();
@@ -404,6 +405,29 @@ void TestAutoStyle::cancelledChoiceKeepsTheOrder()
         QCOMPARE(m_host->progress.last(), 100);
         QCOMPARE(names, set.names);
     }
+}
+
+void TestAutoStyle::progressStaysInTheRange()
+{
+    if (m_photo.isNull())
+        QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    const ShuffledSet set = makeSet(0, 6, 1, {4, 1, 5, 0, 3, 2}, 160, 120);
+    tagStitchCallbacks table = m_host->callbacks();
+    CStitchOptions* job = PSCreateStitch(StitchStyleHorizontal, StitchOutputHalf, StitchMethodCalibrated, &table);
+    QVERIFY(job);
+    QCOMPARE(PSLoadImages(job, 6, set.names, const_cast<tagPOINT*>(set.sizes.data())), 0);
+    m_host->progress.clear();
+    const int code = AutoStyleOptimizeRun(job, 6, 6, 20, 60);
+    // The host's own callback is back in place afterwards.
+    const bool restored = CStitchOptions::m_pfnShowProgress == table.ShowProgress;
+    PSReleaseStitch(job);
+    QCOMPARE(code, 0);
+    QVERIFY(restored);
+    QVERIFY(!m_host->progress.isEmpty());
+    for (int percent : m_host->progress)
+        QVERIFY2(percent >= 20 && percent <= 60, qPrintable(QString::number(percent)));
+    // The trials span 0..100 between them: 0 and 100 land on the ends.
+    QCOMPARE(*std::min_element(m_host->progress.begin(), m_host->progress.end()), 20);
 }
 
 void TestAutoStyle::autoStyleStitchRow()
