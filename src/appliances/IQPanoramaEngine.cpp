@@ -354,30 +354,46 @@ void IQPanoramaEngine::overlapRects(QList<tagRECT>& rects) const
         rects.append(m_pOverlaps[i]);
 }
 
-// The library has no re-stitch from user point pairs yet: report a
-// fine-tune failure rather than an unchanged panorama.
-QImage IQPanoramaEngine::finetune(tagPOINT* pairs, tagPOINT, bool, tagRECT*, int* code)
+QImage IQPanoramaEngine::finetune(tagPOINT* pairs, tagPOINT element, bool vertical, tagRECT* crop, int* code)
 {
+    void* dib = nullptr;
+    int result = PSFineTune(m_pHandle, pairs, element, !vertical, &dib, &m_pOverlaps, &m_nOverlapCount, &m_ppPaths,
+                            &m_nPathCount, &m_CropRect);
+    QImage image;
+    if (result == 0) {
+        image = dib2Image(dib);
+        // A result that cannot be shown is no success.
+        if (image.isNull())
+            result = StitchNullArgument;
+        else if (crop)
+            *crop = m_CropRect;
+    }
+    if (dib)
+        PSReleaseResultDIB(m_pHandle);
     if (code)
-        *code = m_pHandle && pairs ? StitchGridOrTempDir : StitchNullArgument;
-    return QImage();
+        *code = result;
+    return image;
 }
 
-// Nor a seam moved through user points: nothing changes.
-QImage IQPanoramaEngine::adjustPath(tagPOINT, bool, tagPOINT*, bool, bool* changed, unsigned short**)
+QImage IQPanoramaEngine::adjustPath(tagPOINT element, bool horizontal, tagPOINT* points, bool render, bool* changed,
+                                    unsigned short** path)
+{
+    void* dib = nullptr;
+    const int result = PSAdjustPath(m_pHandle, element, horizontal, points, render, changed, path, &dib);
+    QImage image;
+    if (result == 0 && dib && changed)
+        image = dib2Image(dib);
+    if (dib)
+        PSReleaseResultDIB(m_pHandle);
+    return image;
+}
+
+int IQPanoramaEngine::adjustPathPoints(tagPOINT element, bool horizontal, tagPOINT* points, bool* changed,
+                                       unsigned short** path)
 {
     if (changed)
         *changed = false;
-    return QImage();
-}
-
-int IQPanoramaEngine::adjustPathPoints(tagPOINT, bool, tagPOINT*, bool* changed, unsigned short** path)
-{
-    if (changed)
-        *changed = false;
-    if (!m_pHandle || !changed || !path)
-        return StitchNullArgument;
-    return StitchGridOrTempDir;
+    return PSAdjustPath(m_pHandle, element, horizontal, points, true, changed, path, nullptr);
 }
 
 void IQPanoramaEngine::ShowProgress(int percent, bool* cancel, void* user)

@@ -79,9 +79,12 @@ public:
     void overlapRects(QList<tagRECT>& rects) const;
 
     // The fine-tune operations re-stitch or move a seam through points the
-    // user set. The library offers no fine-tune or path adjustment yet: they
-    // fail with -4 (and a null image) until it does; see canFinetune().
-    static bool canFinetune() { return false; }
+    // user set, after a successful stitch. finetune gives the new panorama
+    // (and its crop) or a null image with the library's code (-4: the pairs
+    // are too far apart); adjustPath the panorama with the neighbour's
+    // pixels copied over the moved seam, or a null image when nothing
+    // changed or render (the library's path-only flag) was set.
+    static bool canFinetune() { return true; }
     QImage finetune(tagPOINT* pairs, tagPOINT element, bool vertical, tagRECT* crop, int* code = nullptr);
     QImage adjustPath(tagPOINT element, bool horizontal, tagPOINT* points, bool render, bool* changed,
                       unsigned short** path);

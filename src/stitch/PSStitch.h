@@ -17,6 +17,7 @@
 #include <QList>
 #include <QString>
 
+class CStitchElement;
 class CStitchOptions;
 
 extern "C" {
@@ -66,6 +67,70 @@ void PSReleaseResultDIB(CStitchOptions* job);
 // Frees the elements, their files and the job with its folder; null does nothing.
 void PSReleaseStitch(CStitchOptions* job);
 
+// Re-stitches after the user placed three point pairs (element point,
+// neighbour point, three times; layer-0 pixels) between the element at
+// (x column, y row) and its right (horizontal) or lower neighbour: those
+// become the pair's only twins, calibration (method 0), motion and the
+// render run again. The outputs are filled as by DEZeviDirevi. -2 null job
+// or pairs; -3 no such element or neighbour; -4 the pairs' distances
+// differ by more than 300 pixels (on the working layer) between the two
+// photos, nothing changed; else the stages' codes, with the twins, method,
+// focal length and pair transforms as they were. No progress 100 on
+// failure.
+int PSFineTune(CStitchOptions* job, tagPOINT* pairs, tagPOINT element, bool horizontal, void** resultDib,
+               tagRECT** overlaps, int* overlapCount, unsigned short*** paths, int* pathCount, tagRECT* crop);
+// The same with pairCount pairs (3 to 40; else -3); the first three are
+// checked for distance.
+int PSFineTuneEx(CStitchOptions* job, tagPOINT* pairs, int pairCount, tagPOINT element, bool horizontal,
+                 void** resultDib, tagRECT** overlaps, int* overlapCount, unsigned short*** paths, int* pathCount,
+                 tagRECT* crop);
+// Moves the dividing path between the element and its right (horizontal)
+// or lower neighbour through the user's points (the moved point, then the
+// start and end bounds; -1 coordinates for none; overlap pixels of the
+// working layer). *path is the path slot, *changed tells whether the path
+// moved; unless pathOnly, the neighbour's pixels are copied over the
+// overlap into the result, which *resultDib then receives. An empty path
+// slot or a first point on the overlap's border leaves *changed false and
+// returns 0. -2 null job, changed or path, a warped file that cannot be
+// read or a result that cannot be attached; -3 no element or neighbour, or
+// no result to draw into.
+int PSAdjustPath(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOINT* points, bool pathOnly,
+                 bool* changed, unsigned short** path, void** resultDib);
+// Five point pairs (ten points, element point then neighbour point) of the
+// overlap with the right (horizontal) or lower neighbour, in layer-0
+// pixels; *count becomes 5. A block of five twins is handed out as stored,
+// a larger one by the extremes of its element points; a smaller one is
+// completed with the centroid and midpoints of its element points, carried
+// into the neighbour by the pair model and kept inside the pair's overlap.
+// -2 null job, pairs or count; -3 no element, no neighbour or no twin.
+int PSGetBestPointsEx(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOINT* pairs, int* count);
+// Snaps a user's point pair (layer-0 pixels): the block around
+// *inNeighbour is searched within min(32 / scale, 100) pixels of
+// *inElement, which moves to the match. -3 null job, a scale of zero or
+// below, no element, neighbour or point.
+int PSAutoMatch(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOINT* inNeighbour, tagPOINT* inElement,
+                double scale);
+// Drops the elements at the listed array indices with everything they
+// own; the others keep their order. A tile grid keeps its size, a column
+// becomes 1 x the new count, a row the new count x 1. -3 null job or
+// indices, a count below 0 or above the element count, an index out of
+// range or listed twice (nothing changed then).
+int PSDeleteImages(CStitchOptions* job, int count, int* indices);
+// Reorders the elements so that element i carries names[i]: for each i in
+// turn the first element from place i onward with that name is swapped
+// into place i; names not found leave the rest in their order. -2 null job.
+int PSAdjustOrder(CStitchOptions* job, QList<QString>& names);
+// Loads cols x rows photos (names and sizes as for PSLoadImages), chooses
+// their style, grid and order, aligns and renders. *styleOut receives the
+// style; cols, rows and names (rewritten in grid order) the grid; the
+// other outputs are filled as by DEZeviDirevi. -3 null job, result, cols,
+// rows or sizes, a grid below 1 x 1, or fewer names than cells; -4 no
+// temporary folder; -5 no order found; else the stages' codes (after
+// progress 100).
+int PSAutoStyleStitch(CStitchOptions* job, unsigned int fillColour, tagPOINT* sizes, int* cols, int* rows,
+                      QList<QString>& names, int* styleOut, void** resultDib, tagRECT* crop, tagRECT** overlaps,
+                      int* overlapCount, unsigned short*** paths, int* pathCount);
+
 // The default memory functions: malloc'd blocks whose handle is their address.
 void* PSMemAlloc(unsigned int size);
 void* PSMemLock(void* handle);
@@ -83,3 +148,6 @@ bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c);
 void ReturnDataForAutoStitch(CStitchOptions* job, int* cols, int* rows, QList<QString>& names);
 // Releases the elements that fell out of a grid of oldCols x oldRows.
 void DeleteMemoryForAutoStitch(CStitchOptions* job, int oldCols, int oldRows);
+// Deletes the element's temporary files and frees its working layers and
+// its layer table.
+void DeleteMemoryForOneElement(CStitchOptions* job, CStitchElement* element);

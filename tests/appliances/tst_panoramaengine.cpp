@@ -720,13 +720,18 @@ void TestPanoramaEngine::finetuneFailureIsNotSuccess()
     IQFinetuneArea area;
     area.sizeA = QSize(300, 200);
     area.sizeB = QSize(300, 200);
-    if (!IQPanoramaEngine::canFinetune()) {
-        // Without a stitched job the re-stitch cannot succeed; its code
-        // comes through, never a 0.
-        int code = 0;
-        QVERIFY(controller->finetune(area, &code).isNull());
-        QVERIFY(code < 0);
-    }
+    QVERIFY(IQPanoramaEngine::canFinetune());
+    // Without a stitched job the re-stitch cannot succeed; its code comes
+    // through, never a 0.
+    int code = 0;
+    QVERIFY(controller->finetune(area, &code).isNull());
+    QVERIFY(code < 0);
+    // Nor is there a seam to move.
+    bool changed = true;
+    unsigned short* path = nullptr;
+    tagPOINT points[3] = {{5, 5}, {-1, -1}, {-1, -1}};
+    QVERIFY(controller->adjustPath(tagPOINT{0, 0}, true, points, false, &changed, &path).isNull());
+    QVERIFY(!changed);
     auto* thread = new IQFinetuneThread(controller, area);
     QSignalSpy finished(thread, &IQFinetuneThread::threadFinished);
     QVERIFY(ImageFixtures::runToEnd(thread));
