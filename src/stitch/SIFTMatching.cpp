@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <unordered_set>
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #include <immintrin.h>
@@ -351,21 +353,29 @@ int SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT
         *affine = fit;
     if (!SiftAffinePlausible(fit) || matches.size() < 4)
         return 0;
+    // The points already placed in each image, so that a pair within one
+    // pixel (both coordinates) of an earlier one is found without a scan.
+    std::unordered_set<std::uint64_t> placedFirst, placedSecond;
+    placedFirst.reserve(matches.size());
+    placedSecond.reserve(matches.size());
+    auto key = [](int x, int y) { return (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y); };
+    auto taken = [&](const std::unordered_set<std::uint64_t>& placed, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (placed.count(key(x + dx, y + dy)))
+                    return true;
+        return false;
+    };
     for (const KeypointMatch& m : matches) {
         const int xa = int(m.first->x + 0.5f), ya = int(m.first->y + 0.5f);
         const int xb = int(m.second->x + 0.5f), yb = int(m.second->y + 0.5f);
         if (xa < 1 || xa >= first->width - 1 || ya < 1 || ya >= first->height - 1 || xb < 1
             || xb >= second->width - 1 || yb < 1 || yb >= second->height - 1)
             continue;
-        bool near = false;
-        for (size_t i = 0; i + 1 < out->size() && !near; i += 2) {
-            const tagSIFTPOINT& pa = (*out)[i];
-            const tagSIFTPOINT& pb = (*out)[i + 1];
-            near = (std::abs(pa.x - xa) <= 1 && std::abs(pa.y - ya) <= 1)
-                || (std::abs(pb.x - xb) <= 1 && std::abs(pb.y - yb) <= 1);
-        }
-        if (near)
+        if (taken(placedFirst, xa, ya) || taken(placedSecond, xb, yb))
             continue;
+        placedFirst.insert(key(xa, ya));
+        placedSecond.insert(key(xb, yb));
         out->push_back({xa, ya});
         out->push_back({xb, yb});
     }
