@@ -50,12 +50,20 @@ void SiftGradientStore::Prepare(int octave)
         const float* L = m_object->GetLevel(octave, s);
         float* out = m_object->gradients + std::int64_t(s - p.smin - 1) * w * h * 2;
         for (int y = 1; y < h - 1; ++y) {
+            const float* __restrict row = L + std::int64_t(y) * w;
+            const float* __restrict up = row - w;
+            const float* __restrict down = row + w;
+            float* __restrict pair = out + std::int64_t(y) * w * 2;
             for (int x = 1; x < w - 1; ++x) {
-                const std::int64_t i = std::int64_t(y) * w + x;
-                const float gx = 0.5f * (L[i + 1] - L[i - 1]);
-                const float gy = 0.5f * (L[i + w] - L[i - w]);
-                out[2 * i] = std::sqrt(gx * gx + gy * gy);
-                out[2 * i + 1] = float(std::fmod(std::atan2(double(gy), double(gx)) + kTwoPi, kTwoPi));
+                const float gx = 0.5f * (row[x + 1] - row[x - 1]);
+                const float gy = 0.5f * (down[x] - up[x]);
+                pair[2 * x] = std::sqrt(gx * gx + gy * gy);
+                // atan2 lies in -pi .. pi, so one subtraction (exact, as the
+                // operands are within a factor of two) reduces it modulo 2 pi.
+                double a = std::atan2(double(gy), double(gx)) + kTwoPi;
+                if (a >= kTwoPi)
+                    a -= kTwoPi;
+                pair[2 * x + 1] = float(a);
             }
         }
     }
@@ -125,21 +133,33 @@ void SiftDescriptor(SiftGradientStore& store, const Keypoint& k, float theta, st
     const int W = int(std::floor(sbp * std::sqrt(2.0) * 5 / 2 + 0.5));
     const float c = std::cos(theta), s = std::sin(theta);
     float bins[128] = {};
-    for (int oy = qMax(-W, 1 - pos.yi); oy <= qMin(W, h - 2 - pos.yi); ++oy) {
-        for (int ox = qMax(-W, 1 - pos.xi); ox <= qMin(W, w - 2 - pos.xi); ++ox) {
-            const float dx = pos.xi + ox - pos.xo, dy = pos.yi + oy - pos.yo;
+    const int yFrom = qMax(-W, 1 - pos.yi), yTo = qMin(W, h - 2 - pos.yi);
+    const int xFrom = qMax(-W, 1 - pos.xi), xTo = qMin(W, w - 2 - pos.xi);
+    for (int oy = yFrom; oy <= yTo; ++oy) {
+        const float dy = pos.yi + oy - pos.yo;
+        const float* row = grad + 2 * (std::int64_t(pos.yi + oy) * w + pos.xi);
+        for (int ox = xFrom; ox <= xTo; ++ox) {
+            const float dx = pos.xi + ox - pos.xo;
             const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
             // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
             if (nx <= -2.5f || nx >= 2.5f || ny <= -2.5f || ny >= 2.5f)
                 continue;
-            const float* g = grad + 2 * (std::int64_t(pos.yi + oy) * w + pos.xi + ox);
-            double t = std::fmod(double(theta) - g[1], kTwoPi);
+            const float* g = row + 2 * ox;
+            // Both angles lie in 0 .. 2 pi, so their difference needs at
+            // most one turn added to come into 0 .. 2 pi.
+            double t = double(theta) - g[1];
+            if (!(t > -kTwoPi && t < kTwoPi))
+                t = std::fmod(t, kTwoPi);
             if (t < 0)
                 t += kTwoPi;
             const float nt = float(8 * t / kTwoPi);
             const float weight = std::exp(-(nx * nx + ny * ny) / 8) * g[0];
             const int bx = int(std::floor(nx - 0.5f)), by = int(std::floor(ny - 0.5f)), bt = int(std::floor(nt));
             const float rx = nx - (bx + 0.5f), ry = ny - (by + 0.5f), rt = nt - bt;
+            // nt is not negative, so the orientation bins need no sign fix.
+            const int t0 = bt & 7, t1 = (bt + 1) & 7;
+            const float st0 = std::fabs(1 - rt), st1 = std::fabs(rt);
+            const float sx[2] = {std::fabs(1 - rx), std::fabs(0 - rx)};
             for (int dby = 0; dby < 2; ++dby) {
                 const int yb = by + dby;
                 if (yb < -2 || yb > 1)
@@ -149,10 +169,10 @@ void SiftDescriptor(SiftGradientStore& store, const Keypoint& k, float theta, st
                     const int xb = bx + dbx;
                     if (xb < -2 || xb > 1)
                         continue;
-                    const float wxy = wy * std::fabs(1 - dbx - rx);
+                    const float wxy = wy * sx[dbx];
                     float* cell = bins + ((yb + 2) * 4 + (xb + 2)) * 8;
-                    cell[((bt % 8) + 8) % 8] += wxy * std::fabs(1 - rt);
-                    cell[((bt + 1) % 8 + 8) % 8] += wxy * std::fabs(rt);
+                    cell[t0] += wxy * st0;
+                    cell[t1] += wxy * st1;
                 }
             }
         }

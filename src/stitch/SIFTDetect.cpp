@@ -43,37 +43,48 @@ void gaussianTaps(float sigma, float taps[11])
 }
 
 // Rows into scratch, then columns back into dst; samples past an end take
-// the end value.
+// the end value. Every output sums its eleven products in tap order, so the
+// interior loops (which run across many outputs at once) give the same
+// floats as the edge loops.
 void smooth(const float* src, float* dst, float* scratch, int w, int h, float sigma)
 {
     float taps[11];
     gaussianTaps(sigma, taps);
     for (int y = 0; y < h; ++y) {
-        const float* in = src + std::int64_t(y) * w;
-        float* out = scratch + std::int64_t(y) * w;
-        for (int x = 0; x < w; ++x) {
+        const float* __restrict in = src + std::int64_t(y) * w;
+        float* __restrict out = scratch + std::int64_t(y) * w;
+        auto edge = [&](int x) {
             float acc = 0;
-            if (x >= 5 && x + 5 < w) {
-                for (int t = 0; t < 11; ++t)
-                    acc += taps[t] * in[x + t - 5];
-            } else {
-                for (int t = 0; t < 11; ++t)
-                    acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
-            }
+            for (int t = 0; t < 11; ++t)
+                acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
             out[x] = acc;
+        };
+        const int inner = qMin(5, w);
+        for (int x = 0; x < inner; ++x)
+            edge(x);
+        for (int x = 5; x + 5 < w; ++x)
+            out[x] = taps[0] * in[x - 5];
+        for (int t = 1; t < 11; ++t) {
+            const float tap = taps[t];
+            for (int x = 5; x + 5 < w; ++x)
+                out[x] += tap * in[x + t - 5];
         }
+        for (int x = qMax(inner, w - 5); x < w; ++x)
+            edge(x);
     }
     // Column pass row by row, so the inner loop runs along memory.
     for (int y = 0; y < h; ++y) {
-        float* out = dst + std::int64_t(y) * w;
-        const float* rows[11];
+        float* __restrict out = dst + std::int64_t(y) * w;
+        const float* __restrict rows[11];
         for (int t = 0; t < 11; ++t)
             rows[t] = scratch + std::int64_t(qBound(0, y + t - 5, h - 1)) * w;
-        for (int x = 0; x < w; ++x) {
-            float acc = 0;
-            for (int t = 0; t < 11; ++t)
-                acc += taps[t] * rows[t][x];
-            out[x] = acc;
+        for (int x = 0; x < w; ++x)
+            out[x] = taps[0] * rows[0][x];
+        for (int t = 1; t < 11; ++t) {
+            const float tap = taps[t];
+            const float* __restrict row = rows[t];
+            for (int x = 0; x < w; ++x)
+                out[x] += tap * row[x];
         }
     }
 }
@@ -99,10 +110,12 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
     const double k = std::pow(2.0, 1.0 / p.S);
     const int w0 = obj->GetOctaveWidth(p.omin), h0 = obj->GetOctaveHeight(p.omin);
     float* base = obj->GetLevel(p.omin, p.smin);
-    float* scratch = obj->gradients;
+    // The differences are not taken yet: those of the first octave, five
+    // first-octave images, are the convolution's scratch.
+    float* scratch = obj->dogs.front();
     // The first octave is at most the doubled image (omin is -1 or above).
     if (p.omin < 0) {
-        // The store holds six first-octave images: ample for the transposed half step.
+        // The half-doubled image is half a first-octave image.
         doubleTransposed(obj->image, scratch, obj->width, obj->height);
         doubleTransposed(scratch, base, obj->height, obj->width * 2);
     } else {
@@ -299,7 +312,7 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
         return -1;
     if (buildScaleSpace(obj, report, mid, q) != 0)
         return -1;
-    delete[] obj->image;
+    SiftFreeFloats(obj->image);
     obj->image = nullptr;
     if (report(mid))
         return -1;
@@ -311,9 +324,11 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
             obj->keypoints[kept++] = k;
     obj->keypoints.resize(kept);
     for (float*& d : obj->dogs) {
-        delete[] d;
+        SiftFreeFloats(d);
         d = nullptr;
     }
+    if (!obj->keypoints.empty() && obj->PrepareGradients() != 0)
+        return -2;
     SiftGradientStore store(obj);
     const size_t n = obj->keypoints.size();
     for (size_t i = 0; i < n; ++i) {

@@ -4,7 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <unordered_set>
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -64,27 +70,116 @@ void removeInOrder(std::vector<KeypointMatch>& matches, size_t floor, Keep keep)
     matches.swap(kept);
 }
 
-// Squared descriptor distance, given up (with a value of at least `limit`)
-// once the partial sum reaches the limit: such a feature can be neither the
-// nearest nor the second nearest.
-int distanceBelow(const Keypoint* a, const Keypoint* b, int limit)
+// The features of the first object laid out for the search: sorted by
+// orientation, so that only those within reach of the 0.2-radian test are
+// visited, with their descriptors in one block in that order.
+struct SearchTable
 {
-    const size_t n = a->itsOriFV.size();
-    if (n != 128 || b->itsOriFV.size() != 128)
-        return a->distSquared(b);
-    const unsigned char* p = a->itsOriFV.data();
-    const unsigned char* q = b->itsOriFV.data();
-    int sum = 0;
-    for (int chunk = 0; chunk < 128; chunk += 32) {
-        for (int i = chunk; i < chunk + 32; ++i) {
-            const int d = int(p[i]) - int(q[i]);
+    std::vector<int> byAngle; // feature indices sorted by angle
+    std::vector<float> sortedAngles; // their angles, same order
+    std::vector<unsigned char> descriptors; // 128 bytes per feature, same order
+};
+
+bool buildSearchTable(const std::vector<Keypoint*>& features, SearchTable& table)
+{
+    const size_t n = features.size();
+    for (const Keypoint* k : features)
+        if (k->itsOriFV.size() != 128)
+            return false;
+    table.byAngle.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        table.byAngle[i] = int(i);
+    std::stable_sort(table.byAngle.begin(), table.byAngle.end(),
+                     [&](int l, int r) { return features[size_t(l)]->angle < features[size_t(r)]->angle; });
+    table.sortedAngles.resize(n);
+    table.descriptors.resize(n * 128);
+    for (size_t i = 0; i < n; ++i) {
+        const Keypoint* k = features[size_t(table.byAngle[i])];
+        table.sortedAngles[i] = k->angle;
+        std::copy(k->itsOriFV.begin(), k->itsOriFV.end(), table.descriptors.begin() + std::ptrdiff_t(i * 128));
+    }
+    return true;
+}
+
+// The nearest and second nearest distances of one feature and the index of
+// the nearest, the candidates offered in any order: a tie on the nearest
+// distance keeps the earliest feature, as a scan in feature order would.
+struct Nearest
+{
+    int best, second, index = -1;
+    void offer(int d, int i)
+    {
+        if (d < best) {
+            second = best;
+            best = d;
+            index = i;
+        } else if (d == best && index >= 0) {
+            second = best;
+            index = std::min(index, i);
+        } else if (d < second) {
+            second = d;
+        }
+    }
+};
+
+// The first sorted position whose feature may pass the 0.2-radian test; the
+// window has a margin and the exact test decides.
+size_t windowStart(const SearchTable& table, float angle)
+{
+    const std::vector<float>& a = table.sortedAngles;
+    return size_t(std::lower_bound(a.begin(), a.end(), angle - 0.25f) - a.begin());
+}
+
+// Offers every feature of the table within 0.2 radians of `angle` to
+// `near`, with its squared distance to the descriptor q. The whole distance
+// is taken: giving up once a partial sum passes the second nearest was
+// slower, its branch being unpredictable.
+void search(const SearchTable& table, float angle, const unsigned char* __restrict q, Nearest& near)
+{
+    const size_t n = table.sortedAngles.size();
+    for (size_t i = windowStart(table, angle); i < n && table.sortedAngles[i] <= angle + 0.25f; ++i) {
+        if (std::fabs(table.sortedAngles[i] - angle) > 0.2f)
+            continue;
+        const unsigned char* __restrict p = table.descriptors.data() + i * 128;
+        int sum = 0;
+        for (int k = 0; k < 128; ++k) {
+            const int d = int(p[k]) - int(q[k]);
             sum += d * d;
         }
-        if (sum >= limit)
-            return sum;
+        near.offer(sum, table.byAngle[i]);
     }
-    return sum;
 }
+
+#if defined(__GNUC__) && defined(__x86_64__)
+#define SIFT_DISTANCE_AVX2 1
+
+// The same search with the descriptor q held widened to 16 bits in
+// registers; differences are squared and summed pairwise in 32 bits (at
+// most 2 x 255^2 a pair).
+__attribute__((target("avx2"))) void searchAvx2(const SearchTable& table, float angle, const unsigned char* q,
+                                                Nearest& near)
+{
+    __m256i wide[8];
+    for (int k = 0; k < 8; ++k)
+        wide[k] = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 16 * k)));
+    const size_t n = table.sortedAngles.size();
+    for (size_t i = windowStart(table, angle); i < n && table.sortedAngles[i] <= angle + 0.25f; ++i) {
+        if (std::fabs(table.sortedAngles[i] - angle) > 0.2f)
+            continue;
+        const unsigned char* p = table.descriptors.data() + i * 128;
+        __m256i sum = _mm256_setzero_si256();
+        for (int k = 0; k < 8; ++k) {
+            const __m256i a = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k)));
+            const __m256i d = _mm256_sub_epi16(a, wide[k]);
+            sum = _mm256_add_epi32(sum, _mm256_madd_epi16(d, d));
+        }
+        __m128i s = _mm_add_epi32(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
+        s = _mm_add_epi32(s, _mm_shuffle_epi32(s, 0x4e));
+        s = _mm_add_epi32(s, _mm_shuffle_epi32(s, 0xb1));
+        near.offer(_mm_cvtsi128_si32(s), table.byAngle[i]);
+    }
+}
+#endif
 
 } // namespace
 
@@ -96,23 +191,36 @@ std::vector<KeypointMatch> SiftNearestNeighbours(SIFTObject* first, SIFTObject* 
     if (fa.empty() || fb.empty())
         return matches;
     const int start = int(fa.front()->itsOriFV.size()) * 255 * 255;
+    auto accept = [&](const Nearest& n, Keypoint* b) {
+        if (n.index >= 0 && n.best <= 80000 && 100LL * n.best < 36LL * n.second)
+            matches.push_back({fa[size_t(n.index)], b, n.best, n.second});
+    };
+    // The plain scan, for descriptors of another length (unequal lengths stop the program).
+    auto scan = [&](Keypoint* b) {
+        Nearest near{start, start};
+        for (size_t i = 0; i < fa.size(); ++i)
+            if (!(std::fabs(fa[i]->angle - b->angle) > 0.2f))
+                near.offer(fa[i]->distSquared(b), int(i));
+        accept(near, b);
+    };
+    SearchTable table;
+    const bool packed = buildSearchTable(fa, table);
+#ifdef SIFT_DISTANCE_AVX2
+    const bool avx2 = __builtin_cpu_supports("avx2");
+#endif
     for (Keypoint* b : fb) {
-        int best = start, second2 = start;
-        Keypoint* nearest = nullptr;
-        for (Keypoint* a : fa) {
-            if (std::fabs(a->angle - b->angle) > 0.2f)
-                continue;
-            const int d = distanceBelow(a, b, second2);
-            if (d < best) {
-                second2 = best;
-                best = d;
-                nearest = a;
-            } else if (d < second2) {
-                second2 = d;
-            }
+        if (!packed || b->itsOriFV.size() != 128) {
+            scan(b);
+            continue;
         }
-        if (nearest && best <= 80000 && 100LL * best < 36LL * second2)
-            matches.push_back({nearest, b, best, second2});
+        Nearest near{start, start};
+#ifdef SIFT_DISTANCE_AVX2
+        if (avx2)
+            searchAvx2(table, b->angle, b->itsOriFV.data(), near);
+        else
+#endif
+            search(table, b->angle, b->itsOriFV.data(), near);
+        accept(near, b);
     }
     return matches;
 }
@@ -245,21 +353,29 @@ int SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT
         *affine = fit;
     if (!SiftAffinePlausible(fit) || matches.size() < 4)
         return 0;
+    // The points already placed in each image, so that a pair within one
+    // pixel (both coordinates) of an earlier one is found without a scan.
+    std::unordered_set<std::uint64_t> placedFirst, placedSecond;
+    placedFirst.reserve(matches.size());
+    placedSecond.reserve(matches.size());
+    auto key = [](int x, int y) { return (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y); };
+    auto taken = [&](const std::unordered_set<std::uint64_t>& placed, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (placed.count(key(x + dx, y + dy)))
+                    return true;
+        return false;
+    };
     for (const KeypointMatch& m : matches) {
         const int xa = int(m.first->x + 0.5f), ya = int(m.first->y + 0.5f);
         const int xb = int(m.second->x + 0.5f), yb = int(m.second->y + 0.5f);
         if (xa < 1 || xa >= first->width - 1 || ya < 1 || ya >= first->height - 1 || xb < 1
             || xb >= second->width - 1 || yb < 1 || yb >= second->height - 1)
             continue;
-        bool near = false;
-        for (size_t i = 0; i + 1 < out->size() && !near; i += 2) {
-            const tagSIFTPOINT& pa = (*out)[i];
-            const tagSIFTPOINT& pb = (*out)[i + 1];
-            near = (std::abs(pa.x - xa) <= 1 && std::abs(pa.y - ya) <= 1)
-                || (std::abs(pb.x - xb) <= 1 && std::abs(pb.y - yb) <= 1);
-        }
-        if (near)
+        if (taken(placedFirst, xa, ya) || taken(placedSecond, xb, yb))
             continue;
+        placedFirst.insert(key(xa, ya));
+        placedSecond.insert(key(xb, yb));
         out->push_back({xa, ya});
         out->push_back({xb, yb});
     }

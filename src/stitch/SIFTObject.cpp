@@ -4,18 +4,48 @@
 
 #include <cmath>
 #include <cstdint>
-#include <new>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace {
 
-// Zeroed floats, or null when the count cannot be had (sizes are 64-bit:
-// the doubled first octave of a large picture runs to billions of floats).
-float* allocateFloats(std::int64_t count)
+// Blocks this large are laid on 2 MB boundaries and offered huge pages: the
+// scale space of a megapixel picture is a few hundred megabytes of fresh
+// memory, and taking it in 4 KB pages cost more than all the filtering.
+constexpr std::uint64_t kHugePage = std::uint64_t(2) << 20;
+
+} // namespace
+
+float* SiftAllocateFloats(std::int64_t count)
 {
-    if (count < 0 || std::uint64_t(count) > SIZE_MAX / sizeof(float))
+    // Sizes are 64-bit: the doubled first octave of a large picture runs to
+    // billions of floats.
+    if (count < 0 || std::uint64_t(count) > (SIZE_MAX - kHugePage) / sizeof(float))
         return nullptr;
-    return new (std::nothrow) float[size_t(count)]();
+    const size_t bytes = qMax<size_t>(1, size_t(count) * sizeof(float));
+    if (bytes < 2 * kHugePage)
+        return static_cast<float*>(std::calloc(bytes, 1));
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* block = nullptr;
+    if (posix_memalign(&block, kHugePage, rounded) != 0)
+        return nullptr;
+#ifdef MADV_HUGEPAGE
+    madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+    std::memset(block, 0, bytes);
+    return static_cast<float*>(block);
 }
+
+void SiftFreeFloats(float* block)
+{
+    std::free(block);
+}
+
+namespace {
 
 std::int64_t area(std::int64_t w, std::int64_t h)
 {
@@ -88,14 +118,9 @@ int SIFTObject::PrepareBuffers()
     for (int i = 0; i < ssParam.O && ok; ++i) {
         const int o = ssParam.omin + i;
         const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
-        octaves[size_t(i)] = allocateFloats(size * levels);
-        dogs[size_t(i)] = allocateFloats(size * (levels - 1));
+        octaves[size_t(i)] = SiftAllocateFloats(size * levels);
+        dogs[size_t(i)] = SiftAllocateFloats(size * (levels - 1));
         ok = octaves[size_t(i)] && dogs[size_t(i)];
-    }
-    if (ok) {
-        const std::int64_t first = area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin));
-        gradients = allocateFloats(first * (2 * (ssParam.smax - ssParam.smin) - 4));
-        ok = gradients != nullptr;
     }
     if (ok)
         return 0;
@@ -103,22 +128,30 @@ int SIFTObject::PrepareBuffers()
     return -2;
 }
 
+int SIFTObject::PrepareGradients()
+{
+    SiftFreeFloats(gradients);
+    const std::int64_t first = area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin));
+    gradients = SiftAllocateFloats(first * (2 * (ssParam.smax - ssParam.smin) - 4));
+    return gradients ? 0 : -2;
+}
+
 void SIFTObject::FreeScaleSpace()
 {
     for (float* p : octaves)
-        delete[] p;
+        SiftFreeFloats(p);
     for (float* p : dogs)
-        delete[] p;
+        SiftFreeFloats(p);
     octaves.clear();
     dogs.clear();
-    delete[] gradients;
+    SiftFreeFloats(gradients);
     gradients = nullptr;
 }
 
 void SIFTObject::FreeBuffers()
 {
     FreeScaleSpace();
-    delete[] image;
+    SiftFreeFloats(image);
     image = nullptr;
     keypoints.clear();
     keypoints.shrink_to_fit();
@@ -132,7 +165,7 @@ int GetNormalizedGrayImg(SIFTObject* object, const _tagPixelArray* pixels)
         return -3;
     if (pixels->width <= 0 || pixels->height <= 0 || !pixels->data)
         return -3;
-    float* grey = allocateFloats(area(pixels->width, pixels->height));
+    float* grey = SiftAllocateFloats(area(pixels->width, pixels->height));
     if (!grey)
         return -2;
     for (int y = 0; y < pixels->height; ++y) {
@@ -143,7 +176,7 @@ int GetNormalizedGrayImg(SIFTObject* object, const _tagPixelArray* pixels)
             out[x] = float(0.11 * p[0] + 0.59 * p[1] + 0.30 * p[2]) / 255.0f;
         }
     }
-    delete[] object->image;
+    SiftFreeFloats(object->image);
     object->image = grey;
     object->width = pixels->width;
     object->height = pixels->height;

@@ -3,6 +3,7 @@
 #include "APMK.h"
 #include "Keypoint.h"
 
+#include <cstdint>
 #include <vector>
 
 // Scale-space parameters: O octaves from omin to omax, levels smin .. smax in
@@ -31,9 +32,13 @@ public:
     SIFTObject& operator=(const SIFTObject&) = delete;
 
     void SetScaleSpaceParam();
-    // Allocates the octaves, differences and the scratch/gradient store, all
-    // zeroed; -2 (with nothing left allocated) when memory runs out.
+    // Allocates the octaves and differences, all zeroed; -2 (with nothing
+    // left allocated) when memory runs out. Until the differences are taken,
+    // those of the first octave serve as the convolution's scratch.
     int PrepareBuffers();
+    // Allocates the zeroed gradient store once the differences are freed, so
+    // the two never take memory at the same time; -2 when memory runs out.
+    int PrepareGradients();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();
     // The octaves, differences and gradient store only.
@@ -62,6 +67,11 @@ public:
     void* progressUser = nullptr;
     APMK_ProgressFunc progress = nullptr;
 };
+
+// The object's float buffers: zeroed, null when the count cannot be had;
+// freed only with SiftFreeFloats.
+float* SiftAllocateFloats(std::int64_t count);
+void SiftFreeFloats(float* block);
 
 // Fills the object's grey image from a 24-bit picture: 0, -2 for a null
 // argument or no memory, -3 for another pixel format.
