@@ -92,9 +92,12 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
         button->setStyleSheet(QLatin1String(toolButtonStyle));
 
     if (m_canvas) {
-        // Mode 0 with the other fields at their defaults: the checkerboard.
+        // Transparent, shown as the checkerboard: where a mask cuts the
+        // mosaic away the user sees that the export will be transparent
+        // there, not the view's own grey. Output never draws the checker.
         CanvasBackColor back;
         back.mode = 0;
+        back.showGrid = true;
         m_canvas->setBackColor(back);
     }
 

@@ -35,6 +35,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,6 +43,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 class TestZorivuvRoad : public QObject
 {
@@ -335,8 +337,14 @@ void TestZorivuvRoad::realPhotographs()
 
     // Other options: 80 columns of 16 px, colours unmatched. The reduced
     // target is 80 x round(60.15) = 80 x 60: a 1280 x 960 mosaic.
-    emit ui.columnCountWidget->propertyValueChanged(QStringLiteral("Column Count"), 80);
-    emit ui.tileSizeWidget->propertyValueChanged(QStringLiteral("Tile Size"), 16);
+    // Typed into the sliders' number boxes, as a user would.
+    for (const auto& [slider, value] : {std::pair {ui.columnCountWidget, 80}, std::pair {ui.tileSizeWidget, 16}}) {
+        auto* box = slider->findChild<QSpinBox*>(QStringLiteral("valueSpinBox"));
+        QVERIFY(box);
+        box->setValue(value);
+    }
+    QCOMPARE(step3->param().columns, 80);
+    QCOMPARE(step3->param().tile, QSize(16, 16));
     ui.matchColorCheckBox->click();
     QVERIFY(!step3->param().colourise);
     // Generate waits in its busy dialog until the result is shown.
@@ -395,9 +403,11 @@ void TestZorivuvRoad::realPhotographs()
         });
         ui.maskButton->click();
     }
-    // The star (id 5) shapes what is shown at once.
+    // The rounded square (id 5) shapes what is shown at once.
     step3->maskMenu()->actions().at(0)->menu()->actions().at(3)->trigger();
     QCOMPARE(step3->param().maskMode, 1);
+    // The mask lands through the picture's render thread.
+    step3->canvas()->backContent()->waitForRender();
     shoot(QStringLiteral("real-10-masked"));
 
     DialogDriver::answerFileDialog(m_dir.path(), {QStringLiteral("real-mosaic.png")});

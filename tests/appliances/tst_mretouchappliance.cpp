@@ -679,6 +679,17 @@ void TestMRetouchAppliance::templateMaskShapesNextMosaic()
     QCOMPARE(qAlpha(mosaic.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(mosaic.pixel(1999, 0)), 0);
     QCOMPARE(qAlpha(mosaic.pixel(1000, 900)), 255);
+    // The cut-away corners show the checkerboard on screen, and the export
+    // keeps them transparent.
+    QCOMPARE(step3->canvas()->backColor().mode, 0);
+    QVERIFY(step3->canvas()->backColor().showGrid);
+    DialogDriver::answerFileDialog(m_dir->path(), {QStringLiteral("heart.png")});
+    step3->form().bSaveImage->click();
+    const QImage written(m_dir->filePath(QStringLiteral("heart.png")));
+    QCOMPARE(written.size(), QSize(2000, 1500));
+    QCOMPARE(qAlpha(written.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(written.pixel(1999, 0)), 0);
+    QCOMPARE(qAlpha(written.pixel(1000, 900)), 255);
 
     // Back to the original: the opaque first resource, mask mode 0.
     step3->maskMenu()->actions().at(2)->trigger();
