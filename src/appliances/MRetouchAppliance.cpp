@@ -92,9 +92,12 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
         button->setStyleSheet(QLatin1String(toolButtonStyle));
 
     if (m_canvas) {
-        // Mode 0 with the other fields at their defaults: the checkerboard.
+        // Transparent, shown as the checkerboard: where a mask cuts the
+        // mosaic away the user sees that the export will be transparent
+        // there, not the view's own grey. Output never draws the checker.
         CanvasBackColor back;
         back.mode = 0;
+        back.showGrid = true;
         m_canvas->setBackColor(back);
     }
 
@@ -431,11 +434,17 @@ void MRetouchAppliance::slotZorivuvFinished(QImage mosaic, QImage mask, int erro
 {
     switch (errorCode) {
     case IQZorivuvEngine::Success: {
-        if (mosaic.isNull())
-            break;
-        // Moved in: a large mosaic is not held twice.
+        if (mosaic.isNull()) {
+            // A run that claims success without a mosaic must not pass
+            // silently.
+            reportLater(QMessageBox::Critical, MTileAppliance::runFailureText(errorCode));
+            return;
+        }
+        // Moved in: a large mosaic is not held twice. A pixmap that cannot
+        // be made is a mosaic the canvas cannot take: setCanvasPixmap then
+        // hides the zoom controls as for any other refusal.
         const QPixmap pixmap = QPixmap::fromImage(std::move(mosaic));
-        if (pixmap.isNull() || !setCanvasPixmap(pixmap, mask, false)) {
+        if (!setCanvasPixmap(pixmap, mask, false)) {
             // The previous mosaic stays, and so does its pending state.
             reportLater(QMessageBox::Critical, tr("Not enough memory."));
             return;

@@ -226,8 +226,12 @@ void MTileAppliance::slotZorivuvFinished(QImage mosaic, QImage mask, int errorCo
     Q_UNUSED(mask);
     switch (errorCode) {
     case IQZorivuvEngine::Success: {
-        if (mosaic.isNull())
-            break;
+        if (mosaic.isNull()) {
+            // A run that claims success without a mosaic must not pass
+            // silently.
+            reportLater(QMessageBox::Critical, runFailureText(errorCode));
+            return;
+        }
         // Moved in: a large mosaic is not held twice.
         const QPixmap pixmap = QPixmap::fromImage(std::move(mosaic));
         if (pixmap.isNull()) {

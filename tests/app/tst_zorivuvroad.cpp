@@ -3,33 +3,47 @@
 // photo, the tile photos, the first mosaic in step 3 with a mask and its
 // export, back to step 2 and home with nothing of the road left in the window.
 //
-// With VELLUMAR_SCREENSHOT_DIR set, both steps (empty and filled) and the
-// progress dialog are photographed on the way (run under a real X server,
-// e.g. xvfb-run, for the dialog to show).
+// The road is run twice: over drawn photos, and over real photographs of
+// Debian's mate-backgrounds and plasma-workspace-wallpapers (skipped when
+// they are not installed), where Match Color is judged on a real target.
+//
+// With VELLUMAR_SCREENSHOT_DIR set, every step, the progress dialog and the
+// mask menu are photographed on the way (run under a real X server, e.g.
+// Xvfb, for the dialog and the menu to show).
 #include "app/MainWindow.h"
 
 #include "appframe/Workflow.h"
 #include "appliances/DialogDriver.h"
 #include "appliances/HomeScene.h"
+#include "appliances/IQZorivuvBlock.h"
 #include "appliances/IQZorivuvEngine.h"
 #include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
+#include "canvas/CPixmap.h"
+#include "canvas/Canvas.h"
+#include "canvas/PictureContent.h"
 #include "files/IQThumbsViewer.h"
+#include "widgets/QSliderWidget.h"
 #include "widgets/QWaitingDialog.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 class TestZorivuvRoad : public QObject
 {
@@ -39,6 +53,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void road();
+    void realPhotographs();
 
 private:
     template<class T>
@@ -47,6 +62,8 @@ private:
         return App::workflow ? dynamic_cast<T*>(App::workflow->currentAppliance()) : nullptr;
     }
     void shoot(const QString& name, QWidget* widget = nullptr);
+    // Clicks the Zorivuv tile of the home screen; step 1 or null.
+    ZorivuvAppliance* openFromHome();
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     QTemporaryDir m_dir;
@@ -109,9 +126,10 @@ void TestZorivuvRoad::shoot(const QString& name, QWidget* widget)
     shot.save(QDir(m_shots).filePath(name + QStringLiteral(".png")));
 }
 
-void TestZorivuvRoad::road()
+ZorivuvAppliance* TestZorivuvRoad::openFromHome()
 {
-    QVERIFY(QTest::qWaitFor([] { return App::workflow && App::workflow->nodeCount() == 1; }, 20000));
+    if (!QTest::qWaitFor([] { return App::workflow && App::workflow->nodeCount() == 1; }, 20000))
+        return nullptr;
     QGraphicsView* view = nullptr;
     HomeScene* home = nullptr;
     const auto views = m_window->findChildren<QGraphicsView*>();
@@ -121,13 +139,20 @@ void TestZorivuvRoad::road()
             break;
         }
     }
-    QVERIFY(home);
-    QCOMPARE(home->tiles().size(), 2);
+    if (!home || home->tiles().size() != 2)
+        return nullptr;
     // The Zorivuv tile is the first.
     const QPointF centre = home->tiles().at(0)->sceneBoundingRect().center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(centre));
-    QVERIFY(QTest::qWaitFor([this] { return current<ZorivuvAppliance>() != nullptr; }, 20000));
-    ZorivuvAppliance* step1 = current<ZorivuvAppliance>();
+    if (!QTest::qWaitFor([this] { return current<ZorivuvAppliance>() != nullptr; }, 20000))
+        return nullptr;
+    return current<ZorivuvAppliance>();
+}
+
+void TestZorivuvRoad::road()
+{
+    ZorivuvAppliance* step1 = openFromHome();
+    QVERIFY(step1);
     QVERIFY(step1->form().bPicture->isVisible());
     QVERIFY(step1->form().nextButton->isVisible());
     QVERIFY(!step1->form().nextButton->isEnabled());
@@ -188,6 +213,219 @@ void TestZorivuvRoad::road()
     QVERIFY(!m_window->findChild<QWidget*>(QStringLiteral("canvasPropertiesBox")));
     QVERIFY(!m_window->findChild<QWidget*>(QStringLiteral("addContentBox")));
     QVERIFY(IQZorivuvEngine::globalInstance()->background.isNull());
+}
+
+namespace {
+
+// Mean over cells and channels of |mean of the cell's pixels - the reduced
+// target's pixel|: how far the mosaic, averaged back to one pixel a cell,
+// lies from the target it was made of.
+double cellDifference(const QImage& mosaic, const QImage& reduced, int tile)
+{
+    const QImage pixels = mosaic.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int r = 0; r < reduced.height(); ++r) {
+        for (int x = 0; x < reduced.width(); ++x) {
+            qint64 total[3] = {0, 0, 0};
+            for (int y = r * tile; y < (r + 1) * tile; ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+                for (int i = x * tile; i < (x + 1) * tile; ++i) {
+                    total[0] += qRed(row[i]);
+                    total[1] += qGreen(row[i]);
+                    total[2] += qBlue(row[i]);
+                }
+            }
+            const QRgb cell = reduced.pixel(x, r);
+            const double n = double(tile) * tile;
+            sum += qAbs(total[0] / n - qRed(cell)) + qAbs(total[1] / n - qGreen(cell))
+                + qAbs(total[2] / n - qBlue(cell));
+        }
+    }
+    return sum / (3.0 * reduced.width() * reduced.height());
+}
+
+// The same difference as the rule predicts it, for cells that draw their
+// photo at random among `photos` (each tile-sized, as the run reads them):
+// unmatched a cell has its photo's mean; matched each channel of a pixel
+// becomes min((in x gain) >> 10, 255) with gain = (c << 10) / m for the
+// cell's colour c and the photo's stored mean m.
+double predictedDifference(const QList<IQZorivuvBlock>& photos, const QImage& reduced, bool match)
+{
+    double sum = 0;
+    for (int r = 0; r < reduced.height(); ++r) {
+        for (int x = 0; x < reduced.width(); ++x) {
+            const QRgb cell = reduced.pixel(x, r);
+            const uint target[3] = {uint(qRed(cell)), uint(qGreen(cell)), uint(qBlue(cell))};
+            for (const IQZorivuvBlock& photo : photos) {
+                const QImage& image = photo.image;
+                const double n = double(image.width()) * image.height();
+                for (int c = 0; c < 3; ++c) {
+                    const uint gain = (target[c] << 10) / photo.mean[c];
+                    qint64 total = 0;
+                    for (int y = 0; y < image.height(); ++y) {
+                        for (int i = 0; i < image.width(); ++i) {
+                            const QRgb pixel = image.pixel(i, y);
+                            const uint in = c == 0 ? qRed(pixel) : c == 1 ? qGreen(pixel) : qBlue(pixel);
+                            total += match ? qMin<uint>((in * gain) >> 10, 255) : in;
+                        }
+                    }
+                    sum += qAbs(total / n - target[c]);
+                }
+            }
+        }
+    }
+    return sum / (3.0 * reduced.width() * reduced.height() * photos.size());
+}
+
+} // namespace
+
+void TestZorivuvRoad::realPhotographs()
+{
+    // A nature photograph as the target, the others of the two packages as
+    // tiles.
+    const QString mate = QStringLiteral("/usr/share/backgrounds/mate/nature");
+    const QStringList mateTiles {QStringLiteral("Dune.jpg"), QStringLiteral("GreenMeadow.jpg"),
+        QStringLiteral("Aqua.jpg"), QStringLiteral("YellowFlower.jpg"), QStringLiteral("LadyBird.jpg")};
+    for (const QString& name : QStringList {QStringLiteral("FreshFlower.jpg")} + mateTiles) {
+        if (!QFile::exists(mate + QLatin1Char('/') + name))
+            QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    }
+    // Each wallpaper is a folder whose photograph has the name of its size,
+    // the same in every folder: they are listed under their own names.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("plasma"))));
+    QStringList plasmaTiles;
+    for (const char* name : {"EveningGlow", "Kite", "ColorfulCups", "Path", "FallenLeaf"}) {
+        const QDir images(QStringLiteral("/usr/share/wallpapers/%1/contents/images").arg(QLatin1String(name)));
+        const QStringList jpegs = images.entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::NoSymLinks);
+        if (jpegs.isEmpty())
+            QSKIP("plasma-workspace-wallpapers is not installed (scripts/test installs it)");
+        const QString link = QStringLiteral("%1.jpg").arg(QLatin1String(name));
+        QVERIFY(QFile::link(images.filePath(jpegs.constFirst()), path(QStringLiteral("plasma/") + link)));
+        plasmaTiles << link;
+    }
+
+    shoot(QStringLiteral("real-00-home"));
+    ZorivuvAppliance* step1 = openFromHome();
+    QVERIFY(step1);
+    shoot(QStringLiteral("real-01-step1-empty"));
+    DialogDriver::answerFileDialog(mate, {QStringLiteral("FreshFlower.jpg")});
+    step1->form().bPicture->click();
+    QCOMPARE(step1->form().sizeLabel->text(), QStringLiteral("1600 x 1203 Pix"));
+    shoot(QStringLiteral("real-02-target"));
+
+    step1->form().nextButton->click();
+    QVERIFY(QTest::qWaitFor([this] { return current<MTileAppliance>() != nullptr; }, 20000));
+    MTileAppliance* step2 = current<MTileAppliance>();
+    shoot(QStringLiteral("real-03-tiles-empty"));
+    // Two picks, from the two folders.
+    DialogDriver::answerFileDialog(mate, mateTiles);
+    step2->form().bPicture->click();
+    DialogDriver::answerFileDialog(path(QStringLiteral("plasma")), plasmaTiles);
+    step2->form().bPicture->click();
+    QCOMPARE(step2->thumbsViewer()->sourceCount(), 10);
+    shoot(QStringLiteral("real-04-tiles"));
+
+    DialogDriver::onModal<QWaitingDialog>(
+        [this](QWaitingDialog* busy) { shoot(QStringLiteral("real-05-progress"), busy); });
+    step2->form().nextButton->click();
+    QVERIFY(QTest::qWaitFor([this] { return current<MRetouchAppliance>() != nullptr; }, 60000));
+    MRetouchAppliance* step3 = current<MRetouchAppliance>();
+    const Ui::MRetouchApplianceElements& ui = step3->form();
+    // 100 cells of 20 px; 1203 x 100 / 1600 = 75.19 rows, rounded: 75.
+    QCOMPARE(step3->canvas()->sceneSize(), QSize(2000, 1500));
+    shoot(QStringLiteral("real-06-result"));
+
+    // Other options: 80 columns of 16 px, colours unmatched. The reduced
+    // target is 80 x round(60.15) = 80 x 60: a 1280 x 960 mosaic.
+    // Typed into the sliders' number boxes, as a user would.
+    for (const auto& [slider, value] : {std::pair {ui.columnCountWidget, 80}, std::pair {ui.tileSizeWidget, 16}}) {
+        auto* box = slider->findChild<QSpinBox*>(QStringLiteral("valueSpinBox"));
+        QVERIFY(box);
+        box->setValue(value);
+    }
+    QCOMPARE(step3->param().columns, 80);
+    QCOMPARE(step3->param().tile, QSize(16, 16));
+    ui.matchColorCheckBox->click();
+    QVERIFY(!step3->param().colourise);
+    // Generate waits in its busy dialog until the result is shown.
+    ui.generateButton->click();
+    QCOMPARE(step3->canvas()->sceneSize(), QSize(1280, 960));
+    QCOMPARE(ui.sizeLabel->text(), QStringLiteral("1280 x 960 Pix"));
+    const QImage& target = IQZorivuvEngine::globalInstance()->background;
+    QCOMPARE(target.size(), QSize(1600, 1203));
+    const QImage reduced = target.scaled(QSize(80, 60), Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    QCOMPARE(reduced.size(), QSize(80, 60));
+    const double unmatched = cellDifference(step3->canvas()->backContent()->photo()->toImage(), reduced, 16);
+    shoot(QStringLiteral("real-07-unmatched"));
+    QList<IQZorivuvBlock> photos;
+    for (const QString& tilePath : std::as_const(IQZorivuvEngine::globalInstance()->tilePaths)) {
+        photos << IQZorivuvBlock(tilePath);
+        QVERIFY(photos.last().convert(QSize(16, 16)));
+    }
+    QCOMPARE(photos.size(), 10);
+
+    // Matched, each tile is scaled channel by channel to its cell's mean
+    // colour with 10-bit gains: the cell's mean falls short of the target
+    // by at most 1 + m / 1024 < 1.25 levels from the truncations, plus what
+    // the pixels that clip at 255 lose; unmatched, a cell has the mean of
+    // some photo. Both are predicted from the photos; the drawn tiles,
+    // stretched by one pixel, and the random choice of 4800 cells may stray
+    // from the prediction by a level.
+    ui.matchColorCheckBox->click();
+    QVERIFY(step3->param().colourise);
+    ui.generateButton->click();
+    QCOMPARE(step3->canvas()->sceneSize(), QSize(1280, 960));
+    const double matched = cellDifference(step3->canvas()->backContent()->photo()->toImage(), reduced, 16);
+    const double matchedRule = predictedDifference(photos, reduced, true);
+    const double unmatchedRule = predictedDifference(photos, reduced, false);
+    qInfo("mean cell difference: %.2f levels matched (rule %.2f), %.2f unmatched (rule %.2f)", matched,
+        matchedRule, unmatched, unmatchedRule);
+    QVERIFY2(qAbs(matched - matchedRule) < 1.0, qPrintable(QStringLiteral("%1 vs %2").arg(matched).arg(matchedRule)));
+    QVERIFY2(qAbs(unmatched - unmatchedRule) < 1.0,
+        qPrintable(QStringLiteral("%1 vs %2").arg(unmatched).arg(unmatchedRule)));
+    // Matched, close: a few levels where unmatched is tens.
+    QVERIFY(matched < unmatched / 4);
+    shoot(QStringLiteral("real-08-matched"));
+
+    // The mask menu as it opens, with its templates.
+    if (!m_shots.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        QTimer::singleShot(300, this, [this] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (!menu)
+                return;
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Right);
+            QTimer::singleShot(300, this, [this] {
+                shoot(QStringLiteral("real-09-mask-menu"));
+                while (QWidget* popup = QApplication::activePopupWidget())
+                    popup->close();
+            });
+        });
+        ui.maskButton->click();
+    }
+    // The rounded square (id 5) shapes what is shown at once.
+    step3->maskMenu()->actions().at(0)->menu()->actions().at(3)->trigger();
+    QCOMPARE(step3->param().maskMode, 1);
+    // The mask lands through the picture's render thread.
+    step3->canvas()->backContent()->waitForRender();
+    shoot(QStringLiteral("real-10-masked"));
+
+    DialogDriver::answerFileDialog(m_dir.path(), {QStringLiteral("real-mosaic.png")});
+    ui.bSaveImage->click();
+    const QImage written(m_dir.filePath(QStringLiteral("real-mosaic.png")));
+    QCOMPARE(written.size(), QSize(1280, 960));
+    QVERIFY(!step3->appliancePendingChanges());
+    shoot(QStringLiteral("real-11-exported"));
+
+    ui.bBack->click();
+    QVERIFY(QTest::qWaitFor([this] { return current<MTileAppliance>() != nullptr; }, 20000));
+    QCOMPARE(current<MTileAppliance>()->thumbsViewer()->sourceCount(), 10);
+    shoot(QStringLiteral("real-12-back"));
+
+    App::workflow->scheduleCommand({Workflow::CloseDownTo, QVariant(0)});
+    QVERIFY(QTest::qWaitFor([] { return App::workflow->nodeCount() == 1; }, 20000));
+    QVERIFY(IQZorivuvEngine::globalInstance()->background.isNull());
+    shoot(QStringLiteral("real-13-home"));
 }
 
 QTEST_MAIN(TestZorivuvRoad)

@@ -27,12 +27,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -101,6 +104,11 @@ private slots:
     void generateWithOptions();
     void failedRunKeepsMosaic_data();
     void failedRunKeepsMosaic();
+    void canvasRefusesMosaic();
+    void matchColorChangesPixels_data();
+    void matchColorChangesPixels();
+    void layoutChangesPixels_data();
+    void layoutChangesPixels();
     void zoomFloor_data();
     void zoomFloor();
     void zoomButtons();
@@ -114,6 +122,8 @@ private slots:
 private:
     // Runs step 2 over the photos of the fixture and returns step 3.
     MRetouchAppliance* reachStep3(RealRoad& road, MTileAppliance** step2 = nullptr);
+    // Replaces the fixture's tile photos with four of one colour each.
+    void usePlainTiles();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_photos;
@@ -165,6 +175,22 @@ MRetouchAppliance* TestMRetouchAppliance::reachStep3(RealRoad& road, MTileApplia
     tiles->form().nextButton->click();
     runQueue();
     return dynamic_cast<MRetouchAppliance*>(road.workflow->currentAppliance());
+}
+
+// Colours with no channel at 0, so that colour matching can reach any cell
+// colour from each of them.
+const QRgb plainTileColors[] = {qRgb(200, 60, 60), qRgb(60, 160, 60), qRgb(60, 60, 200), qRgb(200, 200, 60)};
+
+void TestMRetouchAppliance::usePlainTiles()
+{
+    m_photos.clear();
+    for (int i = 0; i < 4; ++i) {
+        QImage image(48, 36, QImage::Format_RGB32);
+        image.fill(plainTileColors[i]);
+        const QString path = m_dir->filePath(QStringLiteral("plain%1.png").arg(i));
+        QVERIFY(image.save(path));
+        m_photos << path;
+    }
 }
 
 void TestMRetouchAppliance::roadFromStep2()
@@ -290,6 +316,8 @@ void TestMRetouchAppliance::failedRunKeepsMosaic_data()
     QTest::newRow("no target") << 2 << "Unknown error happened.";
     QTest::newRow("cancelled") << 3 << QString();
     QTest::newRow("no tile photo") << 4 << "None of the tile photos could be read.";
+    // Success without a mosaic must not pass in silence.
+    QTest::newRow("success without mosaic") << 0 << "Unknown error happened.";
 }
 
 void TestMRetouchAppliance::failedRunKeepsMosaic()
@@ -317,6 +345,168 @@ void TestMRetouchAppliance::failedRunKeepsMosaic()
     QVERIFY(!step3->appliancePendingChanges());
     QCOMPARE(step3->canvas()->sceneSize(), QSize(2000, 1500));
     QVERIFY(step3->canvas()->backContent()->photo()->toImage() == before);
+}
+
+void TestMRetouchAppliance::canvasRefusesMosaic()
+{
+    Boxes boxes;
+    RealRoad road;
+    MRetouchAppliance* step3 = reachStep3(road);
+    QVERIFY(step3);
+    const Ui::MRetouchApplianceElements& ui = step3->form();
+    DialogDriver::answerFileDialog(m_dir->path(), {QStringLiteral("first.png")});
+    ui.bSaveImage->click();
+    QVERIFY(!step3->appliancePendingChanges());
+    const QImage before = step3->canvas()->backContent()->photo()->toImage();
+    QVERIFY(!ui.scaleSlider->isHidden());
+
+    // A mosaic no pixmap can hold: 24-bit pixels fit a row of 80,000,000,
+    // the screen's 32-bit ones (at most (2^31 - 32) / 32 per row) do not.
+    // Its memory is asked for but never touched.
+    QImage huge(80000000, 1, QImage::Format_BGR888);
+    QVERIFY(!huge.isNull());
+    step3->slotZorivuvFinished(std::move(huge), QImage(), IQZorivuvEngine::Success, 0);
+    QTest::qWait(3 * MRetouchAppliance::messageDelayMsecs);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.seen.first().text, QStringLiteral("Not enough memory."));
+    // The zoom controls go; the previous mosaic and its state stay.
+    QVERIFY(ui.scaleSlider->isHidden());
+    QVERIFY(ui.fitinButn->isHidden());
+    QVERIFY(ui.actualButn->isHidden());
+    QVERIFY(!step3->appliancePendingChanges());
+    QCOMPARE(step3->canvas()->sceneSize(), QSize(2000, 1500));
+    QCOMPARE(ui.sizeLabel->text(), QStringLiteral("2000 x 1500 Pix"));
+    QVERIFY(step3->canvas()->backContent()->photo()->toImage() == before);
+
+    // The next mosaic that fits brings them back.
+    ui.generateButton->click();
+    runQueue();
+    QVERIFY(!ui.scaleSlider->isHidden());
+    QVERIFY(!ui.fitinButn->isHidden());
+    QVERIFY(!ui.actualButn->isHidden());
+    QVERIFY(step3->appliancePendingChanges());
+    QCOMPARE(boxes.seen.size(), 1);
+}
+
+void TestMRetouchAppliance::matchColorChangesPixels_data()
+{
+    QTest::addColumn<bool>("match");
+    QTest::newRow("Match Color on") << true;
+    QTest::newRow("Match Color off") << false;
+}
+
+void TestMRetouchAppliance::matchColorChangesPixels()
+{
+    QFETCH(bool, match);
+    usePlainTiles();
+    Boxes boxes;
+    RealRoad road;
+    MRetouchAppliance* step3 = reachStep3(road);
+    QVERIFY(step3);
+    const Ui::MRetouchApplianceElements& ui = step3->form();
+    emit ui.columnCountWidget->propertyValueChanged(QStringLiteral("Column Count"), 60);
+    if (ui.matchColorCheckBox->isChecked() != match)
+        ui.matchColorCheckBox->click();
+    ui.generateButton->click();
+    runQueue();
+    const QImage mosaic = step3->canvas()->backContent()->photo()->toImage().convertToFormat(QImage::Format_RGB32);
+    // 60 cells of 20 px; the 4:3 target gives 45 rows.
+    QCOMPARE(mosaic.size(), QSize(1200, 900));
+
+    // Each tile is one colour m; its gain is (c << 10) / m for the cell
+    // colour c, and (m * gain) >> 10 lies in (c - m / 1024 - 1, c]: with
+    // m <= 255 every matched pixel is c or c - 1. Unmatched, every pixel is
+    // its tile's own colour.
+    const int target[3] = {90, 140, 200};
+    QSet<QRgb> seen;
+    for (int y = 0; y < mosaic.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mosaic.constScanLine(y));
+        for (int x = 0; x < mosaic.width(); ++x) {
+            const QRgb pixel = row[x];
+            if (match) {
+                const int got[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+                for (int c = 0; c < 3; ++c) {
+                    if (got[c] != target[c] && got[c] != target[c] - 1)
+                        QFAIL(qPrintable(QStringLiteral("pixel %1,%2 channel %3 is %4, not %5 or one less")
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(c)
+                                             .arg(got[c])
+                                             .arg(target[c])));
+                }
+            } else {
+                const bool own = std::find(std::begin(plainTileColors), std::end(plainTileColors), pixel | 0xff000000u)
+                    != std::end(plainTileColors);
+                if (!own)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3, no tile's colour")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(pixel, 8, 16, QLatin1Char('0'))));
+            }
+            seen.insert(pixel | 0xff000000u);
+        }
+    }
+    // Unmatched, each of the 2700 cells draws among the four photos at
+    // random (only its left and upper neighbours' photos are ruled out):
+    // all four show.
+    if (!match)
+        QCOMPARE(seen.size(), 4);
+}
+
+void TestMRetouchAppliance::layoutChangesPixels_data()
+{
+    QTest::addColumn<bool>("interlace");
+    QTest::newRow("Tile") << false;
+    QTest::newRow("Interlace") << true;
+}
+
+void TestMRetouchAppliance::layoutChangesPixels()
+{
+    QFETCH(bool, interlace);
+    usePlainTiles();
+    Boxes boxes;
+    RealRoad road;
+    MRetouchAppliance* step3 = reachStep3(road);
+    QVERIFY(step3);
+    const Ui::MRetouchApplianceElements& ui = step3->form();
+    emit ui.columnCountWidget->propertyValueChanged(QStringLiteral("Column Count"), 60);
+    if (interlace)
+        ui.interlaceRadioButn->click();
+    // Unmatched, so that neighbouring tiles keep their distinct colours.
+    ui.matchColorCheckBox->click();
+    ui.generateButton->click();
+    runQueue();
+    const QImage mosaic = step3->canvas()->backContent()->photo()->toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(mosaic.size(), QSize(1200, 900));
+
+    // With four photos a tile never repeats its left neighbour, so every
+    // edge between two tiles of a row shows as a change of colour, and the
+    // middle of a tile shows none. Tile rows and the even rows of Interlace
+    // have their edges at multiples of 20; the odd rows of Interlace start
+    // with a half tile, so theirs lie at 10 + 20 k, and at multiples of 20
+    // they are inside a tile. (Their last edge, at 1190, may join two alike
+    // tiles: the closing half tile is chosen apart from the rule.)
+    const int tile = 20;
+    for (int r = 0; r < 45; ++r) {
+        const bool shifted = interlace && r % 2 == 1;
+        const int y = r * tile + tile / 2;
+        const auto* row = reinterpret_cast<const QRgb*>(mosaic.constScanLine(y));
+        for (int k = 1; k < 60; ++k) {
+            const int edge = shifted ? tile / 2 + (k - 1) * tile : k * tile;
+            const int inside = shifted ? k * tile : k * tile + tile / 2;
+            if (row[edge - 1] == row[edge])
+                QFAIL(qPrintable(QStringLiteral("row %1: no edge at %2").arg(r).arg(edge)));
+            if (row[inside - 1] != row[inside])
+                QFAIL(qPrintable(QStringLiteral("row %1: an edge at %2, inside a tile").arg(r).arg(inside)));
+        }
+        // The whole row is covered by tiles, edge to edge.
+        for (int x = 0; x < mosaic.width(); ++x) {
+            if (std::find(std::begin(plainTileColors), std::end(plainTileColors), row[x] | 0xff000000u)
+                == std::end(plainTileColors))
+                QFAIL(qPrintable(QStringLiteral("row %1: pixel %2 is no tile's colour").arg(r).arg(x)));
+        }
+    }
 }
 
 void TestMRetouchAppliance::zoomFloor_data()
@@ -489,6 +679,17 @@ void TestMRetouchAppliance::templateMaskShapesNextMosaic()
     QCOMPARE(qAlpha(mosaic.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(mosaic.pixel(1999, 0)), 0);
     QCOMPARE(qAlpha(mosaic.pixel(1000, 900)), 255);
+    // The cut-away corners show the checkerboard on screen, and the export
+    // keeps them transparent.
+    QCOMPARE(step3->canvas()->backColor().mode, 0);
+    QVERIFY(step3->canvas()->backColor().showGrid);
+    DialogDriver::answerFileDialog(m_dir->path(), {QStringLiteral("heart.png")});
+    step3->form().bSaveImage->click();
+    const QImage written(m_dir->filePath(QStringLiteral("heart.png")));
+    QCOMPARE(written.size(), QSize(2000, 1500));
+    QCOMPARE(qAlpha(written.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(written.pixel(1999, 0)), 0);
+    QCOMPARE(qAlpha(written.pixel(1000, 900)), 255);
 
     // Back to the original: the opaque first resource, mask mode 0.
     step3->maskMenu()->actions().at(2)->trigger();

@@ -70,6 +70,7 @@ private slots:
     void leftOutPhotosAreTold();
     void noReadablePhoto();
     void nullTarget();
+    void successWithoutMosaic();
     void cancelRun();
     void closingLeavesNothingBehind();
 
@@ -340,6 +341,23 @@ void TestMTileAppliance::nullTarget()
     QCOMPARE(road.results, 0);
     QCOMPARE(road.workflow->currentAppliance(), step);
     QCOMPARE(step->thumbsViewer()->sourceCount(), 1);
+}
+
+void TestMTileAppliance::successWithoutMosaic()
+{
+    // A result that claims success but brings no mosaic is a failure the
+    // user hears of; step 3 is not opened.
+    Boxes boxes;
+    Road road;
+    MTileAppliance* step = pushStep(road);
+    QVERIFY(step);
+    step->slotZorivuvFinished(QImage(), QImage(), IQZorivuvEngine::Success, 0);
+    QVERIFY(QTest::qWaitFor([&] { return !boxes.seen.isEmpty(); }, 10000));
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Critical);
+    QCOMPARE(boxes.seen.first().text, QStringLiteral("Unknown error happened."));
+    runQueue();
+    QCOMPARE(road.results, 0);
+    QCOMPARE(road.workflow->currentAppliance(), step);
 }
 
 void TestMTileAppliance::cancelRun()
