@@ -68,6 +68,14 @@ const Scene& scene()
                 std::memcpy(mat.ptr(y), out.packed.last().constData() + 40 + qsizetype(y) * stride, size_t(3 * kWidth));
             out.mats.push_back(mat);
         }
+        // For bench/hugin_road.sh: the same views as files, rows in the
+        // order both stitchers get them.
+        const QString folder = qEnvironmentVariable("VELLUMAR_STITCHROAD_VIEWS");
+        for (int i = 0; i < kViews && !folder.isEmpty(); ++i) {
+            const cv::Mat& mat = out.mats[size_t(i)];
+            QImage image(mat.data, kWidth, kHeight, int(mat.step), QImage::Format_BGR888);
+            image.save(QStringLiteral("%1/view%2.tif").arg(folder).arg(i));
+        }
         return out;
     }();
     return s;
