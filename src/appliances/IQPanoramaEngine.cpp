@@ -248,6 +248,11 @@ QImage IQPanoramaEngine::stitch(const QList<QString>& paths, QList<QString>& ord
         names.reserve(qsizetype(m_nCols) * m_nRows);
         result = DEZeviDirevi(m_pHandle, 0, &m_nCols, &m_nRows, names, &dib, &m_pOverlaps, &m_nOverlapCount,
                               &m_ppPaths, &m_nPathCount, &m_CropRect);
+        // Names come back only when the stitch dropped a photo that almost
+        // coincided with its neighbour: the grid's photos are then these,
+        // and the overlaps' photos are looked up among them.
+        if (result == 0 && !names.isEmpty())
+            ordered = names;
     }
     if (result == 0 && cancelled())
         result = StitchCancelled;

@@ -16,17 +16,27 @@ CAlignDataBuffer::~CAlignDataBuffer()
 
 bool CAlignDataBuffer::Build(CImage* image)
 {
-    if (!image || image->IsEmpty() || image->BitCount() != 24)
+    // Sizes and pixels under one lock: sizes read under separate locks may
+    // come from a lock that failed (0) while the pixels, locked later, are
+    // walked at their true size.
+    if (!image || image->IsEmpty() || image->Lock() != 0)
         return false;
-    const int width = image->Width();
-    const int height = image->Height();
+    const tagBITMAPINFOHEADER* header = image->Header();
+    if (!header || header->biBitCount != 24 || header->biWidth <= 0 || header->biHeight <= 0) {
+        image->Unlock();
+        return false;
+    }
+    const int width = header->biWidth;
+    const int height = header->biHeight;
     const size_t pixels = size_t(width) * size_t(height);
     delete[] m_pGrad;
     delete[] m_pCorrel;
     m_pGrad = new (std::nothrow) unsigned char[pixels];
     m_pCorrel = new (std::nothrow) short[pixels * 3];
-    if (!m_pGrad || !m_pCorrel || image->Lock() != 0)
+    if (!m_pGrad || !m_pCorrel) {
+        image->Unlock();
         return false;
+    }
     m_lWidth = width;
     m_lHeight = height;
     GetGradImage(image, m_pGrad);

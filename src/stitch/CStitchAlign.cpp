@@ -18,8 +18,13 @@
 
 int CStitchAlign::CoarseAlign(CImage* a, CImage* b, bool horizontal, CStitchElement* element, bool& shift)
 {
+    // A size read from a bitmap that cannot be locked would be 0, and the
+    // pair would be aligned over a window of nothing.
+    if (a->Lock() != 0)
+        return StitchBadArgument;
     const int w = a->Width();
     const int h = a->Height();
+    a->Unlock();
     tagRECT range;
     if (horizontal)
         range = tagRECT{std::min(w / 10, 0), std::min(-h / 10, -10), std::max(9 * w / 10, w - 8), std::max(h / 10, 10)};

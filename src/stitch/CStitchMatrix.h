@@ -37,4 +37,12 @@ public:
     int m_lCols = 0;
     int m_lRows = 0;
     int m_lCount = 0;
+    // Elements made by the last load. A grid that drops near-duplicates
+    // shrinks cols, rows and count, but the array keeps its length; what
+    // frees the array or checks a grid against it goes by this.
+    int m_lLoaded = 0;
+
+    // The elements the array holds: those loaded, or the count for an
+    // array made without a load.
+    int ArrayLength() const { return m_lLoaded > m_lCount ? m_lLoaded : m_lCount; }
 };

@@ -92,7 +92,7 @@ void CStitchOptions::DeleteTempFiles()
 {
     if (!m_Matrix.m_pElements)
         return;
-    for (int i = 0; i < m_Matrix.m_lCount; ++i)
+    for (int i = 0; i < m_Matrix.ArrayLength(); ++i)
         DeleteOneElementTempFiles(&m_Matrix.m_pElements[i]);
 }
 

@@ -74,6 +74,7 @@ int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, ta
         matrix.m_lRows = 1;
     }
     matrix.m_lCount = count;
+    matrix.m_lLoaded = count;
 
     CStitchMatrix::CalcPyramidLayer(count, sizes, job);
     const int built = matrix.BuildAllPyramids(1, job);
@@ -146,7 +147,8 @@ void ReleaseElementMemory(CStitchOptions* job)
             matrix.ReleaseLayerImages(layer);
     }
     if (matrix.m_pElements) {
-        for (int i = matrix.m_lCount - 1; i >= 0; --i) {
+        // Elements a grid dropped lie past the count and own their paths too.
+        for (int i = matrix.ArrayLength() - 1; i >= 0; --i) {
             CStitchElement& element = matrix.m_pElements[i];
             delete[] element.m_pRightPath;
             element.m_pRightPath = nullptr;
@@ -158,6 +160,7 @@ void ReleaseElementMemory(CStitchOptions* job)
     delete[] matrix.m_pElements;
     matrix.m_pElements = nullptr;
     matrix.m_lCount = 0;
+    matrix.m_lLoaded = 0;
 }
 
 bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c)

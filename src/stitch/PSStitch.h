@@ -47,13 +47,16 @@ int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, ta
 // code. Without a better order found the load order stays and 0 is returned.
 int PSAutoOrder(CStitchOptions* job, QList<QString>& names, int* cols, int* rows, bool autoGrid, int maxCols,
                 int maxRows);
-// Aligns and renders the ordered job over the caller's grid. On success
+// Aligns and renders the ordered job over the caller's grid, progress 0
+// to 100 once (alignment to 70, the render from there). On success
 // *resultDib is the job's result bitmap (still the job's), crop its crop
 // rectangle, and for cylindrical and spherical jobs the overlap rectangles
 // and dividing paths (both the job's) are handed out when asked for. When
 // the grid changed, cols and rows receive it and names the photos' names in
-// grid order. -2 null job or result pointer, -3 a grid below 1 or larger
-// than the loaded photos, -4 no temporary folder; else the stages' codes.
+// grid order. A failure (a cancel too) after alignment dropped or moved a
+// photo puts the call's grid and order back. -2 null job, grid or result
+// pointer, -3 a grid below 1 or larger than the loaded photos, -4 no
+// temporary folder; else the stages' codes.
 int DEZeviDirevi(CStitchOptions* job, unsigned int fillColour, int* cols, int* rows, QList<QString>& names,
                  void** resultDib, tagRECT** overlaps, int* overlapCount, unsigned short*** paths, int* pathCount,
                  tagRECT* crop);
@@ -144,7 +147,8 @@ void PSMemFree(void* handle);
 void ReleaseElementMemory(CStitchOptions* job);
 // True when the three points lie on one line (within one pixel of length).
 bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c);
-// Puts the caller's grid back after a cancelled stitch changed it.
+// Puts a grid of cols x rows back, every element in the grid again, element
+// i carrying the i-th name (names the array lacks leave their place be).
 void ReturnDataForAutoStitch(CStitchOptions* job, int* cols, int* rows, QList<QString>& names);
 // Releases the elements that fell out of a grid of oldCols x oldRows.
 void DeleteMemoryForAutoStitch(CStitchOptions* job, int oldCols, int oldRows);

@@ -28,6 +28,8 @@ private slots:
     void tableEntries_data();
     void tableEntries();
     void gradientAndZeroMean();
+    void refusedLockBuildsNothing_data();
+    void refusedLockBuildsNothing();
     void flatImages();
     void halfTextured();
     void identicalImages();
@@ -96,6 +98,37 @@ void TestCoarseAlign::tableEntries()
     CCorrelTable table;
     QCOMPARE(int(table.At(a, b)), entry);
     QCOMPARE(int(table.At(b, a)), entry);
+}
+
+void TestCoarseAlign::refusedLockBuildsNothing_data()
+{
+    QTest::addColumn<int>("refused"); // the n-th lock of the build the host refuses
+    QTest::addColumn<bool>("built");
+    // The build locks the image once, for its size and its pixels; a build
+    // that read the size under a lock of its own could take 0 x 0 from a
+    // refused one and then walk the true pixels into a one-byte buffer.
+    QTest::newRow("the first") << 0 << false;
+    QTest::newRow("the second") << 1 << true;
+    QTest::newRow("the third") << 2 << true;
+}
+
+void TestCoarseAlign::refusedLockBuildsNothing()
+{
+    QFETCH(int, refused);
+    QFETCH(bool, built);
+    void* handle = m_host->makeHandle(StitchTestHost::packed24(16, 12, [](int x, int y) { return unsigned(x * 9 + y * 7); }));
+    {
+        CImage image(handle);
+        m_host->failLockAt = m_host->lockCalls + refused;
+        CAlignDataBuffer buffer;
+        QCOMPARE(buffer.Build(&image), built);
+        m_host->failLockAt = -1;
+        QCOMPARE(buffer.m_lWidth, built ? 16 : 0);
+        QCOMPARE(buffer.m_lHeight, built ? 12 : 0);
+        QCOMPARE(m_host->unbalancedLocks(), 0);
+        image.Detach();
+    }
+    CStitchOptions::MemFree(handle);
 }
 
 void TestCoarseAlign::gradientAndZeroMean()
