@@ -389,7 +389,8 @@ private slots:
         const QDir project(m_dir.path());
         const QString a = writeImage(project, QStringLiteral("a.png"), QSize(20, 10), Qt::red);
         const QString b = writeImage(project, QStringLiteral("b.png"), QSize(30, 10), Qt::blue);
-        const QString xml = pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><fileUrl>%2</fileUrl><effects/>").arg(a, b));
+        const QString xml =
+            pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><fileUrl>%2</fileUrl><effects/>").arg(a, b));
         // Stands in for the reader: a 7 x 3 picture tells it was used; "a"
         // fails to decode.
         const PicturePrefetch::Decoder decoder = [a](const QString& path) {
