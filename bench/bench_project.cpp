@@ -2,7 +2,10 @@
 // VELLUMAR_BENCH_PROJECT_PICTURES for fewer on a machine short of memory):
 //
 // - reading the ".pmp2" project into a canvas, beside decoding the same
-//   files one by one with QImageReader (goal: at most 1.25x);
+//   files one by one with QImageReader (goal: at most 1.25x); the read
+//   decodes the pictures on the render threads, so its peak memory
+//   (read_peak_MB) is set beside the decode that keeps every picture
+//   (decode_peak_MB);
 // - saving it with warm caches, beside the same project of 0.5 MP pictures
 //   (goal: at most 1.5x);
 // - exporting it from a 6000 x 4000 exact-size canvas as the canvas
@@ -26,6 +29,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -106,6 +110,28 @@ void reportMemory(benchmark::State& state)
     state.counters["peak_MB"] = double(peakKiB(RUSAGE_SELF)) / 1024.0;
 }
 
+// The process's peak resident set since the last resetPeak(), in KiB (the
+// kernel's high-water mark; 0 where it cannot be read). The peak above
+// counts everything before, such as making the project.
+void resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+qint64 peakSinceResetKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
 std::unique_ptr<Canvas> buildCanvas(bool large)
 {
     auto canvas = std::make_unique<Canvas>(72, 72, nullptr);
@@ -155,7 +181,11 @@ void BM_ReadProject(benchmark::State& state)
                 picture->waitForRender();
         }
     };
+    qint64 readPeak = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        resetPeak();
+        state.ResumeTiming();
         auto canvas = std::make_unique<Canvas>(72, 72, nullptr);
         const auto result = CollageProjectFile::load(path, canvas.get());
         if (result.status != CollageProjectFile::LoadStatus::Loaded) {
@@ -167,9 +197,11 @@ void BM_ReadProject(benchmark::State& state)
         state.PauseTiming();
         state.counters["pictures"] = double(canvas->contents().size());
         waitForPictures(*canvas);
+        readPeak = std::max(readPeak, peakSinceResetKiB());
         canvas.reset();
         state.ResumeTiming();
     }
+    state.counters["read_peak_MB"] = double(readPeak) / 1024.0;
     reportMemory(state);
 }
 BENCHMARK(BM_ReadProject)->Arg(0)->Arg(1)->ArgName("wait")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
@@ -196,7 +228,11 @@ BENCHMARK(BM_DecodeOneByOneQImageReader)->Unit(benchmark::kMillisecond)->UseReal
 void BM_DecodeAndKeepQImageReader(benchmark::State& state)
 {
     const QList<Placement> placements = layout(true);
+    qint64 decodePeak = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        resetPeak();
+        state.ResumeTiming();
         QList<QImage> kept;
         for (const Placement& placement : placements) {
             QImageReader reader(placement.file);
@@ -204,8 +240,13 @@ void BM_DecodeAndKeepQImageReader(benchmark::State& state)
             kept.append(reader.read());
             benchmark::DoNotOptimize(kept.last().constBits());
         }
+        state.PauseTiming();
+        decodePeak = std::max(decodePeak, peakSinceResetKiB());
+        kept.clear();
+        state.ResumeTiming();
     }
     state.counters["pictures"] = double(placements.size());
+    state.counters["decode_peak_MB"] = double(decodePeak) / 1024.0;
     reportMemory(state);
 }
 BENCHMARK(BM_DecodeAndKeepQImageReader)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -10,6 +10,9 @@
 #include <QDomDocument>
 #include <QDomElement>
 
+#include <deque>
+#include <memory>
+
 namespace {
 
 // The border panel's ranges; a file may hold anything.
@@ -198,14 +201,29 @@ void Canvas::readBackground(const QDomElement& background)
 
 void Canvas::readContents(const QDomElement& contents)
 {
+    // Every picture's file starts decoding on the render threads now; the
+    // contents are still made one by one, here, in document order, each
+    // waiting for its own file only.
+    const auto isPicture = [](const QDomElement& element) { return element.tagName() == QLatin1String("picture"); };
+    std::deque<std::shared_ptr<PicturePrefetch>> prefetches;
+    for (QDomElement element = contents.firstChildElement(); !element.isNull();
+         element = element.nextSiblingElement()) {
+        if (isPicture(element))
+            prefetches.push_back(PictureContent::prefetch(element, m_baseDir));
+    }
+
     for (QDomElement element = contents.firstChildElement(); !element.isNull();
          element = element.nextSiblingElement()) {
         const QString name = element.tagName();
         AbstractContent* content = nullptr;
-        if (name == QLatin1String("picture"))
-            content = createPicture(QPoint(), false);
-        else if (name == QLatin1String("text"))
+        if (isPicture(element)) {
+            PictureContent* picture = createPicture(QPoint(), false);
+            picture->setPrefetch(std::move(prefetches.front()));
+            prefetches.pop_front();
+            content = picture;
+        } else if (name == QLatin1String("text")) {
             content = createTextForXml();
+        }
         if (!content) {
             qWarning("Canvas::fromXml: unknown content type '%s'", qUtf8Printable(name));
             continue;

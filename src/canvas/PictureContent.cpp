@@ -34,6 +34,30 @@ bool isRemote(const QString& path)
         || path.startsWith(QLatin1String("ftp:"), Qt::CaseInsensitive);
 }
 
+// The files a "picture" element names: its "fileUrl" elements (at any
+// depth, in document order), or else its legacy "path"; and its relative
+// path.
+struct NamedFiles
+{
+    QStringList paths;
+    QString relative;
+};
+
+NamedFiles namedFiles(const QDomElement& element)
+{
+    NamedFiles files;
+    files.relative = element.firstChildElement(QStringLiteral("relativeFilePath")).text();
+    const QDomNodeList urls = element.elementsByTagName(QStringLiteral("fileUrl"));
+    for (int i = 0; i < urls.count(); ++i)
+        files.paths.append(urls.at(i).toElement().text());
+    if (files.paths.isEmpty()) {
+        const QDomElement legacy = element.firstChildElement(QStringLiteral("path"));
+        if (!legacy.isNull())
+            files.paths.append(legacy.text());
+    }
+    return files;
+}
+
 // A project file may hold any double for the opacity.
 double heldOpacity(double value)
 {
@@ -54,11 +78,20 @@ PictureContent::~PictureContent() = default;
 
 bool PictureContent::loadFromFile(const QString& path, bool keepPath, bool resetRatio, bool applyPending)
 {
-    // Through the program's reader: orientation applied, size cap, RAW.
-    const QImage image = IQImageIO::readImage(path);
+    const QImage image = readFile(path);
     if (image.isNull())
         return false;
     return installPhoto(std::make_unique<CPixmap>(image), path, keepPath, resetRatio, applyPending);
+}
+
+QImage PictureContent::readFile(const QString& path)
+{
+    if (m_prefetch) {
+        if (std::optional<QImage> decoded = m_prefetch->take(path))
+            return *decoded;
+    }
+    // Through the program's reader: orientation applied, size cap, RAW.
+    return IQImageIO::readImage(path);
 }
 
 bool PictureContent::loadFromFile(
@@ -347,18 +380,43 @@ bool PictureContent::fromXml(QDomElement& element, const QDir& projectDir)
         m_pendingEffects.append(record);
     }
 
-    m_relativeFilePath = element.firstChildElement(QStringLiteral("relativeFilePath")).text();
+    const NamedFiles named = namedFiles(element);
+    m_relativeFilePath = named.relative;
+    m_filePaths = named.paths;
 
-    m_filePaths.clear();
-    const QDomNodeList urls = element.elementsByTagName(QStringLiteral("fileUrl"));
-    for (int i = 0; i < urls.count(); ++i)
-        m_filePaths.append(urls.at(i).toElement().text());
-    if (m_filePaths.isEmpty()) {
-        const QDomElement legacy = element.firstChildElement(QStringLiteral("path"));
-        if (!legacy.isNull())
-            m_filePaths.append(legacy.text());
+    const bool loaded = loadNamedFiles(projectDir);
+    // It served this read only; what it holds untaken goes now.
+    m_prefetch.reset();
+    if (loaded)
+        return true;
+    // Kept as a placeholder so that saving again does not drop the picture.
+    m_placeholder = !m_filePaths.isEmpty() || !m_relativeFilePath.isEmpty();
+    update();
+    return false;
+}
+
+QList<PicturePrefetch::Candidate> PictureContent::fileCandidates(const QDomElement& element, const QDir& projectDir)
+{
+    const NamedFiles named = namedFiles(element);
+    QList<PicturePrefetch::Candidate> candidates;
+    for (const QString& path : named.paths)
+        candidates.append({path, path});
+    if (!named.relative.isEmpty()) {
+        candidates.append(
+            {projectDir.filePath(named.relative), QDir::cleanPath(projectDir.filePath(named.relative))});
     }
+    return candidates;
+}
 
+std::shared_ptr<PicturePrefetch> PictureContent::prefetch(const QDomElement& element, const QDir& projectDir)
+{
+    // The same reader as readFile(): orientation, limits and checks alike.
+    return std::make_shared<PicturePrefetch>(
+        fileCandidates(element, projectDir), [](const QString& path) { return IQImageIO::readImage(path); });
+}
+
+bool PictureContent::loadNamedFiles(const QDir& projectDir)
+{
     // Only regular files: opening a FIFO named by a project would block.
     for (const QString& path : std::as_const(m_filePaths)) {
         if (QFileInfo(path).isFile() && loadFromFile(path, false, false, true))
@@ -371,9 +429,6 @@ bool PictureContent::fromXml(QDomElement& element, const QDir& projectDir)
             return true;
         }
     }
-    // Kept as a placeholder so that saving again does not drop the picture.
-    m_placeholder = !m_filePaths.isEmpty() || !m_relativeFilePath.isEmpty();
-    update();
     return false;
 }
 

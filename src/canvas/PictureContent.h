@@ -2,6 +2,7 @@
 
 #include "canvas/AbstractContent.h"
 #include "canvas/PictureEffect.h"
+#include "canvas/PicturePrefetch.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -62,6 +63,17 @@ public:
     // The files a placeholder looked for, in the order they were tried.
     QStringList missingPaths() const;
 
+    // The files fromXml() tries for `element`, in its order, with
+    // `projectDir` resolving the relative path: what a PicturePrefetch for
+    // it must be given.
+    static QList<PicturePrefetch::Candidate> fileCandidates(const QDomElement& element, const QDir& projectDir);
+    // Starts decoding `element`'s file with the program's reader, for
+    // setPrefetch() of the picture that will read the element.
+    static std::shared_ptr<PicturePrefetch> prefetch(const QDomElement& element, const QDir& projectDir);
+    // The next fromXml() takes the files `prefetch` decoded (for the same
+    // element and folder) instead of decoding them itself, then lets it go.
+    void setPrefetch(std::shared_ptr<PicturePrefetch> prefetch) { m_prefetch = std::move(prefetch); }
+
     // Replaces the photo with the first URL that names a readable local
     // file; false when none does (nothing changes then).
     bool dropUrls(const QList<QUrl>& urls);
@@ -104,6 +116,10 @@ protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
 
 private:
+    // Tries the element's files in order; true once one loaded.
+    bool loadNamedFiles(const QDir& projectDir);
+    // The picture's file, from the prefetch when it decoded it.
+    QImage readFile(const QString& path);
     bool installPhoto(std::unique_ptr<CPixmap> photo, const QString& path, bool keepPath, bool resetRatio,
         bool applyPending);
     void photoRendered();
@@ -118,6 +134,7 @@ private:
     bool m_opaque = false;
     bool m_placeholder = false;
     PictureEffectList m_pendingEffects;
+    std::shared_ptr<PicturePrefetch> m_prefetch;
     // The newest panel, refilled when a new photo arrives (a drop).
     QPointer<PictureProperties> m_panel;
 };

@@ -2,15 +2,19 @@
 
 #include "appframe/ModalPrompts.h"
 #include "appframe/Settings.h"
+#include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasBackColor.h"
 #include "canvas/PictureContent.h"
 #include "canvas/PictureEffect.h"
+#include "files/IQImageIO.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QDomDocument>
 #include <QFileDialog>
+#include <QGraphicsScene>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -84,6 +88,26 @@ QByteArray projectWithPreview(const QByteArray& previewText)
         + previewText + "]]></preview>\n  </canvas>\n</Collage>\n";
 }
 
+// A picture element as a project holds it, at `x` along the canvas.
+QByteArray pictureElement(int x, const QString& files, bool background = false)
+{
+    return QStringLiteral("<picture><rect><x>-20</x><y>-15</y><w>40</w><h>30</h></rect>"
+                          "<pos><x>%1</x><y>50</y></pos><zvalue>1</zvalue><visible>1</visible>%2"
+                          "<effects><effect type=\"16\" param=\"20\" enable=\"1\"/></effects>%3</picture>")
+        .arg(x)
+        .arg(files, background ? QStringLiteral("<set-as-background/>") : QString())
+        .toUtf8();
+}
+
+// The photo's pixels once its first render has landed, in one format.
+QImage shownPixels(PictureContent* picture)
+{
+    if (!picture->photo())
+        return QImage();
+    picture->waitForRender();
+    return picture->photo()->toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 // Restores the file-size limit of the process when it goes.
 class FileSizeLimit
 {
@@ -127,6 +151,7 @@ private slots:
     void saveFailingMidwayKeepsOldFile();
     void roundTrip();
     void relocatedProject();
+    void readManyPicturesAsOneByOne();
     void embeddedPreview_data();
     void embeddedPreview();
     void embeddedPreviewOfSavedProject();
@@ -440,6 +465,124 @@ void TestCollageProjectFile::relocatedProject()
         return text;
     };
     QCOMPARE(pictureXml(after), pictureXml(before));
+}
+
+// Every picture's file is decoded ahead while the project is read; the
+// canvas must come out as reading them one at a time gave: the same
+// contents in document order, the same pixels (orientation applied), the
+// same fallbacks from a damaged or missing file to the next, placeholders
+// for missing, damaged and FIFO files, and one message naming them in
+// document order.
+void TestCollageProjectFile::readManyPicturesAsOneByOne()
+{
+    writePicture("red.png", QSize(40, 30), Qt::red);
+    QVERIFY(QDir(m_dir->path()).mkdir("pics"));
+    writePicture("pics/rel.png", QSize(16, 12), Qt::blue);
+    {
+        // Stored 40 x 20, orientation 6: shown 20 x 40.
+        QImage stored(40, 20, QImage::Format_RGB32);
+        stored.fill(Qt::yellow);
+        QImageWriter writer(path("turned.jpg"));
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(stored));
+        // A real JPEG cut in half.
+        QImage noise(64, 48, QImage::Format_RGB32);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xff, (x * y) & 0xff, (x ^ y) * 4 & 0xff));
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(noise.save(&buffer, "JPEG", 90));
+        QVERIFY(TestSupport::writeFile(path("damaged.jpg"), jpeg.left(jpeg.size() / 2)));
+        QVERIFY(IQImageIO::readImage(path("damaged.jpg")).isNull());
+    }
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.png")).constData(), 0600), 0);
+
+    const auto url = [this](const char* name) -> QString { return "<fileUrl>" + path(name) + "</fileUrl>"; };
+    const QList<QByteArray> elements {
+        pictureElement(30, url("red.png")),
+        "<text><html-text>between</html-text></text>",
+        pictureElement(60, url("gone.png")),
+        pictureElement(90, url("damaged.jpg")),
+        "<sticker/>",
+        pictureElement(120, url("turned.jpg"), true),
+        pictureElement(150, url("fifo.png") + "<relativeFilePath>gone2.png</relativeFilePath>"),
+        pictureElement(180, url("gone3.png") + "<relativeFilePath>pics/rel.png</relativeFilePath>"),
+        pictureElement(210, url("damaged.jpg") + url("red.png")),
+        pictureElement(240, url("red.png")),
+    };
+    const QString file = path("many.pmp2");
+    QVERIFY(TestSupport::writeFile(file,
+        "<?xml version=\"1.0\"?>\n<Collage format=\"2\" version=\"1\"><canvas><content>" + elements.join()
+            + "</content></canvas></Collage>"));
+
+    Answerer answerer;
+    QTest::ignoreMessage(QtWarningMsg, "Canvas::fromXml: unknown content type 'sticker'");
+    QVERIFY(CollageProjectFile::read(file, m_canvas.get(), false));
+
+    // Worked out by hand: what is shown, what stays a placeholder, which
+    // files each picture records.
+    struct Expected
+    {
+        int x; // 0: the text
+        QSize size; // invalid: a placeholder
+        QStringList files;
+    };
+    const QList<Expected> expected {
+        {30, QSize(40, 30), {path("red.png")}},
+        {0, QSize(), {}},
+        {60, QSize(), {path("gone.png")}},
+        {90, QSize(), {path("damaged.jpg")}},
+        {120, QSize(20, 40), {path("turned.jpg")}},
+        {150, QSize(), {path("fifo.png")}},
+        {180, QSize(16, 12), {path("gone3.png"), path("pics/rel.png")}},
+        {210, QSize(40, 30), {path("damaged.jpg"), path("red.png")}},
+        {240, QSize(40, 30), {path("red.png")}},
+    };
+    const QList<AbstractContent*> contents = m_canvas->contents();
+    QCOMPARE(contents.size(), expected.size());
+    QGraphicsScene scene;
+    int pictureIndex = 0;
+    for (int i = 0; i < contents.size(); ++i) {
+        const QByteArray rowName = "content " + QByteArray::number(i);
+        const char* const row = rowName.constData();
+        auto* picture = qobject_cast<PictureContent*>(contents.at(i));
+        QVERIFY2((picture != nullptr) == (expected.at(i).x != 0), row);
+        if (!picture)
+            continue;
+        QVERIFY2(picture->pos().x() == expected.at(i).x, row);
+        QVERIFY2(picture->isPlaceholder() == !expected.at(i).size.isValid(), row);
+        QVERIFY2(!picture->photo() == !expected.at(i).size.isValid(), row);
+        if (picture->photo())
+            QVERIFY2(picture->photo()->size() == expected.at(i).size, row);
+        QVERIFY2(picture->filePaths() == expected.at(i).files, row);
+
+        // The same element read alone, decoding on this thread.
+        while (elements.at(pictureIndex).startsWith("<text") || elements.at(pictureIndex).startsWith("<sticker"))
+            ++pictureIndex;
+        QDomDocument one;
+        QVERIFY(one.setContent(elements.at(pictureIndex++)));
+        QDomElement element = one.documentElement();
+        PictureContent alone(false, &scene, 0);
+        alone.fromXml(element, QDir(m_dir->path()));
+        QVERIFY2(alone.isPlaceholder() == picture->isPlaceholder(), row);
+        QVERIFY2(alone.filePaths() == picture->filePaths(), row);
+        QVERIFY2(alone.missingPaths() == picture->missingPaths(), row);
+        QVERIFY2(alone.effects().size() == picture->effects().size(), row);
+        QVERIFY2(alone.pendingEffects().size() == picture->pendingEffects().size(), row);
+        QVERIFY2(shownPixels(&alone) == shownPixels(picture), row);
+    }
+    QCOMPARE(m_canvas->backContent(), contents.at(4));
+
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Missing pictures"));
+    QCOMPARE(answerer.seen.first().text,
+        "Some pictures of the Collage file " + file
+            + " were not found. They keep their place and are saved with the project.");
+    QCOMPARE(answerer.seen.first().details,
+        QStringList({path("gone.png"), path("damaged.jpg"), path("fifo.png"), path("gone2.png")}).join('\n'));
+    QVERIFY(!answerer.seen.first().parented);
 }
 
 void TestCollageProjectFile::embeddedPreview_data()

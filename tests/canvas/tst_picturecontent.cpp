@@ -2,6 +2,7 @@
 #include "canvas/CPixmap.h"
 #include "canvas/FinetuneWidget.h"
 #include "canvas/PictureContent.h"
+#include "canvas/PicturePrefetch.h"
 #include "canvas/PictureProperties.h"
 #include "canvas/RenderOpts.h"
 #include "widgets/QContinuesSlider.h"
@@ -378,6 +379,37 @@ private slots:
         QCOMPARE(pictureChildren(written(picture, project)),
             (QStringList{QStringLiteral("relativeFilePath=second.png"),
                 QStringLiteral("fileUrl=") + QDir(second).canonicalPath(), QStringLiteral("effects#9")}));
+    }
+
+    // A project read hands the picture what a render thread decoded: that
+    // image is shown, a failure there counts as the file failing (the next
+    // file is tried), and the prefetch serves one read only.
+    void prefetchedFilesTaken()
+    {
+        const QDir project(m_dir.path());
+        const QString a = writeImage(project, QStringLiteral("a.png"), QSize(20, 10), Qt::red);
+        const QString b = writeImage(project, QStringLiteral("b.png"), QSize(30, 10), Qt::blue);
+        const QString xml =
+            pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><fileUrl>%2</fileUrl><effects/>").arg(a, b));
+        // Stands in for the reader: a 7 x 3 picture tells it was used; "a"
+        // fails to decode.
+        const PicturePrefetch::Decoder decoder = [a](const QString& path) {
+            return path == a ? QImage() : QImage(7, 3, QImage::Format_RGB32);
+        };
+        QDomDocument doc;
+        doc.setContent(xml);
+        QDomElement element = doc.documentElement();
+
+        PictureContent picture(false, m_scene, 0);
+        picture.setPrefetch(
+            std::make_shared<PicturePrefetch>(PictureContent::fileCandidates(element, project), decoder));
+        QVERIFY(picture.fromXml(element, project));
+        QCOMPARE(picture.photo()->size(), QSize(7, 3));
+        QCOMPARE(picture.filePaths(), (QStringList{a, b}));
+
+        // Read again: the files themselves, "a" first.
+        QVERIFY(picture.fromXml(element, project));
+        QCOMPARE(picture.photo()->size(), QSize(20, 10));
     }
 
     void orientationApplied()

@@ -1,6 +1,8 @@
 // Works the picture render queue under ThreadSanitizer: a stream of
 // requests coalescing behind a run, Scale requests between them, a queue
-// deleted while its job runs, and two pictures rendering at once. Exits
+// deleted while its job runs, and two pictures rendering at once; and the
+// decodes a project read starts ahead (PicturePrefetch): many taken while
+// others still run, some let go before or during their decode. Exits
 // with 1 when a result is wrong; ThreadSanitizer makes the exit code 66
 // when it reports a race.
 //
@@ -9,8 +11,12 @@
 // pictures that convert or scale stay below 65536 pixels, where Qt works on
 // the calling thread; the large picture, whose run the engine splits into
 // bands on threads of its own, is kept in the format it renders to.
+#include "canvas/PicturePrefetch.h"
 #include "canvas/PictureRenderPool.h"
 #include "canvas/PictureRenderQueue.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdio>
@@ -124,6 +130,54 @@ void twoPicturesAtOnce()
     check(rb && rb->image == reference(second, job(-40, true)), "second picture");
 }
 
+// As a project read: one prefetch per picture, all started, then taken in
+// order on this thread while later ones still decode; every third is let go
+// untaken, before or while it decodes. The decoder fills its picture in
+// place (no Qt threads) from the file's number; files named "bad" fail.
+void prefetchesTakenWhileOthersRun()
+{
+    QTemporaryDir dir;
+    const int count = 24;
+    QList<QString> files;
+    for (int i = 0; i < count; ++i) {
+        files << dir.filePath(QStringLiteral("%1%2").arg(i % 5 == 4 ? "bad" : "p").arg(i));
+        QFile file(files.last());
+        file.open(QIODevice::WriteOnly);
+    }
+    const PicturePrefetch::Decoder decoder = [](const QString& path) {
+        const QString name = path.section(QLatin1Char('/'), -1);
+        if (name.startsWith(QLatin1String("bad")))
+            return QImage();
+        return picture(90, 60, name.mid(1).toInt());
+    };
+    std::vector<std::unique_ptr<PicturePrefetch>> prefetches;
+    for (int i = 0; i < count; ++i) {
+        // A failing file first, then a good one, as a project's fallback.
+        const QString bad = dir.filePath(QStringLiteral("bad%1").arg(i));
+        QList<PicturePrefetch::Candidate> candidates;
+        if (i % 4 == 1) {
+            QFile file(bad);
+            file.open(QIODevice::WriteOnly);
+            candidates.append({bad, bad});
+        }
+        candidates.append({files.at(i), files.at(i)});
+        prefetches.push_back(std::make_unique<PicturePrefetch>(candidates, decoder));
+    }
+    for (int i = 0; i < count; ++i) {
+        if (i % 3 == 2) {
+            prefetches[i].reset();
+            continue;
+        }
+        const std::optional<QImage> image = prefetches[i]->take(files.at(i));
+        const bool good = i % 5 != 4;
+        check(image.has_value(), "a tried file has a result");
+        check(image && image->isNull() != good, "the file's own result");
+        check(!good || (image && *image == picture(90, 60, i)), "the file's own pixels");
+        prefetches[i].reset();
+    }
+    PictureRenderPool::instance().waitUntilIdle();
+}
+
 } // namespace
 
 int main()
@@ -131,6 +185,7 @@ int main()
     streamOfRequests();
     deletedWhileRunning();
     twoPicturesAtOnce();
+    prefetchesTakenWhileOthersRun();
     std::printf("%s\n", failures ? "picture_queue_tsan: FAILED" : "picture_queue_tsan: passed");
     return failures ? 1 : 0;
 }
