@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -120,11 +121,14 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     auto* graph = new (std::nothrow) unsigned short[size_t(m_lWidth) * size_t(m_lHeight)];
     if (!graph)
         return -2;
-    DifferenceMap(graph);
-    if (!m_bHorizontal) {
-        RotateWeightedGraph(graph);
-        std::swap(m_lWidth, m_lHeight);
+    // A vertical pair's graph is filled transposed: the search runs down
+    // its rows.
+    if (!FillGraph(graph, !m_bHorizontal)) {
+        delete[] graph;
+        return -2;
     }
+    if (!m_bHorizontal)
+        std::swap(m_lWidth, m_lHeight);
     if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2)) {
         delete[] graph;
         return -1;
@@ -152,28 +156,87 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
 }
 
+namespace {
+
+// Marks with kUnusable the values of one overlap row whose pixel the mask
+// does not cover: row and left are the overlap's first pixel in the mask.
+void ClearUncovered(const CMask* mask, int row, int left, int width, unsigned short* out)
+{
+    const unsigned char* bits = mask->Bits();
+    if (!bits || unsigned(row) >= mask->Height()) {
+        std::fill(out, out + width, CSmoothRender::kUnusable);
+        return;
+    }
+    bits += size_t(unsigned(row)) * mask->Stride();
+    const unsigned maskWidth = mask->Width();
+    int x = 0;
+    while (x < width) {
+        const unsigned column = unsigned(left + x);
+        if (column < maskWidth && column % 8 == 0 && x + 8 <= width && column + 8 <= maskWidth) {
+            // A whole byte of the mask: most are fully set.
+            const unsigned byte = bits[column / 8];
+            if (byte != 0xFF)
+                for (int k = 0; k < 8; ++k)
+                    if (!(byte & (1u << k)))
+                        out[x + k] = CSmoothRender::kUnusable;
+            x += 8;
+            continue;
+        }
+        if (column >= maskWidth || !(bits[column / 8] & (1u << (column % 8))))
+            out[x] = CSmoothRender::kUnusable;
+        ++x;
+    }
+}
+
+} // namespace
+
+void CSmoothRender::DifferenceRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int y,
+                                  unsigned short* out) const
+{
+    const unsigned char* a = lockA.pixel(m_OverlapA.left, m_OverlapA.top + y);
+    const unsigned char* b = lockB.pixel(m_OverlapB.left, m_OverlapB.top + y);
+    for (int x = 0; x < m_lWidth; ++x, a += 3, b += 3)
+        out[x] = (unsigned short)(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]));
+    ClearUncovered(m_pMaskA, m_OverlapA.top + y, m_OverlapA.left, m_lWidth, out);
+    ClearUncovered(m_pMaskB, m_OverlapB.top + y, m_OverlapB.left, m_lWidth, out);
+}
+
 void CSmoothRender::DifferenceMap(unsigned short* graph)
+{
+    FillGraph(graph, false);
+}
+
+bool CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
 {
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
     const size_t count = size_t(m_lWidth) * size_t(m_lHeight);
     if (!lockA.ok() || !lockB.ok()) {
         std::fill(graph, graph + count, kUnusable);
-        return;
+        return true;
     }
-    for (int y = 0; y < m_lHeight; ++y) {
-        unsigned short* out = graph + size_t(y) * size_t(m_lWidth);
-        const unsigned rowA = unsigned(m_OverlapA.top + y);
-        const unsigned rowB = unsigned(m_OverlapB.top + y);
-        const unsigned char* a = lockA.pixel(m_OverlapA.left, m_OverlapA.top + y);
-        const unsigned char* b = lockB.pixel(m_OverlapB.left, m_OverlapB.top + y);
-        for (int x = 0; x < m_lWidth; ++x, a += 3, b += 3) {
-            if (m_pMaskA->IsMask(rowA, unsigned(m_OverlapA.left + x)) && m_pMaskB->IsMask(rowB, unsigned(m_OverlapB.left + x)))
-                out[x] = (unsigned short)(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]));
-            else
-                out[x] = kUnusable;
+    if (!transposed) {
+        for (int y = 0; y < m_lHeight; ++y)
+            DifferenceRow(lockA, lockB, y, graph + size_t(y) * size_t(m_lWidth));
+        return true;
+    }
+    // A few rows at a time, so that each graph row receives a short
+    // contiguous run instead of one value per pass over the overlap.
+    constexpr int kBlock = 16;
+    std::unique_ptr<unsigned short[]> rows(new (std::nothrow) unsigned short[size_t(kBlock) * size_t(m_lWidth)]);
+    if (!rows)
+        return false;
+    for (int y0 = 0; y0 < m_lHeight; y0 += kBlock) {
+        const int n = std::min(kBlock, m_lHeight - y0);
+        for (int k = 0; k < n; ++k)
+            DifferenceRow(lockA, lockB, y0 + k, rows.get() + size_t(k) * size_t(m_lWidth));
+        for (int x = 0; x < m_lWidth; ++x) {
+            unsigned short* to = graph + size_t(x) * size_t(m_lHeight) + size_t(y0);
+            for (int k = 0; k < n; ++k)
+                to[k] = rows[size_t(k) * size_t(m_lWidth) + size_t(x)];
         }
     }
+    return true;
 }
 
 bool CSmoothRender::RotateWeightedGraph(unsigned short* graph)

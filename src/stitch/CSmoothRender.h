@@ -8,6 +8,7 @@ class CImage;
 class CMask;
 class CStitchElement;
 class CStitchOptions;
+class SmoothRenderLock;
 
 // Joins two warped images that overlap: finds the least-cost seam through
 // the overlap (CSmoothRenderSeam.cpp, CSmoothRenderPoints.cpp) and blends
@@ -144,6 +145,11 @@ private:
     // Graph position to image pixel: (column, row) for a horizontal pair,
     // exchanged for a vertical one.
     void PixelOf(int graphRow, int graphColumn, int* x, int* y) const;
+    // One overlap row of the graph (not transposed); both images locked.
+    void DifferenceRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int y, unsigned short* out) const;
+    // The graph of the overlap, transposed for a vertical pair; false when
+    // its working rows cannot be had.
+    bool FillGraph(unsigned short* graph, bool transposed);
     bool OverlapInside(const tagRECT& overlap, CImage* image, CMask* mask) const;
     void GetOriginOverlapData();
     void ReplaceWithLaplace();
