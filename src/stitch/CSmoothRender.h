@@ -157,6 +157,7 @@ private:
     bool Report(double position);
     void StoreOnElement(unsigned short*& pathSlot, int& graphSlot, int newGraphId);
     int SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* mask, int* imageId, int* maskId);
+    bool FilterSet() const;
     template <typename T> int Reduce(const T* source, int width, int height, T* target);
     template <typename T> int Expand(const T* coarse, int width, int height, T* fine, bool add);
     template <typename T> int AllocLevels(T**& pyramid);
