@@ -137,6 +137,8 @@ public:
     void SetChannel(int channel) { m_lChannel = channel; }
 
 private:
+    class BandStream;
+    int BlendChannels(int progressStart, int progressEnd);
     // The rows the search may use (the window rule); false when fewer than
     // two rows qualify.
     bool PathWindow(const unsigned short* graph, int* first, int* last) const;
@@ -152,6 +154,15 @@ private:
     bool FillGraph(unsigned short* graph, bool transposed);
     bool OverlapInside(const tagRECT& overlap, CImage* image, CMask* mask) const;
     void GetOriginOverlapData();
+    // Band row i (path row) of the current channel into a and b (band-wide,
+    // positions outside the overlap left as they are); a null a reads only
+    // the masks. widenMask sets B's mask where only A covers.
+    template <typename T>
+    void GatherRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int i, T* a, T* b, bool widenMask);
+    // The blended band row i (4096 = one level) into B's current channel.
+    void WriteRow(const SmoothRenderLock& lockB, int i, const int* v);
+    // Level-0 weights of band row i from the seam flags and extents.
+    void WeightRow(const unsigned char* flags, const unsigned int* extents, int i, int* w) const;
     void ReplaceWithLaplace();
     void ReplaceData();
     bool Report(double position);

@@ -133,19 +133,19 @@ void ExpandDown(const std::int32_t* const rows[5], bool odd, int count, T* __res
 }
 
 // A few rows of one step's output, kept by row index: a row is made when
-// asked for and not held. Holds `slots` rows (a power of two) of `width`
+// asked for and not held. Holds `slotCount` rows (a power of two) of `width`
 // samples in caller-given storage.
 template <typename T>
 class RowCache
 {
 public:
-    void Attach(T* storage, int width, int slots, int* tags)
+    void Attach(T* storage, int width, int slotCount, int* tags)
     {
         m_rows = storage;
         m_width = width;
-        m_mask = slots - 1;
+        m_mask = slotCount - 1;
         m_tags = tags;
-        std::fill(tags, tags + slots, -1); // rows asked for are never negative
+        std::fill(tags, tags + slotCount, -1); // rows asked for are never negative
     }
     template <typename Make> const T* Get(int row, Make&& make)
     {
