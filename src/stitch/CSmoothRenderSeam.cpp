@@ -2,6 +2,8 @@
 // each row's column moves by at most one from the row before.
 #include "stitch/CSmoothRender.h"
 
+#include "stitch/SmoothRenderKernels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -21,6 +23,7 @@ constexpr std::int32_t kUnreachable = 0x7FFFFFFF;
 // each cell's move (-1, 0, +1) to its predecessor: straight on first, then
 // left, then right, each only when strictly cheaper; at the edges a tie
 // goes to the inner column. False when every cell is unreachable.
+SMOOTH_RENDER_CLONES
 bool Step(const std::int32_t* __restrict prev, const unsigned short* __restrict g, int width,
           std::int32_t* __restrict cur, signed char* __restrict back)
 {

@@ -10,6 +10,14 @@
 #include <cstddef>
 #include <cstdint>
 
+// Marks a hot loop to be built for AVX2 and SSSE3 as well as the baseline,
+// the best chosen when the program starts (GCC and Clang on x86-64 Linux).
+#if defined(__x86_64__) && defined(__linux__) && (defined(__GNUC__) || defined(__clang__))
+#define SMOOTH_RENDER_CLONES __attribute__((target_clones("avx2", "ssse3", "default")))
+#else
+#define SMOOTH_RENDER_CLONES
+#endif
+
 namespace SmoothRenderKernels {
 
 // Reads of a row of `length` samples during a reduce. To the left the row
