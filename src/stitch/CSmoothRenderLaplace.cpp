@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -140,6 +141,49 @@ inline bool Covered(const CMask* mask, int x, int y)
         && (bits[size_t(row) * mask->Stride() + column / 8] >> (column % 8) & 1);
 }
 
+// The pixels from .. from + count - 1 of a mask row all lie inside the mask.
+bool RowInside(const CMask* mask, int row, int from, int count)
+{
+    return mask->Bits() && unsigned(row) < mask->Height() && from >= 0
+        && std::uint64_t(from) + std::uint64_t(count) <= mask->Width();
+}
+
+// ... and are all covered.
+bool RowCovered(const CMask* mask, int row, int from, int count)
+{
+    if (!RowInside(mask, row, from, count))
+        return false;
+    const unsigned char* bits = mask->Bits() + size_t(row) * mask->Stride();
+    const int end = from + count;
+    int x = from;
+    for (; x < end && x % 8 != 0; ++x)
+        if (!(bits[x / 8] >> (x % 8) & 1))
+            return false;
+    for (; x + 8 <= end; x += 8)
+        if (bits[x / 8] != 0xFF)
+            return false;
+    for (; x < end; ++x)
+        if (!(bits[x / 8] >> (x % 8) & 1))
+            return false;
+    return true;
+}
+
+// Sets the bits from .. from + count - 1 of a mask row (inside the mask).
+void CoverRun(CMask* mask, int row, int from, int count)
+{
+    unsigned char* bits = mask->Bits() + size_t(row) * mask->Stride();
+    const int end = from + count;
+    int x = from;
+    for (; x < end && x % 8 != 0; ++x)
+        bits[x / 8] |= (unsigned char)(1u << (x % 8));
+    if (x + 8 <= end) {
+        std::memset(bits + x / 8, 0xFF, size_t((end - x) / 8));
+        x += (end - x) / 8 * 8;
+    }
+    for (; x < end; ++x)
+        bits[x / 8] |= (unsigned char)(1u << (x % 8));
+}
+
 } // namespace
 
 template <typename T>
@@ -170,6 +214,17 @@ void CSmoothRender::GatherRow(const SmoothRenderLock& lockA, const SmoothRenderL
     const unsigned char* pb = a ? lockB.pixel(bx, by) + c : nullptr;
     const std::ptrdiff_t stepA = m_bHorizontal ? 3 : m_pImageA->Stride();
     const std::ptrdiff_t stepB = m_bHorizontal ? 3 : m_pImageB->Stride();
+    const int count = x1 - x0 + 1;
+    if (a && m_bHorizontal && RowCovered(m_pMaskA, ay, ax, count) && RowCovered(m_pMaskB, by, bx, count)) {
+        // Both images cover the whole row segment (the usual case).
+        T* ta = a + (x0 - (s - h));
+        T* tb = b + (x0 - (s - h));
+        for (int j = 0; j < count; ++j) {
+            ta[j] = T(pa[3 * j]);
+            tb[j] = T(pb[3 * j]);
+        }
+        return;
+    }
     for (int x = x0; x <= x1; ++x, ax += dx, ay += dy, bx += dx, by += dy) {
         const bool inA = Covered(m_pMaskA, ax, ay);
         const bool inB = Covered(m_pMaskB, bx, by);
@@ -276,6 +331,21 @@ void CSmoothRender::ReplaceData()
     const int first = FirstPathRow();
     const int last = m_pPath[1];
     auto copyRow = [&](int row, int columns) {
+        const int count = std::min(columns, m_lWidth);
+        if (count <= 0)
+            return;
+        int px0 = 0;
+        int py0 = 0;
+        PixelOf(row, 0, &px0, &py0);
+        const int ax0 = m_OverlapA.left + px0, ay0 = m_OverlapA.top + py0;
+        const int bx0 = m_OverlapB.left + px0, by0 = m_OverlapB.top + py0;
+        if (m_bHorizontal && m_pImageA != m_pImageB && RowCovered(m_pMaskA, ay0, ax0, count)
+            && RowInside(m_pMaskB, by0, bx0, count)) {
+            // A covers the whole run: one copy, one run of mask bits.
+            std::memcpy(lockB.pixel(bx0, by0), lockA.pixel(ax0, ay0), size_t(count) * 3);
+            CoverRun(m_pMaskB, by0, bx0, count);
+            return;
+        }
         for (int x = 0; x < std::min(columns, m_lWidth); ++x) {
             int px = 0;
             int py = 0;
