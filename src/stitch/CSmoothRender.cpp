@@ -8,11 +8,66 @@
 #include "stitch/SmoothRenderLock.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <utility>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+// The seam graph's memory (gone with the object). A large graph is mapped
+// on huge pages where the system offers them: a fresh graph of tens of
+// megabytes otherwise costs thousands of page faults, more than the search.
+class GraphMemory
+{
+public:
+    explicit GraphMemory(size_t count)
+    {
+        const size_t bytes = count * sizeof(unsigned short);
+#ifdef __linux__
+        constexpr size_t kHuge = size_t(2) << 20;
+        if (bytes >= 2 * kHuge) {
+            m_mapped = (bytes + kHuge - 1) / kHuge * kHuge + kHuge; // room to align
+            void* base = mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (base == MAP_FAILED) {
+                m_mapped = 0;
+                return;
+            }
+            m_base = base;
+            auto* aligned = reinterpret_cast<unsigned char*>((reinterpret_cast<std::uintptr_t>(base) + kHuge - 1) & ~(kHuge - 1));
+            madvise(aligned, m_mapped - kHuge, MADV_HUGEPAGE); // a hint: refused, the pages stay small
+            m_values = reinterpret_cast<unsigned short*>(aligned);
+            return;
+        }
+#endif
+        m_owned.reset(new (std::nothrow) unsigned short[count]);
+        m_values = m_owned.get();
+    }
+    ~GraphMemory()
+    {
+#ifdef __linux__
+        if (m_base)
+            munmap(m_base, m_mapped);
+#endif
+    }
+    GraphMemory(const GraphMemory&) = delete;
+    GraphMemory& operator=(const GraphMemory&) = delete;
+    unsigned short* get() const { return m_values; }
+
+private:
+    std::unique_ptr<unsigned short[]> m_owned;
+    void* m_base = nullptr;
+    size_t m_mapped = 0;
+    unsigned short* m_values = nullptr;
+};
+
+} // namespace
 
 CSmoothRender::CSmoothRender(CStitchOptions* options, CImage* imageA, CMask* maskA, CImage* imageB, CMask* maskB)
     : m_pImageA(imageA), m_pMaskA(maskA), m_pImageB(imageB), m_pMaskB(maskB), m_pOptions(options)
@@ -119,31 +174,26 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     const int searchHeight = m_bHorizontal ? m_lHeight : m_lWidth;
     if (searchWidth > 65535 || searchHeight > 65533)
         return -4;
-    auto* graph = new (std::nothrow) unsigned short[size_t(m_lWidth) * size_t(m_lHeight)];
+    GraphMemory memory(size_t(m_lWidth) * size_t(m_lHeight));
+    unsigned short* graph = memory.get();
     if (!graph)
         return -2;
     // A vertical pair's graph is filled transposed: the search runs down
     // its rows.
-    if (!FillGraph(graph, !m_bHorizontal)) {
-        delete[] graph;
+    if (!FillGraph(graph, !m_bHorizontal))
         return -2;
-    }
     if (!m_bHorizontal)
         std::swap(m_lWidth, m_lHeight);
-    if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2)) {
-        delete[] graph;
+    if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2))
         return -1;
-    }
     const int found = DividingPathGlobal(graph);
     if (found != 0 || !m_pPath || m_pPath[0] < kMinPathRows + 2) {
         delete[] m_pPath;
         m_pPath = nullptr;
-        delete[] graph;
         return found;
     }
     int result = BackupForAdjustPath(graph);
     if (result != 0) {
-        delete[] graph;
         delete[] m_pPath;
         m_pPath = nullptr;
         return result;
@@ -151,7 +201,6 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     m_lBandWidth = 2 * m_lHalfWidth + 1;
     m_lPathRows = m_pPath[0] - 2;
     result = SetWeightedFlags(graph);
-    delete[] graph;
     if (result != 0)
         return result;
     return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;

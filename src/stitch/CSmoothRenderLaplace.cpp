@@ -6,6 +6,7 @@
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/SmoothRenderKernels.h"
 #include "stitch/SmoothRenderLock.h"
 
 #include <algorithm>
@@ -184,6 +185,18 @@ void CoverRun(CMask* mask, int row, int from, int count)
         bits[x / 8] |= (unsigned char)(1u << (x % 8));
 }
 
+// One channel of a run of pixels three bytes apart, from A and from B. Built
+// also for wider vector units: the stride needs byte shuffles.
+template <typename T>
+SMOOTH_RENDER_CLONES void ChannelRun(const unsigned char* __restrict a, const unsigned char* __restrict b, int count,
+                                     T* __restrict ta, T* __restrict tb)
+{
+    for (int j = 0; j < count; ++j) {
+        ta[j] = T(a[3 * j]);
+        tb[j] = T(b[3 * j]);
+    }
+}
+
 } // namespace
 
 template <typename T>
@@ -217,12 +230,7 @@ void CSmoothRender::GatherRow(const SmoothRenderLock& lockA, const SmoothRenderL
     const int count = x1 - x0 + 1;
     if (a && m_bHorizontal && RowCovered(m_pMaskA, ay, ax, count) && RowCovered(m_pMaskB, by, bx, count)) {
         // Both images cover the whole row segment (the usual case).
-        T* ta = a + (x0 - (s - h));
-        T* tb = b + (x0 - (s - h));
-        for (int j = 0; j < count; ++j) {
-            ta[j] = T(pa[3 * j]);
-            tb[j] = T(pb[3 * j]);
-        }
+        ChannelRun(pa, pb, count, a + (x0 - (s - h)), b + (x0 - (s - h)));
         return;
     }
     for (int x = x0; x <= x1; ++x, ax += dx, ay += dy, bx += dx, by += dy) {
