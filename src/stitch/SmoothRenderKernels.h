@@ -14,8 +14,11 @@
 // the best chosen when the program starts (GCC and Clang on x86-64 Linux).
 #if defined(__x86_64__) && defined(__linux__) && (defined(__GNUC__) || defined(__clang__))
 #define SMOOTH_RENDER_CLONES __attribute__((target_clones("avx2", "ssse3", "default")))
+// Kernels a cloned loop must take in, so that they are built for its unit.
+#define SMOOTH_RENDER_INLINE inline __attribute__((always_inline))
 #else
 #define SMOOTH_RENDER_CLONES
+#define SMOOTH_RENDER_INLINE inline
 #endif
 
 namespace SmoothRenderKernels {
@@ -80,7 +83,7 @@ void ReduceAlong(const T* __restrict p, int width, Acc* __restrict out)
 // Down five along-row sums (rows 2j - 2 .. 2j + 2 of the source): one row
 // of the reduced level.
 template <typename T, typename Acc>
-void ReduceDown(const Acc* const rows[5], int count, T* __restrict out)
+SMOOTH_RENDER_INLINE void ReduceDown(const Acc* const rows[5], int count, T* __restrict out)
 {
     const Acc* __restrict r0 = rows[0];
     const Acc* __restrict r1 = rows[1];
@@ -123,7 +126,7 @@ void ExpandAlong(const T* __restrict q, int n, std::int32_t* __restrict out)
 // fine row `row`: divided by 400 and subtracted from (add false) or added
 // to the first `count` samples of fine.
 template <typename T, typename Acc>
-void ExpandDown(const std::int32_t* const rows[5], bool odd, int count, T* __restrict fine, bool add)
+SMOOTH_RENDER_INLINE void ExpandDown(const std::int32_t* const rows[5], bool odd, int count, T* __restrict fine, bool add)
 {
     const std::int32_t* __restrict r0 = rows[0];
     const std::int32_t* __restrict r1 = rows[1];
