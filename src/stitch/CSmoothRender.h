@@ -13,7 +13,8 @@ class SmoothRenderLock;
 // Joins two warped images that overlap: finds the least-cost seam through
 // the overlap (CSmoothRenderSeam.cpp, CSmoothRenderPoints.cpp) and blends
 // across it over three frequency bands (CSmoothRenderLaplace.cpp,
-// CSmoothRenderPyramid.cpp). Image B ends up holding the finished overlap.
+// CSmoothRenderPyramid.cpp; StitchWithLaplace streams the band row by row,
+// CSmoothRenderStream.cpp). Image B ends up holding the finished overlap.
 //
 // Images and masks are not owned; pixel (x, y) is column x of memory row y.
 // The seam is kept on the element handed to Run or SearchRun: its record and
