@@ -52,23 +52,28 @@ public:
             m_height[k] = std::max(owner.LevelHeight(k), 0);
         }
         const int w0 = m_width[0], w1 = m_width[1], w2 = m_width[2];
-        // Widths of every step's rows, in the order of m_caches.
+        // Widths of every step's rows, in the order of the caches.
         const int widths[kCaches] = {2 * w0, w1, w1, w1, w1, w2, w2, w2, w2, 2 * w1, 2 * w1, 2 * w2, 2 * w2,
                                      w0, w1, w1, w2, w2, w2, 2 * w2, w1, 2 * w1};
-        size_t total = 3 * size_t(w0); // two Laplacian rows and the output row
-        for (int width : widths)
-            total += size_t(kSlots) * size_t(width);
+        // Each channel has its own steps; the weights (held once) serve all.
+        auto width = [&](int channel, int cache) { return channel > 0 && IsWeight(Cache(cache)) ? 0 : widths[cache]; };
+        size_t total = 5 * size_t(w0); // two Laplacian rows and three output rows
+        for (int c = 0; c < 3; ++c)
+            for (int i = 0; i < kCaches; ++i)
+                total += size_t(kSlots) * size_t(width(c, i));
         m_storage.reset(new (std::nothrow) int[std::max<size_t>(total, 1)]);
         if (!m_storage)
             return;
         int* at = m_storage.get();
-        for (int i = 0; i < kCaches; ++i) {
-            m_caches[i].Attach(at, widths[i], kSlots, m_tags[i]);
-            at += size_t(kSlots) * size_t(widths[i]);
-        }
+        for (int c = 0; c < 3; ++c)
+            for (int i = 0; i < kCaches; ++i) {
+                m_caches[c][i].Attach(at, width(c, i), kSlots, m_tags[c][i]);
+                at += size_t(kSlots) * size_t(width(c, i));
+            }
         m_laplaceA = at;
         m_laplaceB = at + w0;
-        m_out = at + 2 * w0;
+        for (int c = 0; c < 3; ++c)
+            m_out[c] = at + (2 + c) * w0;
     }
     bool ok() const { return m_storage != nullptr; }
 
@@ -78,16 +83,13 @@ public:
         m_extents = extents;
     }
 
-    // Blends the owner's current channel and writes it into image B (when
-    // it is locked; the band reads as zeros when A or B is not). False when
-    // a band row already written would have to be read again (the row
-    // windows too small for the band: a fault, never expected).
-    bool BlendChannel(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB)
+    // Blends channels 0 .. count - 1 and writes them into image B (when it
+    // is locked; the band reads as zeros when A or B is not), a band row of
+    // every channel at a time. False when a band row already written would
+    // have to be read again (the row windows too small for the band: a
+    // fault, never expected).
+    bool BlendChannels(int count, const SmoothRenderLock& lockA, const SmoothRenderLock& lockB)
     {
-        // Rows of the last channel go; the weights hold for every channel.
-        for (int i = 0; i < kCaches; ++i)
-            if (i < Weight0 || i > Weight2)
-                std::fill(m_tags[i], m_tags[i] + kSlots, -1);
         m_lockA = &lockA;
         m_lockB = &lockB;
         m_gather = lockA.ok() && lockB.ok();
@@ -96,9 +98,16 @@ public:
         for (int r = 0; r < m_height[0] && !m_fault; ++r) {
             if (m_owner.PathColumn(r) == kNoSeamPoint)
                 continue;
-            MakeOutput(r);
-            if (lockB.ok())
-                m_owner.WriteRow(lockB, r, m_out);
+            // Every channel's row is made before any is written: a channel
+            // must not read the band of a row already written.
+            for (m_channel = 0; m_channel < count; ++m_channel) {
+                m_owner.m_lChannel = m_channel;
+                MakeOutput(r);
+            }
+            for (int c = 0; c < count && lockB.ok(); ++c) {
+                m_owner.m_lChannel = c;
+                m_owner.WriteRow(lockB, r, m_out[c]);
+            }
             m_written = r;
         }
         return !m_fault;
@@ -110,10 +119,11 @@ private:
         Spread2A, Spread2B, Weight0, WeightAlong0, Weight1, WeightAlong1, Weight2, Blend2, Spread2Blend, Blend1,
         Spread1Blend, kCaches
     };
+    static bool IsWeight(Cache cache) { return cache >= Weight0 && cache <= Weight2; }
 
     template <typename Make> const int* Get(Cache cache, int row, Make make)
     {
-        return m_caches[cache].Get(row, [&](int r, int* out) { make(r, out); });
+        return m_caches[IsWeight(cache) ? 0 : m_channel][cache].Get(row, [&](int r, int* out) { make(r, out); });
     }
     static Cache Side(Cache a, int side) { return Cache(a + side); }
 
@@ -270,7 +280,7 @@ private:
     {
         const int* w = Weight0Row(r);
         BlendLevel(
-            0, r, m_out, w, [&](int m) { return Spread1Row(0, m); }, [&](int m) { return Spread1Row(1, m); },
+            0, r, m_out[m_channel], w, [&](int m) { return Spread1Row(0, m); }, [&](int m) { return Spread1Row(1, m); },
             [&](int m) { return Spread1BlendRow(m); }, [&](int side, int q) { return Gauss0Row(side, q); });
     }
 
@@ -278,11 +288,12 @@ private:
     int m_width[3] = {0, 0, 0};
     int m_height[3] = {0, 0, 0};
     std::unique_ptr<int[]> m_storage;
-    RowCache<int> m_caches[kCaches];
-    int m_tags[kCaches][kSlots];
+    RowCache<int> m_caches[3][kCaches];
+    int m_tags[3][kCaches][kSlots];
     int* m_laplaceA = nullptr;
     int* m_laplaceB = nullptr;
-    int* m_out = nullptr;
+    int* m_out[3] = {nullptr, nullptr, nullptr};
+    int m_channel = 0;
     const unsigned char* m_flags = nullptr;
     const unsigned int* m_extents = nullptr;
     const SmoothRenderLock* m_lockA = nullptr;
@@ -314,30 +325,26 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
     if (Report(p))
         return -1;
     const bool path = m_pPath && FirstPathRow() <= m_pPath[1];
-    for (m_lChannel = 0; m_lChannel < 3; ++m_lChannel) {
-        // The reports of the steps (gather, Gaussian, Laplacian, blend,
-        // reconstruction) come first; the channel is blended after them,
-        // so a cancel leaves exactly the channels finished before it.
-        auto widenMask = [&] {
-            if (m_lChannel != 2 || !path)
-                return;
-            SmoothRenderLock lockA(m_pImageA);
-            SmoothRenderLock lockB(m_pImageB);
-            if (!lockA.ok() || !lockB.ok())
-                return;
-            for (int i = 0; i < m_lPathRows; ++i)
-                GatherRow<int>(lockA, lockB, i, nullptr, nullptr, true);
-        };
-        // A two-level step's reports: its start, one per level, its end.
-        auto stepReports = [](int start, int end) {
-            if (CStitchOptions::ShowProgress(start))
+    // The reports of each channel's steps (gather, Gaussian, Laplacian,
+    // blend, reconstruction, written) come first and the channels are then
+    // blended in one pass down the band; a cancel keeps exactly what the
+    // steps one channel after another would have done before it: the
+    // channels finished, and B's mask widened once the last channel's band
+    // was read.
+    auto stepReports = [](int start, int end) {
+        // A two-level step: its start, one report per level, its end.
+        if (CStitchOptions::ShowProgress(start))
+            return true;
+        for (int k = 1; k <= 2; ++k)
+            if (CStitchOptions::ShowProgress(int(start + k * double(end - start) / 2)))
                 return true;
-            for (int k = 1; k <= 2; ++k)
-                if (CStitchOptions::ShowProgress(int(start + k * double(end - start) / 2)))
-                    return true;
-            return CStitchOptions::ShowProgress(end);
-        };
-        bool cancelled = false;
+        return CStitchOptions::ShowProgress(end);
+    };
+    int finished = 0;
+    bool cancelled = false;
+    int channel = 0;
+    for (; channel < 3; ++channel) {
+        m_lChannel = channel;
         p += unit;
         cancelled = Report(p);
         if (!cancelled) {
@@ -358,21 +365,33 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
             cancelled = stepReports(start, end);
             p += 7 * unit;
         }
-        if (cancelled) {
-            widenMask();
-            return -1;
-        }
-        if (path) {
-            SmoothRenderLock lockA(m_pImageA);
-            SmoothRenderLock lockB(m_pImageB);
-            if (!stream.BlendChannel(lockA, lockB))
-                return -2;
-        }
-        widenMask();
+        if (cancelled)
+            break;
+        finished = channel + 1;
         p += unit;
-        if (Report(p))
-            return -1;
+        cancelled = Report(p);
+        if (cancelled)
+            break;
     }
+    const bool lastBandRead = channel == 2 || channel == 3;
+    if (path && finished > 0) {
+        SmoothRenderLock lockA(m_pImageA);
+        SmoothRenderLock lockB(m_pImageB);
+        if (!stream.BlendChannels(finished, lockA, lockB))
+            return -2;
+    }
+    if (path && lastBandRead) {
+        SmoothRenderLock lockA(m_pImageA);
+        SmoothRenderLock lockB(m_pImageB);
+        if (lockA.ok() && lockB.ok()) {
+            m_lChannel = 2;
+            for (int i = 0; i < m_lPathRows; ++i)
+                GatherRow<int>(lockA, lockB, i, nullptr, nullptr, true);
+        }
+    }
+    m_lChannel = channel;
+    if (cancelled)
+        return -1;
     if (m_bHorizontal)
         ReplaceDataHorz();
     else
