@@ -26,8 +26,21 @@ namespace {
 // for the finest Laplacian after the coarser levels ran ahead).
 constexpr int kSlots = 32;
 
-// The down passes of the stream's rows, built also for wider vector units
-// (the division by 400 takes several instructions a lane).
+// The passes over the stream's rows, built also for wider vector units
+// (the division by 400 takes several instructions a lane, the along-row
+// passes read every other sample).
+SMOOTH_RENDER_CLONES
+void ReduceAlongRow(const int* p, int width, int* out)
+{
+    ReduceAlong<int, int>(p, width, out);
+}
+
+SMOOTH_RENDER_CLONES
+void ExpandAlongRow(const int* q, int n, int* out)
+{
+    ExpandAlong<int>(q, n, out);
+}
+
 SMOOTH_RENDER_CLONES
 void ExpandDownRow(const int* const rows[5], bool odd, int count, int* fine, bool add)
 {
@@ -141,7 +154,7 @@ private:
     }
     const int* Along0Row(int side, int r)
     {
-        return Get(Side(Along0A, side), r, [&](int row, int* out) { ReduceAlong(Gauss0Row(side, row), m_width[0], out); });
+        return Get(Side(Along0A, side), r, [&](int row, int* out) { ReduceAlongRow(Gauss0Row(side, row), m_width[0], out); });
     }
     const int* Gauss1Row(int side, int r)
     {
@@ -154,7 +167,7 @@ private:
     }
     const int* Along1Row(int side, int r)
     {
-        return Get(Side(Along1A, side), r, [&](int row, int* out) { ReduceAlong(Gauss1Row(side, row), m_width[1], out); });
+        return Get(Side(Along1A, side), r, [&](int row, int* out) { ReduceAlongRow(Gauss1Row(side, row), m_width[1], out); });
     }
     const int* Gauss2Row(int side, int r)
     {
@@ -168,11 +181,11 @@ private:
     // Along-row expansions of the coarser Gaussian rows.
     const int* Spread1Row(int side, int r)
     {
-        return Get(Side(Spread1A, side), r, [&](int row, int* out) { ExpandAlong(Gauss1Row(side, row), m_width[1], out); });
+        return Get(Side(Spread1A, side), r, [&](int row, int* out) { ExpandAlongRow(Gauss1Row(side, row), m_width[1], out); });
     }
     const int* Spread2Row(int side, int r)
     {
-        return Get(Side(Spread2A, side), r, [&](int row, int* out) { ExpandAlong(Gauss2Row(side, row), m_width[2], out); });
+        return Get(Side(Spread2A, side), r, [&](int row, int* out) { ExpandAlongRow(Gauss2Row(side, row), m_width[2], out); });
     }
 
     // The weights: A's share, 4096 = all.
@@ -186,7 +199,7 @@ private:
     }
     const int* WeightAlong0Row(int r)
     {
-        return Get(WeightAlong0, r, [&](int row, int* out) { ReduceAlong(Weight0Row(row), m_width[0], out); });
+        return Get(WeightAlong0, r, [&](int row, int* out) { ReduceAlongRow(Weight0Row(row), m_width[0], out); });
     }
     const int* Weight1Row(int r)
     {
@@ -199,7 +212,7 @@ private:
     }
     const int* WeightAlong1Row(int r)
     {
-        return Get(WeightAlong1, r, [&](int row, int* out) { ReduceAlong(Weight1Row(row), m_width[1], out); });
+        return Get(WeightAlong1, r, [&](int row, int* out) { ReduceAlongRow(Weight1Row(row), m_width[1], out); });
     }
     const int* Weight2Row(int r)
     {
@@ -224,7 +237,7 @@ private:
     }
     const int* Spread2BlendRow(int r)
     {
-        return Get(Spread2Blend, r, [&](int row, int* out) { ExpandAlong(Blend2Row(row), m_width[2], out); });
+        return Get(Spread2Blend, r, [&](int row, int* out) { ExpandAlongRow(Blend2Row(row), m_width[2], out); });
     }
 
     // One row of level `fine` (0 or 1): the blend of A's and B's Laplacian
@@ -274,7 +287,7 @@ private:
     }
     const int* Spread1BlendRow(int r)
     {
-        return Get(Spread1Blend, r, [&](int row, int* out) { ExpandAlong(Blend1Row(row), m_width[1], out); });
+        return Get(Spread1Blend, r, [&](int row, int* out) { ExpandAlongRow(Blend1Row(row), m_width[1], out); });
     }
     void MakeOutput(int r)
     {

@@ -62,7 +62,7 @@ inline int ReduceRow(int r, int height)
 // Along a row of `width` samples: the 20-weighted sums (1 5 8 5 1) at the
 // even positions, width / 2 of them.
 template <typename T, typename Acc>
-void ReduceAlong(const T* __restrict p, int width, Acc* __restrict out)
+SMOOTH_RENDER_INLINE void ReduceAlong(const T* __restrict p, int width, Acc* __restrict out)
 {
     const int count = width / 2;
     // Outputs whose five reads all lie inside [0, width & ~1) read straight.
@@ -98,7 +98,7 @@ SMOOTH_RENDER_INLINE void ReduceDown(const Acc* const rows[5], int count, T* __r
 // 1 5 8 5 1 around m, odd ones 2 8 8 2 over m - 1 .. m + 2. Summed in
 // 32 bits as an int row holds them.
 template <typename T>
-void ExpandAlong(const T* __restrict q, int n, std::int32_t* __restrict out)
+SMOOTH_RENDER_INLINE void ExpandAlong(const T* __restrict q, int n, std::int32_t* __restrict out)
 {
     // Wrapping sums: samples beyond 2^26 would overflow a 32-bit sum.
     auto at = [&](int k) { return std::uint32_t(std::int32_t(q[ExpandIndex(k, n)])); };
