@@ -4,13 +4,70 @@
 #include "stitch/CMask.h"
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/SmoothRenderKernels.h"
 #include "stitch/SmoothRenderLock.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+// The seam graph's memory (gone with the object). A large graph is mapped
+// on huge pages where the system offers them: a fresh graph of tens of
+// megabytes otherwise costs thousands of page faults, more than the search.
+class GraphMemory
+{
+public:
+    explicit GraphMemory(size_t count)
+    {
+        const size_t bytes = count * sizeof(unsigned short);
+#ifdef __linux__
+        constexpr size_t kHuge = size_t(2) << 20;
+        if (bytes >= 2 * kHuge) {
+            m_mapped = (bytes + kHuge - 1) / kHuge * kHuge + kHuge; // room to align
+            void* base = mmap(nullptr, m_mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (base == MAP_FAILED) {
+                m_mapped = 0;
+                return;
+            }
+            m_base = base;
+            auto* aligned = reinterpret_cast<unsigned char*>((reinterpret_cast<std::uintptr_t>(base) + kHuge - 1) & ~(kHuge - 1));
+            madvise(aligned, m_mapped - kHuge, MADV_HUGEPAGE); // a hint: refused, the pages stay small
+            m_values = reinterpret_cast<unsigned short*>(aligned);
+            return;
+        }
+#endif
+        m_owned.reset(new (std::nothrow) unsigned short[count]);
+        m_values = m_owned.get();
+    }
+    ~GraphMemory()
+    {
+#ifdef __linux__
+        if (m_base)
+            munmap(m_base, m_mapped);
+#endif
+    }
+    GraphMemory(const GraphMemory&) = delete;
+    GraphMemory& operator=(const GraphMemory&) = delete;
+    unsigned short* get() const { return m_values; }
+
+private:
+    std::unique_ptr<unsigned short[]> m_owned;
+    void* m_base = nullptr;
+    size_t m_mapped = 0;
+    unsigned short* m_values = nullptr;
+};
+
+} // namespace
 
 CSmoothRender::CSmoothRender(CStitchOptions* options, CImage* imageA, CMask* maskA, CImage* imageB, CMask* maskB)
     : m_pImageA(imageA), m_pMaskA(maskA), m_pImageB(imageB), m_pMaskB(maskB), m_pOptions(options)
@@ -117,28 +174,26 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     const int searchHeight = m_bHorizontal ? m_lHeight : m_lWidth;
     if (searchWidth > 65535 || searchHeight > 65533)
         return -4;
-    auto* graph = new (std::nothrow) unsigned short[size_t(m_lWidth) * size_t(m_lHeight)];
+    GraphMemory memory(size_t(m_lWidth) * size_t(m_lHeight));
+    unsigned short* graph = memory.get();
     if (!graph)
         return -2;
-    DifferenceMap(graph);
-    if (!m_bHorizontal) {
-        RotateWeightedGraph(graph);
+    // A vertical pair's graph is filled transposed: the search runs down
+    // its rows.
+    if (!FillGraph(graph, !m_bHorizontal))
+        return -2;
+    if (!m_bHorizontal)
         std::swap(m_lWidth, m_lHeight);
-    }
-    if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2)) {
-        delete[] graph;
+    if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2))
         return -1;
-    }
     const int found = DividingPathGlobal(graph);
     if (found != 0 || !m_pPath || m_pPath[0] < kMinPathRows + 2) {
         delete[] m_pPath;
         m_pPath = nullptr;
-        delete[] graph;
         return found;
     }
     int result = BackupForAdjustPath(graph);
     if (result != 0) {
-        delete[] graph;
         delete[] m_pPath;
         m_pPath = nullptr;
         return result;
@@ -146,34 +201,105 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     m_lBandWidth = 2 * m_lHalfWidth + 1;
     m_lPathRows = m_pPath[0] - 2;
     result = SetWeightedFlags(graph);
-    delete[] graph;
     if (result != 0)
         return result;
     return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
 }
 
+namespace {
+
+// |A - B| summed over the three bytes of each pixel. Built also for wider
+// vector units (chosen when the program starts): the three-byte stride
+// needs byte shuffles the x86-64 baseline lacks.
+SMOOTH_RENDER_CLONES
+void PixelDifferences(const unsigned char* __restrict a, const unsigned char* __restrict b, int width,
+                      unsigned short* __restrict out)
+{
+    for (int x = 0; x < width; ++x) {
+        const int d0 = a[3 * x] - b[3 * x];
+        const int d1 = a[3 * x + 1] - b[3 * x + 1];
+        const int d2 = a[3 * x + 2] - b[3 * x + 2];
+        out[x] = (unsigned short)((d0 < 0 ? -d0 : d0) + (d1 < 0 ? -d1 : d1) + (d2 < 0 ? -d2 : d2));
+    }
+}
+
+// Marks with kUnusable the values of one overlap row whose pixel the mask
+// does not cover: row and left are the overlap's first pixel in the mask.
+void ClearUncovered(const CMask* mask, int row, int left, int width, unsigned short* out)
+{
+    const unsigned char* bits = mask->Bits();
+    if (!bits || unsigned(row) >= mask->Height()) {
+        std::fill(out, out + width, CSmoothRender::kUnusable);
+        return;
+    }
+    bits += size_t(unsigned(row)) * mask->Stride();
+    const unsigned maskWidth = mask->Width();
+    int x = 0;
+    while (x < width) {
+        const unsigned column = unsigned(left + x);
+        if (column < maskWidth && column % 8 == 0 && x + 8 <= width && column + 8 <= maskWidth) {
+            // A whole byte of the mask: most are fully set.
+            const unsigned byte = bits[column / 8];
+            if (byte != 0xFF)
+                for (int k = 0; k < 8; ++k)
+                    if (!(byte & (1u << k)))
+                        out[x + k] = CSmoothRender::kUnusable;
+            x += 8;
+            continue;
+        }
+        if (column >= maskWidth || !(bits[column / 8] & (1u << (column % 8))))
+            out[x] = CSmoothRender::kUnusable;
+        ++x;
+    }
+}
+
+} // namespace
+
+void CSmoothRender::DifferenceRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int y,
+                                  unsigned short* out) const
+{
+    PixelDifferences(lockA.pixel(m_OverlapA.left, m_OverlapA.top + y), lockB.pixel(m_OverlapB.left, m_OverlapB.top + y),
+                     m_lWidth, out);
+    ClearUncovered(m_pMaskA, m_OverlapA.top + y, m_OverlapA.left, m_lWidth, out);
+    ClearUncovered(m_pMaskB, m_OverlapB.top + y, m_OverlapB.left, m_lWidth, out);
+}
+
 void CSmoothRender::DifferenceMap(unsigned short* graph)
+{
+    FillGraph(graph, false);
+}
+
+bool CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
 {
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
     const size_t count = size_t(m_lWidth) * size_t(m_lHeight);
     if (!lockA.ok() || !lockB.ok()) {
         std::fill(graph, graph + count, kUnusable);
-        return;
+        return true;
     }
-    for (int y = 0; y < m_lHeight; ++y) {
-        unsigned short* out = graph + size_t(y) * size_t(m_lWidth);
-        const unsigned rowA = unsigned(m_OverlapA.top + y);
-        const unsigned rowB = unsigned(m_OverlapB.top + y);
-        const unsigned char* a = lockA.pixel(m_OverlapA.left, m_OverlapA.top + y);
-        const unsigned char* b = lockB.pixel(m_OverlapB.left, m_OverlapB.top + y);
-        for (int x = 0; x < m_lWidth; ++x, a += 3, b += 3) {
-            if (m_pMaskA->IsMask(rowA, unsigned(m_OverlapA.left + x)) && m_pMaskB->IsMask(rowB, unsigned(m_OverlapB.left + x)))
-                out[x] = (unsigned short)(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]));
-            else
-                out[x] = kUnusable;
+    if (!transposed) {
+        for (int y = 0; y < m_lHeight; ++y)
+            DifferenceRow(lockA, lockB, y, graph + size_t(y) * size_t(m_lWidth));
+        return true;
+    }
+    // A few rows at a time, so that each graph row receives a short
+    // contiguous run instead of one value per pass over the overlap.
+    constexpr int kBlock = 16;
+    std::unique_ptr<unsigned short[]> rows(new (std::nothrow) unsigned short[size_t(kBlock) * size_t(m_lWidth)]);
+    if (!rows)
+        return false;
+    for (int y0 = 0; y0 < m_lHeight; y0 += kBlock) {
+        const int n = std::min(kBlock, m_lHeight - y0);
+        for (int k = 0; k < n; ++k)
+            DifferenceRow(lockA, lockB, y0 + k, rows.get() + size_t(k) * size_t(m_lWidth));
+        for (int x = 0; x < m_lWidth; ++x) {
+            unsigned short* to = graph + size_t(x) * size_t(m_lHeight) + size_t(y0);
+            for (int k = 0; k < n; ++k)
+                to[k] = rows[size_t(k) * size_t(m_lWidth) + size_t(x)];
         }
     }
+    return true;
 }
 
 bool CSmoothRender::RotateWeightedGraph(unsigned short* graph)

@@ -8,11 +8,13 @@ class CImage;
 class CMask;
 class CStitchElement;
 class CStitchOptions;
+class SmoothRenderLock;
 
 // Joins two warped images that overlap: finds the least-cost seam through
 // the overlap (CSmoothRenderSeam.cpp, CSmoothRenderPoints.cpp) and blends
 // across it over three frequency bands (CSmoothRenderLaplace.cpp,
-// CSmoothRenderPyramid.cpp). Image B ends up holding the finished overlap.
+// CSmoothRenderPyramid.cpp; StitchWithLaplace streams the band row by row,
+// CSmoothRenderStream.cpp). Image B ends up holding the finished overlap.
 //
 // Images and masks are not owned; pixel (x, y) is column x of memory row y.
 // The seam is kept on the element handed to Run or SearchRun: its record and
@@ -136,6 +138,8 @@ public:
     void SetChannel(int channel) { m_lChannel = channel; }
 
 private:
+    class BandStream;
+    int BlendChannels(int progressStart, int progressEnd);
     // The rows the search may use (the window rule); false when fewer than
     // two rows qualify.
     bool PathWindow(const unsigned short* graph, int* first, int* last) const;
@@ -144,13 +148,28 @@ private:
     // Graph position to image pixel: (column, row) for a horizontal pair,
     // exchanged for a vertical one.
     void PixelOf(int graphRow, int graphColumn, int* x, int* y) const;
+    // One overlap row of the graph (not transposed); both images locked.
+    void DifferenceRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int y, unsigned short* out) const;
+    // The graph of the overlap, transposed for a vertical pair; false when
+    // its working rows cannot be had.
+    bool FillGraph(unsigned short* graph, bool transposed);
     bool OverlapInside(const tagRECT& overlap, CImage* image, CMask* mask) const;
     void GetOriginOverlapData();
+    // Band row i (path row) of the current channel into a and b (band-wide,
+    // positions outside the overlap left as they are); a null a reads only
+    // the masks. widenMask sets B's mask where only A covers.
+    template <typename T>
+    void GatherRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int i, T* a, T* b, bool widenMask);
+    // The blended band row i (4096 = one level) into B's current channel.
+    void WriteRow(const SmoothRenderLock& lockB, int i, const int* v);
+    // Level-0 weights of band row i from the seam flags and extents.
+    void WeightRow(const unsigned char* flags, const unsigned int* extents, int i, int* w) const;
     void ReplaceWithLaplace();
     void ReplaceData();
     bool Report(double position);
     void StoreOnElement(unsigned short*& pathSlot, int& graphSlot, int newGraphId);
     int SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* mask, int* imageId, int* maskId);
+    bool FilterSet() const;
     template <typename T> int Reduce(const T* source, int width, int height, T* target);
     template <typename T> int Expand(const T* coarse, int width, int height, T* fine, bool add);
     template <typename T> int AllocLevels(T**& pyramid);

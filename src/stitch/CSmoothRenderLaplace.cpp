@@ -6,9 +6,12 @@
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/SmoothRenderKernels.h"
 #include "stitch/SmoothRenderLock.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -77,37 +80,40 @@ void CSmoothRender::ReleaseMemoryForPyramid()
     ReleasePyramid(m_ppWeights);
 }
 
-void CSmoothRender::SetWeightedCoefficients()
+void CSmoothRender::WeightRow(const unsigned char* flags, const unsigned int* extents, int i, int* w) const
 {
     const int h = m_lHalfWidth;
     const int band = m_lBandWidth;
-    for (int i = 0; i < m_lPathRows && m_pSeamFlags && m_pSeamExtents; ++i) {
-        const unsigned char* f = m_pSeamFlags + size_t(i) * size_t(band);
-        const int left = int(m_pSeamExtents[2 * i]);
-        const int right = int(m_pSeamExtents[2 * i + 1]);
-        int* w = m_ppWeights[0] + size_t(i) * size_t(band);
-        if (!f[h]) {
-            // A hard cut; the seam pixel goes to B.
-            std::fill(w, w + h, kOne);
-            std::fill(w + h, w + band, 0);
-            continue;
-        }
-        w[h] = kOne / 2;
-        if (left > 0 && f[h - 1]) {
-            const double step = 1.0 / (2 * left + 1);
-            for (int k = 1; k <= left && f[h - k]; ++k)
-                w[h - k] = int((0.5 + k * step) * kOne);
-        }
-        if (left < h)
-            std::fill(w, w + (h - left), kOne);
-        if (right > 0 && f[h + 1]) {
-            const double step = 1.0 / (2 * right + 1);
-            for (int k = 1; k <= right && f[h + k]; ++k)
-                w[h + k] = int((0.5 - k * step) * kOne);
-        }
-        if (right < h)
-            std::fill(w + h + right + 1, w + band, 0);
+    const unsigned char* f = flags + size_t(i) * size_t(band);
+    const int left = int(extents[2 * i]);
+    const int right = int(extents[2 * i + 1]);
+    if (!f[h]) {
+        // A hard cut; the seam pixel goes to B.
+        std::fill(w, w + h, kOne);
+        std::fill(w + h, w + band, 0);
+        return;
     }
+    w[h] = kOne / 2;
+    if (left > 0 && f[h - 1]) {
+        const double step = 1.0 / (2 * left + 1);
+        for (int k = 1; k <= left && f[h - k]; ++k)
+            w[h - k] = int((0.5 + k * step) * kOne);
+    }
+    if (left < h)
+        std::fill(w, w + (h - left), kOne);
+    if (right > 0 && f[h + 1]) {
+        const double step = 1.0 / (2 * right + 1);
+        for (int k = 1; k <= right && f[h + k]; ++k)
+            w[h + k] = int((0.5 - k * step) * kOne);
+    }
+    if (right < h)
+        std::fill(w + h + right + 1, w + band, 0);
+}
+
+void CSmoothRender::SetWeightedCoefficients()
+{
+    for (int i = 0; i < m_lPathRows && m_pSeamFlags && m_pSeamExtents; ++i)
+        WeightRow(m_pSeamFlags, m_pSeamExtents, i, m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth));
     delete[] m_pSeamFlags;
     delete[] m_pSeamExtents;
     m_pSeamFlags = nullptr;
@@ -124,6 +130,135 @@ void CSmoothRender::GetOriginOverlapDataVert()
     GetOriginOverlapData();
 }
 
+namespace {
+
+// A mask bit as CMask::IsMask reads it (clear outside the mask).
+inline bool Covered(const CMask* mask, int x, int y)
+{
+    const unsigned column = unsigned(x);
+    const unsigned row = unsigned(y);
+    const unsigned char* bits = mask->Bits();
+    return bits && row < mask->Height() && column < mask->Width()
+        && (bits[size_t(row) * mask->Stride() + column / 8] >> (column % 8) & 1);
+}
+
+// The pixels from .. from + count - 1 of a mask row all lie inside the mask.
+bool RowInside(const CMask* mask, int row, int from, int count)
+{
+    return mask->Bits() && unsigned(row) < mask->Height() && from >= 0
+        && std::uint64_t(from) + std::uint64_t(count) <= mask->Width();
+}
+
+// ... and are all covered.
+bool RowCovered(const CMask* mask, int row, int from, int count)
+{
+    if (!RowInside(mask, row, from, count))
+        return false;
+    const unsigned char* bits = mask->Bits() + size_t(row) * mask->Stride();
+    const int end = from + count;
+    int x = from;
+    for (; x < end && x % 8 != 0; ++x)
+        if (!(bits[x / 8] >> (x % 8) & 1))
+            return false;
+    for (; x + 8 <= end; x += 8)
+        if (bits[x / 8] != 0xFF)
+            return false;
+    for (; x < end; ++x)
+        if (!(bits[x / 8] >> (x % 8) & 1))
+            return false;
+    return true;
+}
+
+// Sets the bits from .. from + count - 1 of a mask row (inside the mask).
+void CoverRun(CMask* mask, int row, int from, int count)
+{
+    unsigned char* bits = mask->Bits() + size_t(row) * mask->Stride();
+    const int end = from + count;
+    int x = from;
+    for (; x < end && x % 8 != 0; ++x)
+        bits[x / 8] |= (unsigned char)(1u << (x % 8));
+    if (x + 8 <= end) {
+        std::memset(bits + x / 8, 0xFF, size_t((end - x) / 8));
+        x += (end - x) / 8 * 8;
+    }
+    for (; x < end; ++x)
+        bits[x / 8] |= (unsigned char)(1u << (x % 8));
+}
+
+// One channel of a run of pixels three bytes apart, from A and from B. Built
+// also for wider vector units: the stride needs byte shuffles.
+template <typename T>
+SMOOTH_RENDER_CLONES void ChannelRun(const unsigned char* __restrict a, const unsigned char* __restrict b, int count,
+                                     T* __restrict ta, T* __restrict tb)
+{
+    for (int j = 0; j < count; ++j) {
+        ta[j] = T(a[3 * j]);
+        tb[j] = T(b[3 * j]);
+    }
+}
+
+} // namespace
+
+template <typename T>
+void CSmoothRender::GatherRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int i, T* a, T* b,
+                              bool widenMask)
+{
+    const int s = PathColumn(i);
+    if (s == kNoSeamPoint)
+        return;
+    const int c = m_lChannel;
+    const T fill = T((m_pOptions->m_lFillColour >> (16 - 8 * c)) & 0xFF);
+    const int row = FirstPathRow() + i;
+    const int h = m_lHalfWidth;
+    const int x0 = std::max(s - h, 0);
+    const int x1 = std::min(s + h, m_lWidth - 1);
+    if (x0 > x1)
+        return;
+    // Pixel of graph column x0 and the step to the next column: along an
+    // image row for a horizontal pair, down an image column for a vertical.
+    int px = 0;
+    int py = 0;
+    PixelOf(row, x0, &px, &py);
+    const int dx = m_bHorizontal ? 1 : 0;
+    const int dy = m_bHorizontal ? 0 : 1;
+    int ax = m_OverlapA.left + px, ay = m_OverlapA.top + py;
+    int bx = m_OverlapB.left + px, by = m_OverlapB.top + py;
+    const unsigned char* pa = a ? lockA.pixel(ax, ay) + c : nullptr;
+    const unsigned char* pb = a ? lockB.pixel(bx, by) + c : nullptr;
+    const std::ptrdiff_t stepA = m_bHorizontal ? 3 : m_pImageA->Stride();
+    const std::ptrdiff_t stepB = m_bHorizontal ? 3 : m_pImageB->Stride();
+    const int count = x1 - x0 + 1;
+    if (a && m_bHorizontal && RowCovered(m_pMaskA, ay, ax, count) && RowCovered(m_pMaskB, by, bx, count)) {
+        // Both images cover the whole row segment (the usual case).
+        ChannelRun(pa, pb, count, a + (x0 - (s - h)), b + (x0 - (s - h)));
+        return;
+    }
+    for (int x = x0; x <= x1; ++x, ax += dx, ay += dy, bx += dx, by += dy) {
+        const bool inA = Covered(m_pMaskA, ax, ay);
+        const bool inB = Covered(m_pMaskB, bx, by);
+        if (a) {
+            const int k = x - (s - h);
+            if (inA) {
+                a[k] = *pa;
+                b[k] = inB ? T(*pb) : a[k];
+            } else if (inB) {
+                a[k] = b[k] = *pb;
+            } else {
+                a[k] = b[k] = fill;
+            }
+            pa += stepA;
+            pb += stepB;
+        }
+        if (widenMask && inA && !inB)
+            m_pMaskB->SetPixel(unsigned(by), unsigned(bx), true);
+    }
+}
+
+// The level-at-a-time gather fills 16-bit levels, the streaming blend
+// 32-bit rows.
+template void CSmoothRender::GatherRow<short>(const SmoothRenderLock&, const SmoothRenderLock&, int, short*, short*, bool);
+template void CSmoothRender::GatherRow<int>(const SmoothRenderLock&, const SmoothRenderLock&, int, int*, int*, bool);
+
 void CSmoothRender::GetOriginOverlapData()
 {
     const size_t samples = size_t(m_lBandWidth) * size_t(m_lPathRows);
@@ -135,37 +270,9 @@ void CSmoothRender::GetOriginOverlapData()
     SmoothRenderLock lockB(m_pImageB);
     if (!lockA.ok() || !lockB.ok())
         return;
-    const int c = m_lChannel;
-    const short fill = short((m_pOptions->m_lFillColour >> (16 - 8 * c)) & 0xFF);
-    const int first = FirstPathRow();
-    const int h = m_lHalfWidth;
-    for (int i = 0; i < m_lPathRows; ++i) {
-        const int s = PathColumn(i);
-        if (s == kNoSeamPoint)
-            continue;
-        short* a = m_ppPyramidA[0] + size_t(i) * size_t(m_lBandWidth);
-        short* b = m_ppPyramidB[0] + size_t(i) * size_t(m_lBandWidth);
-        for (int x = std::max(s - h, 0); x <= std::min(s + h, m_lWidth - 1); ++x) {
-            int px = 0;
-            int py = 0;
-            PixelOf(first + i, x, &px, &py);
-            const int ax = m_OverlapA.left + px, ay = m_OverlapA.top + py;
-            const int bx = m_OverlapB.left + px, by = m_OverlapB.top + py;
-            const bool inA = m_pMaskA->IsMask(unsigned(ay), unsigned(ax));
-            const bool inB = m_pMaskB->IsMask(unsigned(by), unsigned(bx));
-            const int k = x - (s - h);
-            if (inA) {
-                a[k] = lockA.pixel(ax, ay)[c];
-                b[k] = inB ? short(lockB.pixel(bx, by)[c]) : a[k];
-                if (!inB && c == 2)
-                    m_pMaskB->SetPixel(unsigned(by), unsigned(bx), true);
-            } else if (inB) {
-                a[k] = b[k] = lockB.pixel(bx, by)[c];
-            } else {
-                a[k] = b[k] = fill;
-            }
-        }
-    }
+    for (int i = 0; i < m_lPathRows; ++i)
+        GatherRow(lockA, lockB, i, m_ppPyramidA[0] + size_t(i) * size_t(m_lBandWidth),
+                  m_ppPyramidB[0] + size_t(i) * size_t(m_lBandWidth), m_lChannel == 2);
 }
 
 void CSmoothRender::ReplaceWithLaplaceHorz()
@@ -178,6 +285,28 @@ void CSmoothRender::ReplaceWithLaplaceVert()
     ReplaceWithLaplace();
 }
 
+void CSmoothRender::WriteRow(const SmoothRenderLock& lockB, int i, const int* v)
+{
+    const int s = PathColumn(i);
+    if (s == kNoSeamPoint)
+        return;
+    const int row = FirstPathRow() + i;
+    const int h = m_lHalfWidth;
+    const int x0 = std::max(s - h, 0);
+    const int x1 = std::min(s + h, m_lWidth - 1);
+    if (x0 > x1)
+        return;
+    int px = 0;
+    int py = 0;
+    PixelOf(row, x0, &px, &py);
+    unsigned char* out = lockB.pixel(m_OverlapB.left + px, m_OverlapB.top + py) + m_lChannel;
+    const std::ptrdiff_t step = m_bHorizontal ? 3 : m_pImageB->Stride();
+    for (int x = x0; x <= x1; ++x, out += step) {
+        const int value = v[x - (s - h)];
+        *out = (unsigned char)(value < 0 ? 0 : value >= 256 * kOne ? 255 : value >> 12);
+    }
+}
+
 void CSmoothRender::ReplaceWithLaplace()
 {
     if (!m_pPath || FirstPathRow() > m_pPath[1])
@@ -185,22 +314,8 @@ void CSmoothRender::ReplaceWithLaplace()
     SmoothRenderLock lockB(m_pImageB);
     if (!lockB.ok())
         return;
-    const int first = FirstPathRow();
-    const int h = m_lHalfWidth;
-    for (int i = 0; i < m_lPathRows; ++i) {
-        const int s = PathColumn(i);
-        if (s == kNoSeamPoint)
-            continue;
-        const int* v = m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth);
-        for (int x = std::max(s - h, 0); x <= std::min(s + h, m_lWidth - 1); ++x) {
-            int px = 0;
-            int py = 0;
-            PixelOf(first + i, x, &px, &py);
-            const int value = v[x - (s - h)];
-            lockB.pixel(m_OverlapB.left + px, m_OverlapB.top + py)[m_lChannel] =
-                (unsigned char)(value < 0 ? 0 : value >= 256 * kOne ? 255 : value >> 12);
-        }
-    }
+    for (int i = 0; i < m_lPathRows; ++i)
+        WriteRow(lockB, i, m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth));
 }
 
 void CSmoothRender::ReplaceDataHorz()
@@ -224,6 +339,21 @@ void CSmoothRender::ReplaceData()
     const int first = FirstPathRow();
     const int last = m_pPath[1];
     auto copyRow = [&](int row, int columns) {
+        const int count = std::min(columns, m_lWidth);
+        if (count <= 0)
+            return;
+        int px0 = 0;
+        int py0 = 0;
+        PixelOf(row, 0, &px0, &py0);
+        const int ax0 = m_OverlapA.left + px0, ay0 = m_OverlapA.top + py0;
+        const int bx0 = m_OverlapB.left + px0, by0 = m_OverlapB.top + py0;
+        if (m_bHorizontal && m_pImageA != m_pImageB && RowCovered(m_pMaskA, ay0, ax0, count)
+            && RowInside(m_pMaskB, by0, bx0, count)) {
+            // A covers the whole run: one copy, one run of mask bits.
+            std::memcpy(lockB.pixel(bx0, by0), lockA.pixel(ax0, ay0), size_t(count) * 3);
+            CoverRun(m_pMaskB, by0, bx0, count);
+            return;
+        }
         for (int x = 0; x < std::min(columns, m_lWidth); ++x) {
             int px = 0;
             int py = 0;
@@ -324,66 +454,8 @@ int CSmoothRender::ReconstructLaplacePyramid(int progressStart, int progressEnd)
 
 int CSmoothRender::StitchWithLaplace(int progressStart, int progressEnd)
 {
-    int result = AllocMemoryForPyramid();
-    if (result != 0)
-        return result;
-    auto fail = [this](int code) {
-        ReleaseMemoryForPyramid();
-        return code;
-    };
-    const double unit = (progressEnd - progressStart) / 100.0;
-    double p = progressStart;
-    if (Report(p))
-        return fail(-1);
-    SetPyramidFilter();
-    SetWeightedCoefficients();
-    p += 2 * unit;
-    if (Report(p))
-        return fail(-1);
-    if (StartupWeightedGaussianPyramid() != 0)
-        return fail(-2);
-    p += 2 * unit;
-    if (Report(p))
-        return fail(-1);
-    for (m_lChannel = 0; m_lChannel < 3; ++m_lChannel) {
-        if (m_bHorizontal)
-            GetOriginOverlapDataHorz();
-        else
-            GetOriginOverlapDataVert();
-        p += unit;
-        if (Report(p))
-            return fail(-1);
-        if (StartupGaussianPyramid() != 0)
-            return fail(-2);
-        p += 5 * unit;
-        if (Report(p))
-            return fail(-1);
-        result = StartupLaplacePyramid(int(p + 0.5), int(p + 17 * unit + 0.5));
-        if (result != 0)
-            return fail(result);
-        p += 17 * unit;
-        StartupWeightedLaplacePyramid();
-        p += unit;
-        if (Report(p))
-            return fail(-1);
-        result = ReconstructLaplacePyramid(int(p + 0.5), int(p + 7 * unit + 0.5));
-        if (result != 0)
-            return fail(result);
-        p += 7 * unit;
-        if (m_bHorizontal)
-            ReplaceWithLaplaceHorz();
-        else
-            ReplaceWithLaplaceVert();
-        if (m_lChannel < 2)
-            ResetWeightedLaplacePyramid();
-        p += unit;
-        if (Report(p))
-            return fail(-1);
-    }
-    if (m_bHorizontal)
-        ReplaceDataHorz();
-    else
-        ReplaceDataVert();
+    // The blend runs down the band row by row (CSmoothRenderStream.cpp):
+    // no whole pyramid is held, and none is left when it ends.
     ReleaseMemoryForPyramid();
-    return 0;
+    return BlendChannels(progressStart, progressEnd);
 }

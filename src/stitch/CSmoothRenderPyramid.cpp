@@ -2,54 +2,20 @@
 // exact integer sums divided by 400 with truncation toward zero.
 #include "stitch/CSmoothRender.h"
 
+#include "stitch/SmoothRenderKernels.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <vector>
+
+using namespace SmoothRenderKernels;
 
 namespace {
 
-// Reads of a row of `length` samples during a reduce. To the left the row
-// reflects (-1 reads 1, -2 reads 2); from n = length with its lowest bit
-// cleared on, index i reads i mod (n - 1). Levels narrower than three
-// samples would read past the row or divide by zero, so every read is kept
-// inside the row at the end.
-inline int ReduceIndex(int i, int length)
-{
-    const int n = length & ~1;
-    if (i < 0)
-        i = -i;
-    else if (i >= n && n > 1)
-        i %= n - 1;
-    return std::clamp(i, 0, length - 1);
-}
-
-// Reads of a coarse row of n samples during an expand: -1 reads 1, -2 reads
-// 2; index i >= n reads n - 1 - (i mod (n - 1)), so n reads n - 2.
-inline int ExpandIndex(int i, int n)
-{
-    if (i < 0)
-        i = -i;
-    else if (i >= n && n > 1)
-        i = n - 1 - i % (n - 1);
-    return std::clamp(i, 0, n - 1);
-}
-
-// Rows of a reduce source: reflected at both ends (-1 reads 1, h reads h - 2).
-inline int ReduceRow(int r, int height)
-{
-    if (r < 0)
-        r = -r;
-    else if (r >= height)
-        r = 2 * (height - 1) - r;
-    return std::clamp(r, 0, height - 1);
-}
-
-inline std::int64_t Divide400(std::int64_t sum)
-{
-    return sum / 400; // C++ division truncates toward zero
-}
+// 16-bit levels sum in 32 bits (400 x 32768 fits); 32-bit levels in 64.
+template <typename T> struct SumOf { using type = std::int64_t; };
+template <> struct SumOf<short> { using type = std::int32_t; };
 
 } // namespace
 
@@ -59,6 +25,13 @@ void CSmoothRender::SetPyramidFilter()
     const int expand[5] = {8, 8, 5, 2, 1};
     std::copy(reduce, reduce + 3, m_ReduceTaps);
     std::copy(expand, expand + 5, m_ExpandTaps);
+}
+
+bool CSmoothRender::FilterSet() const
+{
+    // The kernels hold the taps SetPyramidFilter sets; the only other state
+    // is the all-zero one of a new object.
+    return m_ReduceTaps[0] != 0;
 }
 
 void CSmoothRender::Reduce1D(const int* source, int n, int* target)
@@ -109,40 +82,26 @@ int CSmoothRender::Reduce(const T* source, int width, int height, T* target)
     const int outH = height / 2;
     if (outW <= 0 || outH <= 0)
         return 0;
-    const int* t = m_ReduceTaps;
-    // A window of five row-filtered source rows, each outW wide, indexed by
-    // source row modulo 5; every source row is filtered once.
-    std::unique_ptr<std::int64_t[]> window(new (std::nothrow) std::int64_t[size_t(5) * size_t(outW)]);
+    if (!FilterSet()) {
+        // Taps still zero (no SetPyramidFilter): every sum is 0.
+        std::fill(target, target + size_t(outW) * size_t(outH), T(0));
+        return 0;
+    }
+    using Acc = typename SumOf<T>::type;
+    // Along-row sums of the source rows in use; each row is summed once.
+    constexpr int kSlots = 8;
+    std::unique_ptr<Acc[]> window(new (std::nothrow) Acc[size_t(kSlots) * size_t(outW)]);
     if (!window)
         return -4;
-    int held[5] = {-1, -1, -1, -1, -1};
-    auto filtered = [&](int r) -> const std::int64_t* {
-        r = ReduceRow(r, height);
-        std::int64_t* line = window.get() + size_t(r % 5) * size_t(outW);
-        if (held[r % 5] != r) {
-            const T* p = source + size_t(r) * size_t(width);
-            for (int j = 0; j < outW; ++j) {
-                const int i = 2 * j;
-                line[j] = std::int64_t(t[0]) * p[ReduceIndex(i, width)]
-                    + std::int64_t(t[1]) * (std::int64_t(p[ReduceIndex(i - 1, width)]) + p[ReduceIndex(i + 1, width)])
-                    + std::int64_t(t[2]) * (std::int64_t(p[ReduceIndex(i - 2, width)]) + p[ReduceIndex(i + 2, width)]);
-            }
-            held[r % 5] = r;
-        }
-        return line;
-    };
+    int tags[kSlots];
+    RowCache<Acc> along;
+    along.Attach(window.get(), outW, kSlots, tags);
+    auto sum = [&](int r, Acc* line) { ReduceAlong(source + size_t(r) * size_t(width), width, line); };
     for (int j = 0; j < outH; ++j) {
-        const int c = 2 * j;
-        // Fetch all five first: a reflected row may share a slot with the
-        // row it stands for, which is the same row.
-        const std::int64_t* rows[5];
-        for (int d = -2; d <= 2; ++d)
-            rows[d + 2] = filtered(c + d);
-        T* out = target + size_t(j) * size_t(outW);
-        for (int k = 0; k < outW; ++k) {
-            const std::int64_t sum = t[0] * rows[2][k] + t[1] * (rows[1][k] + rows[3][k]) + t[2] * (rows[0][k] + rows[4][k]);
-            out[k] = T(Divide400(sum));
-        }
+        const Acc* rows[5];
+        for (int d = 0; d < 5; ++d)
+            rows[d] = along.Get(ReduceRow(2 * j + d - 2, height), sum);
+        ReduceDown(rows, outW, target + size_t(j) * size_t(outW));
     }
     return 0;
 }
@@ -154,25 +113,21 @@ int CSmoothRender::Expand(const T* coarse, int width, int height, T* fine, bool 
         return -4;
     const int n = width / 2;
     const int rowsCoarse = height / 2;
-    if (n <= 0 || rowsCoarse <= 0)
+    if (n <= 0 || rowsCoarse <= 0 || !FilterSet())
         return 0;
-    std::vector<int> expanded(size_t(rowsCoarse) * size_t(2 * n));
-    std::vector<const int*> rows(static_cast<size_t>(rowsCoarse));
-    std::vector<int> line(static_cast<size_t>(n));
-    for (int r = 0; r < rowsCoarse; ++r) {
-        const T* q = coarse + size_t(r) * size_t(n);
-        std::copy(q, q + n, line.begin());
-        Expand1DRow(line.data(), n, expanded.data() + size_t(r) * size_t(2 * n));
-        rows[size_t(r)] = expanded.data() + size_t(r) * size_t(2 * n);
-    }
-    std::vector<std::int64_t> sums(static_cast<size_t>(2 * n));
+    constexpr int kSlots = 8;
+    std::unique_ptr<std::int32_t[]> window(new (std::nothrow) std::int32_t[size_t(kSlots) * size_t(2 * n)]);
+    if (!window)
+        return -4;
+    int tags[kSlots];
+    RowCache<std::int32_t> along;
+    along.Attach(window.get(), 2 * n, kSlots, tags);
+    auto sum = [&](int r, std::int32_t* line) { ExpandAlong(coarse + size_t(r) * size_t(n), n, line); };
     for (int r = 0; r < 2 * rowsCoarse; ++r) {
-        Expand1DCol(rows.data(), rowsCoarse, r, n, sums.data());
-        T* out = fine + size_t(r) * size_t(width);
-        for (int k = 0; k < 2 * n; ++k) {
-            const std::int64_t v = Divide400(sums[size_t(k)]);
-            out[k] = T(add ? out[k] + v : out[k] - v);
-        }
+        const std::int32_t* rows[5];
+        for (int d = 0; d < 5; ++d)
+            rows[d] = along.Get(ExpandIndex(r / 2 + d - 2, rowsCoarse), sum);
+        ExpandDown<T, typename SumOf<T>::type>(rows, r % 2 == 1, 2 * n, fine + size_t(r) * size_t(width), add);
     }
     return 0;
 }

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -80,6 +81,7 @@ class TestSmoothRender : public QObject
 private slots:
     void globalPath_data();
     void globalPath();
+    void searchMatchesPlainRule();
     void windowRule_data();
     void windowRule();
     void shortOrNarrowOverlaps_data();
@@ -98,6 +100,8 @@ private slots:
     void blendQuality_data();
     void blendQuality();
     void vertical();
+    void streamedBlendMatchesSteps_data();
+    void streamedBlendMatchesSteps();
     void narrowOverlaps_data();
     void narrowOverlaps();
     void cancelAtEveryReport();
@@ -160,6 +164,147 @@ void TestSmoothRender::globalPath()
     QFETCH(Words, record);
     GraphSearch search;
     QCOMPARE(search.run(graph, width), record);
+}
+
+namespace {
+
+// The seam search read straight from the rule: the window, one back
+// pointer per cell held for the whole graph, the split seam searched again
+// from the bottom. The library keeps only a few rows of moves and sweeps
+// again on the trace; both must give the same record.
+Words plainSearch(const std::vector<unsigned short>& g, int w)
+{
+    const int h = int(g.size()) / w;
+    auto good = [&](int row) {
+        int usable = 0;
+        for (int x = 0; x < w; ++x)
+            usable += g[size_t(row * w + x)] != U;
+        return usable >= w / 2;
+    };
+    int top = 0;
+    while (top < h && !good(top))
+        ++top;
+    if (top == h)
+        return Words{0};
+    int bottom = h - 1;
+    while (!good(bottom))
+        --bottom;
+    int first = top, last = bottom;
+    for (int row = top; row <= bottom; ++row) {
+        if (good(row))
+            continue;
+        if (row - top >= bottom - row) {
+            last = row - 1;
+            break;
+        }
+        first = row + 1;
+    }
+    if (last <= first)
+        return Words{0};
+    const long long kNever = 1LL << 40;
+    std::vector<int> back(size_t(w * h), -1);
+    // One pass from row `from` to `to`; returns the last row reached and
+    // leaves its costs in cost.
+    auto pass = [&](int from, int to, std::vector<long long>& cost) {
+        const int step = to >= from ? 1 : -1;
+        cost.assign(size_t(w), 0);
+        for (int x = 0; x < w; ++x)
+            cost[size_t(x)] = g[size_t(from * w + x)];
+        int reached = from;
+        for (int row = from + step; row != to + step; row += step) {
+            std::vector<long long> next(size_t(w), kNever);
+            bool any = false;
+            for (int c = 0; c < w; ++c) {
+                int pick = c;
+                if (w > 1 && c == 0)
+                    pick = cost[1] <= cost[0] ? 1 : 0;
+                else if (w > 1 && c == w - 1)
+                    pick = cost[size_t(w - 2)] < cost[size_t(w - 1)] ? w - 2 : w - 1;
+                else if (w > 1) {
+                    if (cost[size_t(c - 1)] < cost[size_t(c)])
+                        pick = c - 1;
+                    if (cost[size_t(c + 1)] < cost[size_t(pick)])
+                        pick = c + 1;
+                }
+                back[size_t(row * w + c)] = pick;
+                if (g[size_t(row * w + c)] == U || cost[size_t(pick)] == kNever)
+                    continue;
+                next[size_t(c)] = cost[size_t(pick)] + g[size_t(row * w + c)];
+                any = true;
+            }
+            if (!any)
+                break;
+            cost = next;
+            reached = row;
+        }
+        return reached;
+    };
+    auto cheapest = [&](const std::vector<long long>& cost) {
+        return int(std::min_element(cost.begin(), cost.end()) - cost.begin());
+    };
+    std::vector<int> column(size_t(h), 0xFFFF);
+    std::vector<long long> cost;
+    const int reached = pass(first, last, cost);
+    int c = cheapest(cost);
+    for (int row = reached; row >= first; --row) {
+        column[size_t(row)] = c;
+        if (row > first)
+            c = back[size_t(row * w + c)];
+    }
+    if (reached < last) {
+        const int upTo = pass(last, reached + 1, cost);
+        c = cheapest(cost);
+        for (int row = upTo; row <= last; ++row) {
+            column[size_t(row)] = c;
+            if (row < last)
+                c = back[size_t(row * w + c)];
+        }
+    }
+    Words out{(unsigned short)(last - first + 3), (unsigned short)last};
+    for (int row = last; row >= first; --row)
+        out << (unsigned short)column[size_t(row)];
+    return out;
+}
+
+} // namespace
+
+void TestSmoothRender::searchMatchesPlainRule()
+{
+    // Tall graphs (many trace segments), narrow and wide, with ties (few
+    // distinct values) and walls of unusable pixels that split the seam.
+    QRandomGenerator random(44);
+    int splits = 0;
+    for (int n = 0; n < 200; ++n) {
+        const int w = n % 10 == 0 ? random.bounded(1, 4) : random.bounded(4, 48);
+        const int h = random.bounded(2, n % 3 == 0 ? 1200 : 120);
+        const int values = n % 2 == 0 ? 3 : 766;
+        std::vector<unsigned short> g(size_t(w * h));
+        for (auto& v : g)
+            v = (unsigned short)random.bounded(values);
+        const int walls = w >= 8 ? random.bounded(4) : 0;
+        for (int k = 0; k < walls && h > 3; ++k) {
+            // Three rows each half usable that no seam can cross: the left
+            // half, then the outer quarters, then the middle shifted right.
+            const int row = random.bounded(h - 2);
+            for (int x = 0; x < w; ++x) {
+                if (x >= w / 2)
+                    g[size_t(row * w + x)] = U;
+                if (x >= w / 4 && x < 3 * w / 4)
+                    g[size_t((row + 1) * w + x)] = U;
+                if (x <= w / 4 || x > w / 4 + (w + 1) / 2)
+                    g[size_t((row + 2) * w + x)] = U;
+            }
+        }
+        if (n % 7 == 0)
+            for (auto& v : g)
+                if (random.bounded(20) == 0)
+                    v = U;
+        GraphSearch search;
+        const Words expected = plainSearch(g, w);
+        splits += expected.contains(0xFFFF);
+        QCOMPARE(search.run(g, w), expected);
+    }
+    QVERIFY(splits > 5);
 }
 
 void TestSmoothRender::windowRule_data()
@@ -683,6 +828,110 @@ void TestSmoothRender::vertical()
             QVERIFY(std::abs(SmoothRenderFixture::pixel(f.b, x, y)[2] - 0x30) <= 1);
         }
     f.b.Unlock();
+}
+
+void TestSmoothRender::streamedBlendMatchesSteps_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("along");
+    QTest::addColumn<bool>("holes");
+    QTest::addColumn<bool>("skippedRows");
+
+    QTest::newRow("horizontal") << true << 90 << 203 << false << false;
+    QTest::newRow("horizontal, holes and skipped rows") << true << 120 << 260 << true << true;
+    QTest::newRow("vertical, holes") << false << 70 << 181 << true << false;
+    QTest::newRow("vertical, skipped rows") << false << 101 << 150 << false << true;
+    QTest::newRow("narrow band") << true << 9 << 97 << true << false;
+}
+
+void TestSmoothRender::streamedBlendMatchesSteps()
+{
+    // StitchWithLaplace makes every level row by row as the rows below need
+    // it; driving the level-at-a-time members one after another (the rule as
+    // written) must leave image B and its mask byte for byte the same.
+    QFETCH(bool, horizontal);
+    QFETCH(int, across);
+    QFETCH(int, along);
+    QFETCH(bool, holes);
+    QFETCH(bool, skippedRows);
+    const int wa = horizontal ? across + 40 : along, ha = horizontal ? along : across + 40;
+    const int dx = horizontal ? 40 : 0, dy = horizontal ? 0 : 40;
+    const Texture textureA(wa + 60, ha + 60, 7, 3), textureB(wa + 60, ha + 60, 11, 8);
+    auto colourA = [&](int x, int y) { return textureA.at(x, y); };
+    auto colourB = [&](int x, int y) { return (x / 13 + y / 17) % 5 == 0 ? textureB.at(x, y) : textureA.at(x, y); };
+    auto cover = [&](int x, int y) { return !holes || (x * 7 + y * 3) % 23 > 2 || (x / 9 + y / 11) % 3 != 0; };
+    // One fixture (one host): B and its mask are put back between the runs.
+    SmoothRenderFixture f(wa, ha, wa, ha, dx, dy);
+    f.paintBoth(colourA, colourB, cover, cover);
+    tagRECT overlapA = f.overlap, overlapB = f.overlap;
+    OffsetRect(&overlapB, -dx, -dy);
+    const int w = f.overlap.right - f.overlap.left, h = f.overlap.bottom - f.overlap.top;
+    const int searchWidth = horizontal ? w : h, searchHeight = horizontal ? h : w;
+    const int half = std::min((searchWidth - 1) / 2, std::max(128, searchWidth / 8));
+    const qsizetype bytes = qsizetype(f.b.Stride()) * ha;
+    auto imageB = [&] {
+        f.b.Lock();
+        const QByteArray out(reinterpret_cast<const char*>(f.b.Bits()), bytes);
+        f.b.Unlock();
+        return out;
+    };
+    auto maskB = [&] { return QByteArray(reinterpret_cast<const char*>(f.maskB.Bits()), f.maskB.Size()); };
+    const QByteArray imageBefore = imageB(), maskBefore = maskB();
+
+    // The same seam and flags for both runs.
+    std::vector<unsigned short> path;
+    auto prepare = [&](CSmoothRender& render) {
+        std::vector<unsigned short> graph(size_t(w * h));
+        render.SetBand(overlapA, overlapB, horizontal, w, h, half, nullptr);
+        render.DifferenceMap(graph.data());
+        if (!horizontal)
+            render.RotateWeightedGraph(graph.data());
+        render.SetBand(overlapA, overlapB, horizontal, searchWidth, searchHeight, half, nullptr);
+        render.DividingPathGlobal(graph.data());
+        std::unique_ptr<unsigned short[]> found(render.TakePath());
+        path.assign(found.get(), found.get() + found[0]);
+        if (skippedRows)
+            for (size_t i = 2; i < path.size(); i += 9)
+                path[i] = 0xFFFF;
+        render.SetBand(overlapA, overlapB, horizontal, searchWidth, searchHeight, half, path.data());
+        QCOMPARE(render.SetWeightedFlags(graph.data()), 0);
+    };
+
+    CSmoothRender fast(&f.job, &f.a, &f.maskA, &f.b, &f.maskB);
+    prepare(fast);
+    QCOMPARE(int(path.size()), searchHeight + 2);
+    QCOMPARE(fast.StitchWithLaplace(0, 100), 0);
+    fast.TakePath();
+    const QByteArray imageFast = imageB(), maskFast = maskB();
+    QVERIFY(imageFast != imageBefore);
+
+    f.b.Lock();
+    std::memcpy(f.b.Bits(), imageBefore.constData(), size_t(bytes));
+    f.b.Unlock();
+    std::memcpy(f.maskB.Bits(), maskBefore.constData(), size_t(maskBefore.size()));
+    CSmoothRender plain(&f.job, &f.a, &f.maskA, &f.b, &f.maskB);
+    prepare(plain);
+    QCOMPARE(plain.AllocMemoryForPyramid(), 0);
+    plain.SetPyramidFilter();
+    plain.SetWeightedCoefficients();
+    QCOMPARE(plain.StartupWeightedGaussianPyramid(), 0);
+    for (int channel = 0; channel < 3; ++channel) {
+        plain.SetChannel(channel);
+        horizontal ? plain.GetOriginOverlapDataHorz() : plain.GetOriginOverlapDataVert();
+        QCOMPARE(plain.StartupGaussianPyramid(), 0);
+        QCOMPARE(plain.StartupLaplacePyramid(0, 100), 0);
+        plain.StartupWeightedLaplacePyramid();
+        QCOMPARE(plain.ReconstructLaplacePyramid(0, 100), 0);
+        horizontal ? plain.ReplaceWithLaplaceHorz() : plain.ReplaceWithLaplaceVert();
+        plain.ResetWeightedLaplacePyramid();
+    }
+    horizontal ? plain.ReplaceDataHorz() : plain.ReplaceDataVert();
+    plain.ReleaseMemoryForPyramid();
+    plain.TakePath();
+
+    QVERIFY(imageB() == imageFast);
+    QVERIFY(maskB() == maskFast);
 }
 
 void TestSmoothRender::narrowOverlaps_data()
