@@ -112,11 +112,22 @@ void IQPanoramaEngineController::collectOverlaps()
     QList<tagRECT> rects;
     m_pEngine->overlapRects(rects);
     const int height = m_Result.height();
-    for (int i = 0; i < rects.size(); ++i) {
+    int count = rects.size();
+    // A tile grid's last rectangles are the row strips' overlaps. The seam
+    // between two rows runs there (its path counts from that rectangle), so
+    // the record of the rows' column-0 pair takes it; the strips get no
+    // record of their own, as no photo pair of the grid stands behind one.
+    const bool tile = m_pEngine->style() == StitchStyleTile;
+    const int across = (m_pEngine->columns() - 1) * m_pEngine->rows();
+    const int seams = qMax(0, m_pEngine->columns() * m_pEngine->rows() - 1);
+    if (tile)
+        count = qMin(count, seams);
+    for (int i = 0; i < count; ++i) {
         OverlapArea area;
-        area.rect = topDownRect(rects.at(i), height);
         tagPOINT element =
             overlapElement(m_pEngine->style(), m_pEngine->columns(), m_pEngine->rows(), i, &area.vertical);
+        const int strip = seams + (i - across);
+        area.rect = topDownRect(rects.at(tile && area.vertical && strip < rects.size() ? strip : i), height);
         tagPOINT pairs[6];
         area.pairsFound = m_pEngine->get3PairPoints(element, area.vertical, pairs) == 0;
         m_Overlaps.append(area);

@@ -324,7 +324,16 @@ void TestUpdater::feed()
     QCOMPARE(m_updater->mandatoryUpdate(), mandatory);
     // The address stays the one the caller gave, redirects or not.
     QCOMPARE(m_updater->url(), server.url(start));
-    QCOMPARE(server.requestedPaths().size(), redirects + 1);
+    // Each hop of the chain asked once, in order. The network stack may
+    // resend a GET whose connection closed under it (seen under load), so
+    // repeats of one hop are not a second request of the updater's.
+    QStringList chain;
+    for (int i = 0; i < redirects; ++i)
+        chain << QStringLiteral("/r%1").arg(i);
+    chain << QStringLiteral("/feed.json");
+    QStringList asked = server.requestedPaths();
+    asked.removeDuplicates();
+    QCOMPARE(asked, chain);
 }
 
 void TestUpdater::customAppcast()
