@@ -40,41 +40,17 @@ bool LoadWarped(CFileManager& files, const CStitchElement* e, BlendWorking& out)
 void CStitchBlend::BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
                                  CMask* srcMask, CImage* dst, CMask* dstMask)
 {
-    if (!src || !srcMask || !dst || !dstMask || src->Lock() != 0)
-        return;
-    if (dst->Lock() != 0) {
-        src->Unlock();
-        return;
-    }
-    const long long srcW = std::min<long long>(src->Header()->biWidth, srcMask->Width());
-    const long long srcH = std::min<long long>(std::abs(src->Header()->biHeight), srcMask->Height());
-    const long long dstW = std::min<long long>(dst->Header()->biWidth, dstMask->Width());
-    const long long dstH = std::min<long long>(std::abs(dst->Header()->biHeight), dstMask->Height());
-    const long long x0 = std::max<long long>({rcArea.left, rcSrc.left, rcDst.left});
-    const long long x1 = std::min<long long>({rcArea.right, rcSrc.left + srcW, rcDst.left + dstW});
-    const long long y0 = std::max<long long>({rcArea.top, rcSrc.top, rcDst.top});
-    const long long y1 = std::min<long long>({rcArea.bottom, rcSrc.top + srcH, rcDst.top + dstH});
-    for (long long y = y0; y < y1; ++y) {
-        const unsigned sy = unsigned(y - rcSrc.top), dy = unsigned(y - rcDst.top);
-        const unsigned char* from = src->Bits() + (long long)sy * src->Stride();
-        unsigned char* to = dst->Bits() + (long long)dy * dst->Stride();
-        for (long long x = x0; x < x1; ++x) {
-            const unsigned sx = unsigned(x - rcSrc.left), dx = unsigned(x - rcDst.left);
-            if (!srcMask->GetPixel(sy, sx))
-                continue;
-            const unsigned char* s = from + 3 * sx;
-            unsigned char* d = to + 3 * dx;
-            if (dstMask->GetPixel(dy, dx)) {
-                for (int b = 0; b < 3; ++b)
-                    d[b] = (unsigned char)((s[b] + d[b]) / 2);
-            } else {
-                std::copy(s, s + 3, d);
-                dstMask->SetPixel(dy, dx, true);
-            }
-        }
-    }
-    dst->Unlock();
-    src->Unlock();
+    // Where both have a pixel, the mean; elsewhere the source's.
+    ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
+                       [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
+                           if (dstMask->GetPixel(dy, dx)) {
+                               for (int b = 0; b < 3; ++b)
+                                   d[b] = (unsigned char)((s[b] + d[b]) / 2);
+                           } else {
+                               std::copy(s, s + 3, d);
+                               dstMask->SetPixel(dy, dx, true);
+                           }
+                       });
 }
 
 int CStitchBlend::RenderProject()

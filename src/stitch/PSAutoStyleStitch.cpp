@@ -76,6 +76,7 @@ int PSAutoStyleStitch(CStitchOptions* job, unsigned int fillColour, tagPOINT* si
     grid.m_lCols = n;
     grid.m_lRows = 1;
     grid.m_lCount = n;
+    grid.m_lLoaded = n;
 
     CStitchMatrix::CalcPyramidLayer(n, sizes, job);
     if (const int built = grid.BuildAllPyramids(1, job)) {

@@ -76,6 +76,15 @@ int PSDeleteImages(CStitchOptions* job, int count, int* indices)
         if (!kept)
             return StitchNullArgument;
     }
+    // Elements a near-duplicate drop left past the count go with the old
+    // array: their files and paths are freed here, as a release would.
+    for (int i = total; i < grid.ArrayLength(); ++i) {
+        CStitchElement& e = grid.m_pElements[i];
+        DeleteMemoryForOneElement(job, &e);
+        ForgetPath(job, e.m_pRightPath);
+        ForgetPath(job, e.m_pLowerPath);
+        ForgetOrderData(e);
+    }
     int next = 0;
     for (int i = 0; i < total; ++i) {
         CStitchElement& e = grid.m_pElements[i];
@@ -91,6 +100,7 @@ int PSDeleteImages(CStitchOptions* job, int count, int* indices)
     delete[] grid.m_pElements;
     grid.m_pElements = kept;
     grid.m_lCount = remaining;
+    grid.m_lLoaded = remaining;
     if (grid.m_Style == StitchStyleVertical) {
         grid.m_lCols = 1;
         grid.m_lRows = remaining;
