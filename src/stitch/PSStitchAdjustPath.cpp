@@ -71,25 +71,38 @@ int PSAdjustPath(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOIN
     }
     if (!e || !n || n == e)
         return StitchBadArgument;
-    // The seams between the rows of a tile grid join row strips that only
-    // the tile renderer keeps.
-    if (grid.m_Style == StitchStyleTile && !horizontal)
-        return StitchBadArgument;
-
+    // The seam between two rows of a tile grid joins the rows' strips: the
+    // render kept copies of both strips over their overlap (each of the
+    // overlap's own size) on the upper element.
+    const bool strips = grid.m_Style == StitchStyleTile && !horizontal;
     const bool wrap = grid.m_Style == StitchStyle360 && horizontal && element.x == grid.m_lCols - 1;
     CImage imageA, imageB;
     CMask maskA, maskB;
-    const tagRECT placeA = wrap ? e->m_WrapPlacement : e->m_Placement;
-    const tagRECT placeB = n->m_Placement;
-    if (!ReadWarped(job, wrap ? e->m_lWrapImageId : e->m_lWarpedImageId, wrap ? e->m_lWrapMaskId : e->m_lWarpedMaskId,
-                    &imageA, &maskA)
-        || !ReadWarped(job, n->m_lWarpedImageId, n->m_lWarpedMaskId, &imageB, &maskB))
-        return StitchNullArgument;
-    tagRECT overlap;
-    IntersectRect(&overlap, &placeA, &placeB);
-    tagRECT overlapA = overlap, overlapB = overlap;
-    OffsetRect(&overlapA, -placeA.left, -placeA.top);
-    OffsetRect(&overlapB, -placeB.left, -placeB.top);
+    tagRECT overlap, overlapA, overlapB, placeB;
+    if (strips) {
+        IntersectRect(&overlap, &e->m_RowStrip, &n->m_RowStrip);
+        if (IsRectEmpty(&overlap))
+            return StitchBadArgument;
+        overlapA = overlap;
+        OffsetRect(&overlapA, -overlap.left, -overlap.top);
+        overlapB = overlapA;
+        placeB = overlap;
+        if (!ReadWarped(job, e->m_lStripImageId, e->m_lStripMaskId, &imageA, &maskA)
+            || !ReadWarped(job, e->m_lNextStripImageId, e->m_lNextStripMaskId, &imageB, &maskB))
+            return StitchNullArgument;
+    } else {
+        const tagRECT placeA = wrap ? e->m_WrapPlacement : e->m_Placement;
+        placeB = n->m_Placement;
+        if (!ReadWarped(job, wrap ? e->m_lWrapImageId : e->m_lWarpedImageId,
+                        wrap ? e->m_lWrapMaskId : e->m_lWarpedMaskId, &imageA, &maskA)
+            || !ReadWarped(job, n->m_lWarpedImageId, n->m_lWarpedMaskId, &imageB, &maskB))
+            return StitchNullArgument;
+        IntersectRect(&overlap, &placeA, &placeB);
+        overlapA = overlap;
+        overlapB = overlap;
+        OffsetRect(&overlapA, -placeA.left, -placeA.top);
+        OffsetRect(&overlapB, -placeB.left, -placeB.top);
+    }
     const int width = overlap.right - overlap.left;
     const int height = overlap.bottom - overlap.top;
     // A point on the overlap's border cannot carry a seam.

@@ -47,6 +47,7 @@ private slots:
     void oneRowGridIsRefusedByColourCorrection();
     void failuresLeaveThePreviousRender_data();
     void failuresLeaveThePreviousRender();
+    void stripSeamFollowsTheUsersPoint();
 
 private:
     QString artefacts() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/blendtile-artefacts"); }
@@ -368,6 +369,60 @@ void TestBlendTile::failuresLeaveThePreviousRender()
           renderAllocations, renderNothrow, int(reports.size()));
     QVERIFY(failed > 0);
     QCOMPARE(render(job.get()), 0);
+}
+
+void TestBlendTile::stripSeamFollowsTheUsersPoint()
+{
+    // The seam between two rows runs in the strips' overlap, across its
+    // columns: a point off it moves it, and the lower strip's pixels are
+    // copied over that overlap of the result.
+    Job job(tileJob(*m_host, m_photo, 2, 2), PSReleaseStitch);
+    QVERIFY(job);
+    QCOMPARE(render(job.get()), 0);
+    CStitchElement& upper = job->m_Matrix.m_pElements[0];
+    const CStitchElement& lower = job->m_Matrix.m_pElements[2];
+    QVERIFY(upper.m_pLowerPath && upper.m_pLowerPath[0] >= 3);
+    tagRECT overlap;
+    IntersectRect(&overlap, &upper.m_RowStrip, &lower.m_RowStrip);
+    const int width = overlap.right - overlap.left, height = overlap.bottom - overlap.top;
+    QVERIFY(width > 4 && height > 4);
+    // The path's rows are the overlap's columns, its values rows.
+    const unsigned short* path = upper.m_pLowerPath;
+    const int last = path[1], first = last - (path[0] - 2) + 1;
+    const int column = std::clamp(width / 2, first, last);
+    const int stored = path[2 + (last - column)];
+    QVERIFY(stored != 0xFFFF);
+    const int row = stored + 3 < height - 1 ? stored + 3 : stored - 3;
+    QVERIFY(row > 0 && row < height - 1);
+    tagPOINT points[3] = {{column, row}, {-1, -1}, {-1, -1}};
+
+    CImage result;
+    QCOMPARE(result.Attach(job->m_hResultDib), 0);
+    QCOMPARE(result.Lock(), 0);
+    const tagRECT& pano = job->m_LayoutRect;
+    for (int y = overlap.top; y < overlap.bottom; ++y)
+        for (int x = overlap.left; x < overlap.right; ++x) {
+            unsigned char* p = result.Bits() + (y - pano.top) * result.Stride() + 3 * (x - pano.left);
+            p[0] = 255, p[1] = 0, p[2] = 255;
+        }
+    bool changed = false;
+    unsigned short* slot = upper.m_pLowerPath;
+    QCOMPARE(PSAdjustPath(job.get(), tagPOINT{0, 0}, false, points, false, &changed, &slot, nullptr), 0);
+    QVERIFY(changed);
+    const unsigned short* moved = upper.m_pLowerPath;
+    const int movedLast = moved[1], movedFirst = movedLast - (moved[0] - 2) + 1;
+    QVERIFY(column >= movedFirst && column <= movedLast);
+    QCOMPARE(int(moved[2 + (movedLast - column)]), row);
+    // The lower strip covers most of the overlap: little paint is left.
+    int painted = 0;
+    for (int y = overlap.top; y < overlap.bottom; ++y)
+        for (int x = overlap.left; x < overlap.right; ++x) {
+            const unsigned char* p = result.Bits() + (y - pano.top) * result.Stride() + 3 * (x - pano.left);
+            painted += p[0] == 255 && p[1] == 0 && p[2] == 255;
+        }
+    QVERIFY2(painted < width * height / 2, qPrintable(QStringLiteral("%1 of %2").arg(painted).arg(width * height)));
+    result.Unlock();
+    result.Detach();
 }
 
 QTEST_MAIN(TestBlendTile)
