@@ -70,6 +70,9 @@ function(vellumar_tests folder)
     set(target test_${folder}_${name})
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE Qt6::Test vellumar_testsupport ${ARG_LIBS})
+    # A test's own code is mostly calls and checks: unoptimised it compiles
+    # faster, and the libraries under test keep their optimisation.
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Debug>:-O0>)
     add_test(NAME ${folder}/${name} COMMAND ${target})
     vellumar_test_environment(${folder}/${name} ${target})
   endforeach()
