@@ -29,7 +29,6 @@
 #include <cstring>
 #include <string>
 
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -235,8 +234,9 @@ long statusKb(const char* field)
 // use the thread pools Qt and OpenCV have started here. Negative on failure.
 double childPeakMb(const char* kind, int outputSize)
 {
-    const std::string command = QCoreApplication::applicationFilePath().toStdString() + " --peak " + kind + " "
-                                + std::to_string(outputSize);
+    // The program's path quoted for the shell.
+    const std::string program = QCoreApplication::applicationFilePath().replace(QLatin1Char('\''), QLatin1String("'\\''")).toStdString();
+    const std::string command = "'" + program + "' --peak " + kind + " " + std::to_string(outputSize);
     FILE* child = popen(command.c_str(), "r");
     if (!child)
         return -1;
