@@ -10,8 +10,8 @@
 // Ours: load, order, alignment (BM_OursAlign) and the whole DEZeviDirevi
 // (BM_OursStitch). OpenCV: estimateTransform, composePanorama on a made
 // estimate, and the whole stitch.
+#include "StitchRoadScene.h"
 #include "StitchTestHost.h"
-#include "SyntheticViews.h"
 
 #include "stitch/CStitchAlign.h"
 #include "stitch/CStitchElement.h"
@@ -19,10 +19,6 @@
 #include "stitch/PSStitch.h"
 
 #include <QImage>
-
-#include <opencv2/core.hpp>
-#include <opencv2/features2d.hpp>
-#include <opencv2/stitching.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -33,52 +29,15 @@
 
 namespace {
 
-constexpr int kWidth = 1600;
-constexpr int kHeight = 1200;
-constexpr int kViews = 3;
+using namespace stitchroad;
 
-struct Scene
+// For bench/hugin_road.sh: the same views as files, rows in the order both
+// stitchers get them, written once when VELLUMAR_STITCHROAD_VIEWS names a folder.
+void writeViews()
 {
-    std::unique_ptr<SyntheticViews> views;
-    QList<SyntheticViews::Camera> cameras;
-    QList<QByteArray> packed; // the views as the library gets them
-    std::vector<cv::Mat> mats; // the same pixels, rows in memory order, BGR
-    double focal = 0;
-};
-
-const Scene& scene()
-{
-    static const Scene s = [] {
-        Scene out;
-        QImage photo(SyntheticViews::photoPath());
-        if (photo.isNull())
-            return out;
-        // The photograph (2560 pixels wide) would wrap round under more 2 MP
-        // views and repeat itself; magnified the most the views allow, it
-        // covers a row of three once.
-        out.focal = kWidth / 2.0 / std::tan(30 * M_PI / 180);
-        out.views = std::make_unique<SyntheticViews>(photo, SyntheticViews::Surface::Cylinder, kWidth, kHeight, out.focal,
-                                                     1 / 1.5);
-        out.cameras = out.views->row(kViews, 0.4);
-        const int stride = (24 * kWidth + 31) / 32 * 4;
-        for (const SyntheticViews::Camera& camera : out.cameras) {
-            out.packed << out.views->render(camera);
-            cv::Mat mat(kHeight, kWidth, CV_8UC3);
-            for (int y = 0; y < kHeight; ++y)
-                std::memcpy(mat.ptr(y), out.packed.last().constData() + 40 + qsizetype(y) * stride, size_t(3 * kWidth));
-            out.mats.push_back(mat);
-        }
-        // For bench/hugin_road.sh: the same views as files, rows in the
-        // order both stitchers get them.
-        const QString folder = qEnvironmentVariable("VELLUMAR_STITCHROAD_VIEWS");
-        for (int i = 0; i < kViews && !folder.isEmpty(); ++i) {
-            const cv::Mat& mat = out.mats[size_t(i)];
-            QImage image(mat.data, kWidth, kHeight, int(mat.step), QImage::Format_BGR888);
-            image.save(QStringLiteral("%1/view%2.tif").arg(folder).arg(i));
-        }
-        return out;
-    }();
-    return s;
+    const QString folder = qEnvironmentVariable("VELLUMAR_STITCHROAD_VIEWS");
+    for (int i = 0; i < kViews && !folder.isEmpty() && scene().views; ++i)
+        scene().image(i).save(QStringLiteral("%1/view%2.tif").arg(folder).arg(i));
 }
 
 // Pair models, both as rotations taking the neighbour's camera rays (x
@@ -217,13 +176,6 @@ void BM_OursStitch(benchmark::State& state)
 }
 BENCHMARK(BM_OursStitch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-cv::Ptr<cv::Stitcher> openCv()
-{
-    cv::Ptr<cv::Stitcher> stitcher = cv::Stitcher::create(cv::Stitcher::PANORAMA);
-    stitcher->setFeaturesFinder(cv::SIFT::create());
-    return stitcher;
-}
-
 // OpenCV's cameras, at its registration scale, as pair models at full size.
 bool openCvEstimate(const cv::Ptr<cv::Stitcher>& stitcher, Estimate* estimate)
 {
@@ -315,4 +267,13 @@ BENCHMARK(BM_OpenCVStitch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    writeViews();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

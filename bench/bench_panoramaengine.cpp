@@ -1,0 +1,312 @@
+// The panorama engine's whole road (read the photos reduced to the output
+// size, load, order, stitch, convert the result, cut it to its crop) on the
+// synthetic row bench_stitchroad stitches, written as JPEG files, at output
+// sizes 0 (original), 1 (half) and 2 (quarter); beside OpenCV 4.6's
+// cv::Stitcher given the same files, decoded at the same reduction.
+//
+// BM_Engine counters, per stitch:
+//   host_ms     the engine's own part: pre-load (decoding, to the first
+//               progress report past reading), GetImage and DeleteImage
+//               callbacks (fetches: how many GetImage calls), dib2Image of
+//               the result and the crop;
+//   library_ms  the rest of the stitch; host_pct the host's share.
+// BM_EnginePeak / BM_OpenCVPeak run one stitch in a fresh process and give
+// its peak resident memory above the idle process (peak_MB).
+#include "StitchRoadScene.h"
+
+#include "appliances/IQPanoramaEngine.h"
+#include "appliances/IQPanoramaEngineController.h"
+#include "stitch/CStitchOptions.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <opencv2/imgcodecs.hpp>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace stitchroad;
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The views as camera photographs: JPEG files at quality 95.
+const QList<QString>& viewFiles()
+{
+    static QTemporaryDir folder;
+    static const QList<QString> files = [] {
+        QList<QString> out;
+        for (int i = 0; i < kViews && scene().views && folder.isValid(); ++i) {
+            const QString path = folder.filePath(QStringLiteral("view%1.jpg").arg(i));
+            if (!scene().image(i).save(path, "JPEG", 95))
+                return QList<QString>();
+            out << path;
+        }
+        return out;
+    }();
+    return files;
+}
+
+// The library's fetches and releases of photos, timed: both are the host's.
+double s_fetchMs = 0;
+int s_fetches = 0;
+int (*s_getImage)(const QString*, void**, void*) = nullptr;
+void (*s_deleteImage)(void**, void*) = nullptr;
+
+int timedGetImage(const QString* name, void** dib, void* user)
+{
+    const Clock::time_point start = Clock::now();
+    const int code = s_getImage(name, dib, user);
+    s_fetchMs += msSince(start);
+    ++s_fetches;
+    return code;
+}
+
+void timedDeleteImage(void** dib, void* user)
+{
+    const Clock::time_point start = Clock::now();
+    s_deleteImage(dib, user);
+    s_fetchMs += msSince(start);
+}
+
+struct Timing
+{
+    double whole = 0, preload = 0, fetch = 0, convert = 0, crop = 0;
+    int fetches = 0;
+    QSize size;
+};
+
+// One stitch through the engine; false when it fails.
+bool runEngine(tagStitchOutputSize outputSize, Timing* timing)
+{
+    IQPanoramaEngine engine(StitchStyleHorizontal, outputSize);
+    s_getImage = CStitchOptions::m_pfnGetImage;
+    s_deleteImage = CStitchOptions::m_pfnDeleteImage;
+    CStitchOptions::m_pfnGetImage = timedGetImage;
+    CStitchOptions::m_pfnDeleteImage = timedDeleteImage;
+    s_fetchMs = 0;
+    s_fetches = 0;
+    // Reading ends the stage 0-10 of the progress scale.
+    Clock::time_point start;
+    double preload = -1;
+    engine.setProgressReceiver([&](int percent) {
+        if (percent >= 10 && preload < 0)
+            preload = msSince(start);
+    });
+    QList<QString> ordered;
+    tagRECT crop{0, 0, 0, 0};
+    int code = 0;
+    start = Clock::now();
+    const QImage whole = engine.stitch(viewFiles(), ordered, &crop, &code);
+    const double stitchMs = msSince(start);
+    if (whole.isNull() || code != 0)
+        return false;
+    Clock::time_point cropStart = Clock::now();
+    const QImage cropped = whole.copy(IQPanoramaEngineController::topDownRect(crop, whole.height()));
+    const double cropMs = msSince(cropStart);
+    benchmark::DoNotOptimize(cropped.constBits());
+    if (timing) {
+        // The conversion ran inside stitch(); timed again on the same bitmap.
+        void* dib = nullptr;
+        if (IQPanoramaEngine::imageToDib(whole.convertToFormat(QImage::Format_BGR888), &dib) != 0)
+            return false;
+        const Clock::time_point convertStart = Clock::now();
+        const QImage again = IQPanoramaEngine::dib2Image(dib);
+        timing->convert = msSince(convertStart);
+        IQPanoramaEngine::DeleteImage(&dib, nullptr);
+        benchmark::DoNotOptimize(again.constBits());
+        timing->whole = stitchMs + cropMs;
+        timing->preload = preload;
+        timing->fetch = s_fetchMs;
+        timing->fetches = s_fetches;
+        timing->crop = cropMs;
+        timing->size = cropped.size();
+    }
+    return true;
+}
+
+// OpenCV from the same files, decoded at the same reduction.
+bool runOpenCv(tagStitchOutputSize outputSize)
+{
+    const int flags = outputSize == StitchOutputHalf      ? cv::IMREAD_REDUCED_COLOR_2
+                      : outputSize == StitchOutputQuarter ? cv::IMREAD_REDUCED_COLOR_4
+                                                          : cv::IMREAD_COLOR;
+    std::vector<cv::Mat> mats;
+    for (const QString& file : viewFiles())
+        mats.push_back(cv::imread(file.toStdString(), flags));
+    cv::Mat panorama;
+    try {
+        if (openCv()->stitch(mats, panorama) != cv::Stitcher::OK)
+            return false;
+    } catch (const cv::Exception&) {
+        return false;
+    }
+    benchmark::DoNotOptimize(panorama.data);
+    return true;
+}
+
+bool ready(benchmark::State& state)
+{
+    if (viewFiles().size() != kViews) {
+        state.SkipWithError("mate-backgrounds not installed");
+        return false;
+    }
+    return true;
+}
+
+void BM_Engine(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    const auto outputSize = tagStitchOutputSize(state.range(0));
+    Timing sum;
+    for (auto _ : state) {
+        Timing t;
+        if (!runEngine(outputSize, &t)) {
+            state.SkipWithError("the stitch failed");
+            return;
+        }
+        state.SetIterationTime(t.whole / 1000);
+        sum.whole += t.whole;
+        sum.preload += t.preload;
+        sum.fetch += t.fetch;
+        sum.convert += t.convert;
+        sum.crop += t.crop;
+        sum.size = t.size;
+        sum.fetches = t.fetches;
+    }
+    const double n = double(state.iterations());
+    const double host = sum.preload + sum.fetch + sum.convert + sum.crop;
+    state.counters["preload_ms"] = sum.preload / n;
+    state.counters["getimage_ms"] = sum.fetch / n;
+    state.counters["fetches"] = sum.fetches;
+    state.counters["convert_ms"] = sum.convert / n;
+    state.counters["crop_ms"] = sum.crop / n;
+    state.counters["host_ms"] = host / n;
+    state.counters["library_ms"] = (sum.whole - host) / n;
+    state.counters["host_pct"] = 100 * host / sum.whole;
+    state.counters["width"] = sum.size.width();
+    state.counters["height"] = sum.size.height();
+}
+BENCHMARK(BM_Engine)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
+void BM_OpenCV(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    for (auto _ : state) {
+        if (!runOpenCv(tagStitchOutputSize(state.range(0)))) {
+            state.SkipWithError("OpenCV found no panorama");
+            return;
+        }
+    }
+}
+
+long statusKb(const char* field)
+{
+    FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return -1;
+    char line[256];
+    long value = -1;
+    const size_t length = std::strlen(field);
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, field, length) == 0)
+            value = std::atol(line + length + 1);
+    std::fclose(f);
+    return value;
+}
+
+// The peak resident memory of one stitch above the idle process, in
+// megabytes, measured in a fresh process (this program, run with "--peak
+// <engine|opencv> <output size>"): a forked child of this process could not
+// use the thread pools Qt and OpenCV have started here. Negative on failure.
+double childPeakMb(const char* kind, int outputSize)
+{
+    // The program's path quoted for the shell.
+    const std::string program = QCoreApplication::applicationFilePath().replace(QLatin1Char('\''), QLatin1String("'\\''")).toStdString();
+    const std::string command = "'" + program + "' --peak " + kind + " " + std::to_string(outputSize);
+    FILE* child = popen(command.c_str(), "r");
+    if (!child)
+        return -1;
+    long kb = -1;
+    if (std::fscanf(child, "%ld", &kb) != 1)
+        kb = -1;
+    if (pclose(child) != 0)
+        kb = -1;
+    return kb < 0 ? -1 : kb / 1024.0;
+}
+
+// In the measuring process: the views are made and written first, then the
+// high-water mark is reset to the present (idle) resident size.
+int measurePeak(const std::string& kind, int outputSize)
+{
+    if (viewFiles().size() != kViews)
+        return 1;
+    FILE* f = std::fopen("/proc/self/clear_refs", "w");
+    if (!f)
+        return 1;
+    std::fputs("5", f);
+    std::fclose(f);
+    const long idle = statusKb("VmRSS:");
+    const auto size = tagStitchOutputSize(outputSize);
+    const bool done = kind == "engine" ? runEngine(size, nullptr) : runOpenCv(size);
+    if (!done)
+        return 1;
+    std::printf("%ld\n", statusKb("VmHWM:") - idle);
+    return 0;
+}
+
+void peak(benchmark::State& state, const char* kind)
+{
+    if (!ready(state))
+        return;
+    double mb = -1;
+    for (auto _ : state)
+        mb = childPeakMb(kind, int(state.range(0)));
+    if (mb < 0) {
+        state.SkipWithError("the stitch failed");
+        return;
+    }
+    state.counters["peak_MB"] = mb;
+}
+
+void BM_EnginePeak(benchmark::State& state)
+{
+    peak(state, "engine");
+}
+BENCHMARK(BM_EnginePeak)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_OpenCVPeak(benchmark::State& state)
+{
+    peak(state, "opencv");
+}
+BENCHMARK(BM_OpenCVPeak)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_OpenCV)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // JPEG writing and reading need the image plugins.
+    QGuiApplication app(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--peak") == 0)
+        return measurePeak(argv[2], std::atoi(argv[3]));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
