@@ -78,24 +78,8 @@ int PSAutoStyleStitch(CStitchOptions* job, unsigned int fillColour, tagPOINT* si
     grid.m_lCount = n;
     grid.m_lLoaded = n;
 
-    CStitchMatrix::CalcPyramidLayer(n, sizes, job);
-    if (const int built = grid.BuildAllPyramids(1, job)) {
-        CStitchOptions::ShowProgress(100);
-        if (built == StitchCancelled && CStitchOptions::m_pUserDataMemo) {
-            CStitchOptions::m_pUserData = CStitchOptions::m_pUserDataMemo;
-            CStitchOptions::m_pUserDataMemo = nullptr;
-        }
+    if (const int built = BuildLoadedPyramids(job, n, sizes))
         return built;
-    }
-    CStitchOptions::m_pUserDataMemo = nullptr;
-    CStitchPyramid::m_bTelephoto = job->m_Method == StitchMethodTelephoto;
-    if (job->m_Method == StitchMethodFocal35mm) {
-        if (job->m_dFocalLength > 0.0)
-            job->m_dFocalLength = std::max(CStitchPyramid::m_lMaxW, CStitchPyramid::m_lMaxH) * job->m_dFocalLength / 36.0;
-        else
-            job->m_Method = StitchMethodCalibrated;
-    }
-    job->m_lOrderingLayer = job->m_lDeepestLayer;
 
     if (!job->CreateTempDir())
         return FailAfterStart(StitchGridOrTempDir);

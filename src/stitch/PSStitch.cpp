@@ -47,6 +47,33 @@ CStitchOptions* PSCreateStitch(tagStitchStyle style, tagStitchOutputSize outputS
     return job;
 }
 
+int BuildLoadedPyramids(CStitchOptions* job, int count, tagPOINT* sizes)
+{
+    CStitchMatrix& matrix = job->m_Matrix;
+    CStitchMatrix::CalcPyramidLayer(count, sizes, job);
+    const int built = matrix.BuildAllPyramids(1, job);
+    if (built != 0) {
+        CStitchOptions::ShowProgress(100);
+        if (built == StitchCancelled && CStitchOptions::m_pUserDataMemo) {
+            CStitchOptions::m_pUserData = CStitchOptions::m_pUserDataMemo;
+            CStitchOptions::m_pUserDataMemo = nullptr;
+        }
+        return built;
+    }
+    CStitchOptions::m_pUserDataMemo = nullptr;
+    // Process-wide: set for this load either way, so an earlier telephoto
+    // job does not leave it on.
+    CStitchPyramid::m_bTelephoto = job->m_Method == StitchMethodTelephoto;
+    if (job->m_Method == StitchMethodFocal35mm) {
+        if (job->m_dFocalLength > 0.0)
+            job->m_dFocalLength = std::max(CStitchPyramid::m_lMaxW, CStitchPyramid::m_lMaxH) * job->m_dFocalLength / 36.0;
+        else
+            job->m_Method = StitchMethodCalibrated;
+    }
+    job->m_lOrderingLayer = job->m_lDeepestLayer;
+    return 0;
+}
+
 int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, tagPOINT* sizes)
 {
     if (!job || !sizes || names.isEmpty() || count <= 0 || count != names.size())
@@ -76,28 +103,7 @@ int PSLoadImages(CStitchOptions* job, int count, const QList<QString>& names, ta
     matrix.m_lCount = count;
     matrix.m_lLoaded = count;
 
-    CStitchMatrix::CalcPyramidLayer(count, sizes, job);
-    const int built = matrix.BuildAllPyramids(1, job);
-    if (built != 0) {
-        CStitchOptions::ShowProgress(100);
-        if (built == StitchCancelled && CStitchOptions::m_pUserDataMemo) {
-            CStitchOptions::m_pUserData = CStitchOptions::m_pUserDataMemo;
-            CStitchOptions::m_pUserDataMemo = nullptr;
-        }
-        return built;
-    }
-    CStitchOptions::m_pUserDataMemo = nullptr;
-    // Process-wide: set for this load either way, so an earlier telephoto
-    // job does not leave it on.
-    CStitchPyramid::m_bTelephoto = job->m_Method == StitchMethodTelephoto;
-    if (job->m_Method == StitchMethodFocal35mm) {
-        if (job->m_dFocalLength > 0.0)
-            job->m_dFocalLength = std::max(CStitchPyramid::m_lMaxW, CStitchPyramid::m_lMaxH) * job->m_dFocalLength / 36.0;
-        else
-            job->m_Method = StitchMethodCalibrated;
-    }
-    job->m_lOrderingLayer = job->m_lDeepestLayer;
-    return 0;
+    return BuildLoadedPyramids(job, count, sizes);
 }
 
 void PSReleaseResultDIB(CStitchOptions* job)

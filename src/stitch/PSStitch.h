@@ -145,6 +145,11 @@ void PSMemFree(void* handle);
 // Deletes every element's temporary files, releases their working layers,
 // paths and pyramids and frees the element array (count 0).
 void ReleaseElementMemory(CStitchOptions* job);
+// After a fresh element array: layer depths, every photo's pyramid (the
+// host's images fetched once), the telephoto flag, a 35 mm focal length made
+// pixels and the ordering layer. 0, or the pyramid build's code (-1 on
+// cancel, the host's user data then put back) with progress at 100.
+int BuildLoadedPyramids(CStitchOptions* job, int count, tagPOINT* sizes);
 // True when the three points lie on one line (within one pixel of length).
 bool IsColine(tagPOINT a, tagPOINT b, tagPOINT c);
 // Puts a grid of cols x rows back, every element in the grid again, element
