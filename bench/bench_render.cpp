@@ -201,6 +201,10 @@ void ours(benchmark::State& state, Set set)
         }
         auto host = std::make_unique<StitchTestHost>();
         CStitchOptions* job = makeJob(*host, set);
+        if (!job) {
+            state.SkipWithError("the job could not be made");
+            return;
+        }
         state.ResumeTiming();
         CStitchBlend blend(job, job->m_lWorkingLayer);
         const int code = blend.Run(false);
