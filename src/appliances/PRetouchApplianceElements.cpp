@@ -14,45 +14,12 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+using StepFormParts::barButton;
+using StepFormParts::barButtonSide;
+using StepFormParts::barLine;
 using StepFormParts::horizontalLine;
-
-namespace {
-
-const char* const verticalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}";
-const char* const headerStyle = "font-weight:bold;color:rgba(67, 156, 243,255)";
-
-// The main window's top bar is 32 pixels high: a taller button would be cut
-// through its icon.
-constexpr int barButtonSide = 32;
-
-PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
-{
-    auto* button = new PixmapButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
-    button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
-    return button;
-}
-
-QFrame* barLine(QWidget* parent, const char* name)
-{
-    auto* line = new QFrame(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setMaximumSize(1, 32);
-    line->setStyleSheet(QLatin1String(verticalLineStyle));
-    return line;
-}
-
-// Keeps the style's default for the margins left open.
-void setSideMargins(QHBoxLayout* layout, int left, int right)
-{
-    const QMargins margins = layout->contentsMargins();
-    layout->setContentsMargins(left, margins.top(), right, margins.bottom());
-}
-
-} // namespace
+using StepFormParts::panelHead;
+using StepFormParts::setSideMargins;
 
 namespace Ui {
 
@@ -121,25 +88,13 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
     verticalLayout_10->setSpacing(0);
     verticalLayout_10->setContentsMargins(0, 0, 0, 0);
-    line_9 = horizontalLine(canvasPropertiesBox, "line_9");
-    verticalLayout_10->addWidget(line_9);
-    horizontalLayout_11 = new QHBoxLayout;
-    horizontalLayout_11->setObjectName(QStringLiteral("horizontalLayout_11"));
-    setSideMargins(horizontalLayout_11, 12, 12);
-    label_6 = new QLabel(canvasPropertiesBox);
-    label_6->setObjectName(QStringLiteral("label_6"));
-    label_6->setMinimumHeight(16);
-    label_6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label_6->setStyleSheet(QLatin1String(headerStyle));
-    horizontalLayout_11->addWidget(label_6);
-    horizontalLayout_11->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    widget = new QWidget(canvasPropertiesBox);
-    widget->setObjectName(QStringLiteral("widget"));
-    widget->setMinimumSize(16, 16);
-    horizontalLayout_11->addWidget(widget);
-    verticalLayout_10->addLayout(horizontalLayout_11);
-    line_4 = horizontalLine(canvasPropertiesBox, "line_4");
-    verticalLayout_10->addWidget(line_4);
+    const StepFormParts::PanelHead head =
+        panelHead(canvasPropertiesBox, verticalLayout_10, "line_9", "horizontalLayout_11", "label_6", "line_4");
+    line_9 = head.topLine;
+    horizontalLayout_11 = head.row;
+    label_6 = head.title;
+    widget = head.slot;
+    line_4 = head.bottomLine;
 
     contentWidget = new QWidget(canvasPropertiesBox);
     contentWidget->setObjectName(QStringLiteral("contentWidget"));

@@ -15,25 +15,13 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+using StepFormParts::barButton;
+using StepFormParts::barButtonSide;
+using StepFormParts::barLine;
 using StepFormParts::horizontalLine;
+using StepFormParts::panelHead;
 
 namespace {
-
-const char* const verticalLineStyle = "QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}";
-const char* const headerStyle = "font-weight:bold;color:rgba(67, 156, 243,255)";
-
-// The main window's top bar is 32 pixels high: a taller button would be cut
-// through its icon.
-constexpr int barButtonSide = 32;
-
-PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
-{
-    auto* button = new PixmapButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
-    button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
-    return button;
-}
 
 PixmapTextButton* styleButton(QWidget* parent, const char* name)
 {
@@ -50,13 +38,6 @@ QRadioButton* sizeButton(QWidget* parent, const char* name)
     auto* button = new QRadioButton(parent);
     button->setObjectName(QLatin1String(name));
     return button;
-}
-
-// Keeps the style's default for the margins left as "-".
-void setSideMargins(QHBoxLayout* layout, int left, int right)
-{
-    const QMargins margins = layout->contentsMargins();
-    layout->setContentsMargins(left, margins.top(), right, margins.bottom());
 }
 
 } // namespace
@@ -77,12 +58,7 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->setContentsMargins(0, 0, 0, 0);
     bHome = barButton(addContentBox, "bHome", ":/data/step-backward.png");
     horizontalLayout_8->addWidget(bHome);
-    line_6 = new QFrame(addContentBox);
-    line_6->setObjectName(QStringLiteral("line_6"));
-    line_6->setFrameShape(QFrame::VLine);
-    line_6->setFrameShadow(QFrame::Sunken);
-    line_6->setMaximumSize(1, 32);
-    line_6->setStyleSheet(QLatin1String(verticalLineStyle));
+    line_6 = barLine(addContentBox, "line_6");
     horizontalLayout_8->addWidget(line_6);
     bPicture = barButton(addContentBox, "bPicture", ":/data/file-add.png");
     bPicture->setMinimumSize(barButtonSide, barButtonSide);
@@ -116,25 +92,13 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
     verticalLayout_10->setSpacing(0);
     verticalLayout_10->setContentsMargins(0, 0, 0, 0);
-    line_5 = horizontalLine(canvasPropertiesBox, "line_5");
-    verticalLayout_10->addWidget(line_5);
-    horizontalLayout_10 = new QHBoxLayout;
-    horizontalLayout_10->setObjectName(QStringLiteral("horizontalLayout_10"));
-    setSideMargins(horizontalLayout_10, 12, 12);
-    label_5 = new QLabel(canvasPropertiesBox);
-    label_5->setObjectName(QStringLiteral("label_5"));
-    label_5->setMinimumHeight(16);
-    label_5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label_5->setStyleSheet(QLatin1String(headerStyle));
-    horizontalLayout_10->addWidget(label_5);
-    horizontalLayout_10->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    widget = new QWidget(canvasPropertiesBox);
-    widget->setObjectName(QStringLiteral("widget"));
-    widget->setMinimumSize(16, 16);
-    horizontalLayout_10->addWidget(widget);
-    verticalLayout_10->addLayout(horizontalLayout_10);
-    line_3 = horizontalLine(canvasPropertiesBox, "line_3");
-    verticalLayout_10->addWidget(line_3);
+    const StepFormParts::PanelHead head =
+        panelHead(canvasPropertiesBox, verticalLayout_10, "line_5", "horizontalLayout_10", "label_5", "line_3");
+    line_5 = head.topLine;
+    horizontalLayout_10 = head.row;
+    label_5 = head.title;
+    widget = head.slot;
+    line_3 = head.bottomLine;
 
     scrollArea = new QScrollArea(canvasPropertiesBox);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));

@@ -1,10 +1,15 @@
 #include "appliances/StepFormParts.h"
 
+#include "widgets/PixmapButton.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
+#include <QSpacerItem>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace StepFormParts {
 
@@ -57,6 +62,58 @@ TitleBox titleBox(QWidget* host, const char* labelName)
     parts.label->setWordWrap(false);
     parts.layout->addWidget(parts.label);
     return parts;
+}
+
+PixmapButton* barButton(QWidget* parent, const char* name, const char* pixmap)
+{
+    auto* button = new PixmapButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setProperty("fixedSize", QSize(barButtonSide, barButtonSide));
+    button->setProperty("pixmap", QPixmap(QLatin1String(pixmap)));
+    return button;
+}
+
+QFrame* barLine(QWidget* parent, const char* name)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setMaximumSize(1, barButtonSide);
+    line->setStyleSheet(QStringLiteral("QFrame\n{\n\tborder:none;\n\tbackground-color:black;\n\tmax-width : 1px;\n}"));
+    return line;
+}
+
+void setSideMargins(QHBoxLayout* layout, int left, int right)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(left, margins.top(), right, margins.bottom());
+}
+
+PanelHead panelHead(QWidget* box, QVBoxLayout* column, const char* topLineName, const char* rowName,
+                    const char* titleName, const char* bottomLineName)
+{
+    PanelHead head;
+    head.topLine = horizontalLine(box, topLineName);
+    column->addWidget(head.topLine);
+    head.row = new QHBoxLayout;
+    head.row->setObjectName(QLatin1String(rowName));
+    setSideMargins(head.row, 12, 12);
+    head.title = new QLabel(box);
+    head.title->setObjectName(QLatin1String(titleName));
+    head.title->setMinimumHeight(16);
+    head.title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    head.title->setStyleSheet(QStringLiteral("font-weight:bold;color:rgba(67, 156, 243,255)"));
+    head.row->addWidget(head.title);
+    head.row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    head.slot = new QWidget(box);
+    head.slot->setObjectName(QStringLiteral("widget"));
+    head.slot->setMinimumSize(16, 16);
+    head.row->addWidget(head.slot);
+    column->addLayout(head.row);
+    head.bottomLine = horizontalLine(box, bottomLineName);
+    column->addWidget(head.bottomLine);
+    return head;
 }
 
 } // namespace StepFormParts
