@@ -96,6 +96,8 @@ private slots:
     void tooFewOrCollinearTwinsLeaveTheList_data();
     void tooFewOrCollinearTwinsLeaveTheList();
     void telephotoErrorOf16IsAnOutlier();
+    void toleranceIsFourPixelsOfTheLayer_data();
+    void toleranceIsFourPixelsOfTheLayer();
     void isCoLine_data();
     void isCoLine();
     void stopsEarlyAndLowersItsLimit_data();
@@ -190,6 +192,74 @@ void TestMatchRansac::telephotoErrorOf16IsAnOutlier()
     QCOMPARE(twins.m_lCount, 11);
     for (int k = 0; k < twins.m_lCount; ++k)
         QVERIFY(twins.m_Twins[k][0].x - twins.m_Twins[k][1].x == 90);
+}
+
+void TestMatchRansac::toleranceIsFourPixelsOfTheLayer_data()
+{
+    QTest::addColumn<int>("layer");
+    QTest::newRow("layer 0") << 0;
+    QTest::newRow("layer 2") << 2;
+}
+
+void TestMatchRansac::toleranceIsFourPixelsOfTheLayer()
+{
+    // 640 x 480 photos with a focal length of 800, turned by 15 degrees
+    // about y; the matcher gives the model the layer's centres and focal
+    // length, and the tolerance stays 4 pixels of that layer on every one.
+    QFETCH(int, layer);
+    const double zoom = std::ldexp(1.0, layer);
+    const double f = 800 / zoom, cx = 319.5 / zoom, cy = 239.5 / zoom;
+    const double yaw = 15 * M_PI / 180, c = std::cos(yaw), s = std::sin(yaw);
+    CMatchRansac ransac(0, nullptr);
+    ransac.m_dCenterX = ransac.m_dNeighbourCenterX = cx;
+    ransac.m_dCenterY = ransac.m_dNeighbourCenterY = cy;
+    ransac.m_dFocal = f;
+    // Where neighbour point b lies in this element: its ray (x, y, -f) about
+    // the centre turned by P = R Q, R = [[c, 0, -s], [0, 1, 0], [s, 0, c]],
+    // back onto the plane at -f, rounded as the library rounds.
+    auto element = [&](tagPOINT b) {
+        const double x = b.x - cx, y = b.y - cy;
+        const double wx = c * x + s * f, wz = s * x - c * f;
+        return tagPOINT{int(-f * wx / wz + cx + 0.5), int(-f * y / wz + cy + 0.5)};
+    };
+
+    // The exact model: 4 pixels off is out (16 is not below 16), 2 in (the
+    // way back adds the rounding of both points, so 3 can count as 4).
+    const double turn[9] = {c, 0, -s, 0, 1, 0, s, 0, c};
+    std::copy(turn, turn + 9, ransac.m_Model.m_Matrix);
+    const tagPOINT b{int(40 / zoom), int(200 / zoom)};
+    const tagPOINT a = element(b);
+    tagPOINT off2[2] = {{a.x, a.y + 2}, b};
+    tagPOINT off4[2] = {{a.x, a.y + 4}, b};
+    QVERIFY2(ransac.Distance(off2) < 16.0, qPrintable(QString::number(ransac.Distance(off2))));
+    QVERIFY2(ransac.Distance(off4) >= 16.0, qPrintable(QString::number(ransac.Distance(off4))));
+
+    // Twenty twins over the neighbour's left part: two moved a pixel down
+    // stay, two moved six pixels go, the rest keep their order.
+    PointTwinList twins;
+    twins.m_lCount = 20;
+    for (int k = 0; k < 20; ++k) {
+        const tagPOINT q{int((16 + (k * 37) % 360) / zoom), int((16 + (k * 53) % 440) / zoom)};
+        twins.m_Twins[k][0] = element(q);
+        twins.m_Twins[k][1] = q;
+    }
+    twins.m_Twins[4][0].y += 1;
+    twins.m_Twins[9][0].y += 1;
+    twins.m_Twins[13][0].y += 6;
+    twins.m_Twins[17][0].y += 6;
+    const PointTwinList before = twins;
+    QVERIFY(CStitchMatch::StartUpRansac(&ransac, &twins));
+    QCOMPARE(twins.m_lCount, 18);
+    int j = 0;
+    for (int k = 0; k < 20; ++k) {
+        if (k == 13 || k == 17)
+            continue;
+        QCOMPARE(twins.m_Twins[j][0].x, before.m_Twins[k][0].x);
+        QCOMPARE(twins.m_Twins[j][0].y, before.m_Twins[k][0].y);
+        QCOMPARE(twins.m_Twins[j][1].x, before.m_Twins[k][1].x);
+        QCOMPARE(twins.m_Twins[j][1].y, before.m_Twins[k][1].y);
+        ++j;
+    }
 }
 
 void TestMatchRansac::isCoLine_data()
