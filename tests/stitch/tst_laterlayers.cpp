@@ -46,9 +46,10 @@ private:
     static QList<Pair> pairsOf(int style, int cols, int rows);
     // Appends the distance (layer pixels) of every twin of every pair from
     // the truth and describes the worst; false when a pair has defaults.
+    // With offsets, the twins' offsets from the truth are summed there.
     static bool twinErrors(CStitchOptions* job, const SyntheticViews& views,
                            const QList<SyntheticViews::Camera>& cameras, int layer, QList<double>* errors,
-                           QString* worst);
+                           QString* worst, QPointF* offsets = nullptr);
 
     QImage m_photo;
 };
@@ -85,7 +86,7 @@ QList<TestLaterLayers::Pair> TestLaterLayers::pairsOf(int style, int cols, int r
 
 bool TestLaterLayers::twinErrors(CStitchOptions* job, const SyntheticViews& views,
                                  const QList<SyntheticViews::Camera>& cameras, int layer, QList<double>* errors,
-                                 QString* worst)
+                                 QString* worst, QPointF* offsets)
 {
     const CStitchMatrix& m = job->m_Matrix;
     double largest = -1.0;
@@ -105,6 +106,8 @@ bool TestLaterLayers::twinErrors(CStitchOptions* job, const SyntheticViews& view
                 return false;
             const double d = std::hypot(truth.x() - twins.m_Twins[i][0].x, truth.y() - twins.m_Twins[i][0].y);
             *errors << d;
+            if (offsets)
+                *offsets += QPointF(twins.m_Twins[i][0].x, twins.m_Twins[i][0].y) - truth;
             if (d > largest) {
                 largest = d;
                 *worst = QStringLiteral("layer %1, pair %2-%3, twin %4 of %5: (%6, %7) <- (%8, %9), true (%10, %11)")
@@ -163,22 +166,33 @@ void TestLaterLayers::consensusTwinsFollowTheTruth()
     QString worst;
     bool matched = true;
     int later = 0;
+    QStringList biased;
     const int result = LayerAlignment::align(job.get(), [&](int layer, bool first) {
         if (first || !matched)
             return;
         ++later;
-        matched = twinErrors(job.get(), views, cameras, layer, &errors, &worst);
+        // Twins put a pixel off their blocks' places move a layer's twins
+        // as a whole; the search's own slips go either way (their mean is
+        // within a quarter of a pixel on every layer here).
+        QPointF offsets;
+        const qsizetype before = errors.size();
+        matched = twinErrors(job.get(), views, cameras, layer, &errors, &worst, &offsets);
+        const QPointF mean = offsets / double(std::max<qsizetype>(errors.size() - before, 1));
+        if (std::abs(mean.x()) > 0.5 || std::abs(mean.y()) > 0.5)
+            biased << QStringLiteral("layer %1: (%2, %3)").arg(layer).arg(mean.x()).arg(mean.y());
     });
     QCOMPARE(result, 0);
     QVERIFY(later >= 2);
     QVERIFY2(matched, qPrintable(worst));
+    QVERIFY2(biased.isEmpty(), qPrintable(biased.join(QStringLiteral("; "))));
     // Nothing was dropped.
     QCOMPARE(job->m_Matrix.m_lCount, cols * rows);
-    // A block on a grass blade can slide a little along it (the search takes
-    // the minimum nearest the prediction among those within 1.5 times the
-    // best), and the consensus keeps twins within 4 pixels of the model: a
-    // few per cent of the twins lie 2 to 5 pixels off. Nine in ten lie
-    // within 2, none far off.
+    // Not every twin lies within 2 pixels: 3 to 6 % lie 2 to 5 pixels off,
+    // nearly all along a grass blade, where the block's difference is least
+    // a few pixels from the true place (for four in five of them it is
+    // lower there than at the truth, the rest lose a tie or a plateau), and
+    // the consensus keeps twins within 4 pixels of its model. Nine in ten
+    // lie within 2, none far off.
     std::sort(errors.begin(), errors.end());
     QVERIFY(errors.size() > 200);
     const double within2 = double(std::upper_bound(errors.begin(), errors.end(), 2.0) - errors.begin()) / errors.size();
