@@ -153,7 +153,10 @@ int CStitchMatch::SearchCandidatesFirstTime(int col1, int row1, int col2, int ro
                 tagRECT window;
                 IntersectRect(&window, &wanted, &bounds);
                 const double score = SearchMatch(&a, block, window, &q);
-                if (score >= 0.0 && (!telephoto || score > 8.0)) {
+                // A window the image's edge cuts to under 8 pixels is not
+                // searched (0.0): its prediction is no match.
+                const bool searched = window.right - window.left >= 8 && window.bottom - window.top >= 8;
+                if (searched && score >= 0.0 && (!telephoto || score > 8.0)) {
                     twins.m_Twins[twins.m_lCount][0] = q;
                     twins.m_Twins[twins.m_lCount][1] = p;
                     ++twins.m_lCount;

@@ -52,6 +52,7 @@ private slots:
     void overlapOf12Or13Pixels_data();
     void overlapOf12Or13Pixels();
     void firstLayerTwinsFollowTheShift();
+    void unsearchedBlockMakesNoTwin();
 
 private:
     void withImage(int width, int height, const std::function<unsigned(int, int)>& pixel,
@@ -294,6 +295,31 @@ void TestBlockMatch::firstLayerTwinsFollowTheShift()
         QVERIFY2(exact * 10 >= twins.m_lCount * 9, qPrintable(QStringLiteral("%1 of %2").arg(exact).arg(twins.m_lCount)));
         PSReleaseStitch(job);
     }
+}
+
+void TestBlockMatch::unsearchedBlockMakesNoTwin()
+{
+    // B lies 70 pixels to the right, not turned, but the coarse stage
+    // claims a turn of 5 degrees. Predictions for corners in B's lower left
+    // then drop by sin 5 x 50 = 4.4 rows, past row H - 4, where the image's
+    // edge cuts the window to under 8 rows: SearchMatch does not search it
+    // (0.0) and the prediction must not come back as a matched twin. Every
+    // twin the search finds has its whole 8 x 8 block inside A: its point
+    // lies in 4 .. size - 5.
+    const Texture texture(300, 300, 5, 31);
+    const int width = 110, height = 90;
+    CStitchOptions* job = pairJob(texture, QPoint(70, 0), true, width, height);
+    CStitchElement& e = job->m_Matrix.m_pElements[0];
+    e.m_dRightAngle = 5 * M_PI / 180;
+    QCOMPARE(CStitchMatch(job).SearchCandidatesFirstTime(0, 0, 1, 0, 1, true), 0);
+    // Enough blocks elsewhere are searched for the pair to keep its twins.
+    QVERIFY(!e.m_bRightDefault);
+    for (int i = 0; i < e.m_RightTwins.m_lCount; ++i) {
+        const tagPOINT q = e.m_RightTwins.m_Twins[i][0];
+        QVERIFY2(q.x >= 4 && q.y >= 4 && q.x <= width - 5 && q.y <= height - 5,
+                 qPrintable(QStringLiteral("twin %1 at (%2, %3)").arg(i).arg(q.x).arg(q.y)));
+    }
+    PSReleaseStitch(job);
 }
 
 QTEST_GUILESS_MAIN(TestBlockMatch)

@@ -265,8 +265,11 @@ void TestCoarseAlign::findsTheShift()
 
 void TestCoarseAlign::findsTheTurn()
 {
-    // B is the texture turned by 3 degrees about its own centre: the search
-    // must find the copy turned the other way round the same amount.
+    // B is the texture turned by 3 degrees about its own centre: B's pixel
+    // q shows the texture at B's origin + c + R(3)(q - c), so A's pixel x
+    // = (40, 2) + c + R(3)(q - c). The result's model is x = d + c +
+    // R(-t)(q - c): the search must find the copy turned the other way,
+    // t = -3 degrees.
     const Texture texture(300, 300, 6, 99);
     const double turn = 3 * M_PI / 180;
     void* a = render(texture, 20, 20, 90, 70);
@@ -278,7 +281,7 @@ void TestCoarseAlign::findsTheTurn()
         double angle = 0, score = 0;
         QCOMPARE(align.Run(dx, dy, angle, tagRECT{0, -10, 82, 10}, score), 0);
         QVERIFY2(std::abs(dx - 40) <= 1 && std::abs(dy - 2) <= 1, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
-        QVERIFY2(std::fabs(std::fabs(angle) - turn) < 1e-9, qPrintable(QString::number(angle * 180 / M_PI)));
+        QVERIFY2(std::fabs(angle + turn) < 1e-9, qPrintable(QString::number(angle * 180 / M_PI)));
         ia.Detach();
         ib.Detach();
     }
