@@ -8,7 +8,8 @@
 //   host_ms     the engine's own part: pre-load (decoding, to the first
 //               progress report past reading), GetImage and DeleteImage
 //               callbacks (fetches: how many GetImage calls), dib2Image of
-//               the result and the crop;
+//               the result and the crop (as the stitch worker makes it:
+//               the result's rows shared, not copied);
 //   library_ms  the rest of the stitch; host_pct the host's share.
 // BM_EnginePeak / BM_OpenCVPeak run one stitch in a fresh process and give
 // its peak resident memory above the idle process (peak_MB).
@@ -113,7 +114,9 @@ bool runEngine(tagStitchOutputSize outputSize, Timing* timing)
     if (whole.isNull() || code != 0)
         return false;
     Clock::time_point cropStart = Clock::now();
-    const QImage cropped = whole.copy(IQPanoramaEngineController::topDownRect(crop, whole.height()));
+    // Cut as the stitch worker does.
+    const QRect cropRect = IQPanoramaEngineController::topDownRect(crop, whole.height());
+    const QImage cropped = IQPanoramaEngineController::cropOf(whole, cropRect);
     const double cropMs = msSince(cropStart);
     benchmark::DoNotOptimize(cropped.constBits());
     if (timing) {

@@ -4,11 +4,16 @@
 #include "stitch/PSStitch.h"
 
 #include <QImageReader>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -56,6 +61,79 @@ quint16 getU16(const unsigned char* p)
     return quint16(p[0] | p[1] << 8);
 }
 
+// Cached photos are lent to the library rather than copied for every fetch:
+// each block counts its holders (the cache, and each fetch not yet given
+// back), so a photo the library still holds outlives the cache and is freed
+// by the last DeleteImage.
+std::mutex s_sharedMutex;
+std::unordered_map<const void*, int> s_sharedHolders;
+
+void shareBlock(void* block)
+{
+    const std::lock_guard<std::mutex> lock(s_sharedMutex);
+    s_sharedHolders[block] = 1;
+}
+
+// One more holder of a shared block; false when the block is not shared.
+bool holdBlock(void* block)
+{
+    const std::lock_guard<std::mutex> lock(s_sharedMutex);
+    auto it = s_sharedHolders.find(block);
+    if (it == s_sharedHolders.end())
+        return false;
+    ++it->second;
+    return true;
+}
+
+// One holder fewer, freeing the block after the last; false when the block
+// is not shared.
+bool releaseBlock(void* block)
+{
+    bool last = false;
+    {
+        const std::lock_guard<std::mutex> lock(s_sharedMutex);
+        auto it = s_sharedHolders.find(block);
+        if (it == s_sharedHolders.end())
+            return false;
+        last = --it->second == 0;
+        if (last)
+            s_sharedHolders.erase(it);
+    }
+    if (last)
+        std::free(block);
+    return true;
+}
+
+// At most this many threads decode photos or convert a result at once: each
+// full-size decode holds its picture twice (the reader's and the packed
+// copy), so more would raise the peak memory for little gain.
+constexpr int kMaxThreads = 4;
+
+int threadBudget()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, kMaxThreads);
+}
+
+// Runs work() on the calling thread and on `helpers` more threads at once
+// and returns when all have finished; work() takes its own share of the
+// job until none is left.
+template <typename Work>
+void runShared(int helpers, const Work& work)
+{
+    if (helpers < 1) {
+        work();
+        return;
+    }
+    // A pool of this call's own: the program's global pool may be busy, and
+    // nothing queued may outlive the job it points into.
+    QThreadPool pool;
+    pool.setMaxThreadCount(helpers);
+    for (int i = 0; i < helpers; ++i)
+        pool.start([&work] { work(); });
+    work();
+    pool.waitForDone();
+}
+
 // The reduced size of a photo of `size` for the output size: halved or
 // quartered, rounding down.
 QSize reduced(QSize size, tagStitchOutputSize outputSize)
@@ -91,7 +169,7 @@ IQPanoramaEngine::~IQPanoramaEngine()
         PSReleaseStitch(m_pHandle);
         m_pHandle = nullptr;
     }
-    m_ImageCache.clear();
+    dropPhotos();
 }
 
 int IQPanoramaEngine::mapProgress(int start, int end, int percent)
@@ -131,7 +209,7 @@ QSize IQPanoramaEngine::photoSize(const QString& path, tagStitchOutputSize outpu
     return size;
 }
 
-QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outputSize)
+QImage IQPanoramaEngine::decodePhoto(const QString& path, tagStitchOutputSize outputSize)
 {
     // The program's image memory cap (set once on the GUI thread) stays in
     // force: a photo over it is refused like an unreadable one.
@@ -153,9 +231,15 @@ QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outp
         if (divisor > 1)
             image = image.scaledToWidth(image.width() / divisor, Qt::SmoothTransformation);
     }
+    return image;
+}
+
+QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outputSize)
+{
+    QImage image = decodePhoto(path, outputSize);
     if (image.isNull())
         return QImage();
-    // Kept in the bitmap's own byte order so that a fetch is a row copy.
+    // The bitmap's own byte order.
     if (image.format() != QImage::Format_BGR888)
         image = image.convertToFormat(QImage::Format_BGR888);
     return image;
@@ -196,7 +280,7 @@ QImage IQPanoramaEngine::stitch(const QList<QString>& paths, QList<QString>& ord
         return QImage();
     int result = 0;
     auto finish = [&](int value) {
-        m_ImageCache.clear();
+        dropPhotos();
         setStage(0, 100);
         report(100);
         if (code)
@@ -217,16 +301,9 @@ QImage IQPanoramaEngine::stitch(const QList<QString>& paths, QList<QString>& ord
     QList<tagPOINT> sizes(count, tagPOINT{0, 0});
     setStage(0, 10);
     report(0);
-    for (int i = 0; i < count; ++i) {
-        if (cancelled())
-            return finish(StitchCancelled);
-        QImage image = readPhoto(paths.at(i), m_OutputSize);
-        if (image.isNull())
-            return finish(-3);
-        sizes[i] = tagPOINT{image.width(), image.height()};
-        m_ImageCache.insert(paths.at(i), image);
-        report((i + 1) * 100 / count);
-    }
+    result = preload(paths, sizes.data());
+    if (result != 0)
+        return finish(result);
     if (!alignPhotoSize(sizes.data(), count, &result))
         return finish(result);
     if (cancelled())
@@ -267,12 +344,87 @@ QImage IQPanoramaEngine::stitch(const QList<QString>& paths, QList<QString>& ord
         return finish(StitchNullArgument);
     if (crop)
         *crop = m_CropRect;
-    m_ImageCache.clear();
+    dropPhotos();
     setStage(0, 100);
     report(100);
     if (code)
         *code = 0;
     return image;
+}
+
+int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
+{
+    const int count = int(paths.size());
+    std::vector<void*> blocks(size_t(count), nullptr);
+    std::vector<int> codes(size_t(count), 0);
+    std::atomic<int> next{0};
+    std::atomic<int> done{0};
+    // The first photo in list order known to be unreadable: photos after it
+    // are not started, those before it still finish, so the code is the one
+    // reading one by one would give.
+    std::atomic<int> firstFailed{count};
+    const Qt::HANDLE caller = QThread::currentThreadId();
+    const auto work = [&] {
+        while (!cancelled()) {
+            const int i = next.fetch_add(1);
+            if (i >= count || i > firstFailed.load())
+                return;
+            const QImage image = decodePhoto(paths.at(i), m_OutputSize);
+            codes[size_t(i)] = image.isNull() ? StitchBadArgument : imageToDib(image, &blocks[size_t(i)]);
+            if (codes[size_t(i)] == 0) {
+                sizes[i] = tagPOINT{image.width(), image.height()};
+            } else {
+                int known = firstFailed.load();
+                while (i < known && !firstFailed.compare_exchange_weak(known, i)) {
+                }
+            }
+            const int finished = done.fetch_add(1) + 1;
+            // Progress goes to the receiver from the stitching thread only.
+            if (QThread::currentThreadId() == caller)
+                report(finished * 100 / count);
+        }
+    };
+    runShared(std::min(count, threadBudget()) - 1, work);
+
+    int result = 0;
+    if (cancelled())
+        result = StitchCancelled;
+    else if (firstFailed.load() < count)
+        result = codes[size_t(firstFailed.load())];
+    for (int i = 0; i < count; ++i) {
+        void* block = blocks[size_t(i)];
+        if (!block)
+            continue;
+        if (result != 0) {
+            std::free(block);
+            continue;
+        }
+        // A path listed twice keeps its last reading, like a map would.
+        auto it = m_PhotoCache.find(paths.at(i));
+        if (it != m_PhotoCache.end()) {
+            releaseBlock(it.value());
+            it.value() = block;
+        } else {
+            m_PhotoCache.insert(paths.at(i), block);
+        }
+        shareBlock(block);
+    }
+    if (result == 0)
+        report(100);
+    return result;
+}
+
+void IQPanoramaEngine::dropPhotos()
+{
+    for (void* block : std::as_const(m_PhotoCache))
+        releaseBlock(block);
+    m_PhotoCache.clear();
+}
+
+long long IQPanoramaEngine::sharedPhotoCount()
+{
+    const std::lock_guard<std::mutex> lock(s_sharedMutex);
+    return (long long)s_sharedHolders.size();
 }
 
 int IQPanoramaEngine::imageToDib(const QImage& source, void** dib)
@@ -282,8 +434,10 @@ int IQPanoramaEngine::imageToDib(const QImage& source, void** dib)
     *dib = nullptr;
     if (source.isNull())
         return StitchBadArgument;
-    const QImage image =
-        source.format() == QImage::Format_BGR888 ? source : source.convertToFormat(QImage::Format_BGR888);
+    // The reader gives 32-bit rows for most photos: those are packed
+    // directly, anything else goes through the bitmap's own byte order.
+    const bool direct = source.format() == QImage::Format_BGR888 || source.format() == QImage::Format_RGB32;
+    const QImage image = direct ? source : source.convertToFormat(QImage::Format_BGR888);
     if (image.isNull())
         return StitchNullArgument;
     const qint64 width = image.width();
@@ -306,14 +460,55 @@ int IQPanoramaEngine::imageToDib(const QImage& source, void** dib)
     putU32(block + 24, kResolution);
     putU32(block + 28, kResolution);
     const qint64 rowBytes = width * 3;
+    const bool packed = image.format() == QImage::Format_BGR888;
     for (qint64 r = 0; r < height; ++r) {
         unsigned char* row = block + kHeaderSize + r * stride;
-        std::memcpy(row, image.constScanLine(int(height - 1 - r)), size_t(rowBytes));
+        const uchar* line = image.constScanLine(int(height - 1 - r));
+        if (packed) {
+            std::memcpy(row, line, size_t(rowBytes));
+        } else {
+            const auto* pixels = reinterpret_cast<const quint32*>(line);
+            unsigned char* out = row;
+            for (qint64 x = 0; x < width; ++x, out += 3) {
+                const quint32 p = pixels[x];
+                out[0] = uchar(p);
+                out[1] = uchar(p >> 8);
+                out[2] = uchar(p >> 16);
+            }
+        }
         std::memset(row + rowBytes, 0, size_t(stride - rowBytes));
     }
     *dib = block;
     return 0;
 }
+
+namespace {
+
+// Bitmap rows [first, last) of a 24-bit bitmap into the top-down ARGB32
+// image: four pixels (twelve bytes) at a time, then the rest one by one.
+void convertRows(const unsigned char* bits, qint64 stride, qint64 width, qint64 height, uchar* out,
+                 qint64 outStride, qint64 first, qint64 last)
+{
+    for (qint64 y = first; y < last; ++y) {
+        const unsigned char* src = bits + (height - 1 - y) * stride;
+        auto* dst = reinterpret_cast<quint32*>(out + y * outStride);
+        qint64 x = 0;
+        for (; x + 4 <= width; x += 4, src += 12) {
+            const quint32 p0 = quint32(src[0]) | quint32(src[1]) << 8 | quint32(src[2]) << 16;
+            const quint32 p1 = quint32(src[3]) | quint32(src[4]) << 8 | quint32(src[5]) << 16;
+            const quint32 p2 = quint32(src[6]) | quint32(src[7]) << 8 | quint32(src[8]) << 16;
+            const quint32 p3 = quint32(src[9]) | quint32(src[10]) << 8 | quint32(src[11]) << 16;
+            dst[x] = 0xFF000000u | p0;
+            dst[x + 1] = 0xFF000000u | p1;
+            dst[x + 2] = 0xFF000000u | p2;
+            dst[x + 3] = 0xFF000000u | p3;
+        }
+        for (; x < width; ++x, src += 3)
+            dst[x] = 0xFF000000u | quint32(src[2]) << 16 | quint32(src[1]) << 8 | src[0];
+    }
+}
+
+} // namespace
 
 QImage IQPanoramaEngine::dib2Image(const void* dib)
 {
@@ -337,12 +532,23 @@ QImage IQPanoramaEngine::dib2Image(const void* dib)
         return QImage();
     const qint64 stride = ((width * 24 + 31) / 32) * 4;
     const unsigned char* bits = block + kHeaderSize + 4 * qint64(coloursUsed);
-    for (qint64 y = 0; y < height; ++y) {
-        const unsigned char* src = bits + (height - 1 - y) * stride;
-        auto* dst = reinterpret_cast<quint32*>(image.scanLine(int(y)));
-        for (qint64 x = 0; x < width; ++x, src += 3)
-            dst[x] = 0xFF000000u | quint32(src[2]) << 16 | quint32(src[1]) << 8 | src[0];
-    }
+    // Bands of rows, several threads for a large result: the time goes
+    // mostly into touching fresh memory, which threads share out well.
+    constexpr qint64 kBandRows = 64;
+    constexpr qint64 kPixelsPerThread = 512 * 1024;
+    const qint64 bands = (height + kBandRows - 1) / kBandRows;
+    const int threads = int(std::min<qint64>(
+        {qint64(threadBudget()), bands, std::max<qint64>(1, width * height / kPixelsPerThread)}));
+    std::atomic<qint64> next{0};
+    // The threads write through the bare pointer: taking a QImage's rows
+    // for writing is not safe on several threads at once.
+    uchar* out = image.bits();
+    const qint64 outStride = image.bytesPerLine();
+    runShared(threads - 1, [&] {
+        for (qint64 band = next.fetch_add(1); band < bands; band = next.fetch_add(1))
+            convertRows(bits, stride, width, height, out, outStride, band * kBandRows,
+                        std::min(height, (band + 1) * kBandRows));
+    });
     return image;
 }
 
@@ -419,18 +625,22 @@ int IQPanoramaEngine::GetImage(const QString* name, void** dib, void* user)
     IQPanoramaEngine* engine = engineOf(user);
     if (!name || !engine)
         return StitchBadArgument;
-    auto it = engine->m_ImageCache.constFind(*name);
-    // Outside a stitch the cache is empty: read the photo again.
-    const QImage image = it != engine->m_ImageCache.constEnd() ? it.value() : readPhoto(*name, engine->m_OutputSize);
-    // -3 for a photo that cannot be read or held in a bitmap, -2 when memory
-    // runs out.
-    return imageToDib(image, dib);
+    auto it = engine->m_PhotoCache.constFind(*name);
+    if (it != engine->m_PhotoCache.constEnd() && holdBlock(it.value())) {
+        *dib = it.value();
+        return 0;
+    }
+    // Outside a stitch the cache is empty: read the photo again. -3 for a
+    // photo that cannot be read or held in a bitmap, -2 when memory runs
+    // out.
+    return imageToDib(decodePhoto(*name, engine->m_OutputSize), dib);
 }
 
 void IQPanoramaEngine::DeleteImage(void** dib, void*)
 {
     if (dib && *dib) {
-        std::free(*dib);
+        if (!releaseBlock(*dib))
+            std::free(*dib);
         *dib = nullptr;
     }
 }

@@ -39,8 +39,10 @@ public:
     // null image. *code receives the code (untouched for an empty list),
     // ordered the photos in the library's order, crop (when given, on
     // success) the library's crop in the result bitmap's bottom-up rows.
-    // The photos are decoded once, already reduced to the output size, and
-    // dropped again when stitch returns.
+    // The photos are decoded once, already reduced to the output size and
+    // packed as the library's bitmaps, several at a time, and dropped again
+    // when stitch returns. The first photo in list order that cannot be
+    // read gives the code (-3), as if they were read one by one.
     QImage stitch(const QList<QString>& paths, QList<QString>& ordered, tagRECT* crop, int* code);
 
     // Progress of a running stitch, 0 to 100 on one forward scale (reading
@@ -57,7 +59,8 @@ public:
 
     // A 24-bit packed bitmap (bottom row first) turned into an ARGB32 image,
     // opaque and top-down. Null for a null bitmap, a bit count other than
-    // 24, a size that does not fit, or when memory runs out.
+    // 24, a size that does not fit, or when memory runs out. Large bitmaps
+    // are converted in bands on several threads.
     static QImage dib2Image(const void* dib);
 
     // The size rule over count (width x, height y) pairs: false with -7 or
@@ -99,8 +102,10 @@ public:
     int dividingPathCount() const { return m_nPathCount; }
     unsigned short** dividingPaths() const { return m_ppPaths; }
 
-    // The host callbacks. user is the engine; GetImage reads a photo that is
-    // not (or no longer) cached.
+    // The host callbacks. user is the engine. During a stitch GetImage lends
+    // the cached bitmap itself (the library only reads photos) and
+    // DeleteImage gives the loan back; a photo that is not (or no longer)
+    // cached is read again into a bitmap of its own.
     static void ShowProgress(int percent, bool* cancel, void* user);
     static int GetImage(const QString* name, void** dib, void* user);
     static void DeleteImage(void** dib, void* user);
@@ -117,11 +122,21 @@ public:
     // image is null or its size does not fit the header's 32-bit field, -2
     // when memory runs out; the bitmap is freed with DeleteImage.
     static int imageToDib(const QImage& image, void** dib);
+    // The photos' packed bitmaps cached by an engine and lent to the
+    // library, process-wide (for tests: none is left once every engine is
+    // gone and every loan given back).
+    static long long sharedPhotoCount();
 
 private:
     void report(int percent);
     bool cancelled() const { return m_pCancel && m_pCancel->load(); }
     void setStage(int start, int end);
+    // Decodes and packs the photos into the cache; 0, -1 when cancelled, or
+    // the code of the first photo in list order that failed.
+    int preload(const QList<QString>& paths, tagPOINT* sizes);
+    void dropPhotos();
+    // The photo decoded upright and reduced, in the reader's own format.
+    static QImage decodePhoto(const QString& path, tagStitchOutputSize outputSize);
 
     CStitchOptions* m_pHandle = nullptr;
     tagRECT m_CropRect{0, 0, 0, 0};
@@ -134,7 +149,8 @@ private:
     int m_nCols = 0;
     int m_nRows = 0;
     tagStitchCallbacks m_Callbacks;
-    QMap<QString, QImage> m_ImageCache;
+    // Each photo of the running stitch as its packed bitmap, by path.
+    QMap<QString, void*> m_PhotoCache;
 
     ProgressReceiver m_Progress;
     const std::atomic_bool* m_pCancel = nullptr;

@@ -69,12 +69,32 @@ QImage IQPanoramaEngineController::stitch(const QList<QString>& paths, tagRECT* 
     m_CropRect = topDownRect(libraryCrop, m_Result.height());
     collectOverlaps();
     collectBlendPoints();
-    return m_Result.copy();
+    // Shared, not copied: a caller that paints on it gets its own pixels then.
+    return m_Result;
 }
 
 QImage IQPanoramaEngineController::cropedImage() const
 {
-    return m_Result.isNull() ? QImage() : m_Result.copy(m_CropRect);
+    return m_Result.isNull() ? QImage() : cropOf(m_Result, m_CropRect);
+}
+
+QImage IQPanoramaEngineController::cropOf(const QImage& whole, const QRect& rect)
+{
+    // A rectangle reaching outside (its outside transparent) or an odd
+    // format: an ordinary copy.
+    if (whole.isNull() || rect.isEmpty() || !whole.rect().contains(rect) || whole.depth() != 32)
+        return whole.copy(rect);
+    // Otherwise the crop's rows are looked at where they lie: the pixels
+    // are read-only, so the first change to either image copies its own,
+    // and the crop keeps the whole's pixels alive as long as it needs them.
+    auto* keep = new QImage(whole);
+    const uchar* first = keep->constBits() + qsizetype(rect.top()) * keep->bytesPerLine() + qsizetype(rect.left()) * 4;
+    QImage view(
+        first, rect.width(), rect.height(), keep->bytesPerLine(), keep->format(),
+        [](void* info) { delete static_cast<QImage*>(info); }, keep);
+    view.setDotsPerMeterX(whole.dotsPerMeterX());
+    view.setDotsPerMeterY(whole.dotsPerMeterY());
+    return view;
 }
 
 tagPOINT IQPanoramaEngineController::overlapElement(tagStitchStyle style, int columns, int rows, int index,

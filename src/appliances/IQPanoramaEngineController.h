@@ -27,6 +27,9 @@ public:
     QImage stitch(const QList<QString>& paths, tagRECT* crop, int* code);
     // The last result cut to its crop rectangle.
     QImage cropedImage() const;
+    // `rect` of `whole`, sharing the whole's pixels where it lies inside
+    // (no copy is made until either image is changed).
+    static QImage cropOf(const QImage& whole, const QRect& rect);
 
     // The last result and what the library said of it, top-down.
     QImage resultImage() const { return m_Result; }

@@ -95,10 +95,13 @@ private slots:
     void getImageBytes_data();
     void getImageBytes();
     void getImageOfUnreadablePhoto();
+    void imageToDibFormats_data();
+    void imageToDibFormats();
     void dib2Image_data();
     void dib2Image();
     void dib2ImageByHand();
     void topDownRect();
+    void cropSharesUntilChanged();
     void overlapElement_data();
     void overlapElement();
     void seamPoints_data();
@@ -133,6 +136,18 @@ void TestPanoramaEngine::codes_data()
         QTest::addRow("unreadable-at-%d", s)
             << size << QList<QSize>{QSize(480, 400), unreadable, QSize(40, 40)} << -3;
     }
+    // Six photos, read several at a time: the fourth cannot be read, the
+    // fifth and sixth would fail the size rule; the -3 is still the fourth's.
+    QTest::newRow("unreadable-fourth-of-six")
+        << StitchOutputOriginal
+        << QList<QSize>{QSize(300, 200), QSize(300, 200), QSize(300, 200), unreadable, QSize(40, 40), QSize(40, 40)}
+        << -3;
+    // Every photo's size reaches the rule, the last one's too.
+    QTest::newRow("spread-in-last-of-six")
+        << StitchOutputHalf
+        << QList<QSize>{QSize(600, 400), QSize(600, 400), QSize(600, 400), QSize(600, 400), QSize(600, 400),
+                        QSize(720, 400)}
+        << -8;
     // -7: smallest width x smallest height below 40000, on the reduced sizes.
     // 400 x 90 = 36000; at half size 800 x 180 is read as 400 x 90, at a
     // quarter 1600 x 360 likewise.
@@ -389,6 +404,46 @@ void TestPanoramaEngine::getImageOfUnreadablePhoto()
     IQPanoramaEngine::DeleteImage(nullptr, &engine);
 }
 
+void TestPanoramaEngine::imageToDibFormats_data()
+{
+    QTest::addColumn<int>("format");
+    // 32-bit rows are packed straight from the reader's pixels, the others
+    // through the bitmap's byte order; the bytes are the same.
+    QTest::newRow("rgb32") << int(QImage::Format_RGB32);
+    QTest::newRow("argb32") << int(QImage::Format_ARGB32);
+    QTest::newRow("bgr888") << int(QImage::Format_BGR888);
+    QTest::newRow("rgb888") << int(QImage::Format_RGB888);
+    QTest::newRow("grayscale8") << int(QImage::Format_Grayscale8);
+}
+
+void TestPanoramaEngine::imageToDibFormats()
+{
+    QFETCH(int, format);
+    // Five pixels a row: 15 bytes and one of padding.
+    const int width = 5, height = 3, stride = 16;
+    const QImage picture = pattern(width, height).convertToFormat(QImage::Format(format));
+    QCOMPARE(int(picture.format()), format);
+    void* dib = nullptr;
+    QCOMPARE(IQPanoramaEngine::imageToDib(picture, &dib), 0);
+    QVERIFY(dib);
+    const auto* bytes = static_cast<const unsigned char*>(dib);
+    QCOMPARE(u32(bytes + 4), quint32(width));
+    QCOMPARE(u32(bytes + 8), quint32(height));
+    QCOMPARE(u32(bytes + 20), quint32(stride * height));
+    for (int r = 0; r < height; ++r) {
+        const unsigned char* row = bytes + 40 + r * stride;
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = picture.pixel(x, height - 1 - r);
+            QCOMPARE(int(row[3 * x]), qBlue(p));
+            QCOMPARE(int(row[3 * x + 1]), qGreen(p));
+            QCOMPARE(int(row[3 * x + 2]), qRed(p));
+        }
+        QCOMPARE(int(row[15]), 0);
+    }
+    IQPanoramaEngine::DeleteImage(&dib, nullptr);
+    QVERIFY(!dib);
+}
+
 void TestPanoramaEngine::dib2Image_data()
 {
     QTest::addColumn<int>("width");
@@ -403,6 +458,9 @@ void TestPanoramaEngine::dib2Image_data()
     // Palette entries move the rows back by 4 bytes each.
     QTest::newRow("3x2-two-entries") << 3 << 2 << 24 << 2 << true;
     QTest::newRow("7x3-256-entries") << 7 << 3 << 24 << 256 << true;
+    // Large enough to be converted in bands on several threads; the last
+    // band short, each row ending in pixels after the last group of four.
+    QTest::newRow("2102x1003") << 2102 << 1003 << 24 << 0 << true;
     // Rows of other bit counts are not 24-bit rows: reading them as such
     // would run past the block.
     QTest::newRow("8-bit") << 4 << 4 << 8 << 256 << false;
@@ -475,6 +533,40 @@ void TestPanoramaEngine::topDownRect()
     const QRect rect = IQPanoramaEngineController::topDownRect(tagRECT{10, 0, 110, 50}, 60);
     QCOMPARE(rect, QRect(QPoint(10, 10), QPoint(109, 59)));
     QCOMPARE(rect.size(), QSize(100, 50));
+}
+
+void TestPanoramaEngine::cropSharesUntilChanged()
+{
+    QImage whole = pattern(40, 30).convertToFormat(QImage::Format_ARGB32);
+    const QImage before = whole.copy();
+    const QRect rect(5, 7, 20, 10);
+    QImage cropped = IQPanoramaEngineController::cropOf(whole, rect);
+    QCOMPARE(cropped.size(), rect.size());
+    QCOMPARE(cropped, before.copy(rect));
+    // No pixels copied: the crop's rows are the whole's.
+    QCOMPARE(cropped.constBits(), whole.constBits() + 7 * whole.bytesPerLine() + 5 * 4);
+
+    // A change to either leaves the other as it was.
+    cropped.setPixel(0, 0, 0xFF123456u);
+    QCOMPARE(whole, before);
+    QCOMPARE(cropped.pixel(0, 0), 0xFF123456u);
+    QCOMPARE(cropped.pixel(1, 0), before.pixel(6, 7));
+    const QImage second = IQPanoramaEngineController::cropOf(whole, rect);
+    whole.fill(Qt::red);
+    QCOMPARE(second, before.copy(rect));
+
+    // The crop keeps its pixels when the whole is gone.
+    QImage kept;
+    {
+        const QImage temporary = before.copy();
+        kept = IQPanoramaEngineController::cropOf(temporary, rect);
+    }
+    QCOMPARE(kept, before.copy(rect));
+
+    // Reaching outside: a copy, transparent outside, as QImage::copy gives.
+    const QRect outside(30, 20, 20, 20);
+    QCOMPARE(IQPanoramaEngineController::cropOf(before, outside), before.copy(outside));
+    QVERIFY(IQPanoramaEngineController::cropOf(QImage(), rect).isNull());
 }
 
 void TestPanoramaEngine::overlapElement_data()

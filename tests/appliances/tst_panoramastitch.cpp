@@ -74,6 +74,7 @@ private slots:
     void halfSizeIsHalfAsWide();
     void cancelThenStitchAgain();
     void nearDuplicateLeavesTheGrid();
+    void photosAreLentUnchanged();
 
 private:
     // Saves the views of `cameras` as PNG files and returns their paths.
@@ -233,6 +234,8 @@ void TestPanoramaStitch::stitch()
     controller->releaseEngine();
     QVERIFY(!QDir(folder).exists());
     QCOMPARE(IQPanoramaEngine::liveMemoryHandles(), handlesBefore);
+    // Every photo lent to the library came back.
+    QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 0);
 }
 
 void TestPanoramaStitch::halfSizeIsHalfAsWide()
@@ -308,6 +311,47 @@ void TestPanoramaStitch::nearDuplicateLeavesTheGrid()
         QCOMPARE(area.pathA, kept[i]);
         QCOMPARE(area.pathB, kept[i + 1]);
     }
+}
+
+void TestPanoramaStitch::photosAreLentUnchanged()
+{
+    const double focal = 160 / std::tan(30 * M_PI / 180);
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 320, 240, focal);
+    const QList<QString> paths = saveViews(views, views.row(3, 0.4), QStringLiteral("lent"));
+    QCOMPARE(paths.size(), 3);
+    IQPanoramaEngine engine(StitchStyleHorizontal, StitchOutputOriginal);
+    // Once reading ends (10 %), fetches lend the cached bitmap: the same
+    // block each time, no copy.
+    void* first = nullptr;
+    void* second = nullptr;
+    engine.setProgressReceiver([&](int percent) {
+        if (percent >= 10 && !first) {
+            QCOMPARE(IQPanoramaEngine::GetImage(&paths[1], &first, &engine), 0);
+            QCOMPARE(IQPanoramaEngine::GetImage(&paths[1], &second, &engine), 0);
+        }
+    });
+    QList<QString> ordered;
+    tagRECT crop{0, 0, 0, 0};
+    int code = -99;
+    const QImage whole = engine.stitch(paths, ordered, &crop, &code);
+    QCOMPARE(code, 0);
+    QVERIFY(!whole.isNull());
+    QVERIFY(first);
+    QCOMPARE(second, first);
+    IQPanoramaEngine::DeleteImage(&second, &engine);
+    QVERIFY(!second);
+
+    // The loan outlives the stitch's cache, and the photo is as read: the
+    // library, which had it lent all along, wrote nothing into it.
+    void* fresh = nullptr;
+    QCOMPARE(IQPanoramaEngine::GetImage(&paths[1], &fresh, &engine), 0);
+    QVERIFY(fresh && fresh != first);
+    const int bytes = 40 + 320 * 3 * 240;
+    QCOMPARE(QByteArray(static_cast<const char*>(first), bytes), QByteArray(static_cast<const char*>(fresh), bytes));
+    QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 1);
+    IQPanoramaEngine::DeleteImage(&first, &engine);
+    IQPanoramaEngine::DeleteImage(&fresh, &engine);
+    QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestPanoramaStitch)
