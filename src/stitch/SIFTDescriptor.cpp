@@ -17,11 +17,11 @@ struct OctavePosition
 {
     float xo, yo, sigmaO;
     int xi, yi;
+    int w, h;
 };
 
-bool octavePosition(SiftGradientStore& store, const Keypoint& k, OctavePosition& pos)
+bool octavePosition(const SIFTObject* obj, const Keypoint& k, OctavePosition& pos)
 {
-    SIFTObject* obj = store.Object();
     const SIFTScaleSpaceParam& p = obj->ssParam;
     if (k.is < p.smin + 1 || k.is > p.smax - 2 || k.octave >= p.omax || k.octave < p.omin)
         return false;
@@ -31,63 +31,124 @@ bool octavePosition(SiftGradientStore& store, const Keypoint& k, OctavePosition&
     pos.sigmaO = k.sigma / period;
     pos.xi = int(pos.xo + 0.5f);
     pos.yi = int(pos.yo + 0.5f);
-    if (pos.xi < 0 || pos.yi < 0
-        || pos.xi >= obj->GetOctaveWidth(k.octave) || pos.yi >= obj->GetOctaveHeight(k.octave))
-        return false;
-    store.Prepare(k.octave);
-    return true;
+    pos.w = obj->GetOctaveWidth(k.octave);
+    pos.h = obj->GetOctaveHeight(k.octave);
+    return pos.xi >= 0 && pos.yi >= 0 && pos.xi < pos.w && pos.yi < pos.h;
+}
+
+// Half sides of the orientation and descriptor windows.
+int orientationRadius(const OctavePosition& pos)
+{
+    return int(std::ceil(3 * (1.5 * pos.sigmaO)));
+}
+
+int descriptorRadius(const OctavePosition& pos)
+{
+    return int(std::floor(3 * pos.sigmaO * std::sqrt(2.0) * 5 / 2 + 0.5));
+}
+
+// Gradients of the pixels of one tile, borders of the level left out.
+void tileGradients(const float* L, int w, int h, int tx, int ty, float* out)
+{
+    constexpr int T = SiftGradientStore::kTile;
+    const int x0 = qMax(1, tx * T), x1 = qMin(w - 2, tx * T + T - 1);
+    const int y0 = qMax(1, ty * T), y1 = qMin(h - 2, ty * T + T - 1);
+    for (int y = y0; y <= y1; ++y) {
+        const float* __restrict row = L + std::int64_t(y) * w;
+        const float* __restrict up = row - w;
+        const float* __restrict down = row + w;
+        float* __restrict pair = out + (y - ty * T) * T * 2 - tx * T * 2;
+        for (int x = x0; x <= x1; ++x) {
+            const float gx = 0.5f * (row[x + 1] - row[x - 1]);
+            const float gy = 0.5f * (down[x] - up[x]);
+            pair[2 * x] = std::sqrt(gx * gx + gy * gy);
+            // atan2 lies in -pi .. pi, so one subtraction (exact, as the
+            // operands are within a factor of two) reduces it modulo 2 pi.
+            double a = std::atan2(double(gy), double(gx)) + kTwoPi;
+            if (a >= kTwoPi)
+                a -= kTwoPi;
+            pair[2 * x + 1] = float(a);
+        }
+    }
 }
 
 } // namespace
 
-void SiftGradientStore::Prepare(int octave)
+int SiftGradientStore::slot(int octave, int s) const
 {
-    if (m_prepared && m_octave == octave)
-        return;
     const SIFTScaleSpaceParam& p = m_object->ssParam;
-    const int w = m_object->GetOctaveWidth(octave), h = m_object->GetOctaveHeight(octave);
-    for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
-        const float* L = m_object->GetLevel(octave, s);
-        float* out = m_object->gradients + std::int64_t(s - p.smin - 1) * w * h * 2;
-        for (int y = 1; y < h - 1; ++y) {
-            const float* __restrict row = L + std::int64_t(y) * w;
-            const float* __restrict up = row - w;
-            const float* __restrict down = row + w;
-            float* __restrict pair = out + std::int64_t(y) * w * 2;
-            for (int x = 1; x < w - 1; ++x) {
-                const float gx = 0.5f * (row[x + 1] - row[x - 1]);
-                const float gy = 0.5f * (down[x] - up[x]);
-                pair[2 * x] = std::sqrt(gx * gx + gy * gy);
-                // atan2 lies in -pi .. pi, so one subtraction (exact, as the
-                // operands are within a factor of two) reduces it modulo 2 pi.
-                double a = std::atan2(double(gy), double(gx)) + kTwoPi;
-                if (a >= kTwoPi)
-                    a -= kTwoPi;
-                pair[2 * x + 1] = float(a);
+    return (octave - p.omin) * (p.smax - p.smin - 2) + (s - p.smin - 1);
+}
+
+int SiftGradientStore::Prepare(const std::vector<Keypoint>& keypoints)
+{
+    SIFTObject* obj = m_object;
+    const SIFTScaleSpaceParam& p = obj->ssParam;
+    const int inner = p.smax - p.smin - 2;
+    m_tiles.assign(size_t(qMax(0, p.O * inner)), {});
+    m_tilesPerRow.assign(m_tiles.size(), 0);
+    // Mark the tiles within reach of every window.
+    std::int32_t count = 0;
+    for (const Keypoint& k : keypoints) {
+        OctavePosition pos;
+        if (!octavePosition(obj, k, pos))
+            continue;
+        const int i = slot(k.octave, k.is);
+        std::vector<std::int32_t>& tiles = m_tiles[size_t(i)];
+        const int tw = (pos.w + kTile - 1) / kTile;
+        if (tiles.empty()) {
+            tiles.assign(size_t(tw) * ((pos.h + kTile - 1) / kTile), -1);
+            m_tilesPerRow[size_t(i)] = tw;
+        }
+        const int W = qMax(orientationRadius(pos), descriptorRadius(pos));
+        const int x0 = qMax(1, pos.xi - W), x1 = qMin(pos.w - 2, pos.xi + W);
+        const int y0 = qMax(1, pos.yi - W), y1 = qMin(pos.h - 2, pos.yi + W);
+        for (int ty = y0 / kTile; ty <= y1 / kTile && y0 <= y1; ++ty)
+            for (int tx = x0 / kTile; tx <= x1 / kTile && x0 <= x1; ++tx) {
+                std::int32_t& t = tiles[size_t(ty) * tw + tx];
+                if (t < 0)
+                    t = count++;
             }
+    }
+    SiftFreeFloats(obj->gradients);
+    obj->gradients = nullptr;
+    if (count == 0)
+        return 0;
+    obj->gradients = SiftAllocateFloats(std::int64_t(count) * kTileFloats);
+    if (!obj->gradients)
+        return -2;
+    for (int o = p.omin; o < p.omin + p.O; ++o) {
+        for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
+            const std::vector<std::int32_t>& tiles = m_tiles[size_t(slot(o, s))];
+            if (tiles.empty())
+                continue;
+            const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
+            const int tw = m_tilesPerRow[size_t(slot(o, s))];
+            const float* L = obj->GetLevel(o, s);
+            for (size_t t = 0; t < tiles.size(); ++t)
+                if (tiles[t] >= 0)
+                    tileGradients(L, w, h, int(t % size_t(tw)), int(t / size_t(tw)),
+                                  obj->gradients + std::int64_t(tiles[t]) * kTileFloats);
         }
     }
-    m_octave = octave;
-    m_prepared = true;
-    m_width = w;
-    m_height = h;
+    return 0;
 }
 
-const float* SiftGradientStore::Level(int s) const
+SiftGradientStore::Level SiftGradientStore::LevelOf(int octave, int s) const
 {
-    const SIFTScaleSpaceParam& p = m_object->ssParam;
-    return m_object->gradients + std::int64_t(s - p.smin - 1) * m_width * m_height * 2;
+    const int i = slot(octave, s);
+    return Level{m_tiles[size_t(i)].data(), m_tilesPerRow[size_t(i)], m_object->gradients};
 }
 
-int SiftOrientations(SiftGradientStore& store, const Keypoint& k, float angles[4])
+int SiftOrientations(const SiftGradientStore& store, const Keypoint& k, float angles[4])
 {
     OctavePosition pos;
-    if (!octavePosition(store, k, pos))
+    if (!octavePosition(store.Object(), k, pos))
         return 0;
-    const int w = store.Width(), h = store.Height();
-    const float* grad = store.Level(k.is);
+    const int w = pos.w, h = pos.h;
+    const SiftGradientStore::Level grad = store.LevelOf(k.octave, k.is);
     const double sw = 1.5 * pos.sigmaO;
-    const int W = int(std::ceil(3 * sw));
+    const int W = orientationRadius(pos);
     double hist[36] = {};
     for (int dy = qMax(-W, 1 - pos.yi); dy <= qMin(W, h - 2 - pos.yi); ++dy) {
         for (int dx = qMax(-W, 1 - pos.xi); dx <= qMin(W, w - 2 - pos.xi); ++dx) {
@@ -95,7 +156,7 @@ int SiftOrientations(SiftGradientStore& store, const Keypoint& k, float angles[4
             const double r2 = rx * rx + ry * ry;
             if (r2 > double(W) * W + 0.5)
                 continue;
-            const float* g = grad + 2 * (std::int64_t(pos.yi + dy) * w + pos.xi + dx);
+            const float* g = grad.at(pos.xi + dx, pos.yi + dy);
             // An angle within rounding of 2 pi falls back into bin 0.
             const int bin = int(std::floor(36 * g[1] / kTwoPi)) % 36;
             hist[bin] += g[0] * std::exp(-r2 / (2 * sw * sw));
@@ -121,30 +182,52 @@ int SiftOrientations(SiftGradientStore& store, const Keypoint& k, float angles[4
     return count;
 }
 
-void SiftDescriptor(SiftGradientStore& store, const Keypoint& k, float theta, std::vector<unsigned char>& descriptor)
+void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float theta,
+                    std::vector<unsigned char>& descriptor)
 {
     descriptor.clear();
     OctavePosition pos;
-    if (!octavePosition(store, k, pos))
+    if (!octavePosition(store.Object(), k, pos))
         return;
-    const int w = store.Width(), h = store.Height();
-    const float* grad = store.Level(k.is);
+    const int w = pos.w, h = pos.h;
+    const SiftGradientStore::Level grad = store.LevelOf(k.octave, k.is);
     const float sbp = 3 * pos.sigmaO;
-    const int W = int(std::floor(sbp * std::sqrt(2.0) * 5 / 2 + 0.5));
+    const int W = descriptorRadius(pos);
     const float c = std::cos(theta), s = std::sin(theta);
     float bins[128] = {};
     const int yFrom = qMax(-W, 1 - pos.yi), yTo = qMin(W, h - 2 - pos.yi);
     const int xFrom = qMax(-W, 1 - pos.xi), xTo = qMin(W, w - 2 - pos.xi);
+    // Each row visits only the columns near the turned grid (about half the
+    // window); the exact test below still decides each sample, the span is
+    // widened past any rounding of it.
+    const double reach = 2.5 * double(sbp) * (1 + 1e-4) + 1e-3;
+    const double shift = double(pos.xi) - double(pos.xo);
+    auto narrow = [&](double a, double b, double& lo, double& hi) {
+        // Columns with |a dx + b| < reach.
+        if (std::fabs(a) < 1e-3)
+            return;
+        double u = (-reach - b) / a, v = (reach - b) / a;
+        if (u > v)
+            std::swap(u, v);
+        lo = qMax(lo, u);
+        hi = qMin(hi, v);
+    };
     for (int oy = yFrom; oy <= yTo; ++oy) {
         const float dy = pos.yi + oy - pos.yo;
-        const float* row = grad + 2 * (std::int64_t(pos.yi + oy) * w + pos.xi);
-        for (int ox = xFrom; ox <= xTo; ++ox) {
+        double lo = -1e9, hi = 1e9;
+        narrow(c, double(s) * dy, lo, hi);
+        narrow(-double(s), double(c) * dy, lo, hi);
+        if (lo > hi)
+            continue;
+        const int from = qMax(xFrom, int(std::floor(lo - shift)) - 1);
+        const int to = qMin(xTo, int(std::ceil(hi - shift)) + 1);
+        for (int ox = from; ox <= to; ++ox) {
             const float dx = pos.xi + ox - pos.xo;
             const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
             // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
             if (nx <= -2.5f || nx >= 2.5f || ny <= -2.5f || ny >= 2.5f)
                 continue;
-            const float* g = row + 2 * ox;
+            const float* g = grad.at(pos.xi + ox, pos.yi + oy);
             // Both angles lie in 0 .. 2 pi, so their difference needs at
             // most one turn added to come into 0 .. 2 pi.
             double t = double(theta) - g[1];

@@ -327,9 +327,9 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
         SiftFreeFloats(d);
         d = nullptr;
     }
-    if (!obj->keypoints.empty() && obj->PrepareGradients() != 0)
-        return -2;
     SiftGradientStore store(obj);
+    if (store.Prepare(obj->keypoints) != 0)
+        return -2;
     const size_t n = obj->keypoints.size();
     for (size_t i = 0; i < n; ++i) {
         if (report(mid + double(i) * (progressEnd - mid) / double(n)))

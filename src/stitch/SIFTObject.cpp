@@ -128,14 +128,6 @@ int SIFTObject::PrepareBuffers()
     return -2;
 }
 
-int SIFTObject::PrepareGradients()
-{
-    SiftFreeFloats(gradients);
-    const std::int64_t first = area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin));
-    gradients = SiftAllocateFloats(first * (2 * (ssParam.smax - ssParam.smin) - 4));
-    return gradients ? 0 : -2;
-}
-
 void SIFTObject::FreeScaleSpace()
 {
     for (float* p : octaves)

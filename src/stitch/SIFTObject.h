@@ -36,9 +36,6 @@ public:
     // left allocated) when memory runs out. Until the differences are taken,
     // those of the first octave serve as the convolution's scratch.
     int PrepareBuffers();
-    // Allocates the zeroed gradient store once the differences are freed, so
-    // the two never take memory at the same time; -2 when memory runs out.
-    int PrepareGradients();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();
     // The octaves, differences and gradient store only.
