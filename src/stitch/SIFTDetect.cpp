@@ -2,6 +2,7 @@
 // are in SIFTDescriptor.cpp.
 #include "SIFTDescriptor.h"
 #include "SIFTObject.h"
+#include "SIFTSmooth.h"
 
 #include <QtGlobal>
 
@@ -29,65 +30,6 @@ public:
 private:
     SIFTObject* m_object;
 };
-
-// The fixed 11-tap Gaussian whatever the sigma, normalised by its float sum.
-void gaussianTaps(float sigma, float taps[11])
-{
-    float sum = 0;
-    for (int i = 0; i < 11; ++i) {
-        taps[i] = float(std::exp(-0.5 * (i - 5) * (i - 5) / (double(sigma) * sigma)));
-        sum += taps[i];
-    }
-    for (int i = 0; i < 11; ++i)
-        taps[i] /= sum;
-}
-
-// Rows into scratch, then columns back into dst; samples past an end take
-// the end value. Every output sums its eleven products in tap order, so the
-// interior loops (which run across many outputs at once) give the same
-// floats as the edge loops.
-void smooth(const float* src, float* dst, float* scratch, int w, int h, float sigma)
-{
-    float taps[11];
-    gaussianTaps(sigma, taps);
-    for (int y = 0; y < h; ++y) {
-        const float* __restrict in = src + std::int64_t(y) * w;
-        float* __restrict out = scratch + std::int64_t(y) * w;
-        auto edge = [&](int x) {
-            float acc = 0;
-            for (int t = 0; t < 11; ++t)
-                acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
-            out[x] = acc;
-        };
-        const int inner = qMin(5, w);
-        for (int x = 0; x < inner; ++x)
-            edge(x);
-        for (int x = 5; x + 5 < w; ++x)
-            out[x] = taps[0] * in[x - 5];
-        for (int t = 1; t < 11; ++t) {
-            const float tap = taps[t];
-            for (int x = 5; x + 5 < w; ++x)
-                out[x] += tap * in[x + t - 5];
-        }
-        for (int x = qMax(inner, w - 5); x < w; ++x)
-            edge(x);
-    }
-    // Column pass row by row, so the inner loop runs along memory.
-    for (int y = 0; y < h; ++y) {
-        float* __restrict out = dst + std::int64_t(y) * w;
-        const float* __restrict rows[11];
-        for (int t = 0; t < 11; ++t)
-            rows[t] = scratch + std::int64_t(qBound(0, y + t - 5, h - 1)) * w;
-        for (int x = 0; x < w; ++x)
-            out[x] = taps[0] * rows[0][x];
-        for (int t = 1; t < 11; ++t) {
-            const float tap = taps[t];
-            const float* __restrict row = rows[t];
-            for (int x = 0; x < w; ++x)
-                out[x] += tap * row[x];
-        }
-    }
-}
 
 // One doubling pass: each of the h rows of length w becomes a column of
 // length 2w in dst (dst is 2w rows of h).
@@ -125,7 +67,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
                 base[std::int64_t(y) * w0 + x] = obj->image[std::int64_t(y) * step * obj->width + x * step];
     }
     const double sigmaBase = p.omin < 0 ? p.sigma0 / k : p.sigma0;
-    smooth(base, base, scratch, w0, h0, float(sigmaBase));
+    SiftSmooth(base, base, scratch, w0, h0, float(sigmaBase));
 
     auto octaveReport = [&](int o) { return q + double(o - p.omin) * (mid - q) / p.O; };
     if (report(q))
@@ -147,7 +89,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
         }
         for (int s = p.smin + 1; s <= p.smax; ++s) {
             const double sigma = sigmaBase * std::pow(k, s - p.smin);
-            smooth(obj->GetLevel(o, s - 1), obj->GetLevel(o, s), scratch, w, h, float(sigma));
+            SiftSmooth(obj->GetLevel(o, s - 1), obj->GetLevel(o, s), scratch, w, h, float(sigma));
             const int r = s - p.smin;
             if (r <= p.smax - p.smin - 1 && report(po + r * (pnext - po) / (p.smax - p.smin)))
                 return -1;

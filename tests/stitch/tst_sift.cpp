@@ -3,10 +3,12 @@
 #include "stitch/APMK.h"
 #include "stitch/SIFTMatching.h"
 #include "stitch/SIFTObject.h"
+#include "stitch/SIFTSmooth.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -111,6 +113,8 @@ private slots:
     void scaleSpaceParam();
     void octaveSizes();
     void greyValues();
+    void smoothKernels_data();
+    void smoothKernels();
     void refusedPictures();
     void fewOctaves();
     void houghVotes_data();
@@ -199,6 +203,41 @@ void TestSift::greyValues()
     QCOMPARE(object.image[4], 60.0f / 255.0f); // 0.30 x 200
     QCOMPARE(object.image[5], 71.0f / 255.0f); // 11 + 60
     QCOMPARE(object.image[6], 2.19f / 255.0f); // 0.11 + 1.18 + 0.90
+}
+
+void TestSift::smoothKernels_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<float>("sigma");
+    // Narrower than the kernel, one block with a tail, several blocks, odd.
+    QTest::newRow("1 x 1") << 1 << 1 << 1.6f;
+    QTest::newRow("7 x 4") << 7 << 4 << 2.0f;
+    QTest::newRow("11 x 11") << 11 << 11 << 1.2f;
+    QTest::newRow("26 x 9") << 26 << 9 << 1.6f;
+    QTest::newRow("27 x 30") << 27 << 30 << 3.2f;
+    QTest::newRow("101 x 67") << 101 << 67 << 2.54f;
+}
+
+void TestSift::smoothKernels()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(float, sigma);
+    if (!SiftHasAvx2())
+        QSKIP("this processor has no AVX2");
+    const size_t n = size_t(width) * height;
+    std::vector<float> src(n), scratch(n), plain(n), avx2(n);
+    QRandomGenerator random(41);
+    for (float& v : src)
+        v = float(random.generateDouble());
+    SiftSmooth(src.data(), plain.data(), scratch.data(), width, height, sigma, SiftKernel::Plain);
+    SiftSmooth(src.data(), avx2.data(), scratch.data(), width, height, sigma, SiftKernel::Avx2);
+    QVERIFY(std::memcmp(plain.data(), avx2.data(), n * sizeof(float)) == 0);
+    // In place, as the scale space smooths its base level.
+    std::vector<float> inPlace = src;
+    SiftSmooth(inPlace.data(), inPlace.data(), scratch.data(), width, height, sigma, SiftKernel::Avx2);
+    QVERIFY(std::memcmp(plain.data(), inPlace.data(), n * sizeof(float)) == 0);
 }
 
 void TestSift::refusedPictures()
