@@ -194,7 +194,9 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
     const float sbp = 3 * pos.sigmaO;
     const int W = descriptorRadius(pos);
     const float c = std::cos(theta), s = std::sin(theta);
-    float bins[128] = {};
+    // The 4 x 4 cells with a ring of spare cells round them, which take the
+    // shares that fall off the grid: no sample needs a test per cell.
+    float padded[6 * 6 * 8] = {};
     const int yFrom = qMax(-W, 1 - pos.yi), yTo = qMin(W, h - 2 - pos.yi);
     const int xFrom = qMax(-W, 1 - pos.xi), xTo = qMin(W, w - 2 - pos.xi);
     // Each row visits only the columns near the turned grid (about half the
@@ -212,6 +214,10 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
         lo = qMax(lo, u);
         hi = qMin(hi, v);
     };
+    // A row is taken in pieces: first the arithmetic of every sample without
+    // a branch (so it runs several lanes at a time), then the binning.
+    constexpr int kPiece = 64;
+    float mags[kPiece], angles[kPiece], nxs[kPiece], nys[kPiece], nts[kPiece], exponents[kPiece];
     for (int oy = yFrom; oy <= yTo; ++oy) {
         const float dy = pos.yi + oy - pos.yo;
         double lo = -1e9, hi = 1e9;
@@ -221,45 +227,68 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
             continue;
         const int from = qMax(xFrom, int(std::floor(lo - shift)) - 1);
         const int to = qMin(xTo, int(std::ceil(hi - shift)) + 1);
-        for (int ox = from; ox <= to; ++ox) {
-            const float dx = pos.xi + ox - pos.xo;
-            const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
-            // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
-            if (nx <= -2.5f || nx >= 2.5f || ny <= -2.5f || ny >= 2.5f)
-                continue;
-            const float* g = grad.at(pos.xi + ox, pos.yi + oy);
-            // Both angles lie in 0 .. 2 pi, so their difference needs at
-            // most one turn added to come into 0 .. 2 pi.
-            double t = double(theta) - g[1];
-            if (!(t > -kTwoPi && t < kTwoPi))
-                t = std::fmod(t, kTwoPi);
-            if (t < 0)
-                t += kTwoPi;
-            const float nt = float(8 * t / kTwoPi);
-            const float weight = std::exp(-(nx * nx + ny * ny) / 8) * g[0];
-            const int bx = int(std::floor(nx - 0.5f)), by = int(std::floor(ny - 0.5f)), bt = int(std::floor(nt));
-            const float rx = nx - (bx + 0.5f), ry = ny - (by + 0.5f), rt = nt - bt;
-            // nt is not negative, so the orientation bins need no sign fix.
-            const int t0 = bt & 7, t1 = (bt + 1) & 7;
-            const float st0 = std::fabs(1 - rt), st1 = std::fabs(rt);
-            const float sx[2] = {std::fabs(1 - rx), std::fabs(0 - rx)};
-            for (int dby = 0; dby < 2; ++dby) {
-                const int yb = by + dby;
-                if (yb < -2 || yb > 1)
+        for (int first = from; first <= to; first += kPiece) {
+            const int n = qMin(kPiece, to - first + 1);
+            for (int i = 0; i < n; ++i) {
+                const float* g = grad.at(pos.xi + first + i, pos.yi + oy);
+                mags[i] = g[0];
+                angles[i] = g[1];
+            }
+            for (int i = 0; i < n; ++i) {
+                const float dx = pos.xi + first + i - pos.xo;
+                const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
+                nxs[i] = nx;
+                nys[i] = ny;
+                exponents[i] = -(nx * nx + ny * ny) / 8;
+                // Both angles lie in 0 .. 2 pi, so their difference needs at
+                // most one turn added to come into 0 .. 2 pi (checked below).
+                double t = double(theta) - angles[i];
+                t = t < 0 ? t + kTwoPi : t;
+                nts[i] = float(8 * t / kTwoPi);
+            }
+            for (int i = 0; i < n; ++i) {
+                const float nx = nxs[i], ny = nys[i];
+                // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
+                if (nx <= -2.5f || nx >= 2.5f || ny <= -2.5f || ny >= 2.5f)
                     continue;
-                const float wy = weight * std::fabs(1 - dby - ry);
-                for (int dbx = 0; dbx < 2; ++dbx) {
-                    const int xb = bx + dbx;
-                    if (xb < -2 || xb > 1)
-                        continue;
-                    const float wxy = wy * sx[dbx];
-                    float* cell = bins + ((yb + 2) * 4 + (xb + 2)) * 8;
-                    cell[t0] += wxy * st0;
-                    cell[t1] += wxy * st1;
+                float nt = nts[i];
+                const double turn = double(theta) - angles[i];
+                if (!(turn > -kTwoPi && turn < kTwoPi)) {
+                    double t = std::fmod(turn, kTwoPi);
+                    if (t < 0)
+                        t += kTwoPi;
+                    nt = float(8 * t / kTwoPi);
+                }
+                const float weight = std::exp(exponents[i]) * mags[i];
+                // Floors of values within -3 .. 8, without a call.
+                auto floorOf = [](float v) {
+                    const int i = int(v);
+                    return i - (float(i) > v);
+                };
+                const int bx = floorOf(nx - 0.5f), by = floorOf(ny - 0.5f), bt = int(nt);
+                const float rx = nx - (bx + 0.5f), ry = ny - (by + 0.5f), rt = nt - bt;
+                // nt is not negative, so the orientation bins need no sign fix.
+                const int t0 = bt & 7, t1 = (bt + 1) & 7;
+                const float st0 = std::fabs(1 - rt), st1 = std::fabs(rt);
+                const float sx[2] = {std::fabs(1 - rx), std::fabs(0 - rx)};
+                // bx and by lie within -3 .. 1.
+                float* cells = padded + ((by + 3) * 6 + (bx + 3)) * 8;
+                for (int dby = 0; dby < 2; ++dby) {
+                    const float wy = weight * std::fabs(1 - dby - ry);
+                    for (int dbx = 0; dbx < 2; ++dbx) {
+                        const float wxy = wy * sx[dbx];
+                        float* cell = cells + (dby * 6 + dbx) * 8;
+                        cell[t0] += wxy * st0;
+                        cell[t1] += wxy * st1;
+                    }
                 }
             }
         }
     }
+    float bins[128];
+    for (int yb = 0; yb < 4; ++yb)
+        for (int xb = 0; xb < 4; ++xb)
+            std::copy_n(padded + ((yb + 1) * 6 + (xb + 1)) * 8, 8, bins + (yb * 4 + xb) * 8);
     auto normalise = [&bins]() {
         double sum = 0;
         for (float v : bins)

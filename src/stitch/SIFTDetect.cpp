@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -32,17 +33,27 @@ private:
 };
 
 // One doubling pass: each of the h rows of length w becomes a column of
-// length 2w in dst (dst is 2w rows of h).
+// length 2w in dst (dst is 2w rows of h). Eight rows at a time, so that the
+// writes fill whole stretches of each destination row.
 void doubleTransposed(const float* src, float* dst, int w, int h)
 {
-    for (int y = 0; y < h; ++y) {
-        const float* in = src + std::int64_t(y) * w;
+    constexpr int kRows = 8;
+    for (int y0 = 0; y0 < h; y0 += kRows) {
+        const int y1 = qMin(h, y0 + kRows);
         for (int i = 0; i + 1 < w; ++i) {
-            dst[std::int64_t(2 * i) * h + y] = in[i];
-            dst[std::int64_t(2 * i + 1) * h + y] = 0.5f * (in[i] + in[i + 1]);
+            float* even = dst + std::int64_t(2 * i) * h;
+            float* odd = even + h;
+            for (int y = y0; y < y1; ++y) {
+                const float* in = src + std::int64_t(y) * w;
+                even[y] = in[i];
+                odd[y] = 0.5f * (in[i] + in[i + 1]);
+            }
         }
-        dst[std::int64_t(2 * w - 2) * h + y] = in[w - 1];
-        dst[std::int64_t(2 * w - 1) * h + y] = in[w - 1];
+        for (int y = y0; y < y1; ++y) {
+            const float last = src[std::int64_t(y) * w + w - 1];
+            dst[std::int64_t(2 * w - 2) * h + y] = last;
+            dst[std::int64_t(2 * w - 1) * h + y] = last;
+        }
     }
 }
 
@@ -52,9 +63,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
     const double k = std::pow(2.0, 1.0 / p.S);
     const int w0 = obj->GetOctaveWidth(p.omin), h0 = obj->GetOctaveHeight(p.omin);
     float* base = obj->GetLevel(p.omin, p.smin);
-    // The differences are not taken yet: those of the first octave, five
-    // first-octave images, are the convolution's scratch.
-    float* scratch = obj->dogs.front();
+    float* scratch = obj->scratch;
     // The first octave is at most the doubled image (omin is -1 or above).
     if (p.omin < 0) {
         // The half-doubled image is half a first-octave image.
@@ -98,66 +107,77 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
     return 0;
 }
 
-void differences(SIFTObject* obj)
+// Whether v (a difference of level s) is an extremum among its 26
+// neighbours; rows[l][r] is row r (above, here, below) of levels s - 1, s, s + 1.
+bool isExtremum(const float* const rows[3][3], int x, float v)
 {
-    const SIFTScaleSpaceParam& p = obj->ssParam;
-    for (int o = p.omin; o <= p.omax; ++o) {
-        const std::int64_t size = std::int64_t(obj->GetOctaveWidth(o)) * obj->GetOctaveHeight(o);
-        for (int s = p.smin; s < p.smax; ++s) {
-            const float* a = obj->GetLevel(o, s + 1);
-            const float* b = obj->GetLevel(o, s);
-            float* d = obj->GetDoG(o, s);
-            for (std::int64_t i = 0; i < size; ++i)
-                d[i] = a[i] - b[i];
-        }
-    }
-}
-
-bool isExtremum(const float* below, const float* here, const float* above, std::int64_t i, int w, float v)
-{
-    const std::int64_t offsets[9] = {-w - 1, -w, -w + 1, -1, 0, 1, w - 1, w, w + 1};
     if (v >= kContrast) {
-        for (std::int64_t d : offsets) {
-            if (!(v > below[i + d]) || !(v > above[i + d]) || (d != 0 && !(v > here[i + d])))
-                return false;
-        }
+        for (int l = 0; l < 3; ++l)
+            for (int r = 0; r < 3; ++r)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((l != 1 || r != 1 || dx != 0) && !(v > rows[l][r][x + dx]))
+                        return false;
         return true;
     }
     if (v <= -kContrast) {
-        for (std::int64_t d : offsets) {
-            if (!(v < below[i + d]) || !(v < above[i + d]) || (d != 0 && !(v < here[i + d])))
-                return false;
-        }
+        for (int l = 0; l < 3; ++l)
+            for (int r = 0; r < 3; ++r)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((l != 1 || r != 1 || dx != 0) && !(v < rows[l][r][x + dx]))
+                        return false;
         return true;
     }
     return false;
 }
 
+// The differences of neighbouring levels are taken a row at a time, three
+// rows of each kept round: the scan reads every level once, and no image of
+// differences is ever stored.
 void findExtrema(SIFTObject* obj)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
+    const int levels = p.smax - p.smin; // differences per octave
     for (int o = p.omin; o <= p.omax; ++o) {
         const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
         if (w < 11 || h < 11)
             continue;
-        for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
-            const float* below = obj->GetDoG(o, s - 1);
-            const float* here = obj->GetDoG(o, s);
-            const float* above = obj->GetDoG(o, s + 1);
-            for (int y = 5; y <= h - 6; ++y) {
+        std::vector<float> ring(size_t(3) * levels * w);
+        auto dogRow = [&](int y, int d) { return ring.data() + (size_t(y % 3) * levels + d) * w; };
+        auto take = [&](int y) {
+            for (int d = 0; d < levels; ++d) {
+                const float* __restrict a = obj->GetLevel(o, p.smin + d + 1) + std::int64_t(y) * w;
+                const float* __restrict b = obj->GetLevel(o, p.smin + d) + std::int64_t(y) * w;
+                float* __restrict out = dogRow(y, d);
+                for (int x = 0; x < w; ++x)
+                    out[x] = a[x] - b[x];
+            }
+        };
+        // Candidates by level, so that they keep the level-major order.
+        std::vector<std::vector<Keypoint>> found(size_t(qMax(0, p.smax - p.smin - 2)));
+        take(4);
+        take(5);
+        for (int y = 5; y <= h - 6; ++y) {
+            take(y + 1);
+            for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
+                const int d = s - p.smin;
+                const float* const rows[3][3] = {{dogRow(y - 1, d - 1), dogRow(y, d - 1), dogRow(y + 1, d - 1)},
+                                                 {dogRow(y - 1, d), dogRow(y, d), dogRow(y + 1, d)},
+                                                 {dogRow(y - 1, d + 1), dogRow(y, d + 1), dogRow(y + 1, d + 1)}};
+                const float* here = rows[1][1];
                 for (int x = 5; x <= w - 6; ++x) {
-                    const std::int64_t i = std::int64_t(y) * w + x;
-                    if (isExtremum(below, here, above, i, w, here[i])) {
+                    if (isExtremum(rows, x, here[x])) {
                         Keypoint k;
                         k.octave = o;
                         k.ix = x;
                         k.iy = y;
                         k.is = s;
-                        obj->keypoints.push_back(k);
+                        found[size_t(s - p.smin - 1)].push_back(k);
                     }
                 }
             }
         }
+        for (const std::vector<Keypoint>& level : found)
+            obj->keypoints.insert(obj->keypoints.end(), level.begin(), level.end());
     }
 }
 
@@ -198,11 +218,15 @@ bool refine(SIFTObject* obj, Keypoint& k)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
     const int w = obj->GetOctaveWidth(k.octave), h = obj->GetOctaveHeight(k.octave);
-    const float* below = obj->GetDoG(k.octave, k.is - 1);
-    const float* here = obj->GetDoG(k.octave, k.is);
-    const float* above = obj->GetDoG(k.octave, k.is + 1);
+    // Differences of levels s - 1 .. s + 2 give those of s - 1 .. s + 1.
+    const float* L[4] = {obj->GetLevel(k.octave, k.is - 1), obj->GetLevel(k.octave, k.is),
+                         obj->GetLevel(k.octave, k.is + 1), obj->GetLevel(k.octave, k.is + 2)};
+    const int below = 0, here = 1, above = 2;
     const std::int64_t i = std::int64_t(k.iy) * w + k.ix;
-    auto at = [&](const float* level, int dx, int dy) { return double(level[i + std::int64_t(dy) * w + dx]); };
+    auto at = [&](int d, int dx, int dy) {
+        const std::int64_t j = i + std::int64_t(dy) * w + dx;
+        return double(L[d + 1][j] - L[d][j]);
+    };
     const double D = at(here, 0, 0);
     const double g[3] = {0.5 * (at(here, 1, 0) - at(here, -1, 0)), 0.5 * (at(here, 0, 1) - at(here, 0, -1)),
                          0.5 * (at(above, 0, 0) - at(below, 0, 0))};
@@ -258,17 +282,15 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
     obj->image = nullptr;
     if (report(mid))
         return -1;
-    differences(obj);
+    // The scratch has served the convolutions.
+    SiftFreeFloats(obj->scratch);
+    obj->scratch = nullptr;
     findExtrema(obj);
     size_t kept = 0;
     for (Keypoint& k : obj->keypoints)
         if (refine(obj, k))
             obj->keypoints[kept++] = k;
     obj->keypoints.resize(kept);
-    for (float*& d : obj->dogs) {
-        SiftFreeFloats(d);
-        d = nullptr;
-    }
     SiftGradientStore store(obj);
     if (store.Prepare(obj->keypoints) != 0)
         return -2;

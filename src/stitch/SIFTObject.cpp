@@ -99,28 +99,22 @@ float* SIFTObject::GetLevel(int o, int s)
         + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
 }
 
-float* SIFTObject::GetDoG(int o, int s)
-{
-    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetDoG",
-               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
-    Q_ASSERT_X(ssParam.smin <= s && s < ssParam.smax, "GetDoG", "ssParam.smin <= s && s < ssParam.smax");
-    return dogs[size_t(o - ssParam.omin)] + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
-}
-
 int SIFTObject::PrepareBuffers()
 {
     // The grey image stays: the base level is made from it.
     FreeScaleSpace();
     const int levels = ssParam.smax - ssParam.smin + 1;
     octaves.assign(size_t(ssParam.O), nullptr);
-    dogs.assign(size_t(ssParam.O), nullptr);
     bool ok = true;
     for (int i = 0; i < ssParam.O && ok; ++i) {
         const int o = ssParam.omin + i;
         const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
         octaves[size_t(i)] = SiftAllocateFloats(size * levels);
-        dogs[size_t(i)] = SiftAllocateFloats(size * (levels - 1));
-        ok = octaves[size_t(i)] && dogs[size_t(i)];
+        ok = octaves[size_t(i)];
+    }
+    if (ok) {
+        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin)));
+        ok = scratch;
     }
     if (ok)
         return 0;
@@ -132,10 +126,9 @@ void SIFTObject::FreeScaleSpace()
 {
     for (float* p : octaves)
         SiftFreeFloats(p);
-    for (float* p : dogs)
-        SiftFreeFloats(p);
     octaves.clear();
-    dogs.clear();
+    SiftFreeFloats(scratch);
+    scratch = nullptr;
     SiftFreeFloats(gradients);
     gradients = nullptr;
 }

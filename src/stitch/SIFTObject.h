@@ -32,19 +32,17 @@ public:
     SIFTObject& operator=(const SIFTObject&) = delete;
 
     void SetScaleSpaceParam();
-    // Allocates the octaves and differences, all zeroed; -2 (with nothing
-    // left allocated) when memory runs out. Until the differences are taken,
-    // those of the first octave serve as the convolution's scratch.
+    // Allocates the octaves and the convolution's scratch (one first-octave
+    // image), all zeroed; -2 (with nothing left allocated) when memory runs out.
     int PrepareBuffers();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();
-    // The octaves, differences and gradient store only.
+    // The octaves, scratch and gradient store only.
     void FreeScaleSpace();
 
     int GetOctaveWidth(int o) const;
     int GetOctaveHeight(int o) const;
     float* GetLevel(int o, int s);
-    float* GetDoG(int o, int s);
 
     // Results: one record per keypoint and orientation, owned by the object.
     const std::vector<Keypoint*>& Features() const { return features; }
@@ -57,7 +55,7 @@ public:
     int height = 0;
     SIFTScaleSpaceParam ssParam;
     std::vector<float*> octaves;
-    std::vector<float*> dogs;
+    float* scratch = nullptr;
     float* gradients = nullptr;
     std::vector<Keypoint> keypoints;
     std::vector<Keypoint*> features;
