@@ -2,7 +2,7 @@
 // are in SIFTDescriptor.cpp.
 #include "SIFTDescriptor.h"
 #include "SIFTObject.h"
-#include "SIFTSmooth.h"
+#include "SIFTKernels.h"
 
 #include <QtGlobal>
 
@@ -107,29 +107,6 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
     return 0;
 }
 
-// Whether v (a difference of level s) is an extremum among its 26
-// neighbours; rows[l][r] is row r (above, here, below) of levels s - 1, s, s + 1.
-bool isExtremum(const float* const rows[3][3], int x, float v)
-{
-    if (v >= kContrast) {
-        for (int l = 0; l < 3; ++l)
-            for (int r = 0; r < 3; ++r)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if ((l != 1 || r != 1 || dx != 0) && !(v > rows[l][r][x + dx]))
-                        return false;
-        return true;
-    }
-    if (v <= -kContrast) {
-        for (int l = 0; l < 3; ++l)
-            for (int r = 0; r < 3; ++r)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if ((l != 1 || r != 1 || dx != 0) && !(v < rows[l][r][x + dx]))
-                        return false;
-        return true;
-    }
-    return false;
-}
-
 // The differences of neighbouring levels are taken a row at a time, three
 // rows of each kept round: the scan reads every level once, and no image of
 // differences is ever stored.
@@ -154,6 +131,7 @@ void findExtrema(SIFTObject* obj)
         };
         // Candidates by level, so that they keep the level-major order.
         std::vector<std::vector<Keypoint>> found(size_t(qMax(0, p.smax - p.smin - 2)));
+        std::vector<int> columns(static_cast<size_t>(w));
         take(4);
         take(5);
         for (int y = 5; y <= h - 6; ++y) {
@@ -163,16 +141,14 @@ void findExtrema(SIFTObject* obj)
                 const float* const rows[3][3] = {{dogRow(y - 1, d - 1), dogRow(y, d - 1), dogRow(y + 1, d - 1)},
                                                  {dogRow(y - 1, d), dogRow(y, d), dogRow(y + 1, d)},
                                                  {dogRow(y - 1, d + 1), dogRow(y, d + 1), dogRow(y + 1, d + 1)}};
-                const float* here = rows[1][1];
-                for (int x = 5; x <= w - 6; ++x) {
-                    if (isExtremum(rows, x, here[x])) {
-                        Keypoint k;
-                        k.octave = o;
-                        k.ix = x;
-                        k.iy = y;
-                        k.is = s;
-                        found[size_t(s - p.smin - 1)].push_back(k);
-                    }
+                const int count = SiftExtremaInRow(rows, 5, w - 5, kContrast, columns.data());
+                for (int c = 0; c < count; ++c) {
+                    Keypoint k;
+                    k.octave = o;
+                    k.ix = columns[size_t(c)];
+                    k.iy = y;
+                    k.is = s;
+                    found[size_t(s - p.smin - 1)].push_back(k);
                 }
             }
         }

@@ -3,7 +3,7 @@
 #include "stitch/APMK.h"
 #include "stitch/SIFTMatching.h"
 #include "stitch/SIFTObject.h"
-#include "stitch/SIFTSmooth.h"
+#include "stitch/SIFTKernels.h"
 
 #include <QtTest>
 
@@ -115,6 +115,8 @@ private slots:
     void greyValues();
     void smoothKernels_data();
     void smoothKernels();
+    void extremaKernels_data();
+    void extremaKernels();
     void refusedPictures();
     void fewOctaves();
     void houghVotes_data();
@@ -238,6 +240,55 @@ void TestSift::smoothKernels()
     std::vector<float> inPlace = src;
     SiftSmooth(inPlace.data(), inPlace.data(), scratch.data(), width, height, sigma, SiftKernel::Avx2);
     QVERIFY(std::memcmp(plain.data(), inPlace.data(), n * sizeof(float)) == 0);
+}
+
+void TestSift::extremaKernels_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("peaks");
+    QTest::newRow("short row, tail only") << 7 << 2;
+    QTest::newRow("quiet row") << 40 << 0;
+    QTest::newRow("many peaks") << 61 << 12;
+    QTest::newRow("dense peaks") << 130 << 40;
+}
+
+void TestSift::extremaKernels()
+{
+    QFETCH(int, width);
+    QFETCH(int, peaks);
+    // Nine rows of small noise, below the contrast, with maxima and minima
+    // planted in the middle row; a planted value beaten by one neighbour is
+    // no extremum.
+    QRandomGenerator random(7);
+    std::vector<std::vector<float>> data(9, std::vector<float>(size_t(width) + 2));
+    for (auto& row : data)
+        for (float& v : row)
+            v = float(random.bounded(0.004) - 0.002);
+    std::vector<float>& middle = data[4];
+    for (int i = 0; i < peaks; ++i) {
+        const size_t x = 1 + random.bounded(width);
+        middle[x] = i % 2 ? -0.01f : 0.01f;
+        if (i % 5 == 4) // one of its neighbours equals it
+            data[1 + random.bounded(3)][x - 1 + random.bounded(3)] = middle[x];
+    }
+    const float* const rows[3][3] = {{data[0].data() + 1, data[1].data() + 1, data[2].data() + 1},
+                                     {data[3].data() + 1, data[4].data() + 1, data[5].data() + 1},
+                                     {data[6].data() + 1, data[7].data() + 1, data[8].data() + 1}};
+    // Column by column, every test takes the scalar way.
+    QList<int> expected;
+    int one;
+    for (int x = 0; x < width; ++x)
+        if (SiftExtremaInRow(rows, x, x + 1, 0.0025f, &one, SiftKernel::Plain) == 1)
+            expected << one;
+    for (SiftKernel kernel : {SiftKernel::Plain, SiftKernel::Avx2}) {
+        if (kernel == SiftKernel::Avx2 && !SiftHasAvx2())
+            continue;
+        std::vector<int> xs(static_cast<size_t>(width));
+        const int count = SiftExtremaInRow(rows, 0, width, 0.0025f, xs.data(), kernel);
+        QCOMPARE(QList<int>(xs.begin(), xs.begin() + count), expected);
+    }
+    if (peaks > 0)
+        QVERIFY(!expected.isEmpty());
 }
 
 void TestSift::refusedPictures()

@@ -1,4 +1,4 @@
-#include "SIFTSmooth.h"
+#include "SIFTKernels.h"
 
 #include <QtGlobal>
 
@@ -14,6 +14,7 @@ namespace {
 // Eight floats in one value; the compiler lays them in one AVX register or
 // in two SSE ones, whichever the kernel's instruction set has.
 typedef float V8 __attribute__((vector_size(32)));
+typedef int I8 __attribute__((vector_size(32)));
 
 // Outputs kept in registers at a time: the eleven taps add into them before
 // they are stored once.
@@ -109,10 +110,70 @@ SIFT_ALWAYS_INLINE void columnPass(const float* scratch, float* dst, int w, int 
     }
 }
 
+// One column in the scalar way, for the tail of a row.
+bool extremumAt(const float* const rows[3][3], int x, float contrast)
+{
+    const float v = rows[1][1][x];
+    if (v >= contrast) {
+        for (int l = 0; l < 3; ++l)
+            for (int r = 0; r < 3; ++r)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((l != 1 || r != 1 || dx != 0) && !(v > rows[l][r][x + dx]))
+                        return false;
+        return true;
+    }
+    if (v <= -contrast) {
+        for (int l = 0; l < 3; ++l)
+            for (int r = 0; r < 3; ++r)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if ((l != 1 || r != 1 || dx != 0) && !(v < rows[l][r][x + dx]))
+                        return false;
+        return true;
+    }
+    return false;
+}
+
+SIFT_ALWAYS_INLINE int extremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs)
+{
+    int count = 0;
+    int x = from;
+    for (; x + 8 <= to; x += 8) {
+        const V8 v = load(rows[1][1] + x);
+        I8 above = v >= contrast, below = v <= -contrast;
+        // Most columns are neither: skip the neighbours.
+        bool any = false;
+        for (int j = 0; j < 8; ++j)
+            any |= (above[j] | below[j]) != 0;
+        if (!any)
+            continue;
+        for (int l = 0; l < 3; ++l)
+            for (int r = 0; r < 3; ++r)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (l == 1 && r == 1 && dx == 0)
+                        continue;
+                    const V8 n = load(rows[l][r] + x + dx);
+                    above &= v > n;
+                    below &= v < n;
+                }
+        for (int j = 0; j < 8; ++j)
+            if (above[j] | below[j])
+                xs[count++] = x + j;
+    }
+    for (; x < to; ++x)
+        if (extremumAt(rows, x, contrast))
+            xs[count++] = x;
+    return count;
+}
+
 void smoothPlain(const float* src, float* dst, float* scratch, int w, int h, const float taps[11])
 {
     rowPass(src, scratch, w, h, taps);
     columnPass(scratch, dst, w, h, taps);
+}
+
+int extremaPlain(const float* const rows[3][3], int from, int to, float contrast, int* xs)
+{
+    return extremaInRow(rows, from, to, contrast, xs);
 }
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
@@ -123,6 +184,12 @@ __attribute__((target("avx2"))) void smoothAvx2(const float* src, float* dst, fl
 {
     rowPass(src, scratch, w, h, taps);
     columnPass(scratch, dst, w, h, taps);
+}
+
+__attribute__((target("avx2"))) int extremaAvx2(const float* const rows[3][3], int from, int to, float contrast,
+                                                int* xs)
+{
+    return extremaInRow(rows, from, to, contrast, xs);
 }
 #endif
 
@@ -158,4 +225,15 @@ void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, floa
     Q_UNUSED(kernel);
 #endif
     smoothPlain(src, dst, scratch, w, h, taps);
+}
+
+int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs, SiftKernel kernel)
+{
+#ifdef SIFT_HAVE_AVX2_KERNEL
+    if (kernel == SiftKernel::Avx2 && SiftHasAvx2())
+        return extremaAvx2(rows, from, to, contrast, xs);
+#else
+    Q_UNUSED(kernel);
+#endif
+    return extremaPlain(rows, from, to, contrast, xs);
 }
