@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -45,31 +46,6 @@ int orientationRadius(const OctavePosition& pos)
 int descriptorRadius(const OctavePosition& pos)
 {
     return int(std::floor(3 * pos.sigmaO * std::sqrt(2.0) * 5 / 2 + 0.5));
-}
-
-// Gradients of the pixels of one tile, borders of the level left out.
-void tileGradients(const float* L, int w, int h, int tx, int ty, float* out)
-{
-    constexpr int T = SiftGradientStore::kTile;
-    const int x0 = qMax(1, tx * T), x1 = qMin(w - 2, tx * T + T - 1);
-    const int y0 = qMax(1, ty * T), y1 = qMin(h - 2, ty * T + T - 1);
-    for (int y = y0; y <= y1; ++y) {
-        const float* __restrict row = L + std::int64_t(y) * w;
-        const float* __restrict up = row - w;
-        const float* __restrict down = row + w;
-        float* __restrict pair = out + (y - ty * T) * T * 2 - tx * T * 2;
-        for (int x = x0; x <= x1; ++x) {
-            const float gx = 0.5f * (row[x + 1] - row[x - 1]);
-            const float gy = 0.5f * (down[x] - up[x]);
-            pair[2 * x] = std::sqrt(gx * gx + gy * gy);
-            // atan2 lies in -pi .. pi, so one subtraction (exact, as the
-            // operands are within a factor of two) reduces it modulo 2 pi.
-            double a = std::atan2(double(gy), double(gx)) + kTwoPi;
-            if (a >= kTwoPi)
-                a -= kTwoPi;
-            pair[2 * x + 1] = float(a);
-        }
-    }
 }
 
 } // namespace
@@ -117,27 +93,29 @@ int SiftGradientStore::Prepare(const std::vector<Keypoint>& keypoints)
     obj->gradients = SiftAllocateFloats(std::int64_t(count) * kTileFloats);
     if (!obj->gradients)
         return -2;
-    for (int o = p.omin; o < p.omin + p.O; ++o) {
-        for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
-            const std::vector<std::int32_t>& tiles = m_tiles[size_t(slot(o, s))];
-            if (tiles.empty())
-                continue;
-            const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
-            const int tw = m_tilesPerRow[size_t(slot(o, s))];
-            const float* L = obj->GetLevel(o, s);
-            for (size_t t = 0; t < tiles.size(); ++t)
-                if (tiles[t] >= 0)
-                    tileGradients(L, w, h, int(t % size_t(tw)), int(t / size_t(tw)),
-                                  obj->gradients + std::int64_t(tiles[t]) * kTileFloats);
-        }
-    }
+    std::fill_n(obj->gradients, std::int64_t(count) * kTileFloats, std::numeric_limits<float>::quiet_NaN());
     return 0;
+}
+
+void SiftGradientStore::Level::take(int x, int y, float* g) const
+{
+    const float* row = image + std::int64_t(y) * width;
+    const float gx = 0.5f * (row[x + 1] - row[x - 1]);
+    const float gy = 0.5f * (row[x + width] - row[x - width]);
+    g[0] = std::sqrt(gx * gx + gy * gy);
+    // atan2 lies in -pi .. pi, so one subtraction (exact, as the operands
+    // are within a factor of two) reduces it modulo 2 pi.
+    double a = std::atan2(double(gy), double(gx)) + kTwoPi;
+    if (a >= kTwoPi)
+        a -= kTwoPi;
+    g[1] = float(a);
 }
 
 SiftGradientStore::Level SiftGradientStore::LevelOf(int octave, int s) const
 {
     const int i = slot(octave, s);
-    return Level{m_tiles[size_t(i)].data(), m_tilesPerRow[size_t(i)], m_object->gradients};
+    return Level{m_tiles[size_t(i)].data(), m_tilesPerRow[size_t(i)], m_object->gradients,
+                 m_object->GetLevel(octave, s), m_object->GetOctaveWidth(octave)};
 }
 
 int SiftOrientations(const SiftGradientStore& store, const Keypoint& k, float angles[4])
@@ -217,7 +195,32 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
     // A row is taken in pieces: first the arithmetic of every sample without
     // a branch (so it runs several lanes at a time), then the binning.
     constexpr int kPiece = 64;
-    float mags[kPiece], angles[kPiece], nxs[kPiece], nys[kPiece], nts[kPiece], exponents[kPiece];
+    // Floors of values within -3 .. 8, without a call.
+    auto floorOf = [](float v) {
+        const int i = int(v);
+        return i - (float(i) > v);
+    };
+    // One sample's shares: weight to the two nearest cells along each axis
+    // and to the two nearest orientation bins. bx and by lie within -3 .. 1.
+    auto bin = [&padded](float weight, int bx, int by, int bt, float rx, float ry, float rt) {
+        // nt is not negative, so the orientation bins need no sign fix.
+        const int t0 = bt & 7, t1 = (bt + 1) & 7;
+        const float st0 = std::fabs(1 - rt), st1 = std::fabs(rt);
+        const float sx[2] = {std::fabs(1 - rx), std::fabs(0 - rx)};
+        float* cells = padded + ((by + 3) * 6 + (bx + 3)) * 8;
+        for (int dby = 0; dby < 2; ++dby) {
+            const float wy = weight * std::fabs(1 - dby - ry);
+            for (int dbx = 0; dbx < 2; ++dbx) {
+                const float wxy = wy * sx[dbx];
+                float* cell = cells + (dby * 6 + dbx) * 8;
+                cell[t0] += wxy * st0;
+                cell[t1] += wxy * st1;
+            }
+        }
+    };
+    float mags[kPiece], angles[kPiece], exponents[kPiece];
+    float rxs[kPiece], rys[kPiece], rts[kPiece];
+    int bxs[kPiece], bys[kPiece], bts[kPiece], keep[kPiece];
     for (int oy = yFrom; oy <= yTo; ++oy) {
         const float dy = pos.yi + oy - pos.yo;
         double lo = -1e9, hi = 1e9;
@@ -237,51 +240,36 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
             for (int i = 0; i < n; ++i) {
                 const float dx = pos.xi + first + i - pos.xo;
                 const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
-                nxs[i] = nx;
-                nys[i] = ny;
+                // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
+                keep[i] = (nx > -2.5f) & (nx < 2.5f) & (ny > -2.5f) & (ny < 2.5f);
                 exponents[i] = -(nx * nx + ny * ny) / 8;
                 // Both angles lie in 0 .. 2 pi, so their difference needs at
                 // most one turn added to come into 0 .. 2 pi (checked below).
-                double t = double(theta) - angles[i];
-                t = t < 0 ? t + kTwoPi : t;
-                nts[i] = float(8 * t / kTwoPi);
+                // (Adding zero keeps t: it is never -0, as theta is above 0.)
+                const double t = double(theta) - angles[i];
+                const float nt = float(8 * (t + (t < 0 ? kTwoPi : 0.0)) / kTwoPi);
+                const int bx = floorOf(nx - 0.5f), by = floorOf(ny - 0.5f), bt = int(nt);
+                bxs[i] = bx;
+                bys[i] = by;
+                bts[i] = bt;
+                rxs[i] = nx - (bx + 0.5f);
+                rys[i] = ny - (by + 0.5f);
+                rts[i] = nt - bt;
             }
             for (int i = 0; i < n; ++i) {
-                const float nx = nxs[i], ny = nys[i];
-                // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
-                if (nx <= -2.5f || nx >= 2.5f || ny <= -2.5f || ny >= 2.5f)
+                if (!keep[i])
                     continue;
-                float nt = nts[i];
+                const float weight = std::exp(exponents[i]) * mags[i];
                 const double turn = double(theta) - angles[i];
                 if (!(turn > -kTwoPi && turn < kTwoPi)) {
                     double t = std::fmod(turn, kTwoPi);
                     if (t < 0)
                         t += kTwoPi;
-                    nt = float(8 * t / kTwoPi);
+                    const float nt = float(8 * t / kTwoPi);
+                    bin(weight, bxs[i], bys[i], int(nt), rxs[i], rys[i], nt - int(nt));
+                    continue;
                 }
-                const float weight = std::exp(exponents[i]) * mags[i];
-                // Floors of values within -3 .. 8, without a call.
-                auto floorOf = [](float v) {
-                    const int i = int(v);
-                    return i - (float(i) > v);
-                };
-                const int bx = floorOf(nx - 0.5f), by = floorOf(ny - 0.5f), bt = int(nt);
-                const float rx = nx - (bx + 0.5f), ry = ny - (by + 0.5f), rt = nt - bt;
-                // nt is not negative, so the orientation bins need no sign fix.
-                const int t0 = bt & 7, t1 = (bt + 1) & 7;
-                const float st0 = std::fabs(1 - rt), st1 = std::fabs(rt);
-                const float sx[2] = {std::fabs(1 - rx), std::fabs(0 - rx)};
-                // bx and by lie within -3 .. 1.
-                float* cells = padded + ((by + 3) * 6 + (bx + 3)) * 8;
-                for (int dby = 0; dby < 2; ++dby) {
-                    const float wy = weight * std::fabs(1 - dby - ry);
-                    for (int dbx = 0; dbx < 2; ++dbx) {
-                        const float wxy = wy * sx[dbx];
-                        float* cell = cells + (dby * 6 + dbx) * 8;
-                        cell[t0] += wxy * st0;
-                        cell[t1] += wxy * st1;
-                    }
-                }
+                bin(weight, bxs[i], bys[i], bts[i], rxs[i], rys[i], rts[i]);
             }
         }
     }

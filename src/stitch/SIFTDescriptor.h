@@ -8,9 +8,10 @@
 class SIFTObject;
 
 // Gradients (magnitude, angle in 0 .. 2 pi) of the inner levels, taken only
-// in the tiles that some keypoint's window touches: most of a picture lies
-// outside every window, and the angle is the costliest step of detection.
-// The tiles live in the object's gradient store.
+// for the pixels that orientations and descriptors read, on first reading:
+// most of a picture lies outside every window, and the angle is the
+// costliest step of detection. The tiles that some window touches live in
+// the object's gradient store, their pixels marked as not yet taken.
 class SiftGradientStore
 {
 public:
@@ -19,24 +20,32 @@ public:
 
     explicit SiftGradientStore(SIFTObject* object) : m_object(object) {}
 
-    // Takes the gradients of every tile within reach of the keypoints'
-    // orientation and descriptor windows; -2 when memory runs out.
+    // Sets up the tiles within reach of the keypoints' orientation and
+    // descriptor windows; -2 when memory runs out.
     int Prepare(const std::vector<Keypoint>& keypoints);
 
-    // The tiles of one level; a pixel may be read only inside a prepared window.
+    // The tiles of one level; a pixel may be read only inside a prepared
+    // window, away from the level's border.
     struct Level
     {
         const std::int32_t* tiles = nullptr;
         int tilesPerRow = 0;
-        const float* block = nullptr;
+        float* block = nullptr;
+        const float* image = nullptr; // the level itself
+        int width = 0;
 
         // (magnitude, angle) of the pixel.
         const float* at(int x, int y) const
         {
             const unsigned ux = unsigned(x), uy = unsigned(y);
-            return block + std::int64_t(tiles[(uy / kTile) * unsigned(tilesPerRow) + ux / kTile]) * kTileFloats
+            float* g = block + std::int64_t(tiles[(uy / kTile) * unsigned(tilesPerRow) + ux / kTile]) * kTileFloats
                 + ((uy % kTile) * kTile + ux % kTile) * 2;
+            // Not taken yet while the angle is NaN.
+            if (g[1] != g[1])
+                take(x, y, g);
+            return g;
         }
+        void take(int x, int y, float* g) const;
     };
     Level LevelOf(int octave, int s) const;
     SIFTObject* Object() const { return m_object; }
