@@ -128,16 +128,45 @@ int SiftOrientations(const SiftGradientStore& store, const Keypoint& k, float an
     const double sw = 1.5 * pos.sigmaO;
     const int W = orientationRadius(pos);
     double hist[36] = {};
+    const double limit = double(W) * W + 0.5;
+    const double spread = 2 * sw * sw;
+    const int dxFrom = qMax(-W, 1 - pos.xi), dxTo = qMin(W, w - 2 - pos.xi);
+    // As in the descriptor: each row visits the columns near the circle
+    // (with a pixel to spare), the arithmetic first and lane-wise, then the
+    // sums in order.
+    constexpr int kPiece = 64;
+    float mags[kPiece], directions[kPiece];
+    double exponents[kPiece];
+    int bins[kPiece], keep[kPiece];
     for (int dy = qMax(-W, 1 - pos.yi); dy <= qMin(W, h - 2 - pos.yi); ++dy) {
-        for (int dx = qMax(-W, 1 - pos.xi); dx <= qMin(W, w - 2 - pos.xi); ++dx) {
-            const double rx = pos.xi + dx - pos.xo, ry = pos.yi + dy - pos.yo;
-            const double r2 = rx * rx + ry * ry;
-            if (r2 > double(W) * W + 0.5)
-                continue;
-            const float* g = grad.at(pos.xi + dx, pos.yi + dy);
-            // An angle within rounding of 2 pi falls back into bin 0.
-            const int bin = int(std::floor(36 * g[1] / kTwoPi)) % 36;
-            hist[bin] += g[0] * std::exp(-r2 / (2 * sw * sw));
+        const double ry = pos.yi + dy - pos.yo;
+        const double room = limit - ry * ry;
+        if (room < -1)
+            continue;
+        const double reach = std::sqrt(qMax(0.0, room)) + 1;
+        const double centre = double(pos.xo) - pos.xi;
+        const int from = qMax(dxFrom, int(std::floor(centre - reach)));
+        const int to = qMin(dxTo, int(std::ceil(centre + reach)));
+        for (int first = from; first <= to; first += kPiece) {
+            const int n = qMin(kPiece, to - first + 1);
+            for (int i = 0; i < n; ++i) {
+                const float* g = grad.at(pos.xi + first + i, pos.yi + dy);
+                mags[i] = g[0];
+                directions[i] = g[1];
+            }
+            for (int i = 0; i < n; ++i) {
+                const double rx = pos.xi + first + i - pos.xo;
+                const double r2 = rx * rx + ry * ry;
+                keep[i] = !(r2 > limit);
+                exponents[i] = -r2 / spread;
+                // An angle within rounding of 2 pi falls back into bin 0
+                // (the quotient lies in 0 .. 36: truncation is its floor).
+                const int bin = int(36 * directions[i] / kTwoPi);
+                bins[i] = bin >= 36 ? bin - 36 : bin;
+            }
+            for (int i = 0; i < n; ++i)
+                if (keep[i])
+                    hist[bins[i]] += mags[i] * std::exp(exponents[i]);
         }
     }
     for (int pass = 0; pass < 3; ++pass) {
