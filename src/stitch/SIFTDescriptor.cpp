@@ -90,7 +90,7 @@ int SiftGradientStore::Prepare(const std::vector<Keypoint>& keypoints)
     obj->gradients = nullptr;
     if (count == 0)
         return 0;
-    obj->gradients = SiftAllocateFloats(std::int64_t(count) * kTileFloats);
+    obj->gradients = SiftAllocateFloats(std::int64_t(count) * kTileFloats, false);
     if (!obj->gradients)
         return -2;
     std::fill_n(obj->gradients, std::int64_t(count) * kTileFloats, std::numeric_limits<float>::quiet_NaN());

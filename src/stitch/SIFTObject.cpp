@@ -20,7 +20,7 @@ constexpr std::uint64_t kHugePage = std::uint64_t(2) << 20;
 
 } // namespace
 
-float* SiftAllocateFloats(std::int64_t count)
+float* SiftAllocateFloats(std::int64_t count, bool zeroed)
 {
     // Sizes are 64-bit: the doubled first octave of a large picture runs to
     // billions of floats.
@@ -28,7 +28,7 @@ float* SiftAllocateFloats(std::int64_t count)
         return nullptr;
     const size_t bytes = qMax<size_t>(1, size_t(count) * sizeof(float));
     if (bytes < 2 * kHugePage)
-        return static_cast<float*>(std::calloc(bytes, 1));
+        return static_cast<float*>(zeroed ? std::calloc(bytes, 1) : std::malloc(bytes));
     const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* block = nullptr;
     if (posix_memalign(&block, kHugePage, rounded) != 0)
@@ -36,7 +36,8 @@ float* SiftAllocateFloats(std::int64_t count)
 #ifdef MADV_HUGEPAGE
     madvise(block, rounded, MADV_HUGEPAGE);
 #endif
-    std::memset(block, 0, bytes);
+    if (zeroed)
+        std::memset(block, 0, bytes);
     return static_cast<float*>(block);
 }
 
@@ -109,11 +110,12 @@ int SIFTObject::PrepareBuffers()
     for (int i = 0; i < ssParam.O && ok; ++i) {
         const int o = ssParam.omin + i;
         const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
-        octaves[size_t(i)] = SiftAllocateFloats(size * levels);
+        // Every level is written whole before it is read.
+        octaves[size_t(i)] = SiftAllocateFloats(size * levels, false);
         ok = octaves[size_t(i)];
     }
     if (ok) {
-        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin)));
+        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin)), false);
         ok = scratch;
     }
     if (ok)

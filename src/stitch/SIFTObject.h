@@ -33,7 +33,7 @@ public:
 
     void SetScaleSpaceParam();
     // Allocates the octaves and the convolution's scratch (one first-octave
-    // image), all zeroed; -2 (with nothing left allocated) when memory runs out.
+    // image); -2 (with nothing left allocated) when memory runs out.
     int PrepareBuffers();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();
@@ -63,9 +63,10 @@ public:
     APMK_ProgressFunc progress = nullptr;
 };
 
-// The object's float buffers: zeroed, null when the count cannot be had;
-// freed only with SiftFreeFloats.
-float* SiftAllocateFloats(std::int64_t count);
+// The object's float buffers: zeroed unless the caller writes every float
+// before reading it; null when the count cannot be had; freed only with
+// SiftFreeFloats.
+float* SiftAllocateFloats(std::int64_t count, bool zeroed = true);
 void SiftFreeFloats(float* block);
 
 // Fills the object's grey image from a 24-bit picture: 0, -2 for a null
