@@ -1,5 +1,6 @@
 #include "SIFTDescriptor.h"
 
+#include "SIFTKernels.h"
 #include "SIFTObject.h"
 
 #include <QtGlobal>
@@ -99,16 +100,11 @@ int SiftGradientStore::Prepare(const std::vector<Keypoint>& keypoints)
 
 void SiftGradientStore::Level::take(int x, int y, float* g) const
 {
+    // The pixel's stretch of its tile row, as far as the level's border, at
+    // once: the angles go several lanes at a time.
+    const int first = qMax(1, x - x % kTile), last = qMin(width - 2, x - x % kTile + kTile - 1);
     const float* row = image + std::int64_t(y) * width;
-    const float gx = 0.5f * (row[x + 1] - row[x - 1]);
-    const float gy = 0.5f * (row[x + width] - row[x - width]);
-    g[0] = std::sqrt(gx * gx + gy * gy);
-    // atan2 lies in -pi .. pi, so one subtraction (exact, as the operands
-    // are within a factor of two) reduces it modulo 2 pi.
-    double a = std::atan2(double(gy), double(gx)) + kTwoPi;
-    if (a >= kTwoPi)
-        a -= kTwoPi;
-    g[1] = float(a);
+    SiftGradientRow(row + first, row + first - width, row + first + width, last - first + 1, g - 2 * (x - first));
 }
 
 SiftGradientStore::Level SiftGradientStore::LevelOf(int octave, int s) const

@@ -28,3 +28,13 @@ void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, floa
 // and returns their number.
 int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs,
                      SiftKernel kernel = SiftBestKernel());
+
+// Gradients of n pixels of one row of a level: magnitude and angle (0 .. 2
+// pi) of each as a pair in out. row, up and down point at the first pixel
+// in its row and in the rows above and below; the pixels left and right of
+// the n must exist. The plain kernel takes each angle from the C library's
+// atan2; the AVX2 one from an approximation whose float result is kept
+// only where its error bound leaves no doubt about it, atan2 deciding the
+// rest, so both give the same floats.
+void SiftGradientRow(const float* row, const float* up, const float* down, int n, float* out,
+                     SiftKernel kernel = SiftBestKernel());

@@ -117,6 +117,8 @@ private slots:
     void smoothKernels();
     void extremaKernels_data();
     void extremaKernels();
+    void gradientKernels_data();
+    void gradientKernels();
     void refusedPictures();
     void fewOctaves();
     void houghVotes_data();
@@ -289,6 +291,52 @@ void TestSift::extremaKernels()
     }
     if (peaks > 0)
         QVERIFY(!expected.isEmpty());
+}
+
+void TestSift::gradientKernels_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("grey values") << 0;
+    QTest::newRow("tiny differences") << 1;
+    QTest::newRow("flat and stepped (zero and axis gradients)") << 2;
+    QTest::newRow("one direction much steeper") << 3;
+}
+
+void TestSift::gradientKernels()
+{
+    QFETCH(int, kind);
+    if (!SiftHasAvx2())
+        QSKIP("this processor has no AVX2");
+    // Three rows of 61 values (59 pixels with a neighbour each side), many
+    // times over: the angles of the AVX2 kernel must be the C library's to
+    // the last bit, above all where an angle lies near a float boundary.
+    QRandomGenerator random(kind + 3);
+    const int n = 59;
+    std::vector<float> up(n + 2), row(n + 2), down(n + 2), plain(2 * n), avx2(2 * n);
+    auto value = [&](float base) {
+        switch (kind) {
+        case 0:
+            return float(random.generateDouble());
+        case 1:
+            return base + float(random.bounded(2e-6) - 1e-6);
+        case 2:
+            return float(random.bounded(3)) / 255.0f;
+        default:
+            return base + float(random.bounded(1e-3));
+        }
+    };
+    for (int round = 0; round < 3000; ++round) {
+        for (int x = 0; x < n + 2; ++x) {
+            row[size_t(x)] = value(0.5f);
+            up[size_t(x)] = value(0.5f);
+            // The steep case: large vertical differences against small horizontal ones.
+            down[size_t(x)] = kind == 3 && round % 2 ? up[size_t(x)] + 0.3f : value(0.5f);
+        }
+        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, plain.data(), SiftKernel::Plain);
+        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, avx2.data(), SiftKernel::Avx2);
+        QVERIFY2(std::memcmp(plain.data(), avx2.data(), plain.size() * sizeof(float)) == 0,
+                 qPrintable(QString("round %1").arg(round)));
+    }
 }
 
 void TestSift::refusedPictures()
