@@ -6,6 +6,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -32,27 +33,38 @@ private:
     SIFTObject* m_object;
 };
 
-// One doubling pass: each of the h rows of length w becomes a column of
-// length 2w in dst (dst is 2w rows of h). Eight rows at a time, so that the
-// writes fill whole stretches of each destination row.
-void doubleTransposed(const float* src, float* dst, int w, int h)
+// One row doubled in length: the samples, with their means between them,
+// the last one twice.
+void doubleRow(const float* in, float* out, int w)
 {
-    constexpr int kRows = 8;
-    for (int y0 = 0; y0 < h; y0 += kRows) {
-        const int y1 = qMin(h, y0 + kRows);
-        for (int i = 0; i + 1 < w; ++i) {
-            float* even = dst + std::int64_t(2 * i) * h;
-            float* odd = even + h;
-            for (int y = y0; y < y1; ++y) {
-                const float* in = src + std::int64_t(y) * w;
-                even[y] = in[i];
-                odd[y] = 0.5f * (in[i] + in[i + 1]);
-            }
-        }
-        for (int y = y0; y < y1; ++y) {
-            const float last = src[std::int64_t(y) * w + w - 1];
-            dst[std::int64_t(2 * w - 2) * h + y] = last;
-            dst[std::int64_t(2 * w - 1) * h + y] = last;
+    for (int i = 0; i + 1 < w; ++i) {
+        out[2 * i] = in[i];
+        out[2 * i + 1] = 0.5f * (in[i] + in[i + 1]);
+    }
+    out[2 * w - 2] = in[w - 1];
+    out[2 * w - 1] = in[w - 1];
+}
+
+// The image doubled in both directions into base (2w x 2h): each row
+// doubled, and between two doubled rows their mean; the last row twice.
+// rows holds two doubled rows (4w floats).
+void doubleImage(const float* image, float* base, int w, int h, float* rows)
+{
+    const int W = 2 * w;
+    float* current = rows;
+    float* next = rows + W;
+    doubleRow(image, current, w);
+    for (int j = 0; j < h; ++j) {
+        float* even = base + std::int64_t(2 * j) * W;
+        float* odd = even + W;
+        std::copy_n(current, W, even);
+        if (j + 1 < h) {
+            doubleRow(image + std::int64_t(j + 1) * w, next, w);
+            for (int r = 0; r < W; ++r)
+                odd[r] = 0.5f * (current[r] + next[r]);
+            std::swap(current, next);
+        } else {
+            std::copy_n(current, W, odd);
         }
     }
 }
@@ -66,9 +78,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
     float* scratch = obj->scratch;
     // The first octave is at most the doubled image (omin is -1 or above).
     if (p.omin < 0) {
-        // The half-doubled image is half a first-octave image.
-        doubleTransposed(obj->image, scratch, obj->width, obj->height);
-        doubleTransposed(scratch, base, obj->height, obj->width * 2);
+        doubleImage(obj->image, base, obj->width, obj->height, scratch);
     } else {
         const int step = 1 << p.omin;
         for (int y = 0; y < h0; ++y)

@@ -51,66 +51,72 @@ SIFT_ALWAYS_INLINE void store(float* p, V8 v)
     std::memcpy(p, &v, sizeof v);
 }
 
-SIFT_ALWAYS_INLINE void rowPass(const float* src, float* scratch, int w, int h, const float taps[11])
+SIFT_ALWAYS_INLINE void filterRow(const float* __restrict in, float* __restrict out, int w, const float taps[11])
 {
-    for (int y = 0; y < h; ++y) {
-        const float* __restrict in = src + std::int64_t(y) * w;
-        float* __restrict out = scratch + std::int64_t(y) * w;
-        auto edge = [&](int x) {
-            float acc = 0;
-            for (int t = 0; t < 11; ++t)
-                acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
-            out[x] = acc;
-        };
-        auto inner = [&](int x) {
-            float acc = taps[0] * in[x - 5];
-            for (int t = 1; t < 11; ++t)
-                acc += taps[t] * in[x + t - 5];
-            out[x] = acc;
-        };
-        const int head = qMin(5, w);
-        for (int x = 0; x < head; ++x)
-            edge(x);
-        int x = 5;
-        for (; x + kBlock + 5 <= w; x += kBlock) {
-            V8 a = taps[0] * load(in + x - 5), b = taps[0] * load(in + x + 3);
-            for (int t = 1; t < 11; ++t) {
-                a += taps[t] * load(in + x + t - 5);
-                b += taps[t] * load(in + x + t + 3);
-            }
-            store(out + x, a);
-            store(out + x + 8, b);
+    auto edge = [&](int x) {
+        float acc = 0;
+        for (int t = 0; t < 11; ++t)
+            acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
+        out[x] = acc;
+    };
+    auto inner = [&](int x) {
+        float acc = taps[0] * in[x - 5];
+        for (int t = 1; t < 11; ++t)
+            acc += taps[t] * in[x + t - 5];
+        out[x] = acc;
+    };
+    const int head = qMin(5, w);
+    for (int x = 0; x < head; ++x)
+        edge(x);
+    int x = 5;
+    for (; x + kBlock + 5 <= w; x += kBlock) {
+        V8 a = taps[0] * load(in + x - 5), b = taps[0] * load(in + x + 3);
+        for (int t = 1; t < 11; ++t) {
+            a += taps[t] * load(in + x + t - 5);
+            b += taps[t] * load(in + x + t + 3);
         }
-        for (; x + 5 < w; ++x)
-            inner(x);
-        for (int x = qMax(head, w - 5); x < w; ++x)
-            edge(x);
+        store(out + x, a);
+        store(out + x + 8, b);
+    }
+    for (; x + 5 < w; ++x)
+        inner(x);
+    for (int x = qMax(head, w - 5); x < w; ++x)
+        edge(x);
+}
+
+SIFT_ALWAYS_INLINE void filterColumns(const float* const rows[11], float* __restrict out, int w, const float taps[11])
+{
+    int x = 0;
+    for (; x + kBlock <= w; x += kBlock) {
+        V8 a = taps[0] * load(rows[0] + x), b = taps[0] * load(rows[0] + x + 8);
+        for (int t = 1; t < 11; ++t) {
+            a += taps[t] * load(rows[t] + x);
+            b += taps[t] * load(rows[t] + x + 8);
+        }
+        store(out + x, a);
+        store(out + x + 8, b);
+    }
+    for (; x < w; ++x) {
+        float acc = taps[0] * rows[0][x];
+        for (int t = 1; t < 11; ++t)
+            acc += taps[t] * rows[t][x];
+        out[x] = acc;
     }
 }
 
-SIFT_ALWAYS_INLINE void columnPass(const float* scratch, float* dst, int w, int h, const float taps[11])
+// Rows are filtered into a ring of eleven just before the first output row
+// that needs them, so the intermediate image never leaves the cache. Output
+// row y is written after source rows up to y + 5 were read: dst may be src.
+SIFT_ALWAYS_INLINE void smoothRows(const float* src, float* dst, float* ring, int w, int h, const float taps[11])
 {
+    int done = 0;
     for (int y = 0; y < h; ++y) {
-        float* __restrict out = dst + std::int64_t(y) * w;
-        const float* __restrict rows[11];
+        for (; done <= qMin(h - 1, y + 5); ++done)
+            filterRow(src + std::int64_t(done) * w, ring + std::int64_t(done % 11) * w, w, taps);
+        const float* rows[11];
         for (int t = 0; t < 11; ++t)
-            rows[t] = scratch + std::int64_t(qBound(0, y + t - 5, h - 1)) * w;
-        int x = 0;
-        for (; x + kBlock <= w; x += kBlock) {
-            V8 a = taps[0] * load(rows[0] + x), b = taps[0] * load(rows[0] + x + 8);
-            for (int t = 1; t < 11; ++t) {
-                a += taps[t] * load(rows[t] + x);
-                b += taps[t] * load(rows[t] + x + 8);
-            }
-            store(out + x, a);
-            store(out + x + 8, b);
-        }
-        for (; x < w; ++x) {
-            float acc = taps[0] * rows[0][x];
-            for (int t = 1; t < 11; ++t)
-                acc += taps[t] * rows[t][x];
-            out[x] = acc;
-        }
+            rows[t] = ring + std::int64_t(qBound(0, y + t - 5, h - 1) % 11) * w;
+        filterColumns(rows, dst + std::int64_t(y) * w, w, taps);
     }
 }
 
@@ -169,10 +175,9 @@ SIFT_ALWAYS_INLINE int extremaInRow(const float* const rows[3][3], int from, int
     return count;
 }
 
-void smoothPlain(const float* src, float* dst, float* scratch, int w, int h, const float taps[11])
+void smoothPlain(const float* src, float* dst, float* ring, int w, int h, const float taps[11])
 {
-    rowPass(src, scratch, w, h, taps);
-    columnPass(scratch, dst, w, h, taps);
+    smoothRows(src, dst, ring, w, h, taps);
 }
 
 int extremaPlain(const float* const rows[3][3], int from, int to, float contrast, int* xs)
@@ -183,11 +188,10 @@ int extremaPlain(const float* const rows[3][3], int from, int to, float contrast
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define SIFT_HAVE_AVX2_KERNEL 1
 // AVX2 alone, without FMA: a fused multiply-add would round differently.
-__attribute__((target("avx2"))) void smoothAvx2(const float* src, float* dst, float* scratch, int w, int h,
+__attribute__((target("avx2"))) void smoothAvx2(const float* src, float* dst, float* ring, int w, int h,
                                                 const float taps[11])
 {
-    rowPass(src, scratch, w, h, taps);
-    columnPass(scratch, dst, w, h, taps);
+    smoothRows(src, dst, ring, w, h, taps);
 }
 
 __attribute__((target("avx2"))) int extremaAvx2(const float* const rows[3][3], int from, int to, float contrast,

@@ -14,9 +14,10 @@ bool SiftHasAvx2();
 SiftKernel SiftBestKernel();
 
 // The scale space's Gaussian pass: the fixed 11-tap kernel whatever the
-// sigma, rows into scratch, then columns into dst (which may be src).
-// Samples past an end take the end value. Every output sums its eleven
-// products in tap order, so each kernel gives the same floats.
+// sigma, along rows, then along columns into dst (which may be src);
+// scratch holds 11 rows (11 w floats). Samples past an end take the end
+// value. Every output sums its eleven products in tap order, so each kernel
+// gives the same floats.
 void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, float sigma,
                 SiftKernel kernel = SiftBestKernel());
 

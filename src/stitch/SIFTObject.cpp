@@ -115,7 +115,9 @@ int SIFTObject::PrepareBuffers()
         ok = octaves[size_t(i)];
     }
     if (ok) {
-        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin)), false);
+        // Eleven rows of the widest octave, for the Gaussian passes (two
+        // for the doubling).
+        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), 11), false);
         ok = scratch;
     }
     if (ok)

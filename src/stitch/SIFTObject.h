@@ -32,8 +32,8 @@ public:
     SIFTObject& operator=(const SIFTObject&) = delete;
 
     void SetScaleSpaceParam();
-    // Allocates the octaves and the convolution's scratch (one first-octave
-    // image); -2 (with nothing left allocated) when memory runs out.
+    // Allocates the octaves and the convolution's scratch (eleven rows of
+    // the first octave); -2 (with nothing left allocated) when memory runs out.
     int PrepareBuffers();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();

@@ -231,7 +231,7 @@ void TestSift::smoothKernels()
     if (!SiftHasAvx2())
         QSKIP("this processor has no AVX2");
     const size_t n = size_t(width) * height;
-    std::vector<float> src(n), scratch(n), plain(n), avx2(n);
+    std::vector<float> src(n), scratch(size_t(11) * width), plain(n), avx2(n);
     QRandomGenerator random(41);
     for (float& v : src)
         v = float(random.generateDouble());
