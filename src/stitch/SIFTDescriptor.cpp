@@ -243,7 +243,7 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
             }
         }
     };
-    float mags[kPiece], angles[kPiece], exponents[kPiece];
+    float mags[kPiece], angles[kPiece], gauss[kPiece];
     float rxs[kPiece], rys[kPiece], rts[kPiece];
     int bxs[kPiece], bys[kPiece], bts[kPiece], keep[kPiece];
     for (int oy = yFrom; oy <= yTo; ++oy) {
@@ -267,7 +267,7 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
                 const float nx = (c * dx + s * dy) / sbp, ny = (-s * dx + c * dy) / sbp;
                 // Samples whose every spatial neighbour lies outside the 4 x 4 grid add nothing.
                 keep[i] = (nx > -2.5f) & (nx < 2.5f) & (ny > -2.5f) & (ny < 2.5f);
-                exponents[i] = -(nx * nx + ny * ny) / 8;
+                gauss[i] = -(nx * nx + ny * ny) / 8;
                 // Both angles lie in 0 .. 2 pi, so their difference needs at
                 // most one turn added to come into 0 .. 2 pi (checked below).
                 // (Adding zero keeps t: it is never -0, as theta is above 0.)
@@ -281,10 +281,12 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
                 rys[i] = ny - (by + 0.5f);
                 rts[i] = nt - bt;
             }
+            // The Gaussian weights, in place of their exponents.
+            SiftExpRow(gauss, gauss, n);
             for (int i = 0; i < n; ++i) {
                 if (!keep[i])
                     continue;
-                const float weight = std::exp(exponents[i]) * mags[i];
+                const float weight = gauss[i] * mags[i];
                 const double turn = double(theta) - angles[i];
                 if (!(turn > -kTwoPi && turn < kTwoPi)) {
                     double t = std::fmod(turn, kTwoPi);
