@@ -69,6 +69,23 @@ void doubleImage(const float* image, float* base, int w, int h, float* rows)
     }
 }
 
+void findExtrema(SIFTObject* obj, int o);
+bool refine(SIFTObject* obj, Keypoint& k);
+
+// The octave's refined extrema, added to the object's keypoints.
+void octaveKeypoints(SIFTObject* obj, int o)
+{
+    const size_t first = obj->keypoints.size();
+    findExtrema(obj, o);
+    size_t kept = first;
+    for (size_t i = first; i < obj->keypoints.size(); ++i)
+        if (refine(obj, obj->keypoints[i]))
+            obj->keypoints[kept++] = obj->keypoints[i];
+    obj->keypoints.resize(kept);
+}
+
+// Builds the octaves one after the other, each one's keypoints found before
+// the next is built (which may take the memory of levels no longer needed).
 int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
@@ -113,6 +130,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
             if (r <= p.smax - p.smin - 1 && report(po + r * (pnext - po) / (p.smax - p.smin)))
                 return -1;
         }
+        octaveKeypoints(obj, o);
     }
     return 0;
 }
@@ -120,14 +138,14 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
 // The differences of neighbouring levels are taken a row at a time, three
 // rows of each kept round: the scan reads every level once, and no image of
 // differences is ever stored.
-void findExtrema(SIFTObject* obj)
+void findExtrema(SIFTObject* obj, int o)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
     const int levels = p.smax - p.smin; // differences per octave
-    for (int o = p.omin; o <= p.omax; ++o) {
+    {
         const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
         if (w < 11 || h < 11)
-            continue;
+            return;
         std::vector<float> ring(size_t(3) * levels * w);
         auto dogRow = [&](int y, int d) { return ring.data() + (size_t(y % 3) * levels + d) * w; };
         auto take = [&](int y) {
@@ -271,12 +289,6 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
     // The scratch has served the convolutions.
     SiftFreeFloats(obj->scratch);
     obj->scratch = nullptr;
-    findExtrema(obj);
-    size_t kept = 0;
-    for (Keypoint& k : obj->keypoints)
-        if (refine(obj, k))
-            obj->keypoints[kept++] = k;
-    obj->keypoints.resize(kept);
     SiftGradientStore store(obj);
     if (store.Prepare(obj->keypoints) != 0)
         return -2;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -106,13 +107,28 @@ int SIFTObject::PrepareBuffers()
     FreeScaleSpace();
     const int levels = ssParam.smax - ssParam.smin + 1;
     octaves.assign(size_t(ssParam.O), nullptr);
+    std::vector<std::int64_t> sizes;
+    for (int i = 0; i < ssParam.O; ++i)
+        sizes.push_back(area(GetOctaveWidth(ssParam.omin + i), GetOctaveHeight(ssParam.omin + i)));
+    // Once an octave's extrema are refined, only its inner levels are read
+    // again (by the gradients), and the next octave starts from one of
+    // those. The second octave then fits in the first one's two top levels
+    // and the third in its bottom level, so fresh memory (whose first touch
+    // is slow) is taken for the first octave only.
+    const bool nested = ssParam.O <= 3 && levels == 6 && ssParam.smin + ssParam.S <= ssParam.smax - 2
+        && (ssParam.O < 2 || sizes[1] * levels <= 2 * sizes[0])
+        && (ssParam.O < 3 || sizes[2] * levels <= sizes[0]);
     bool ok = true;
     for (int i = 0; i < ssParam.O && ok; ++i) {
-        const int o = ssParam.omin + i;
-        const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
+        if (nested && i > 0) {
+            octaves[size_t(i)] = i == 1 ? octaves[0] + sizes[0] * (levels - 2) : octaves[0];
+            continue;
+        }
         // Every level is written whole before it is read.
-        octaves[size_t(i)] = SiftAllocateFloats(size * levels, false);
+        octaves[size_t(i)] = SiftAllocateFloats(sizes[size_t(i)] * levels, false);
         ok = octaves[size_t(i)];
+        if (ok)
+            blocks.push_back(octaves[size_t(i)]);
     }
     if (ok) {
         // Eleven rows of the widest octave, for the Gaussian passes (two
@@ -128,8 +144,9 @@ int SIFTObject::PrepareBuffers()
 
 void SIFTObject::FreeScaleSpace()
 {
-    for (float* p : octaves)
+    for (float* p : blocks)
         SiftFreeFloats(p);
+    blocks.clear();
     octaves.clear();
     SiftFreeFloats(scratch);
     scratch = nullptr;

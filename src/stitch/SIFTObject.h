@@ -54,7 +54,10 @@ public:
     int width = 0;
     int height = 0;
     SIFTScaleSpaceParam ssParam;
+    // Each octave's levels (see PrepareBuffers: later octaves may lie in
+    // the first one's memory), and the blocks that own them.
     std::vector<float*> octaves;
+    std::vector<float*> blocks;
     float* scratch = nullptr;
     float* gradients = nullptr;
     std::vector<Keypoint> keypoints;
