@@ -282,7 +282,8 @@ void SiftDescriptor(const SiftGradientStore& store, const Keypoint& k, float the
                 rts[i] = nt - bt;
             }
             // The Gaussian weights, in place of their exponents.
-            SiftExpRow(gauss, gauss, n);
+            for (int i = 0; i < n; ++i)
+                gauss[i] = std::exp(gauss[i]);
             for (int i = 0; i < n; ++i) {
                 if (!keep[i])
                     continue;

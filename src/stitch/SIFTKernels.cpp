@@ -306,87 +306,6 @@ __attribute__((target("avx2"))) void gradientRowAvx2(const float* row, const flo
         gradientPixel(row, up, down, x, out + 2 * x);
 }
 
-// The C library's expf (glibc's, for the processors that have FMA): 2^(k/32)
-// from a table, times a cubic in the remainder, all in double.
-struct ExpTable
-{
-    std::uint64_t bits[32];
-    ExpTable()
-    {
-        for (int i = 0; i < 32; ++i) {
-            const double v = double(std::exp2((long double)i / 32));
-            std::memcpy(&bits[i], &v, sizeof v);
-            bits[i] -= std::uint64_t(i) << 47;
-        }
-    }
-};
-
-// No contraction here: only the fused steps written as such are fused.
-__attribute__((target("avx2,fma"), optimize("fp-contract=off"))) void expRowAvx2(const float* in, float* out, int n)
-{
-    static const ExpTable table;
-    const __m256d invLn2N = _mm256_set1_pd(0x1.71547652b82fep+0 * 32);
-    const __m256d shift = _mm256_set1_pd(0x1.8p+52);
-    const __m256d c0 = _mm256_set1_pd(0x1.c6af84b912394p-5 / 32 / 32 / 32);
-    const __m256d c1 = _mm256_set1_pd(0x1.ebfce50fac4f3p-3 / 32 / 32);
-    const __m256d c2 = _mm256_set1_pd(0x1.62e42ff0c52d6p-1 / 32);
-    const __m256d one = _mm256_set1_pd(1.0);
-    int x = 0;
-    for (; x + 4 <= n; x += 4) {
-        const __m128 f = _mm_loadu_ps(in + x);
-        // Only -16 .. 0 is taken this way (NaN fails the test too).
-        const int inside = _mm_movemask_ps(_mm_and_ps(_mm_cmpge_ps(f, _mm_set1_ps(-16.0f)),
-                                                      _mm_cmple_ps(f, _mm_set1_ps(0.0f))));
-        if (inside != 15) {
-            for (int j = 0; j < 4; ++j)
-                out[x + j] = std::exp(in[x + j]);
-            continue;
-        }
-        const __m256d xd = _mm256_cvtps_pd(f);
-        const __m256d z = _mm256_mul_pd(invLn2N, xd);
-        __m256d kd = _mm256_add_pd(z, shift);
-        const __m256i ki = _mm256_castpd_si256(kd);
-        kd = _mm256_sub_pd(kd, shift);
-        const __m256d r = _mm256_sub_pd(z, kd);
-        // Four loads beat a gather on some processors.
-        alignas(32) std::uint64_t k[4];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(k), ki);
-        const __m256i entries = _mm256_set_epi64x(table.bits[k[3] & 31], table.bits[k[2] & 31],
-                                                  table.bits[k[1] & 31], table.bits[k[0] & 31]);
-        const __m256i t = _mm256_add_epi64(entries, _mm256_slli_epi64(ki, 47));
-        const __m256d s = _mm256_castsi256_pd(t);
-        const __m256d cubic = _mm256_fmadd_pd(c0, r, c1);
-        const __m256d r2 = _mm256_mul_pd(r, r);
-        __m256d y = _mm256_fmadd_pd(c2, r, one);
-        y = _mm256_fmadd_pd(cubic, r2, y);
-        y = _mm256_mul_pd(y, s);
-        _mm_storeu_ps(out + x, _mm256_cvtpd_ps(y));
-    }
-    for (; x < n; ++x)
-        out[x] = std::exp(in[x]);
-}
-
-// Whether the AVX2 exp gives the library's floats on this machine: checked
-// once over a spread of arguments in its range.
-bool expRowAgrees()
-{
-    static const bool agrees = [] {
-        if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("fma"))
-            return false;
-        constexpr int kCount = 4096;
-        std::vector<float> in(kCount), fast(kCount);
-        for (int i = 0; i < kCount; ++i)
-            in[size_t(i)] = -16.0f * float(i) / (kCount - 1) * (i % 2 ? 1.0f : 0.999f);
-        expRowAvx2(in.data(), fast.data(), kCount);
-        for (int i = 0; i < kCount; ++i) {
-            const float slow = std::exp(in[size_t(i)]);
-            if (std::memcmp(&slow, &fast[size_t(i)], sizeof slow) != 0)
-                return false;
-        }
-        return true;
-    }();
-    return agrees;
-}
 #endif
 
 #pragma GCC diagnostic pop
@@ -445,18 +364,4 @@ void SiftGradientRow(const float* row, const float* up, const float* down, int n
     Q_UNUSED(kernel);
 #endif
     gradientRowPlain(row, up, down, n, out);
-}
-
-void SiftExpRow(const float* in, float* out, int n, SiftKernel kernel)
-{
-#ifdef SIFT_HAVE_AVX2_KERNEL
-    if (kernel == SiftKernel::Avx2 && expRowAgrees()) {
-        expRowAvx2(in, out, n);
-        return;
-    }
-#else
-    Q_UNUSED(kernel);
-#endif
-    for (int x = 0; x < n; ++x)
-        out[x] = std::exp(in[x]);
 }

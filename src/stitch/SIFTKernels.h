@@ -40,9 +40,3 @@ int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float cont
 void SiftGradientRow(const float* row, const float* up, const float* down, int n, float* out,
                      SiftKernel kernel = SiftBestKernel());
 
-// e to the power of n floats, each the C library's expf to the bit: the
-// AVX2 kernel (which needs FMA too) follows the library's own steps four
-// lanes at a time, and is used only after a check at its first use found
-// it to agree with the library here; arguments outside -16 .. 0 go to the
-// library.
-void SiftExpRow(const float* in, float* out, int n, SiftKernel kernel = SiftBestKernel());

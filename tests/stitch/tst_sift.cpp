@@ -120,7 +120,6 @@ private slots:
     void extremaKernels();
     void gradientKernels_data();
     void gradientKernels();
-    void expKernels();
     void refusedPictures();
     void fewOctaves();
     void houghVotes_data();
@@ -339,38 +338,6 @@ void TestSift::gradientKernels()
         QVERIFY2(std::memcmp(plain.data(), avx2.data(), plain.size() * sizeof(float)) == 0,
                  qPrintable(QString("round %1").arg(round)));
     }
-}
-
-void TestSift::expKernels()
-{
-    if (!SiftHasAvx2())
-        QSKIP("this processor has no AVX2");
-    // A sweep through the floats of -16 .. 0 (every 1021st bit pattern, all
-    // exponents), then values outside, which go the library's way.
-    std::vector<float> in;
-    float bound = -16.0f;
-    quint32 last;
-    std::memcpy(&last, &bound, sizeof last);
-    for (quint64 bits = 0x80000000u; bits <= last; bits += 1021) {
-        const quint32 b = quint32(bits);
-        float v;
-        std::memcpy(&v, &b, sizeof v);
-        in.push_back(v);
-    }
-    for (float v : {0.0f, -0.0f, -16.0f, -16.5f, -87.0f, -104.0f, 1.0f, 88.5f, -1e-30f,
-                    std::numeric_limits<float>::quiet_NaN(), -std::numeric_limits<float>::infinity()})
-        in.push_back(v);
-    std::vector<float> plain(in.size()), avx2(in.size());
-    // Odd lengths leave a tail for the scalar way.
-    for (size_t first = 0; first < in.size(); first += 61) {
-        const int n = int(qMin<size_t>(61, in.size() - first));
-        SiftExpRow(in.data() + first, plain.data() + first, n, SiftKernel::Plain);
-        SiftExpRow(in.data() + first, avx2.data() + first, n, SiftKernel::Avx2);
-    }
-    for (size_t i = 0; i < in.size(); ++i)
-        QVERIFY2(std::memcmp(&plain[i], &avx2[i], sizeof(float)) == 0,
-                 qPrintable(QString("exp(%1): %2 against %3").arg(double(in[i]), 0, 'a').arg(double(plain[i]), 0, 'a')
-                                .arg(double(avx2[i]), 0, 'a')));
 }
 
 void TestSift::refusedPictures()
