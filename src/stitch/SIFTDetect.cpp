@@ -2,13 +2,16 @@
 // are in SIFTDescriptor.cpp.
 #include "SIFTDescriptor.h"
 #include "SIFTObject.h"
+#include "SIFTKernels.h"
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -30,94 +33,69 @@ private:
     SIFTObject* m_object;
 };
 
-// The fixed 11-tap Gaussian whatever the sigma, normalised by its float sum.
-void gaussianTaps(float sigma, float taps[11])
+// One row doubled in length: the samples, with their means between them,
+// the last one twice.
+void doubleRow(const float* in, float* out, int w)
 {
-    float sum = 0;
-    for (int i = 0; i < 11; ++i) {
-        taps[i] = float(std::exp(-0.5 * (i - 5) * (i - 5) / (double(sigma) * sigma)));
-        sum += taps[i];
+    for (int i = 0; i + 1 < w; ++i) {
+        out[2 * i] = in[i];
+        out[2 * i + 1] = 0.5f * (in[i] + in[i + 1]);
     }
-    for (int i = 0; i < 11; ++i)
-        taps[i] /= sum;
+    out[2 * w - 2] = in[w - 1];
+    out[2 * w - 1] = in[w - 1];
 }
 
-// Rows into scratch, then columns back into dst; samples past an end take
-// the end value. Every output sums its eleven products in tap order, so the
-// interior loops (which run across many outputs at once) give the same
-// floats as the edge loops.
-void smooth(const float* src, float* dst, float* scratch, int w, int h, float sigma)
+// The image doubled in both directions into base (2w x 2h): each row
+// doubled, and between two doubled rows their mean; the last row twice.
+// rows holds two doubled rows (4w floats).
+void doubleImage(const float* image, float* base, int w, int h, float* rows)
 {
-    float taps[11];
-    gaussianTaps(sigma, taps);
-    for (int y = 0; y < h; ++y) {
-        const float* __restrict in = src + std::int64_t(y) * w;
-        float* __restrict out = scratch + std::int64_t(y) * w;
-        auto edge = [&](int x) {
-            float acc = 0;
-            for (int t = 0; t < 11; ++t)
-                acc += taps[t] * in[qBound(0, x + t - 5, w - 1)];
-            out[x] = acc;
-        };
-        const int inner = qMin(5, w);
-        for (int x = 0; x < inner; ++x)
-            edge(x);
-        for (int x = 5; x + 5 < w; ++x)
-            out[x] = taps[0] * in[x - 5];
-        for (int t = 1; t < 11; ++t) {
-            const float tap = taps[t];
-            for (int x = 5; x + 5 < w; ++x)
-                out[x] += tap * in[x + t - 5];
-        }
-        for (int x = qMax(inner, w - 5); x < w; ++x)
-            edge(x);
-    }
-    // Column pass row by row, so the inner loop runs along memory.
-    for (int y = 0; y < h; ++y) {
-        float* __restrict out = dst + std::int64_t(y) * w;
-        const float* __restrict rows[11];
-        for (int t = 0; t < 11; ++t)
-            rows[t] = scratch + std::int64_t(qBound(0, y + t - 5, h - 1)) * w;
-        for (int x = 0; x < w; ++x)
-            out[x] = taps[0] * rows[0][x];
-        for (int t = 1; t < 11; ++t) {
-            const float tap = taps[t];
-            const float* __restrict row = rows[t];
-            for (int x = 0; x < w; ++x)
-                out[x] += tap * row[x];
+    const int W = 2 * w;
+    float* current = rows;
+    float* next = rows + W;
+    doubleRow(image, current, w);
+    for (int j = 0; j < h; ++j) {
+        float* even = base + std::int64_t(2 * j) * W;
+        float* odd = even + W;
+        std::copy_n(current, W, even);
+        if (j + 1 < h) {
+            doubleRow(image + std::int64_t(j + 1) * w, next, w);
+            for (int r = 0; r < W; ++r)
+                odd[r] = 0.5f * (current[r] + next[r]);
+            std::swap(current, next);
+        } else {
+            std::copy_n(current, W, odd);
         }
     }
 }
 
-// One doubling pass: each of the h rows of length w becomes a column of
-// length 2w in dst (dst is 2w rows of h).
-void doubleTransposed(const float* src, float* dst, int w, int h)
+void findExtrema(SIFTObject* obj, int o);
+bool refine(SIFTObject* obj, Keypoint& k);
+
+// The octave's refined extrema, added to the object's keypoints.
+void octaveKeypoints(SIFTObject* obj, int o)
 {
-    for (int y = 0; y < h; ++y) {
-        const float* in = src + std::int64_t(y) * w;
-        for (int i = 0; i + 1 < w; ++i) {
-            dst[std::int64_t(2 * i) * h + y] = in[i];
-            dst[std::int64_t(2 * i + 1) * h + y] = 0.5f * (in[i] + in[i + 1]);
-        }
-        dst[std::int64_t(2 * w - 2) * h + y] = in[w - 1];
-        dst[std::int64_t(2 * w - 1) * h + y] = in[w - 1];
-    }
+    const size_t first = obj->keypoints.size();
+    findExtrema(obj, o);
+    size_t kept = first;
+    for (size_t i = first; i < obj->keypoints.size(); ++i)
+        if (refine(obj, obj->keypoints[i]))
+            obj->keypoints[kept++] = obj->keypoints[i];
+    obj->keypoints.resize(kept);
 }
 
+// Builds the octaves one after the other, each one's keypoints found before
+// the next is built (which may take the memory of levels no longer needed).
 int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
     const double k = std::pow(2.0, 1.0 / p.S);
     const int w0 = obj->GetOctaveWidth(p.omin), h0 = obj->GetOctaveHeight(p.omin);
     float* base = obj->GetLevel(p.omin, p.smin);
-    // The differences are not taken yet: those of the first octave, five
-    // first-octave images, are the convolution's scratch.
-    float* scratch = obj->dogs.front();
+    float* scratch = obj->scratch;
     // The first octave is at most the doubled image (omin is -1 or above).
     if (p.omin < 0) {
-        // The half-doubled image is half a first-octave image.
-        doubleTransposed(obj->image, scratch, obj->width, obj->height);
-        doubleTransposed(scratch, base, obj->height, obj->width * 2);
+        doubleImage(obj->image, base, obj->width, obj->height, scratch);
     } else {
         const int step = 1 << p.omin;
         for (int y = 0; y < h0; ++y)
@@ -125,7 +103,7 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
                 base[std::int64_t(y) * w0 + x] = obj->image[std::int64_t(y) * step * obj->width + x * step];
     }
     const double sigmaBase = p.omin < 0 ? p.sigma0 / k : p.sigma0;
-    smooth(base, base, scratch, w0, h0, float(sigmaBase));
+    SiftSmooth(base, base, scratch, w0, h0, float(sigmaBase));
 
     auto octaveReport = [&](int o) { return q + double(o - p.omin) * (mid - q) / p.O; };
     if (report(q))
@@ -147,75 +125,63 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
         }
         for (int s = p.smin + 1; s <= p.smax; ++s) {
             const double sigma = sigmaBase * std::pow(k, s - p.smin);
-            smooth(obj->GetLevel(o, s - 1), obj->GetLevel(o, s), scratch, w, h, float(sigma));
+            SiftSmooth(obj->GetLevel(o, s - 1), obj->GetLevel(o, s), scratch, w, h, float(sigma));
             const int r = s - p.smin;
             if (r <= p.smax - p.smin - 1 && report(po + r * (pnext - po) / (p.smax - p.smin)))
                 return -1;
         }
+        octaveKeypoints(obj, o);
     }
     return 0;
 }
 
-void differences(SIFTObject* obj)
+// The differences of neighbouring levels are taken a row at a time, three
+// rows of each kept round: the scan reads every level once, and no image of
+// differences is ever stored.
+void findExtrema(SIFTObject* obj, int o)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
-    for (int o = p.omin; o <= p.omax; ++o) {
-        const std::int64_t size = std::int64_t(obj->GetOctaveWidth(o)) * obj->GetOctaveHeight(o);
-        for (int s = p.smin; s < p.smax; ++s) {
-            const float* a = obj->GetLevel(o, s + 1);
-            const float* b = obj->GetLevel(o, s);
-            float* d = obj->GetDoG(o, s);
-            for (std::int64_t i = 0; i < size; ++i)
-                d[i] = a[i] - b[i];
-        }
-    }
-}
-
-bool isExtremum(const float* below, const float* here, const float* above, std::int64_t i, int w, float v)
-{
-    const std::int64_t offsets[9] = {-w - 1, -w, -w + 1, -1, 0, 1, w - 1, w, w + 1};
-    if (v >= kContrast) {
-        for (std::int64_t d : offsets) {
-            if (!(v > below[i + d]) || !(v > above[i + d]) || (d != 0 && !(v > here[i + d])))
-                return false;
-        }
-        return true;
-    }
-    if (v <= -kContrast) {
-        for (std::int64_t d : offsets) {
-            if (!(v < below[i + d]) || !(v < above[i + d]) || (d != 0 && !(v < here[i + d])))
-                return false;
-        }
-        return true;
-    }
-    return false;
-}
-
-void findExtrema(SIFTObject* obj)
-{
-    const SIFTScaleSpaceParam& p = obj->ssParam;
-    for (int o = p.omin; o <= p.omax; ++o) {
+    const int levels = p.smax - p.smin; // differences per octave
+    {
         const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
         if (w < 11 || h < 11)
-            continue;
-        for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
-            const float* below = obj->GetDoG(o, s - 1);
-            const float* here = obj->GetDoG(o, s);
-            const float* above = obj->GetDoG(o, s + 1);
-            for (int y = 5; y <= h - 6; ++y) {
-                for (int x = 5; x <= w - 6; ++x) {
-                    const std::int64_t i = std::int64_t(y) * w + x;
-                    if (isExtremum(below, here, above, i, w, here[i])) {
-                        Keypoint k;
-                        k.octave = o;
-                        k.ix = x;
-                        k.iy = y;
-                        k.is = s;
-                        obj->keypoints.push_back(k);
-                    }
+            return;
+        std::vector<float> ring(size_t(3) * levels * w);
+        auto dogRow = [&](int y, int d) { return ring.data() + (size_t(y % 3) * levels + d) * w; };
+        auto take = [&](int y) {
+            for (int d = 0; d < levels; ++d) {
+                const float* __restrict a = obj->GetLevel(o, p.smin + d + 1) + std::int64_t(y) * w;
+                const float* __restrict b = obj->GetLevel(o, p.smin + d) + std::int64_t(y) * w;
+                float* __restrict out = dogRow(y, d);
+                for (int x = 0; x < w; ++x)
+                    out[x] = a[x] - b[x];
+            }
+        };
+        // Candidates by level, so that they keep the level-major order.
+        std::vector<std::vector<Keypoint>> found(size_t(qMax(0, p.smax - p.smin - 2)));
+        std::vector<int> columns(static_cast<size_t>(w));
+        take(4);
+        take(5);
+        for (int y = 5; y <= h - 6; ++y) {
+            take(y + 1);
+            for (int s = p.smin + 1; s <= p.smax - 2; ++s) {
+                const int d = s - p.smin;
+                const float* const rows[3][3] = {{dogRow(y - 1, d - 1), dogRow(y, d - 1), dogRow(y + 1, d - 1)},
+                                                 {dogRow(y - 1, d), dogRow(y, d), dogRow(y + 1, d)},
+                                                 {dogRow(y - 1, d + 1), dogRow(y, d + 1), dogRow(y + 1, d + 1)}};
+                const int count = SiftExtremaInRow(rows, 5, w - 5, kContrast, columns.data());
+                for (int c = 0; c < count; ++c) {
+                    Keypoint k;
+                    k.octave = o;
+                    k.ix = columns[size_t(c)];
+                    k.iy = y;
+                    k.is = s;
+                    found[size_t(s - p.smin - 1)].push_back(k);
                 }
             }
         }
+        for (const std::vector<Keypoint>& level : found)
+            obj->keypoints.insert(obj->keypoints.end(), level.begin(), level.end());
     }
 }
 
@@ -256,11 +222,15 @@ bool refine(SIFTObject* obj, Keypoint& k)
 {
     const SIFTScaleSpaceParam& p = obj->ssParam;
     const int w = obj->GetOctaveWidth(k.octave), h = obj->GetOctaveHeight(k.octave);
-    const float* below = obj->GetDoG(k.octave, k.is - 1);
-    const float* here = obj->GetDoG(k.octave, k.is);
-    const float* above = obj->GetDoG(k.octave, k.is + 1);
+    // Differences of levels s - 1 .. s + 2 give those of s - 1 .. s + 1.
+    const float* L[4] = {obj->GetLevel(k.octave, k.is - 1), obj->GetLevel(k.octave, k.is),
+                         obj->GetLevel(k.octave, k.is + 1), obj->GetLevel(k.octave, k.is + 2)};
+    const int below = 0, here = 1, above = 2;
     const std::int64_t i = std::int64_t(k.iy) * w + k.ix;
-    auto at = [&](const float* level, int dx, int dy) { return double(level[i + std::int64_t(dy) * w + dx]); };
+    auto at = [&](int d, int dx, int dy) {
+        const std::int64_t j = i + std::int64_t(dy) * w + dx;
+        return double(L[d + 1][j] - L[d][j]);
+    };
     const double D = at(here, 0, 0);
     const double g[3] = {0.5 * (at(here, 1, 0) - at(here, -1, 0)), 0.5 * (at(here, 0, 1) - at(here, 0, -1)),
                          0.5 * (at(above, 0, 0) - at(below, 0, 0))};
@@ -316,20 +286,12 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
     obj->image = nullptr;
     if (report(mid))
         return -1;
-    differences(obj);
-    findExtrema(obj);
-    size_t kept = 0;
-    for (Keypoint& k : obj->keypoints)
-        if (refine(obj, k))
-            obj->keypoints[kept++] = k;
-    obj->keypoints.resize(kept);
-    for (float*& d : obj->dogs) {
-        SiftFreeFloats(d);
-        d = nullptr;
-    }
-    if (!obj->keypoints.empty() && obj->PrepareGradients() != 0)
-        return -2;
+    // The scratch has served the convolutions.
+    SiftFreeFloats(obj->scratch);
+    obj->scratch = nullptr;
     SiftGradientStore store(obj);
+    if (store.Prepare(obj->keypoints) != 0)
+        return -2;
     const size_t n = obj->keypoints.size();
     for (size_t i = 0; i < n; ++i) {
         if (report(mid + double(i) * (progressEnd - mid) / double(n)))

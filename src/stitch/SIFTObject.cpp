@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -20,7 +21,7 @@ constexpr std::uint64_t kHugePage = std::uint64_t(2) << 20;
 
 } // namespace
 
-float* SiftAllocateFloats(std::int64_t count)
+float* SiftAllocateFloats(std::int64_t count, bool zeroed)
 {
     // Sizes are 64-bit: the doubled first octave of a large picture runs to
     // billions of floats.
@@ -28,7 +29,7 @@ float* SiftAllocateFloats(std::int64_t count)
         return nullptr;
     const size_t bytes = qMax<size_t>(1, size_t(count) * sizeof(float));
     if (bytes < 2 * kHugePage)
-        return static_cast<float*>(std::calloc(bytes, 1));
+        return static_cast<float*>(zeroed ? std::calloc(bytes, 1) : std::malloc(bytes));
     const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* block = nullptr;
     if (posix_memalign(&block, kHugePage, rounded) != 0)
@@ -36,7 +37,8 @@ float* SiftAllocateFloats(std::int64_t count)
 #ifdef MADV_HUGEPAGE
     madvise(block, rounded, MADV_HUGEPAGE);
 #endif
-    std::memset(block, 0, bytes);
+    if (zeroed)
+        std::memset(block, 0, bytes);
     return static_cast<float*>(block);
 }
 
@@ -99,28 +101,40 @@ float* SIFTObject::GetLevel(int o, int s)
         + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
 }
 
-float* SIFTObject::GetDoG(int o, int s)
-{
-    Q_ASSERT_X(ssParam.omin <= o && o < ssParam.omin + ssParam.O, "GetDoG",
-               "ssParam.omin <= o && o < ssParam.omin + ssParam.O");
-    Q_ASSERT_X(ssParam.smin <= s && s < ssParam.smax, "GetDoG", "ssParam.smin <= s && s < ssParam.smax");
-    return dogs[size_t(o - ssParam.omin)] + area(GetOctaveWidth(o), GetOctaveHeight(o)) * (s - ssParam.smin);
-}
-
 int SIFTObject::PrepareBuffers()
 {
     // The grey image stays: the base level is made from it.
     FreeScaleSpace();
     const int levels = ssParam.smax - ssParam.smin + 1;
     octaves.assign(size_t(ssParam.O), nullptr);
-    dogs.assign(size_t(ssParam.O), nullptr);
+    std::vector<std::int64_t> sizes;
+    for (int i = 0; i < ssParam.O; ++i)
+        sizes.push_back(area(GetOctaveWidth(ssParam.omin + i), GetOctaveHeight(ssParam.omin + i)));
+    // Once an octave's extrema are refined, only its inner levels are read
+    // again (by the gradients), and the next octave starts from one of
+    // those. The second octave then fits in the first one's two top levels
+    // and the third in its bottom level, so fresh memory (whose first touch
+    // is slow) is taken for the first octave only.
+    const bool nested = ssParam.O <= 3 && levels == 6 && ssParam.smin + ssParam.S <= ssParam.smax - 2
+        && (ssParam.O < 2 || sizes[1] * levels <= 2 * sizes[0])
+        && (ssParam.O < 3 || sizes[2] * levels <= sizes[0]);
     bool ok = true;
     for (int i = 0; i < ssParam.O && ok; ++i) {
-        const int o = ssParam.omin + i;
-        const std::int64_t size = area(GetOctaveWidth(o), GetOctaveHeight(o));
-        octaves[size_t(i)] = SiftAllocateFloats(size * levels);
-        dogs[size_t(i)] = SiftAllocateFloats(size * (levels - 1));
-        ok = octaves[size_t(i)] && dogs[size_t(i)];
+        if (nested && i > 0) {
+            octaves[size_t(i)] = i == 1 ? octaves[0] + sizes[0] * (levels - 2) : octaves[0];
+            continue;
+        }
+        // Every level is written whole before it is read.
+        octaves[size_t(i)] = SiftAllocateFloats(sizes[size_t(i)] * levels, false);
+        ok = octaves[size_t(i)];
+        if (ok)
+            blocks.push_back(octaves[size_t(i)]);
+    }
+    if (ok) {
+        // Eleven rows of the widest octave, for the Gaussian passes (two
+        // for the doubling).
+        scratch = SiftAllocateFloats(area(GetOctaveWidth(ssParam.omin), 11), false);
+        ok = scratch;
     }
     if (ok)
         return 0;
@@ -128,22 +142,14 @@ int SIFTObject::PrepareBuffers()
     return -2;
 }
 
-int SIFTObject::PrepareGradients()
-{
-    SiftFreeFloats(gradients);
-    const std::int64_t first = area(GetOctaveWidth(ssParam.omin), GetOctaveHeight(ssParam.omin));
-    gradients = SiftAllocateFloats(first * (2 * (ssParam.smax - ssParam.smin) - 4));
-    return gradients ? 0 : -2;
-}
-
 void SIFTObject::FreeScaleSpace()
 {
-    for (float* p : octaves)
+    for (float* p : blocks)
         SiftFreeFloats(p);
-    for (float* p : dogs)
-        SiftFreeFloats(p);
+    blocks.clear();
     octaves.clear();
-    dogs.clear();
+    SiftFreeFloats(scratch);
+    scratch = nullptr;
     SiftFreeFloats(gradients);
     gradients = nullptr;
 }

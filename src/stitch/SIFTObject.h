@@ -32,22 +32,17 @@ public:
     SIFTObject& operator=(const SIFTObject&) = delete;
 
     void SetScaleSpaceParam();
-    // Allocates the octaves and differences, all zeroed; -2 (with nothing
-    // left allocated) when memory runs out. Until the differences are taken,
-    // those of the first octave serve as the convolution's scratch.
+    // Allocates the octaves and the convolution's scratch (eleven rows of
+    // the first octave); -2 (with nothing left allocated) when memory runs out.
     int PrepareBuffers();
-    // Allocates the zeroed gradient store once the differences are freed, so
-    // the two never take memory at the same time; -2 when memory runs out.
-    int PrepareGradients();
     // The scale space, the grey image and the candidates; the features stay.
     void FreeBuffers();
-    // The octaves, differences and gradient store only.
+    // The octaves, scratch and gradient store only.
     void FreeScaleSpace();
 
     int GetOctaveWidth(int o) const;
     int GetOctaveHeight(int o) const;
     float* GetLevel(int o, int s);
-    float* GetDoG(int o, int s);
 
     // Results: one record per keypoint and orientation, owned by the object.
     const std::vector<Keypoint*>& Features() const { return features; }
@@ -59,8 +54,11 @@ public:
     int width = 0;
     int height = 0;
     SIFTScaleSpaceParam ssParam;
+    // Each octave's levels (see PrepareBuffers: later octaves may lie in
+    // the first one's memory), and the blocks that own them.
     std::vector<float*> octaves;
-    std::vector<float*> dogs;
+    std::vector<float*> blocks;
+    float* scratch = nullptr;
     float* gradients = nullptr;
     std::vector<Keypoint> keypoints;
     std::vector<Keypoint*> features;
@@ -68,9 +66,10 @@ public:
     APMK_ProgressFunc progress = nullptr;
 };
 
-// The object's float buffers: zeroed, null when the count cannot be had;
-// freed only with SiftFreeFloats.
-float* SiftAllocateFloats(std::int64_t count);
+// The object's float buffers: zeroed unless the caller writes every float
+// before reading it; null when the count cannot be had; freed only with
+// SiftFreeFloats.
+float* SiftAllocateFloats(std::int64_t count, bool zeroed = true);
 void SiftFreeFloats(float* block);
 
 // Fills the object's grey image from a 24-bit picture: 0, -2 for a null
