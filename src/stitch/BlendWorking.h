@@ -2,6 +2,7 @@
 
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
+#include "stitch/StitchEnums.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,16 +42,17 @@ struct BlendWorking
 // Visits every pixel of rcArea that lies on both images and is set in the
 // source mask: fn(source BGR, destination BGR, destination row, column).
 // rcSrc and rcDst place each image; both are locked for the walk. A lock
-// refused leaves the destination untouched.
+// refused leaves the destination untouched and gives -3: the caller must
+// not take the copy as made.
 template<class Fn>
-void ForEachMaskedPixel(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+int ForEachMaskedPixel(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
                         CMask* srcMask, CImage* dst, CMask* dstMask, Fn fn)
 {
     if (!src || !srcMask || !dst || !dstMask || src->Lock() != 0)
-        return;
+        return StitchBadArgument;
     if (dst->Lock() != 0) {
         src->Unlock();
-        return;
+        return StitchBadArgument;
     }
     const long long srcW = std::min<long long>(src->Header()->biWidth, srcMask->Width());
     const long long srcH = std::min<long long>(std::abs(src->Header()->biHeight), srcMask->Height());
@@ -73,4 +75,5 @@ void ForEachMaskedPixel(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRE
     }
     dst->Unlock();
     src->Unlock();
+    return StitchOk;
 }

@@ -4,25 +4,26 @@
 #include "stitch/CProcessingList.h"
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/StitchEnums.h"
 
 #include <cstdint>
 
-void CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2)
+int CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2)
 {
     CStitchElement* e1 = m_pOptions->m_Matrix.GetElement(col1, row1);
     CStitchElement* e2 = m_pOptions->m_Matrix.GetElement(col2, row2);
     if (!e1 || !e2)
-        return;
+        return StitchOk;
     const bool right = row1 == row2;
     int& difference = e1->m_lBrightness[right ? 1 : 2];
     difference = 0;
     const PointTwinList& twins = right ? e1->m_RightTwins : e1->m_LowerTwins;
     const int n = twins.m_lCount;
     if (n <= 0 || n > PointTwinList::kCapacity)
-        return;
+        return StitchOk;
     const int L = m_pOptions->m_lDeepestLayer, W = m_pOptions->m_lWorkingLayer;
     if (L < 0 || W < 0)
-        return;
+        return StitchOk;
     const long long zoomL = 1LL << L, zoomW = 1LL << W;
     long long dx = 0, dy = 0;
     for (int i = 0; i < n; ++i) {
@@ -36,7 +37,7 @@ void CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2
     OffsetRect(&r2, ox, oy);
     tagRECT overlap;
     if (!IntersectRect(&overlap, &r1, &r2))
-        return;
+        return StitchOk;
 
     CImage a, b;
     auto release = [&]() {
@@ -45,15 +46,34 @@ void CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2
         e1->m_Pyramid.UnlockHDib(L);
         e2->m_Pyramid.UnlockHDib(L);
     };
-    if (a.Attach(e1->m_Pyramid.LockHDib(L)) != 0 || b.Attach(e2->m_Pyramid.LockHDib(L)) != 0
-        || a.BitCount() != 24 || b.BitCount() != 24 || a.Lock() != 0) {
+    // A layer the host will not lock is a failure: measured as nothing, the
+    // pair would pass as equally bright. (A layer that is missing or not a
+    // bitmap measures nothing, as before.) The depth is read under the lock
+    // the pixels are walked under.
+    const int attachedA = a.Attach(e1->m_Pyramid.LockHDib(L));
+    const int attachedB = attachedA == 0 ? b.Attach(e2->m_Pyramid.LockHDib(L)) : CImage::ErrorIo;
+    if (attachedA == CImage::ErrorMemory || attachedB == CImage::ErrorMemory) {
         release();
-        return;
+        return StitchBadArgument;
+    }
+    if (attachedA != 0 || attachedB != 0) {
+        release();
+        return StitchOk;
+    }
+    if (a.Lock() != 0) {
+        release();
+        return StitchBadArgument;
     }
     if (b.Lock() != 0) {
         a.Unlock();
         release();
-        return;
+        return StitchBadArgument;
+    }
+    if (a.Header()->biBitCount != 24 || b.Header()->biBitCount != 24) {
+        a.Unlock();
+        b.Unlock();
+        release();
+        return StitchOk;
     }
     // A layer may hold a pixel less than the photo's size divided down.
     const tagRECT inA{0, 0, a.Width(), a.Height()};
@@ -83,6 +103,7 @@ void CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2
     // count > 0 too: an overlap under ten pixels would otherwise divide by 0.
     if (count > 0 && count >= area10)
         difference = int(sum2 / (3 * count) - sum1 / (3 * count));
+    return StitchOk;
 }
 
 void CBrightCorrection::RelaxionBrightness(CProcessingList* list)
@@ -141,12 +162,12 @@ void CBrightCorrection::RelaxionBrightness(CProcessingList* list)
     }
 }
 
-void CBrightCorrection::Run()
+int CBrightCorrection::Run()
 {
     CStitchMatrix& m = m_pOptions->m_Matrix;
     const int cols = m.m_lCols, rows = m.m_lRows;
     if (cols <= 0 || rows <= 0 || !m.m_pElements)
-        return;
+        return StitchOk;
     CProcessingList list(cols * rows);
     m.GetProcessingList(&list);
     for (int i = 0; i < list.Count(); ++i) {
@@ -156,32 +177,36 @@ void CBrightCorrection::Run()
             e->m_lBrightness[0] = 0;
     }
     if (!m_pOptions->m_bBrightnessCorrection)
-        return;
+        return StitchOk;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c) {
             if (!list.IsInList(c, r))
                 continue;
             if (list.IsInList(c + 1, r))
-                MeasureBrightness(c, r, c + 1, r);
+                if (const int code = MeasureBrightness(c, r, c + 1, r))
+                    return code;
             if (list.IsInList(c, r + 1))
-                MeasureBrightness(c, r, c, r + 1);
+                if (const int code = MeasureBrightness(c, r, c, r + 1))
+                    return code;
         }
     RelaxionBrightness(&list);
+    return StitchOk;
 }
 
-void CBrightCorrection::PanoramaRun()
+int CBrightCorrection::PanoramaRun()
 {
     CStitchMatrix& m = m_pOptions->m_Matrix;
     const int n = m.m_lCols;
     if (!m.m_pElements || n < 1)
-        return;
+        return StitchOk;
     for (int i = 0; i < n; ++i)
         if (CStitchElement* e = m.GetElement(i, 0))
             e->m_lBrightness[0] = 0;
     if (!m_pOptions->m_bBrightnessCorrection)
-        return;
+        return StitchOk;
     for (int i = 0; i < n; ++i)
-        MeasureBrightness(i, 0, (i + 1) % n, 0);
+        if (const int code = MeasureBrightness(i, 0, (i + 1) % n, 0))
+            return code;
     auto difference = [&](int i) {
         const CStitchElement* e = m.GetElement(i, 0);
         return e ? e->m_lBrightness[1] : 0;
@@ -204,4 +229,5 @@ void CBrightCorrection::PanoramaRun()
     for (int i = 0; i < n; ++i)
         if (CStitchElement* e = m.GetElement(i, 0))
             e->m_lBrightness[0] -= mean;
+    return StitchOk;
 }

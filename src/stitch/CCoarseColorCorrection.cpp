@@ -128,15 +128,32 @@ int CCoarseColorCorrection::ComputeHist(unsigned int* out, int col1, int row1, i
         e1->m_Pyramid.UnlockHDib(layer);
         e2->m_Pyramid.UnlockHDib(layer);
     };
+    // Both layers are locked before their depth and size are read: a size
+    // read under a lock of its own that the host refused would be 0, and
+    // the pair would pass as having no overlap.
     if (a.Attach(e1->m_Pyramid.LockHDib(layer)) != 0 || b.Attach(e2->m_Pyramid.LockHDib(layer)) != 0
-        || a.BitCount() != 24 || b.BitCount() != 24) {
+        || a.Lock() != 0) {
         release();
+        return StitchBadArgument;
+    }
+    if (b.Lock() != 0) {
+        a.Unlock();
+        release();
+        return StitchBadArgument;
+    }
+    auto unlockAndRelease = [&]() {
+        a.Unlock();
+        b.Unlock();
+        release();
+    };
+    if (a.Header()->biBitCount != 24 || b.Header()->biBitCount != 24) {
+        unlockAndRelease();
         return StitchBadArgument;
     }
     tagRECT r1 = e1->m_OverlapRects[right ? 0 : 2];
     tagRECT r2 = e1->m_OverlapRects[right ? 1 : 3];
     if (IsRectEmpty(&r1) || IsRectEmpty(&r2)) {
-        release();
+        unlockAndRelease();
         return StitchGridOrTempDir;
     }
     r1 = tagRECT{r1.left / zoom, r1.top / zoom, r1.right / zoom, r1.bottom / zoom};
@@ -145,15 +162,10 @@ int CCoarseColorCorrection::ComputeHist(unsigned int* out, int col1, int row1, i
     const tagRECT bounds1{0, 0, a.Width(), a.Height()};
     const tagRECT bounds2{0, 0, b.Width(), b.Height()};
     if (!IntersectRect(&r1, &r1, &bounds1) || !IntersectRect(&r2, &r2, &bounds2)) {
-        release();
+        unlockAndRelease();
         return StitchGridOrTempDir;
     }
     std::memset(out, 0, sizeof(unsigned int) * kPairSize);
-    if (a.Lock() != 0 || b.Lock() != 0) {
-        a.Unlock();
-        release();
-        return StitchBadArgument;
-    }
     auto count = [](CImage& image, const tagRECT& r, unsigned int* bins) {
         for (int y = r.top; y < r.bottom; ++y) {
             const unsigned char* p = image.Bits() + std::int64_t(y) * image.Stride() + 3 * r.left;
@@ -166,9 +178,7 @@ int CCoarseColorCorrection::ComputeHist(unsigned int* out, int col1, int row1, i
     };
     count(a, r1, out);
     count(b, r2, out + kHalfSize);
-    a.Unlock();
-    b.Unlock();
-    release();
+    unlockAndRelease();
     return StitchOk;
 }
 

@@ -3,6 +3,7 @@
 #include "stitch/CColorCorrection.h"
 #include "stitch/CImage.h"
 #include "stitch/CMask.h"
+#include "stitch/StitchEnums.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +12,9 @@
 namespace {
 
 // The part of rect (panorama coordinates) that an image placed at
-// `placement` can read: inside both the bitmap and its mask.
+// `placement` can read: inside both the bitmap and its mask. The image is
+// locked: its size is read from the header held, not under a lock of its
+// own that the host may refuse.
 tagRECT Readable(const tagRECT& rect, const tagRECT& placement, CImage* image, const CMask* mask)
 {
     const int width = std::min(image->Width(), int(mask->Width()));
@@ -22,31 +25,38 @@ tagRECT Readable(const tagRECT& rect, const tagRECT& placement, CImage* image, c
     return out;
 }
 
+bool Present(CImage* image, const CMask* mask)
+{
+    return image && mask && !image->IsEmpty() && mask->Bits();
+}
+
+// For a locked image.
 bool Usable(CImage* image, const CMask* mask)
 {
-    return image && mask && !image->IsEmpty() && mask->Bits() && image->BitCount() == 24;
+    return Present(image, mask) && image->Header() && image->Header()->biBitCount == 24;
 }
 
 } // namespace
 
-void CFinestColorCorrection::ComputeHistogram(const tagRECT& overlap, const tagRECT& referencePlacement,
-                                              const tagRECT& newPlacement)
+int CFinestColorCorrection::ComputeHistogram(const tagRECT& overlap, const tagRECT& referencePlacement,
+                                             const tagRECT& newPlacement)
 {
     std::memset(m_Counts, 0, sizeof m_Counts);
-    if (overlap.bottom <= overlap.top || !Usable(m_pNewImage, m_pNewMask)
-        || !Usable(m_pReferenceImage, m_pReferenceMask))
-        return;
-    // Clipped to what both images hold, so a placement that disagrees with
-    // a bitmap's size cannot read past it.
-    tagRECT area = Readable(overlap, newPlacement, m_pNewImage, m_pNewMask);
-    area = Readable(area, referencePlacement, m_pReferenceImage, m_pReferenceMask);
-    if (IsRectEmpty(&area))
-        return;
+    if (overlap.bottom <= overlap.top || !Present(m_pNewImage, m_pNewMask)
+        || !Present(m_pReferenceImage, m_pReferenceMask))
+        return StitchOk;
     if (m_pNewImage->Lock() != 0)
-        return;
+        return StitchBadArgument;
     if (m_pReferenceImage->Lock() != 0) {
         m_pNewImage->Unlock();
-        return;
+        return StitchBadArgument;
+    }
+    tagRECT area{0, 0, 0, 0};
+    if (Usable(m_pNewImage, m_pNewMask) && Usable(m_pReferenceImage, m_pReferenceMask)) {
+        // Clipped to what both images hold, so a placement that disagrees
+        // with a bitmap's size cannot read past it.
+        area = Readable(overlap, newPlacement, m_pNewImage, m_pNewMask);
+        area = Readable(area, referencePlacement, m_pReferenceImage, m_pReferenceMask);
     }
     for (int y = area.top; y < area.bottom; ++y) {
         const int yn = y - newPlacement.top, yr = y - referencePlacement.top;
@@ -70,20 +80,26 @@ void CFinestColorCorrection::ComputeHistogram(const tagRECT& overlap, const tagR
     }
     m_pReferenceImage->Unlock();
     m_pNewImage->Unlock();
+    return StitchOk;
 }
 
 int CFinestColorCorrection::Run(const tagRECT& overlap, const tagRECT& referencePlacement, const tagRECT& newPlacement)
 {
-    ComputeHistogram(overlap, referencePlacement, newPlacement);
-    if (!Usable(m_pNewImage, m_pNewMask))
-        return 0;
+    if (const int code = ComputeHistogram(overlap, referencePlacement, newPlacement))
+        return code;
+    if (!Present(m_pNewImage, m_pNewMask))
+        return StitchOk;
     // tables[0] is for byte 2, tables[2] for byte 0, as the counts lie.
     unsigned char tables[3][256];
     CColorCorrection fit;
     for (int k = 0; k < 3; ++k)
         fit.Run(m_Counts + 256 * k, m_Counts + 768 + 256 * k, tables[k]);
     if (m_pNewImage->Lock() != 0)
-        return 0;
+        return StitchBadArgument;
+    if (!Usable(m_pNewImage, m_pNewMask)) {
+        m_pNewImage->Unlock();
+        return StitchOk;
+    }
     const int width = std::min(m_pNewImage->Width(), int(m_pNewMask->Width()));
     const int height = std::min(m_pNewImage->Height(), int(m_pNewMask->Height()));
     for (int y = 0; y < height; ++y) {
@@ -98,5 +114,5 @@ int CFinestColorCorrection::Run(const tagRECT& overlap, const tagRECT& reference
         }
     }
     m_pNewImage->Unlock();
-    return 0;
+    return StitchOk;
 }

@@ -19,9 +19,12 @@ public:
     // Counts the overlap pixels covered by both masks into m_Counts: the
     // reference's bytes 2, 1, 0, then the new image's. Pixels whose three
     // bytes add up to 753 or more in either image (near white) are left out.
-    void ComputeHistogram(const tagRECT& overlap, const tagRECT& referencePlacement, const tagRECT& newPlacement);
-    // ComputeHistogram, then the new image corrected in place. Always 0; an
-    // overlap with too few usable pixels leaves the image unchanged.
+    // -3 (counts left at zero) when either image cannot be locked, else 0.
+    int ComputeHistogram(const tagRECT& overlap, const tagRECT& referencePlacement, const tagRECT& newPlacement);
+    // ComputeHistogram, then the new image corrected in place. 0; an
+    // overlap with too few usable pixels leaves the image unchanged. -3
+    // (image unchanged) when an image cannot be locked: the counts or the
+    // correction would be of nothing.
     int Run(const tagRECT& overlap, const tagRECT& referencePlacement, const tagRECT& newPlacement);
 
     static constexpr int kWhiteSum = 753;

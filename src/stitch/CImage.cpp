@@ -202,10 +202,13 @@ void CImage::Clear(unsigned char value)
         std::memset(m_pBits, value, m_pHeader->biSizeImage);
 }
 
-void CImage::Clear(unsigned int colour)
+int CImage::Clear(unsigned int colour)
 {
-    if (Lock() != 0)
-        return;
+    // A bitmap already locked is filled under that lock: a second lock the
+    // host refused would leave it unfilled with no one the wiser.
+    const bool held = m_nLocks > 0 && m_pHeader && m_pBits;
+    if (!held && Lock() != 0)
+        return ErrorMemory;
     if (m_pHeader->biBitCount == 24) {
         const unsigned char blue = (colour >> 16) & 0xFF;
         const unsigned char green = (colour >> 8) & 0xFF;
@@ -219,7 +222,9 @@ void CImage::Clear(unsigned int colour)
             }
         }
     }
-    Unlock();
+    if (!held)
+        Unlock();
+    return 0;
 }
 
 int CImage::CountColorEntries(const tagBITMAPINFO* info)

@@ -70,8 +70,10 @@ public:
 
     // Fills the image-size bytes of the pixel rows (the image must be locked).
     void Clear(unsigned char value);
-    // Every 24-bit pixel takes the 0x00BBGGRR colour.
-    void Clear(unsigned int colour);
+    // Every 24-bit pixel takes the 0x00BBGGRR colour. Under the image's
+    // own lock when it is held; -1001 (nothing changed) when a lock is
+    // needed and refused, else 0.
+    int Clear(unsigned int colour);
     // Copies the pixel bytes into target, of the same size and depth:
     // -1003 otherwise.
     int Clone(CImage* target);

@@ -180,8 +180,8 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
         return -2;
     // A vertical pair's graph is filled transposed: the search runs down
     // its rows.
-    if (!FillGraph(graph, !m_bHorizontal))
-        return -2;
+    if (const int filled = FillGraph(graph, !m_bHorizontal))
+        return filled;
     if (!m_bHorizontal)
         std::swap(m_lWidth, m_lHeight);
     if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2))
@@ -264,31 +264,28 @@ void CSmoothRender::DifferenceRow(const SmoothRenderLock& lockA, const SmoothRen
     ClearUncovered(m_pMaskB, m_OverlapB.top + y, m_OverlapB.left, m_lWidth, out);
 }
 
-void CSmoothRender::DifferenceMap(unsigned short* graph)
+int CSmoothRender::DifferenceMap(unsigned short* graph)
 {
-    FillGraph(graph, false);
+    return FillGraph(graph, false);
 }
 
-bool CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
+int CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
 {
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
-    const size_t count = size_t(m_lWidth) * size_t(m_lHeight);
-    if (!lockA.ok() || !lockB.ok()) {
-        std::fill(graph, graph + count, kUnusable);
-        return true;
-    }
+    if (!lockA.ok() || !lockB.ok())
+        return -3;
     if (!transposed) {
         for (int y = 0; y < m_lHeight; ++y)
             DifferenceRow(lockA, lockB, y, graph + size_t(y) * size_t(m_lWidth));
-        return true;
+        return 0;
     }
     // A few rows at a time, so that each graph row receives a short
     // contiguous run instead of one value per pass over the overlap.
     constexpr int kBlock = 16;
     std::unique_ptr<unsigned short[]> rows(new (std::nothrow) unsigned short[size_t(kBlock) * size_t(m_lWidth)]);
     if (!rows)
-        return false;
+        return -2;
     for (int y0 = 0; y0 < m_lHeight; y0 += kBlock) {
         const int n = std::min(kBlock, m_lHeight - y0);
         for (int k = 0; k < n; ++k)
@@ -299,7 +296,7 @@ bool CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
                 to[k] = rows[size_t(k) * size_t(m_lWidth) + size_t(x)];
         }
     }
-    return true;
+    return 0;
 }
 
 bool CSmoothRender::RotateWeightedGraph(unsigned short* graph)

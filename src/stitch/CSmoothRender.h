@@ -56,8 +56,9 @@ public:
     // --- Seam search ---
     int CalcDividingPath(int progressStart, int progressEnd);
     // graph: m_lWidth x m_lHeight of the overlap as it lies (before any
-    // transposition).
-    void DifferenceMap(unsigned short* graph);
+    // transposition). 0, or -3 (graph untouched) when an image cannot be
+    // locked.
+    int DifferenceMap(unsigned short* graph);
     // Stores a new record in the object (always 0).
     int DividingPathGlobal(const unsigned short* graph);
     int BackupForAdjustPath(const unsigned short* graph);
@@ -84,8 +85,10 @@ public:
     void ReleasePyramid(short**& pyramid);
     void ReleasePyramid(int**& pyramid);
     void SetWeightedCoefficients();
-    void GetOriginOverlapDataHorz();
-    void GetOriginOverlapDataVert();
+    // These and the steps that read or write the images below: 0, or -3
+    // (nothing read or written) when an image cannot be locked.
+    int GetOriginOverlapDataHorz();
+    int GetOriginOverlapDataVert();
     // Level sizes: w x h into (w / 2) x (h / 2); 0, or -4 for a missing level.
     int Reduce2D(const short* source, int width, int height, short* target);
     int Reduce2D(const int* source, int width, int height, int* target);
@@ -95,10 +98,10 @@ public:
     int Expand2D(const int* coarse, int width, int height, int* fine, bool add);
     int StartupLaplacePyramid(int progressStart, int progressEnd);
     int ReconstructLaplacePyramid(int progressStart, int progressEnd);
-    void ReplaceWithLaplaceHorz();
-    void ReplaceWithLaplaceVert();
-    void ReplaceDataHorz();
-    void ReplaceDataVert();
+    int ReplaceWithLaplaceHorz();
+    int ReplaceWithLaplaceVert();
+    int ReplaceDataHorz();
+    int ReplaceDataVert();
 
     // The same steps one at a time (StitchWithLaplace does them itself).
     int StartupGaussianPyramid();          // levels 1, 2 of pyramids A and B
@@ -150,11 +153,12 @@ private:
     void PixelOf(int graphRow, int graphColumn, int* x, int* y) const;
     // One overlap row of the graph (not transposed); both images locked.
     void DifferenceRow(const SmoothRenderLock& lockA, const SmoothRenderLock& lockB, int y, unsigned short* out) const;
-    // The graph of the overlap, transposed for a vertical pair; false when
-    // its working rows cannot be had.
-    bool FillGraph(unsigned short* graph, bool transposed);
+    // The graph of the overlap, transposed for a vertical pair: 0, -2 when
+    // its working rows cannot be had, -3 when an image cannot be locked (a
+    // graph of nothing would seam blindly).
+    int FillGraph(unsigned short* graph, bool transposed);
     bool OverlapInside(const tagRECT& overlap, CImage* image, CMask* mask) const;
-    void GetOriginOverlapData();
+    int GetOriginOverlapData();
     // Band row i (path row) of the current channel into a and b (band-wide,
     // positions outside the overlap left as they are); a null a reads only
     // the masks. widenMask sets B's mask where only A covers.
@@ -164,8 +168,8 @@ private:
     void WriteRow(const SmoothRenderLock& lockB, int i, const int* v);
     // Level-0 weights of band row i from the seam flags and extents.
     void WeightRow(const unsigned char* flags, const unsigned int* extents, int i, int* w) const;
-    void ReplaceWithLaplace();
-    void ReplaceData();
+    int ReplaceWithLaplace();
+    int ReplaceData();
     bool Report(double position);
     void StoreOnElement(unsigned short*& pathSlot, int& graphSlot, int newGraphId);
     int SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* mask, int* imageId, int* maskId);

@@ -29,7 +29,9 @@ int CSmoothRender::SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* m
     CImage copy;
     if (copy.Create(w, h, 24) != 0)
         return -2;
-    copy.Clear(m_pOptions->m_lFillColour);
+    // A lock refused is -3 (a bitmap there but not to be had), as elsewhere.
+    if (copy.Clear(m_pOptions->m_lFillColour) != 0)
+        return -3;
     CMask copyMask;
     if (!copyMask.Create(unsigned(w), unsigned(h)))
         return -2;
@@ -37,7 +39,7 @@ int CSmoothRender::SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* m
         SmoothRenderLock from(image);
         SmoothRenderLock to(&copy);
         if (!from.ok() || !to.ok())
-            return -2;
+            return -3;
         for (int y = 0; y < h; ++y) {
             std::memcpy(to.pixel(0, y), from.pixel(overlap.left, overlap.top + y), size_t(w) * 3);
             for (int x = 0; x < w; ++x)

@@ -120,14 +120,14 @@ void CSmoothRender::SetWeightedCoefficients()
     m_pSeamExtents = nullptr;
 }
 
-void CSmoothRender::GetOriginOverlapDataHorz()
+int CSmoothRender::GetOriginOverlapDataHorz()
 {
-    GetOriginOverlapData();
+    return GetOriginOverlapData();
 }
 
-void CSmoothRender::GetOriginOverlapDataVert()
+int CSmoothRender::GetOriginOverlapDataVert()
 {
-    GetOriginOverlapData();
+    return GetOriginOverlapData();
 }
 
 namespace {
@@ -259,30 +259,31 @@ void CSmoothRender::GatherRow(const SmoothRenderLock& lockA, const SmoothRenderL
 template void CSmoothRender::GatherRow<short>(const SmoothRenderLock&, const SmoothRenderLock&, int, short*, short*, bool);
 template void CSmoothRender::GatherRow<int>(const SmoothRenderLock&, const SmoothRenderLock&, int, int*, int*, bool);
 
-void CSmoothRender::GetOriginOverlapData()
+int CSmoothRender::GetOriginOverlapData()
 {
     const size_t samples = size_t(m_lBandWidth) * size_t(m_lPathRows);
     std::fill(m_ppPyramidA[0], m_ppPyramidA[0] + samples, short(0));
     std::fill(m_ppPyramidB[0], m_ppPyramidB[0] + samples, short(0));
     if (!m_pPath || FirstPathRow() > m_pPath[1])
-        return;
+        return 0;
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
     if (!lockA.ok() || !lockB.ok())
-        return;
+        return -3;
     for (int i = 0; i < m_lPathRows; ++i)
         GatherRow(lockA, lockB, i, m_ppPyramidA[0] + size_t(i) * size_t(m_lBandWidth),
                   m_ppPyramidB[0] + size_t(i) * size_t(m_lBandWidth), m_lChannel == 2);
+    return 0;
 }
 
-void CSmoothRender::ReplaceWithLaplaceHorz()
+int CSmoothRender::ReplaceWithLaplaceHorz()
 {
-    ReplaceWithLaplace();
+    return ReplaceWithLaplace();
 }
 
-void CSmoothRender::ReplaceWithLaplaceVert()
+int CSmoothRender::ReplaceWithLaplaceVert()
 {
-    ReplaceWithLaplace();
+    return ReplaceWithLaplace();
 }
 
 void CSmoothRender::WriteRow(const SmoothRenderLock& lockB, int i, const int* v)
@@ -307,35 +308,37 @@ void CSmoothRender::WriteRow(const SmoothRenderLock& lockB, int i, const int* v)
     }
 }
 
-void CSmoothRender::ReplaceWithLaplace()
+int CSmoothRender::ReplaceWithLaplace()
 {
     if (!m_pPath || FirstPathRow() > m_pPath[1])
-        return;
+        return 0;
     SmoothRenderLock lockB(m_pImageB);
     if (!lockB.ok())
-        return;
+        return -3;
     for (int i = 0; i < m_lPathRows; ++i)
         WriteRow(lockB, i, m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth));
+    return 0;
 }
 
-void CSmoothRender::ReplaceDataHorz()
+int CSmoothRender::ReplaceDataHorz()
 {
-    ReplaceData();
+    return ReplaceData();
 }
 
-void CSmoothRender::ReplaceDataVert()
+int CSmoothRender::ReplaceDataVert()
 {
-    ReplaceData();
+    return ReplaceData();
 }
 
-void CSmoothRender::ReplaceData()
+int CSmoothRender::ReplaceData()
 {
     if (!m_pPath || FirstPathRow() > m_pPath[1])
-        return;
+        return 0;
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
+    // Refused, the pair would pass as joined with A's side never copied.
     if (!lockA.ok() || !lockB.ok())
-        return;
+        return -3;
     const int first = FirstPathRow();
     const int last = m_pPath[1];
     auto copyRow = [&](int row, int columns) {
@@ -378,6 +381,7 @@ void CSmoothRender::ReplaceData()
     }
     for (int row = last + 1; row < m_lHeight; ++row)
         copyRow(row, lastColumn);
+    return 0;
 }
 
 int CSmoothRender::StartupGaussianPyramid()

@@ -387,27 +387,27 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
             break;
     }
     const bool lastBandRead = channel == 2 || channel == 3;
+    // Images the host will not lock are a failure, never a band left
+    // unblended or a mask left unwidened that passes as joined.
     if (path && finished > 0) {
         SmoothRenderLock lockA(m_pImageA);
         SmoothRenderLock lockB(m_pImageB);
+        if (!lockA.ok() || !lockB.ok())
+            return -3;
         if (!stream.BlendChannels(finished, lockA, lockB))
             return -2;
     }
     if (path && lastBandRead) {
         SmoothRenderLock lockA(m_pImageA);
         SmoothRenderLock lockB(m_pImageB);
-        if (lockA.ok() && lockB.ok()) {
-            m_lChannel = 2;
-            for (int i = 0; i < m_lPathRows; ++i)
-                GatherRow<int>(lockA, lockB, i, nullptr, nullptr, true);
-        }
+        if (!lockA.ok() || !lockB.ok())
+            return -3;
+        m_lChannel = 2;
+        for (int i = 0; i < m_lPathRows; ++i)
+            GatherRow<int>(lockA, lockB, i, nullptr, nullptr, true);
     }
     m_lChannel = channel;
     if (cancelled)
         return -1;
-    if (m_bHorizontal)
-        ReplaceDataHorz();
-    else
-        ReplaceDataVert();
-    return 0;
+    return m_bHorizontal ? ReplaceDataHorz() : ReplaceDataVert();
 }

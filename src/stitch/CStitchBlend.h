@@ -83,9 +83,9 @@ public:
     // failure the previous ones.
     int RenderProject();
     // Like CopySubImage, but where dstMask is already set each byte becomes
-    // the truncated mean of source and destination.
-    void BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
-                       CMask* srcMask, CImage* dst, CMask* dstMask);
+    // the truncated mean of source and destination. 0, or -3 as there.
+    int BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                      CMask* srcMask, CImage* dst, CMask* dstMask);
     // Second pass, on the files of RenderProject: the third of three
     // mutually overlapping elements trimmed (files and placement, as
     // RenderAuto trims), every element read back and seamed against what is
@@ -137,8 +137,11 @@ public:
     // and mask lie at the element's placement. In a ring, (1, 0) trims the
     // last element's wrap copy instead (img lying at its wrap placement):
     // it ends where the first two elements begin to overlap.
+    // False also when the cut copy cannot be made: *failure (when given)
+    // then receives the code (-2 no bitmap, -3 an image that cannot be
+    // locked), else 0; nothing is moved then.
     bool ModifyOneWarpImageForeward(int col, int row, bool horizontal, CImage* img, CMask* mask, CImage** newImg,
-                                    CMask** newMask);
+                                    CMask** newMask, int* failure = nullptr);
     // The seam of the element at (col, row) against its predecessor,
     // blended across; toPanorama joins the panorama (first pair) and the
     // warped element (second pair). 0 without predecessor. A tile element
@@ -162,13 +165,15 @@ public:
     int AllocExtraImagePanorama(CImage*& img, CMask*& mask, tagRECT& rc, bool& locked);
     // A 24-bit image (locked, filled with the job's fill colour; locked
     // set) and a clear mask of rc's size. -2 (nothing left allocated) when
-    // either cannot be had or the size does not fit a bitmap.
+    // either cannot be had or the size does not fit a bitmap; -3 (nothing
+    // left either) when the host will not lock the new bitmap.
     int AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& rc, bool& locked);
     // Copies every pixel of rcArea (panorama coordinates) whose srcMask bit
     // is set from src (lying at rcSrc) to dst (lying at rcDst) and sets its
-    // bit in dstMask. Pixels off either image are skipped.
-    void CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
-                      CMask* srcMask, CImage* dst, CMask* dstMask);
+    // bit in dstMask. Pixels off either image are skipped. -3 (nothing
+    // copied) when either image cannot be locked, else 0.
+    int CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                     CMask* srcMask, CImage* dst, CMask* dstMask);
 
     // The element warps. Each makes out (24 bits, the scan region's size,
     // cleared with the job's fill colour, locked: locked is set) and outMask
@@ -268,7 +273,7 @@ private:
     static bool CutThird(const tagRECT& rcA, const tagRECT& rcB, const tagRECT& rcN, bool horizontal,
                          tagRECT* cut);
     // The ring's case of ModifyOneWarpImageForeward.
-    bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask);
+    bool TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask, int* failure);
     // -2 when an element in use was given no span tables by the outline.
     int CheckScanTables() const;
     enum class Surface { Cylinder, CylinderVertical, Sphere };

@@ -165,7 +165,7 @@ int CStitchBlend::CropPictureImage(CImage* img, const tagRECT& rc)
     if (cut.Create(int(width), int(height), 24) != 0)
         return -2;
     if (cut.Lock() != 0)
-        return -2;
+        return -3;
     cut.Clear(m_pOptions ? m_pOptions->m_lFillColour : 0xFFFFFFu);
     if (img->Lock() != 0) {
         cut.Unlock();

@@ -35,9 +35,13 @@ int CStitchBlend::AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& r
         return StitchNullArgument;
     // The bitmap's own size rule (header, padded rows, the host's 32-bit
     // sizes) is applied by Create in 64 bits: a refusal is a -2, not a wrap.
-    if (image->Create(int(width), int(height), 24) != 0 || image->Lock() != 0) {
+    if (image->Create(int(width), int(height), 24) != 0) {
         delete image;
         return StitchNullArgument;
+    }
+    if (image->Lock() != 0) {
+        delete image;
+        return StitchBadArgument;
     }
     CMask* bits = new (std::nothrow) CMask;
     if (!bits || !bits->Create(unsigned(width), unsigned(height))) {
@@ -53,14 +57,14 @@ int CStitchBlend::AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& r
     return StitchOk;
 }
 
-void CStitchBlend::CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
-                                CMask* srcMask, CImage* dst, CMask* dstMask)
+int CStitchBlend::CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                               CMask* srcMask, CImage* dst, CMask* dstMask)
 {
-    ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
-                       [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
-                           std::copy(s, s + 3, d);
-                           dstMask->SetPixel(dy, dx, true);
-                       });
+    return ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
+                              [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
+                                  std::copy(s, s + 3, d);
+                                  dstMask->SetPixel(dy, dx, true);
+                              });
 }
 
 int CStitchBlend::StartUpColorCorrection(int col, int row, const tagRECT& rcCur, const tagRECT& rcOther,
@@ -231,11 +235,14 @@ int CStitchBlend::RenderAuto()
             if (k >= 2) {
                 CImage* cutImage = nullptr;
                 CMask* cutMask = nullptr;
-                if (ModifyOneWarpImageForeward(col, row, horizontal, warped.image, warped.mask, &cutImage,
-                                               &cutMask)) {
+                const bool cut = ModifyOneWarpImageForeward(col, row, horizontal, warped.image, warped.mask,
+                                                            &cutImage, &cutMask, &result);
+                if (result != StitchOk)
+                    break;
+                if (cut) {
                     warped.Replace(cutImage, cutMask);
                     if (warped.image->Lock() != 0) {
-                        result = StitchNullArgument;
+                        result = StitchBadArgument;
                         break;
                     }
                     warped.locked = true;
@@ -266,11 +273,14 @@ int CStitchBlend::RenderAuto()
                     if (result != StitchOk)
                         break;
                 }
-                CopySubImage(rcCur, rcCur, rcExtra, warped.image, warped.mask, extra.image, extra.mask);
+                result = CopySubImage(rcCur, rcCur, rcExtra, warped.image, warped.mask, extra.image, extra.mask);
                 extraTaken = true;
             } else if (!extraTaken) {
-                CopySubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+                result = CopySubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image,
+                                      pano.mask);
             }
+            if (result != StitchOk)
+                break;
             warped.Free();
         }
     }

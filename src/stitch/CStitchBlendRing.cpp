@@ -23,16 +23,22 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
 
     // What lies on the circle goes in as it is.
     const tagRECT onCircle = {rcExtra.left, rcExtra.top, m_lPerimeter, rcExtra.bottom};
-    CopySubImage(onCircle, rcExtra, rcPanorama, extra, extraMask, pano, panoMask);
+    if (const int code = CopySubImage(onCircle, rcExtra, rcPanorama, extra, extraMask, pano, panoMask))
+        return code;
 
     // What lies past its end is the last element's wrap copy.
     tagRECT rcRight = {m_lPerimeter, rcExtra.top, rcExtra.right, rcExtra.bottom};
     CImage* right = nullptr;
     CMask* rightMask = nullptr;
     bool rightLocked = false;
-    if (AllocImageAndMask(right, rightMask, rcRight, rightLocked) != 0)
-        return StitchNullArgument;
-    CopySubImage(rcRight, rcExtra, rcRight, extra, extraMask, right, rightMask);
+    if (const int code = AllocImageAndMask(right, rightMask, rcRight, rightLocked))
+        return code;
+    if (const int code = CopySubImage(rcRight, rcExtra, rcRight, extra, extraMask, right, rightMask)) {
+        right->Unlock();
+        delete right;
+        delete rightMask;
+        return code;
+    }
     OffsetRect(&rcRight, -m_lPerimeter, 0);
     last->m_WrapPlacement = rcRight;
 
@@ -50,7 +56,13 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
     rightLocked = false;
     CImage* cutImage = nullptr;
     CMask* cutMask = nullptr;
-    if (ModifyOneWarpImageForeward(1, 0, true, right, rightMask, &cutImage, &cutMask)) {
+    int trimmed = StitchOk;
+    const bool cut = ModifyOneWarpImageForeward(1, 0, true, right, rightMask, &cutImage, &cutMask, &trimmed);
+    if (trimmed != StitchOk) {
+        release();
+        return trimmed;
+    }
+    if (cut) {
         delete right;
         delete rightMask;
         right = cutImage;
@@ -98,12 +110,12 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
     }
     if (right->Lock() != 0) {
         release();
-        return StitchNullArgument;
+        return StitchBadArgument;
     }
     rightLocked = true;
     if (firstImage->Lock() != 0) {
         release();
-        return StitchNullArgument;
+        return StitchBadArgument;
     }
     int result = StitchOk;
     {
@@ -112,7 +124,8 @@ int CStitchBlend::SmoothExtraImagePanorama(const tagRECT& rcExtra, CImage* extra
     }
     // The seam changed the first element's pixels in the overlap.
     if (result == StitchOk)
-        CopySubImage(first->m_Placement, first->m_Placement, rcPanorama, firstImage, firstMask, pano, panoMask);
+        result = CopySubImage(first->m_Placement, first->m_Placement, rcPanorama, firstImage, firstMask, pano,
+                              panoMask);
     firstImage->Unlock();
     release();
     return result;

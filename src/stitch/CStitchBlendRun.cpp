@@ -100,13 +100,14 @@ int CStitchBlend::Run(bool fineTune)
     CBrightCorrection brightness(job);
     if (ring) {
         layout.PanoramaRun(m_pClosingAxis, closingAngle);
-        brightness.PanoramaRun();
+        code = brightness.PanoramaRun();
     } else {
         layout.Run();
-        brightness.Run();
+        code = brightness.Run();
     }
 
-    code = CheckPanoramaSize(m_PanoramaRect);
+    if (code == StitchOk)
+        code = CheckPanoramaSize(m_PanoramaRect);
     if (code == StitchOk)
         code = CheckScanTables();
     if (code == StitchOk) {

@@ -73,9 +73,14 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
     if (!handle)
         return StitchBadArgument;
     CImage carrier;
-    if (carrier.Attach(handle) != 0 || carrier.Lock() != 0) {
+    if (carrier.Attach(handle) != 0) {
         e->m_Pyramid.UnlockHDib(m_lLayer);
         return StitchNullArgument;
+    }
+    if (carrier.Lock() != 0) {
+        carrier.Detach();
+        e->m_Pyramid.UnlockHDib(m_lLayer);
+        return StitchBadArgument;
     }
     int result = StitchOk;
     if (pano->Lock() == 0) {
@@ -138,7 +143,7 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
         }
         pano->Unlock();
     } else {
-        result = StitchNullArgument;
+        result = StitchBadArgument;
     }
     carrier.Unlock();
     carrier.Detach();

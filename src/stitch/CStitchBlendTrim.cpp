@@ -9,13 +9,17 @@
 #include <new>
 
 bool CStitchBlend::ModifyOneWarpImageForeward(int col, int row, bool horizontal, CImage* img, CMask* mask,
-                                              CImage** newImg, CMask** newMask)
+                                              CImage** newImg, CMask** newMask, int* failure)
 {
+    int ignored = StitchOk;
+    if (!failure)
+        failure = &ignored;
+    *failure = StitchOk;
     if (!img || !mask || !newImg || !newMask || !m_pOptions)
         return false;
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
     if (horizontal && col == 1 && grid.m_Style == StitchStyle360)
-        return TrimWrap(row, img, mask, newImg, newMask);
+        return TrimWrap(row, img, mask, newImg, newMask, failure);
     const int ac = horizontal ? col - 2 : col, ar = horizontal ? row : row - 2;
     const int bc = horizontal ? col - 1 : col, br = horizontal ? row : row - 1;
     if (ac < 0 || ar < 0)
@@ -33,10 +37,18 @@ bool CStitchBlend::ModifyOneWarpImageForeward(int col, int row, bool horizontal,
     CImage* image = nullptr;
     CMask* bits = nullptr;
     bool locked = false;
-    if (AllocImageAndMask(image, bits, cut, locked) != 0)
+    // A cut copy that cannot be made is a failure, not "nothing to cut":
+    // the element would otherwise be seamed uncut, or go in blank.
+    *failure = AllocImageAndMask(image, bits, cut, locked);
+    if (*failure != StitchOk)
         return false;
-    CopySubImage(cut, rcN, cut, img, mask, image, bits);
+    *failure = CopySubImage(cut, rcN, cut, img, mask, image, bits);
     image->Unlock();
+    if (*failure != StitchOk) {
+        delete image;
+        delete bits;
+        return false;
+    }
     *newImg = image;
     *newMask = bits;
     n->m_Placement = cut;
@@ -70,7 +82,7 @@ bool CStitchBlend::CutThird(const tagRECT& rcA, const tagRECT& rcB, const tagREC
     return !IsRectEmpty(cut) && !EqualRect(cut, &rcN);
 }
 
-bool CStitchBlend::TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask)
+bool CStitchBlend::TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, CMask** newMask, int* failure)
 {
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
     CStitchElement* a = grid.GetElement(grid.m_lCols - 1, row);
@@ -90,10 +102,16 @@ bool CStitchBlend::TrimWrap(int row, CImage* img, CMask* mask, CImage** newImg, 
     CImage* image = nullptr;
     CMask* bits = nullptr;
     bool locked = false;
-    if (AllocImageAndMask(image, bits, cut, locked) != 0)
+    *failure = AllocImageAndMask(image, bits, cut, locked);
+    if (*failure != StitchOk)
         return false;
-    CopySubImage(cut, rcA, cut, img, mask, image, bits);
+    *failure = CopySubImage(cut, rcA, cut, img, mask, image, bits);
     image->Unlock();
+    if (*failure != StitchOk) {
+        delete image;
+        delete bits;
+        return false;
+    }
     *newImg = image;
     *newMask = bits;
     a->m_WrapPlacement.right = cut.right;

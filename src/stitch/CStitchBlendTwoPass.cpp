@@ -37,20 +37,20 @@ bool LoadWarped(CFileManager& files, const CStitchElement* e, BlendWorking& out)
 
 } // namespace
 
-void CStitchBlend::BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
-                                 CMask* srcMask, CImage* dst, CMask* dstMask)
+int CStitchBlend::BlendSubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                                CMask* srcMask, CImage* dst, CMask* dstMask)
 {
     // Where both have a pixel, the mean; elsewhere the source's.
-    ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
-                       [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
-                           if (dstMask->GetPixel(dy, dx)) {
-                               for (int b = 0; b < 3; ++b)
-                                   d[b] = (unsigned char)((s[b] + d[b]) / 2);
-                           } else {
-                               std::copy(s, s + 3, d);
-                               dstMask->SetPixel(dy, dx, true);
-                           }
-                       });
+    return ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
+                              [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
+                                  if (dstMask->GetPixel(dy, dx)) {
+                                      for (int b = 0; b < 3; ++b)
+                                          d[b] = (unsigned char)((s[b] + d[b]) / 2);
+                                  } else {
+                                      std::copy(s, s + 3, d);
+                                      dstMask->SetPixel(dy, dx, true);
+                                  }
+                              });
 }
 
 int CStitchBlend::RenderProject()
@@ -101,13 +101,15 @@ int CStitchBlend::RenderProject()
             result = SaveWarpedFiles(e, warped.image, warped.mask);
         if (result != StitchOk)
             break;
-        BlendSubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
-        if (ring && rcCur.right > m_lPerimeter) {
+        result = BlendSubImage(rcCur, rcCur, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+        if (result == StitchOk && ring && rcCur.right > m_lPerimeter) {
             // The part past the circle's end belongs over its start.
             tagRECT moved = rcCur;
             OffsetRect(&moved, -m_lPerimeter, 0);
-            BlendSubImage(moved, moved, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
+            result = BlendSubImage(moved, moved, m_PanoramaRect, warped.image, warped.mask, pano.image, pano.mask);
         }
+        if (result != StitchOk)
+            break;
         drawn = true;
         warped.Free();
         if (CStitchOptions::ShowProgress(high)) {
@@ -161,7 +163,8 @@ bool CStitchBlend::ModifyOneWarpImage(tagPOINT cut, tagPOINT second, tagPOINT fi
         return false;
     if (AllocImageAndMask(part.image, part.mask, rc, part.locked) != 0)
         return false;
-    CopySubImage(rc, rcN, rc, whole.image, whole.mask, part.image, part.mask);
+    if (CopySubImage(rc, rcN, rc, whole.image, whole.mask, part.image, part.mask) != StitchOk)
+        return false;
     part.image->Unlock();
     part.locked = false;
     // Saved over the old files (each save replaces its file whole); should
@@ -245,19 +248,23 @@ int CStitchBlend::SmoothExtraImagePanoramaManual(const tagRECT& rcWork, CImage* 
     // copy, cut where the first two elements begin to overlap.
     tagRECT rcRight = {m_lPerimeter, rcWork.top, rcWork.right, rcWork.bottom};
     BlendWorking right, start;
-    if (AllocImageAndMask(right.image, right.mask, rcRight, right.locked) != 0)
-        return StitchNullArgument;
-    CopySubImage(rcRight, rcWork, rcRight, work, workMask, right.image, right.mask);
+    if (const int code = AllocImageAndMask(right.image, right.mask, rcRight, right.locked))
+        return code;
+    if (const int code = CopySubImage(rcRight, rcWork, rcRight, work, workMask, right.image, right.mask))
+        return code;
     right.image->Unlock();
     right.locked = false;
     OffsetRect(&rcRight, -m_lPerimeter, 0);
     last->m_WrapPlacement = rcRight;
     CImage* cutImage = nullptr;
     CMask* cutMask = nullptr;
-    if (ModifyOneWarpImageForeward(1, 0, true, right.image, right.mask, &cutImage, &cutMask)) {
+    int trimmed = StitchOk;
+    if (ModifyOneWarpImageForeward(1, 0, true, right.image, right.mask, &cutImage, &cutMask, &trimmed)) {
         right.Replace(cutImage, cutMask);
         rcRight = last->m_WrapPlacement;
     }
+    if (trimmed != StitchOk)
+        return trimmed;
     CFileManager& files = job->m_FileManager;
     for (int* id : {&last->m_lWrapImageId, &last->m_lWrapMaskId})
         if (*id != -1) {
@@ -274,10 +281,10 @@ int CStitchBlend::SmoothExtraImagePanoramaManual(const tagRECT& rcWork, CImage* 
     if (!LoadWarped(files, first, start))
         return StitchBadArgument;
     if (right.image->Lock() != 0)
-        return StitchNullArgument;
+        return StitchBadArgument;
     right.locked = true;
     if (start.image->Lock() != 0)
-        return StitchNullArgument;
+        return StitchBadArgument;
     start.locked = true;
     tagRECT overlap;
     IntersectRect(&overlap, &rcRight, &first->m_Placement);
@@ -290,7 +297,7 @@ int CStitchBlend::SmoothExtraImagePanoramaManual(const tagRECT& rcWork, CImage* 
     // beyond it the picture holds the first element's own seam with its
     // right neighbour, which must stay.
     if (result == StitchOk)
-        CopySubImage(overlap, first->m_Placement, rcWork, start.image, start.mask, work, workMask);
+        result = CopySubImage(overlap, first->m_Placement, rcWork, start.image, start.mask, work, workMask);
     return result;
 }
 
@@ -303,7 +310,8 @@ int CStitchBlend::CropBlendResultPanorama(const tagRECT& rcWork, CImage*& work, 
     BlendWorking cut;
     if (const int code = AllocImageAndMask(cut.image, cut.mask, m_PanoramaRect, cut.locked))
         return code;
-    CopySubImage(m_PanoramaRect, rcWork, m_PanoramaRect, work, workMask, cut.image, cut.mask);
+    if (const int code = CopySubImage(m_PanoramaRect, rcWork, m_PanoramaRect, work, workMask, cut.image, cut.mask))
+        return code;
     cut.image->Unlock();
     cut.locked = false;
     delete work;
@@ -362,7 +370,7 @@ int CStitchBlend::RenderSmooth()
             break;
         }
         if (element.image->Lock() != 0) {
-            result = StitchNullArgument;
+            result = StitchBadArgument;
             break;
         }
         element.locked = true;
@@ -378,7 +386,9 @@ int CStitchBlend::RenderSmooth()
             if (result != StitchOk)
                 break;
         }
-        CopySubImage(rcCur, rcCur, rcWork, element.image, element.mask, work.image, work.mask);
+        result = CopySubImage(rcCur, rcCur, rcWork, element.image, element.mask, work.image, work.mask);
+        if (result != StitchOk)
+            break;
         drawn = true;
         element.Free();
     }

@@ -49,9 +49,13 @@ int CStitchBlend::Warp(Surface surface, CImage* src, CStitchElement* e, int cell
     const int outW = rc.right - rc.left, outH = rc.bottom - rc.top;
 
     CImage* image = new CImage;
-    if (image->Create(outW, outH, 24) != 0 || image->Lock() != 0) {
+    if (image->Create(outW, outH, 24) != 0) {
         delete image;
         return StitchNullArgument;
+    }
+    if (image->Lock() != 0) {
+        delete image;
+        return StitchBadArgument;
     }
     CMask* mask = new CMask(unsigned(outW), unsigned(outH));
     if (!mask->Bits()) {

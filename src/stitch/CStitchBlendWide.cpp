@@ -28,7 +28,7 @@ int CStitchBlend::WarpElement(Surface surface, CImage& carrier, CStitchElement* 
     if (carrier.Lock() != 0) {
         carrier.Detach();
         e->m_Pyramid.UnlockHDib(m_lLayer);
-        return StitchNullArgument;
+        return StitchBadArgument;
     }
     const int result = Warp(surface, &carrier, e, cell, out.image, out.mask, out.locked, progressLow,
                             progressHigh);
@@ -150,7 +150,9 @@ int CStitchBlend::RenderWideAngle()
                 if (result != StitchOk)
                     break;
             }
-            CopySubImage(rcCur, rcCur, rcTarget, warped.image, warped.mask, target.image, target.mask);
+            result = CopySubImage(rcCur, rcCur, rcTarget, warped.image, warped.mask, target.image, target.mask);
+            if (result != StitchOk)
+                break;
             warped.Free();
         }
         if (result != StitchOk || r == 0)
@@ -164,8 +166,10 @@ int CStitchBlend::RenderWideAngle()
         }
         if (result != StitchOk)
             break;
-        CopySubImage(rowRect[size_t(r)], rowRect[size_t(r)], m_PanoramaRect, strip.image, strip.mask, pano.image,
-                     pano.mask);
+        result = CopySubImage(rowRect[size_t(r)], rowRect[size_t(r)], m_PanoramaRect, strip.image, strip.mask,
+                              pano.image, pano.mask);
+        if (result != StitchOk)
+            break;
         strip.Free();
     }
     if (result != StitchOk) {

@@ -90,16 +90,30 @@ int CStitchMatch::SearchCandidatesFirstTime(int col1, int row1, int col2, int ro
     if (!e || !n)
         return StitchBadArgument;
     CImage a, b;
-    if (a.Attach(e->m_Pyramid.LockHDib(layer)) != 0 || b.Attach(n->m_Pyramid.LockHDib(layer)) != 0
-        || a.BitCount() != 24 || b.BitCount() != 24) {
+    auto release = [&]() {
         a.Detach();
         b.Detach();
         e->m_Pyramid.UnlockHDib(layer);
         n->m_Pyramid.UnlockHDib(layer);
+    };
+    // Both held before anything is read: a layer the host will not lock
+    // would have its blocks copied from a null address.
+    if (a.Attach(e->m_Pyramid.LockHDib(layer)) != 0 || b.Attach(n->m_Pyramid.LockHDib(layer)) != 0
+        || a.Lock() != 0) {
+        release();
         return StitchBadArgument;
     }
-    a.Lock();
-    b.Lock();
+    if (b.Lock() != 0) {
+        a.Unlock();
+        release();
+        return StitchBadArgument;
+    }
+    if (a.Header()->biBitCount != 24 || b.Header()->biBitCount != 24) {
+        a.Unlock();
+        b.Unlock();
+        release();
+        return StitchBadArgument;
+    }
     const int W = a.Width(), H = a.Height();
     const int wB = b.Width(), hB = b.Height();
 
@@ -172,9 +186,6 @@ int CStitchMatch::SearchCandidatesFirstTime(int col1, int row1, int col2, int ro
     }
     a.Unlock();
     b.Unlock();
-    a.Detach();
-    b.Detach();
-    e->m_Pyramid.UnlockHDib(layer);
-    n->m_Pyramid.UnlockHDib(layer);
+    release();
     return 0;
 }

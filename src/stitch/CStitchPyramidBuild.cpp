@@ -12,15 +12,19 @@ int CStitchPyramid::ZoomImageBy2x2(CImage* source, CImage* target, int progressS
         return StitchCancelled;
     if (!source || !target)
         return StitchNullArgument;
+    // The size is read under the lock the pixels are read under: a refused
+    // lock is -3, not a layer of nothing.
+    if (source->Lock() != 0)
+        return StitchBadArgument;
     const int width = source->Width() / 2;
     const int height = source->Height() / 2;
-    if (target->Create(width, height, 24) != 0)
-        return StitchNullArgument;
-    if (source->Lock() != 0)
-        return StitchNullArgument;
-    if (target->Lock() != 0) {
+    if (target->Create(width, height, 24) != 0) {
         source->Unlock();
         return StitchNullArgument;
+    }
+    if (target->Lock() != 0) {
+        source->Unlock();
+        return StitchBadArgument;
     }
     const std::int64_t sourceStride = source->Stride();
     const std::int64_t targetStride = target->Stride();
@@ -72,14 +76,25 @@ int CStitchPyramid::BuildPyramid(CStitchOptions* job, int progressStart, int pro
         return StitchCancelled;
     }
     {
+        // Depth and size under one lock: a size read under a refused lock
+        // would be 0, a photo of nothing.
         CImage image;
-        if (image.Attach(photo) != 0 || image.BitCount() != 24) {
+        if (image.Attach(photo) != 0 || image.Lock() != 0) {
+            image.Detach();
             giveBack();
             return StitchBadArgument;
         }
-        m_lWidth = image.Width();
-        m_lHeight = image.Height();
+        const bool usable = image.BitCount() == 24;
+        if (usable) {
+            m_lWidth = image.Width();
+            m_lHeight = image.Height();
+        }
+        image.Unlock();
         image.Detach();
+        if (!usable) {
+            giveBack();
+            return StitchBadArgument;
+        }
     }
     if (m_lWidth > m_lMaxW)
         m_lMaxW = m_lWidth;

@@ -41,6 +41,7 @@ private slots:
     void wrapBookkeeping();
     void failedWrapSeamLeavesThePreviousRender_data();
     void failedWrapSeamLeavesThePreviousRender();
+    void refusedLockAtTheWrapLeavesThePreviousRender();
 
 private:
     QString artefacts() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/blendring-artefacts"); }
@@ -297,6 +298,42 @@ void TestBlendRing::failedWrapSeamLeavesThePreviousRender()
     // The job renders again, the same picture.
     QCOMPARE(render(job.get()), 0);
     QVERIFY(RenderState::of(*m_host, job.get()).result == before.result);
+}
+
+void TestBlendRing::refusedLockAtTheWrapLeavesThePreviousRender()
+{
+    const SyntheticViews& v = views(m_photo);
+    Job job(GeometryFixture::job(*m_host, v, v.ring(kViews), StitchStyle360, kViews, 1), PSReleaseStitch);
+    QVERIFY(job);
+    StitchTestHost& host = *m_host;
+    QCOMPARE(render(job.get()), 0);
+    // The second render counts its locks, and where the ring's closing
+    // starts (once the last cell's band is done): from there on the part
+    // past the circle's end is copied aside, trimmed, saved and seamed over
+    // the first photo, which then goes back into the panorama.
+    const int start = host.lockCalls;
+    int closing = -1;
+    host.onProgress = [&](int percent) {
+        if (closing < 0 && percent >= kLastCellEnd)
+            closing = host.lockCalls - start;
+    };
+    QCOMPARE(render(job.get()), 0);
+    host.onProgress = nullptr;
+    const int locks = host.lockCalls - start;
+    QVERIFY(closing > 0 && closing + 4 < locks);
+    qInfo("locks %d to %d of %d close the ring", closing, locks - 1, locks);
+    const RenderState before = RenderState::of(host, job.get());
+    // Each of those locks refused in turn: the render fails and the job
+    // keeps the previous render, every lock given back.
+    for (int n = closing; n < locks; ++n) {
+        host.failLockAt = host.lockCalls + n;
+        const int code = render(job.get());
+        host.failLockAt = -1;
+        const QString what = QStringLiteral("lock %1 of %2: code %3").arg(n).arg(locks).arg(code);
+        QVERIFY2(code < 0, qPrintable(what));
+        QVERIFY2(host.locksHeld == 0 && host.unbalancedLocks() == 0, qPrintable(what));
+        QVERIFY2(RenderState::of(host, job.get()) == before, qPrintable(what));
+    }
 }
 
 QTEST_MAIN(TestBlendRing)

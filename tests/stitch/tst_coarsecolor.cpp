@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 // Colour tables for a whole grid, chained outward from a reference image,
 // on synthetic views whose exposures differ.
@@ -35,6 +36,8 @@ private slots:
     void tileGridChainsEveryElement();
     void cancelAtEveryReport_data();
     void cancelAtEveryReport();
+    void refusedLockKeepsTheTables_data();
+    void refusedLockKeepsTheTables();
 
 private:
     // A job of the views in a row (or a cols x rows tile) with the given
@@ -502,6 +505,70 @@ void TestCoarseColor::cancelAtEveryReport()
     }
     m_host->cancelAtProgressCall = -1;
     PSReleaseStitch(job);
+}
+
+void TestCoarseColor::refusedLockKeepsTheTables_data()
+{
+    QTest::addColumn<bool>("column");
+    QTest::newRow("row") << false;
+    QTest::newRow("column") << true;
+}
+
+void TestCoarseColor::refusedLockKeepsTheTables()
+{
+    QFETCH(bool, column);
+    // Four views of different exposure, so that the tables fitted differ
+    // from the ones set beforehand.
+    QList<ViewExposure> exposures(4);
+    for (int i = 0; i < 4; ++i)
+        exposures[i].gain[0] = exposures[i].gain[1] = exposures[i].gain[2] = 0.8 + 0.15 * i;
+    CStitchOptions* job = viewJob(StitchStyleHorizontal, 4, 1, exposures);
+    QVERIFY(job);
+    const std::unique_ptr<CStitchOptions, void (*)(CStitchOptions*)> owner(job, PSReleaseStitch);
+    CStitchElement* e = job->m_Matrix.m_pElements;
+    if (column) {
+        job->m_Matrix.m_Style = StitchStyleVertical;
+        job->m_Matrix.m_lCols = 1;
+        job->m_Matrix.m_lRows = 4;
+        for (int i = 0; i < 3; ++i) {
+            e[i].m_OverlapRects[2] = e[i].m_OverlapRects[0];
+            e[i].m_OverlapRects[3] = e[i].m_OverlapRects[1];
+        }
+    }
+    // Tables that no fit gives: each entry its index plus the element.
+    auto setTables = [&]() {
+        for (int i = 0; i < 4; ++i)
+            for (int v = 0; v < 768; ++v)
+                e[i].m_ColorTable[v] = static_cast<unsigned char>(v + i);
+    };
+    auto tables = [&]() {
+        QByteArray bytes;
+        for (int i = 0; i < 4; ++i)
+            bytes.append(reinterpret_cast<const char*>(e[i].m_ColorTable), 768);
+        return bytes;
+    };
+    setTables();
+    const QByteArray set = tables();
+    const int start = m_host->lockCalls;
+    QCOMPARE(CCoarseColorCorrection(job).Run(1, true), 0);
+    const int locks = m_host->lockCalls - start;
+    QVERIFY(tables() != set);
+    QCOMPARE(m_host->locksHeld, 0);
+    // Every lock refused in turn: -3, and no table touched (the
+    // histograms of all pairs are taken before any table is written). A
+    // size read under a lock of its own would have come back 0 and the
+    // pair passed as not overlapping (-4).
+    QVERIFY(locks >= 6);
+    for (int n = 0; n < locks; ++n) {
+        setTables();
+        m_host->failLockAt = m_host->lockCalls + n;
+        const int code = CCoarseColorCorrection(job).Run(1, true);
+        m_host->failLockAt = -1;
+        const QString what = QStringLiteral("lock %1 of %2: code %3").arg(n).arg(locks).arg(code);
+        QVERIFY2(code == -3, qPrintable(what));
+        QVERIFY2(tables() == set, qPrintable(what));
+        QVERIFY2(m_host->locksHeld == 0 && m_host->outstandingImages() == 0, qPrintable(what));
+    }
 }
 
 QTEST_MAIN(TestCoarseColor)

@@ -106,6 +106,8 @@ private slots:
     void narrowOverlaps();
     void cancelAtEveryReport();
     void unwritableTemporaryFolder();
+    void refusedLockFailsTheSeam_data();
+    void refusedLockFailsTheSeam();
     void tileStripSeamKeepsStrips();
     void searchThroughMovedPoint();
     void movedPointRefused_data();
@@ -1001,6 +1003,72 @@ void TestSmoothRender::unwritableTemporaryFolder()
     f.b.Lock();
     QVERIFY(before == QByteArray(reinterpret_cast<const char*>(f.b.Bits()), f.b.Stride() * 96));
     f.b.Unlock();
+}
+
+void TestSmoothRender::refusedLockFailsTheSeam_data()
+{
+    QTest::addColumn<int>("pair"); // 0 side by side, 1 one above the other, 2 row strips of a tile grid
+    QTest::newRow("side by side") << 0;
+    // The difference map of a vertical pair is filled transposed.
+    QTest::newRow("one above the other") << 1;
+    // The strips' overlaps are copied and kept first.
+    QTest::newRow("tile strips") << 2;
+}
+
+void TestSmoothRender::refusedLockFailsTheSeam()
+{
+    QFETCH(int, pair);
+    const bool horizontal = pair == 0;
+    auto make = [pair]() {
+        auto* f = pair == 0 ? new SmoothRenderFixture(160, 96, 160, 96, 100, 0)
+                            : new SmoothRenderFixture(96, 160, 96, 160, 0, 100,
+                                                      pair == 2 ? StitchStyleTile : StitchStyleVertical);
+        f->paintBoth([](int x, int y) { return unsigned(0x404040 + (x * 3 + y) % 40); },
+                     [](int x, int y) { return unsigned(0x303030 + (x + 5 * y) % 60); });
+        return std::unique_ptr<SmoothRenderFixture>(f);
+    };
+    auto pixelsOf = [](CImage& image) {
+        image.Lock();
+        const QByteArray bytes(reinterpret_cast<const char*>(image.Bits()), image.Stride() * image.Height());
+        image.Unlock();
+        return bytes;
+    };
+    int locks = 0;
+    {
+        auto f = make();
+        const int start = f->host.lockCalls;
+        CSmoothRender render(&f->job, &f->a, &f->maskA, &f->b, &f->maskB);
+        QCOMPARE(render.Run(f->overlap, f->rectA, f->rectB, f->element(), horizontal, 0, 100), 0);
+        locks = f->host.lockCalls - start;
+    }
+    QVERIFY(locks > 4);
+    // Each lock of the seam refused in turn: -3, never a seam searched over
+    // a map of nothing or a band left unblended that passes as joined. A
+    // refusal before the seam is kept leaves B as it was.
+    int beforeTheSeam = 0;
+    for (int n = 0; n < locks; ++n) {
+        auto f = make();
+        const QByteArray original = pixelsOf(f->b);
+        f->host.failLockAt = f->host.lockCalls + n;
+        int code = 0;
+        {
+            CSmoothRender render(&f->job, &f->a, &f->maskA, &f->b, &f->maskB);
+            code = render.Run(f->overlap, f->rectA, f->rectB, f->element(), horizontal, 0, 100);
+        }
+        f->host.failLockAt = -1;
+        const QString what = QStringLiteral("lock %1 of %2").arg(n).arg(locks);
+        // A bitmap the host gives but will not lock while it is made (the
+        // strips' copies) is one not had: -2.
+        QVERIFY2(code == -3 || (code == -2 && pair == 2), qPrintable(what + QStringLiteral(": %1").arg(code)));
+        QVERIFY2(f->host.locksHeld == 0, qPrintable(what));
+        const CStitchElement* e = f->element();
+        if (!e->m_pRightPath && !e->m_pLowerPath) {
+            ++beforeTheSeam;
+            QVERIFY2(pixelsOf(f->b) == original, qPrintable(what));
+        }
+    }
+    // The size checks and the difference map at least.
+    QVERIFY(beforeTheSeam >= 2);
 }
 
 void TestSmoothRender::tileStripSeamKeepsStrips()

@@ -222,6 +222,7 @@ void* StitchTestHost::memLock(void* handle)
     if (host->lockFails || host->lockCalls++ == host->failLockAt)
         return nullptr;
     ++block->locks;
+    ++host->locksHeld;
     return block->bytes.data();
 }
 
@@ -234,6 +235,7 @@ bool StitchTestHost::memUnlock(void* handle)
             host->errors << QStringLiteral("MemUnlock of an unknown handle");
         return false;
     }
+    --host->locksHeld;
     if (--block->locks < 0)
         host->errors << QStringLiteral("MemUnlock without MemLock");
     return host->unlockKeepsAddress;

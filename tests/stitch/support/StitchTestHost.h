@@ -57,6 +57,7 @@ public:
     bool unlockKeepsAddress = true;
     bool lockFails = false;
     int lockCalls = 0;             // MemLock calls so far
+    int locksHeld = 0;             // locks given minus unlocks taken, over every handle
     int failLockAt = -1;           // the n-th MemLock call (0-based) returns null
     int resultCode = 0;            // returned by GetResultDIBData
     std::function<void(int percent)> onProgress; // called at every report, before the cancel check
