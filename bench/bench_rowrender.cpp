@@ -26,7 +26,9 @@
 //             libraries), so that peak - idle is what the work took;
 //   bound_MB  the memory goal: the source photos with their pyramid layers
 //             (4/3 of the pixels) plus 1.5 times the result bitmap;
-//   cpu_ms    enblend's own processor time per run;
+//   cpu_ms    processor time per run, all threads: for ours and OpenCV of
+//             the timed render, for enblend of its whole process (the wall
+//             time counts the other programs of a loaded machine too);
 //   result_MP the result bitmap, crop_MP ours after the crop.
 // The host of ours is a lean one like the application's engine (plain heap
 // memory, each fetch a fresh copy of the held photo). enblend's threads wait
@@ -74,6 +76,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <thread>
@@ -191,17 +194,25 @@ bool readView(const std::string& path, int width, int height, RowOf to)
 struct ChildResult
 {
     double ms = 0;
+    double cpuMs = 0; // the process's processor time over the same span
     long long width = 0, height = 0, cropWidth = 0, cropHeight = 0;
     long long idleKiB = 0;
 };
+
+double processCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 bool writeResult(const char* path, const ChildResult& r)
 {
     FILE* file = std::fopen(path, "w");
     if (!file)
         return false;
-    std::fprintf(file, "%.3f %lld %lld %lld %lld %lld\n", r.ms, r.width, r.height, r.cropWidth, r.cropHeight,
-                 r.idleKiB);
+    std::fprintf(file, "%.3f %lld %lld %lld %lld %lld %.3f\n", r.ms, r.width, r.height, r.cropWidth, r.cropHeight,
+                 r.idleKiB, r.cpuMs);
     return std::fclose(file) == 0;
 }
 
@@ -288,6 +299,7 @@ int childOurs(const std::string& folder, const char* resultPath)
             job->m_Matrix.m_pElements[i].m_ColorTable[v] = static_cast<unsigned char>(v % 256);
     views->fillJob(job, cameras);
 
+    const double cpuStart = processCpuMs();
     const auto start = std::chrono::steady_clock::now();
     int code = 0;
     {
@@ -297,6 +309,7 @@ int childOurs(const std::string& folder, const char* resultPath)
         result.height = blend.m_PanoramaRect.bottom - blend.m_PanoramaRect.top;
     }
     result.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    result.cpuMs = processCpuMs() - cpuStart;
     if (code != 0) {
         std::fprintf(stderr, "the render failed: %d\n", code);
         return 4;
@@ -435,6 +448,7 @@ int childOpenCv(const std::string& folder, int threads, const char* resultPath)
             return 2;
         mats.push_back(mat);
     }
+    const double cpuStart = processCpuMs();
     const auto start = std::chrono::steady_clock::now();
     cv::Mat pano;
     try {
@@ -444,6 +458,7 @@ int childOpenCv(const std::string& folder, int threads, const char* resultPath)
         return 4;
     }
     result.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    result.cpuMs = processCpuMs() - cpuStart;
     result.width = pano.cols;
     result.height = pano.rows;
     if (qEnvironmentVariableIsSet("VELLUMAR_RENDER_DEBUG")) {
@@ -604,6 +619,7 @@ void inChild(benchmark::State& state, const char* kind)
                       log = s.folder + "/child.txt";
     ChildResult r;
     long peakKiB = 0;
+    double cpu = 0;
     for (auto _ : state) {
         QFile::remove(QString::fromStdString(resultFile));
         const int code = run({"/usr/bin/time", "-f", "%M", "-o", peakFile, selfPath(), "--child", kind, s.folder,
@@ -611,9 +627,9 @@ void inChild(benchmark::State& state, const char* kind)
                              log);
         FILE* file = std::fopen(resultFile.c_str(), "r");
         const bool read = file
-            && std::fscanf(file, "%lf %lld %lld %lld %lld %lld", &r.ms, &r.width, &r.height, &r.cropWidth,
-                           &r.cropHeight, &r.idleKiB)
-                == 6;
+            && std::fscanf(file, "%lf %lld %lld %lld %lld %lld %lf", &r.ms, &r.width, &r.height, &r.cropWidth,
+                           &r.cropHeight, &r.idleKiB, &r.cpuMs)
+                == 7;
         if (file)
             std::fclose(file);
         if (code != 0 || !read) {
@@ -621,8 +637,10 @@ void inChild(benchmark::State& state, const char* kind)
             return;
         }
         state.SetIterationTime(r.ms / 1000);
+        cpu += r.cpuMs;
         peakKiB = std::max(peakKiB, peakOf(peakFile));
     }
+    state.counters["cpu_ms"] = cpu / double(state.iterations());
     state.counters["peak_MB"] = double(peakKiB) / 1024;
     state.counters["idle_MB"] = double(r.idleKiB) / 1024;
     state.counters["bound_MB"] = g.sourceMB() + 1.5 * 3 * double(r.width) * double(r.height) / (1024.0 * 1024.0);
