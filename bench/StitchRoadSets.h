@@ -169,7 +169,7 @@ inline std::unique_ptr<Set> makeSet(Kind kind, bool large)
         const QString stem = folder + QLatin1Char('/') + set->name().replace(QLatin1Char('/'), QLatin1Char('-'));
         texture.scaledToWidth(2400, Qt::SmoothTransformation).save(stem + QStringLiteral("-mosaic.jpg"));
         for (int i = 0; i < n; ++i)
-            set->image(i).save(stem + QStringLiteral("-view%1.png").arg(i));
+            set->image(i).scaledToWidth(800, Qt::SmoothTransformation).save(stem + QStringLiteral("-view%1.jpg").arg(i));
     }
     return set;
 }
