@@ -14,13 +14,19 @@
 //                   and, when VELLUMAR_STITCHROAD_ENBLEND is "small" (2 MP
 //                   sets) or "all", enblend; each tool's seconds a counter.
 // Times are per iteration; min_s and max_s give the range over iterations.
-// Accuracy against the views' truth, over every neighbour pair:
+// Accuracy against the views' truth, over every neighbour pair, of the
+// worst iteration (the peers' searches are random):
 //   deg_worst  the worst pair rotation error, in degrees;
 //   focal_pct  the focal length's error, in per cent;
 //   rms_px     the RMS distance, in full-size pixels, between where the
 //              estimated pair model and the true one put a grid of each
-//              neighbour's points in the element;
+//              neighbour's points in the element; rms_best, the best
+//              iteration's;
+//   fails      iterations that found no panorama or lost a view;
 //   order_ok   (ours) 1 when the order and grid came back true.
+// VELLUMAR_STITCHROAD_ITERATIONS sets the iterations of every benchmark,
+// VELLUMAR_STITCHROAD_VIEWS names a folder for the mosaics and views,
+// reduced, to look at, VELLUMAR_STITCHROAD_PAIRS prints each pair's error.
 // Ours runs on one thread; OpenCV and Hugin's tools on their own threads.
 #include "StitchRoadScene.h"
 #include "StitchRoadSets.h"
