@@ -1,8 +1,9 @@
 #pragma once
-// The scene the whole-road stitching benchmarks share: a row of three
-// synthetic views (1600 x 1200, about 2 MP each, 60 degrees across, 40 %
-// overlap) of the mate-backgrounds photograph on a cylinder, as packed
-// bitmaps for the library and as BGR matrices for OpenCV's Stitcher.
+// The scene bench_panoramaengine stitches: a row of three synthetic views
+// (1600 x 1200, about 2 MP each, 60 degrees across, 40 % overlap) of the
+// mate-backgrounds photograph on a cylinder, as packed bitmaps for the
+// library and as BGR matrices for OpenCV's Stitcher; and that peer, which
+// bench_stitchroad shares. Larger sets: StitchRoadSets.h.
 #include "SyntheticViews.h"
 
 #include <QByteArray>
