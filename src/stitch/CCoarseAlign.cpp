@@ -69,74 +69,120 @@ void CCoarseAlign::ClearRotateImages()
     m_ppRotate = nullptr;
 }
 
+namespace {
+
+// The agreement of two edge maps over some pixels. A pixel that is an edge
+// in both adds the table's score of its three gradient pairs, one that is an
+// edge in just one adds -256, and both count; other pixels do not count. As
+// sums: count = nA + nB - nBoth and sum = scores - 256 (nA + nB - 2 nBoth),
+// so the edges are counted in a plain loop and only pixels that are edges in
+// both visit the table.
+struct EdgeTally
+{
+    std::int64_t scores = 0;
+    std::int64_t edgesA = 0;
+    std::int64_t edgesB = 0;
+    std::int64_t both = 0;
+    int strong = 0;
+
+    void scoreBoth(const CCorrelTable& table, const short* ca, const short* cb)
+    {
+        const int score = table.At(ca[0], cb[0]) + table.At(ca[1], cb[1]) + table.At(ca[2], cb[2]);
+        strong += score >= kStrongPixel;
+        scores += score;
+        ++both;
+    }
+
+    double correl() const
+    {
+        const std::int64_t count = edgesA + edgesB - both;
+        const std::int64_t sum = scores - 256 * (edgesA + edgesB - 2 * both);
+        return count ? double(sum / count) / 256.0 : 0.0;
+    }
+};
+
+} // namespace
+
 double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CAlignDataBuffer* b, int dx, int dy, int& strong) const
 {
-    strong = 0;
     const int xFrom = dx < 0 ? 1 : dx + 1;
     const int xTo = std::min(a->m_lWidth - 2, b->m_lWidth + dx - 2);
     const int yFrom = dy < 0 ? 1 : dy + 1;
     const int yTo = std::min(a->m_lHeight - 2, b->m_lHeight + dy - 2);
-    std::int64_t sum = 0;
-    std::int64_t count = 0;
-    for (int y = yFrom; y <= yTo; ++y) {
-        const std::int64_t rowA = std::int64_t(y) * a->m_lWidth;
-        const std::int64_t rowB = std::int64_t(y - dy) * b->m_lWidth - dx;
-        for (int x = xFrom; x <= xTo; ++x) {
-            const bool edgeA = a->m_pGrad[rowA + x] > a->m_lThreshold;
-            const bool edgeB = b->m_pGrad[rowB + x] > b->m_lThreshold;
-            if (edgeA && edgeB) {
-                const short* ca = a->m_pCorrel + 3 * (rowA + x);
-                const short* cb = b->m_pCorrel + 3 * (rowB + x);
-                const int score = m_pTable->At(ca[0], cb[0]) + m_pTable->At(ca[1], cb[1]) + m_pTable->At(ca[2], cb[2]);
-                if (score >= kStrongPixel)
-                    ++strong;
-                sum += score;
-                ++count;
-            } else if (edgeA != edgeB) {
-                sum -= 256;
-                ++count;
-            }
+    const CCorrelTable& table = *m_pTable;
+    const unsigned char* gradA = a->m_pGrad;
+    const unsigned char* gradB = b->m_pGrad;
+    const short* correlA = a->m_pCorrel;
+    const short* correlB = b->m_pCorrel;
+    const int widthA = a->m_lWidth, widthB = b->m_lWidth;
+    const int thresholdA = a->m_lThreshold, thresholdB = b->m_lThreshold;
+    const int columns = xTo - xFrom + 1;
+    EdgeTally tally;
+    for (int y = yFrom; y <= yTo && columns > 0; ++y) {
+        const std::int64_t atA = std::int64_t(y) * widthA + xFrom;
+        const std::int64_t atB = std::int64_t(y - dy) * widthB - dx + xFrom;
+        const unsigned char* ga = gradA + atA;
+        const unsigned char* gb = gradB + atB;
+        int edgesA = 0, edgesB = 0;
+        for (int i = 0; i < columns; ++i) {
+            edgesA += ga[i] > thresholdA;
+            edgesB += gb[i] > thresholdB;
         }
+        tally.edgesA += edgesA;
+        tally.edgesB += edgesB;
+        if (edgesA == 0 || edgesB == 0)
+            continue;
+        for (int i = 0; i < columns; ++i)
+            if (ga[i] > thresholdA && gb[i] > thresholdB)
+                tally.scoreBoth(table, correlA + 3 * (atA + i), correlB + 3 * (atB + i));
     }
-    return count ? double(sum / count) / 256.0 : 0.0;
+    strong = tally.strong;
+    return tally.correl();
 }
 
 double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CRotateImage* r, int dx, int dy, int& strong) const
 {
-    strong = 0;
-    std::int64_t sum = 0;
-    std::int64_t count = 0;
-    const int columnShift = int(-(r->m_dMinX + dx + (a->m_lWidth - 1) / 2.0));
-    for (int y = 0; y < a->m_lHeight; ++y) {
-        const int row = int(y - (a->m_lHeight - 1) / 2.0 - dy - r->m_dMinY);
-        if (row < 0 || row >= r->m_lHeight)
+    const CCorrelTable& table = *m_pTable;
+    const unsigned char* gradA = a->m_pGrad;
+    const unsigned char* gradR = r->m_pGrad;
+    const short* correlA = a->m_pCorrel;
+    const short* correlR = r->m_pCorrel;
+    const int widthA = a->m_lWidth, heightA = a->m_lHeight;
+    const int widthR = r->m_lWidth, heightR = r->m_lHeight;
+    const int thresholdA = a->m_lThreshold, thresholdR = r->m_lThreshold;
+    const int columnShift = int(-(r->m_dMinX + dx + (widthA - 1) / 2.0));
+    // Columns of the turned copy outside 0 .. width - 1 are skipped: x runs
+    // over the rest only.
+    const int xFrom = std::max(0, -columnShift);
+    const int xTo = int(std::min<std::int64_t>(widthA, std::int64_t(widthR) - columnShift)) - 1;
+    const int columns = xTo - xFrom + 1;
+    EdgeTally tally;
+    for (int y = 0; y < heightA && columns > 0; ++y) {
+        const int row = int(y - (heightA - 1) / 2.0 - dy - r->m_dMinY);
+        if (row < 0 || row >= heightR)
             continue;
-        for (int x = 0; x < a->m_lWidth; ++x) {
-            const int column = x + columnShift;
-            if (column < 0 || column >= r->m_lWidth)
-                continue;
-            const std::int64_t atR = std::int64_t(row) * r->m_lWidth + column;
-            const int gradR = r->m_pGrad[atR];
-            if (gradR == 255)
-                continue;
-            const std::int64_t atA = std::int64_t(y) * a->m_lWidth + x;
-            const bool edgeA = a->m_pGrad[atA] > a->m_lThreshold;
-            const bool edgeB = gradR > r->m_lThreshold;
-            if (edgeA && edgeB) {
-                const short* ca = a->m_pCorrel + 3 * atA;
-                const short* cb = r->m_pCorrel + 3 * atR;
-                const int score = m_pTable->At(ca[0], cb[0]) + m_pTable->At(ca[1], cb[1]) + m_pTable->At(ca[2], cb[2]);
-                if (score >= kStrongPixel)
-                    ++strong;
-                sum += score;
-                ++count;
-            } else if (edgeA != edgeB) {
-                sum -= 256;
-                ++count;
-            }
+        const std::int64_t atA = std::int64_t(y) * widthA + xFrom;
+        const std::int64_t atR = std::int64_t(row) * widthR + xFrom + columnShift;
+        const unsigned char* ga = gradA + atA;
+        const unsigned char* gr = gradR + atR;
+        // 255 marks the turned copy's pixels outside the photo: they count
+        // for neither side.
+        int edgesA = 0, edgesR = 0;
+        for (int i = 0; i < columns; ++i) {
+            const int inside = gr[i] != 255;
+            edgesA += inside & (ga[i] > thresholdA);
+            edgesR += inside & (gr[i] > thresholdR);
         }
+        tally.edgesA += edgesA;
+        tally.edgesB += edgesR;
+        if (edgesA == 0 || edgesR == 0)
+            continue;
+        for (int i = 0; i < columns; ++i)
+            if (gr[i] != 255 && ga[i] > thresholdA && gr[i] > thresholdR)
+                tally.scoreBoth(table, correlA + 3 * (atA + i), correlR + 3 * (atR + i));
     }
-    return count ? double(sum / count) / 256.0 : 0.0;
+    strong = tally.strong;
+    return tally.correl();
 }
 
 int CCoarseAlign::Run(int& dx, int& dy, double& angle, const tagRECT& range, double& score)

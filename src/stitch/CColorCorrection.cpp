@@ -15,6 +15,140 @@ float clampUnit(float x)
     return x < 0.0f ? 0.0f : (x > 1.0f ? 1.0f : x);
 }
 
+// The joint histogram's non-zero cells in row-major order. Rank pairing
+// walks a staircase, so at most 2 x 256 - 1 cells are set: the error sum
+// over these is the full table's, term for term and in the same order.
+struct JointCells
+{
+    struct Row
+    {
+        int row;
+        int first; // index of the row's first cell
+        int end;
+    };
+    float column[2 * kBins];
+    float count[2 * kBins];
+    Row rows[kBins];
+    int rowCount = 0;
+    bool complete = true; // false: more cells than the staircase can hold
+
+    explicit JointCells(const unsigned int* joint)
+    {
+        if (!joint) {
+            complete = false;
+            return;
+        }
+        int cells = 0;
+        for (int row = 0; row < kBins && complete; ++row) {
+            const unsigned int* line = joint + row * kBins;
+            const int first = cells;
+            for (int c = 0; c < kBins; ++c) {
+                if (line[c] == 0)
+                    continue;
+                if (cells == 2 * kBins) {
+                    complete = false;
+                    break;
+                }
+                column[cells] = float(c);
+                count[cells] = float(line[c]);
+                ++cells;
+            }
+            if (cells > first)
+                rows[rowCount++] = Row{row, first, cells};
+        }
+    }
+
+    float error(const float* s) const
+    {
+        float error = 0.0f;
+        for (int k = 0; k < rowCount; ++k) {
+            const Row& r = rows[k];
+            const float predicted = 255.0f * s[r.row];
+            for (int i = r.first; i < r.end; ++i) {
+                const float d = predicted - column[i];
+                error += count[i] * d * d;
+            }
+        }
+        return error;
+    }
+};
+
+// The full table's sum, for joints that are not a staircase.
+float fullError(const unsigned int* joint, const float* s)
+{
+    float error = 0.0f;
+    for (int row = 0; row < kBins; ++row) {
+        const unsigned int* cells = joint + row * kBins;
+        const float predicted = 255.0f * s[row];
+        for (int column = 0; column < kBins; ++column) {
+            if (cells[column] == 0)
+                continue;
+            const float d = predicted - float(column);
+            error += float(cells[column]) * d * d;
+        }
+    }
+    return error;
+}
+
+// The golden-section search of t for shape a. cells: the joint's non-empty
+// cells, or null to sum over the whole table. s1 does not depend on t, and
+// the error reads s2 only on the non-empty rows, so s1 is worked out once
+// per shape and s2 only where it is read.
+float searchT(const CColorCorrection& self, const JointCells* cells, float a, float& t)
+{
+    const unsigned int* joint = self.Joint();
+    float s1[kBins], s2[kBins];
+    for (int v = 0; v < kBins; ++v)
+        s1[v] = CColorCorrection::Map(a, float(v) / 255.0f);
+    auto error = [&](float x) {
+        if (!joint)
+            return 0.0f;
+        if (!cells) {
+            self.ComputeSVals(s1, s2, a, x);
+            return fullError(joint, s2);
+        }
+        for (int k = 0; k < cells->rowCount; ++k) {
+            const int v = cells->rows[k].row;
+            s2[v] = CColorCorrection::InvMap(a, CColorCorrection::WeightOfT(static_cast<unsigned char>(v), x) * s1[v]);
+        }
+        return cells->error(s2);
+    };
+    float lo = 0.2f, hi = 4.0f;
+    float x1 = lo + 0.382f * (hi - lo), x2 = lo + 0.618f * (hi - lo);
+    float e1 = error(x1), e2 = error(x2);
+    for (;;) {
+        if (e2 > e1) {
+            hi = x2;
+            if (hi - lo < 0.01f)
+                break;
+            x2 = x1;
+            e2 = e1;
+            x1 = lo + 0.382f * (hi - lo);
+            e1 = error(x1);
+        } else if (e2 < e1) {
+            lo = x1;
+            if (hi - lo < 0.01f)
+                break;
+            x1 = x2;
+            e1 = e2;
+            x2 = lo + 0.618f * (hi - lo);
+            e2 = error(x2);
+        } else {
+            // Equal (or not comparable): keep the middle and sample it anew.
+            lo = x1;
+            hi = x2;
+            if (hi - lo < 0.01f)
+                break;
+            x1 = lo + 0.382f * (hi - lo);
+            x2 = lo + 0.618f * (hi - lo);
+            e1 = error(x1);
+            e2 = error(x2);
+        }
+    }
+    t = (x1 + x2) / 2.0f;
+    return (e1 + e2) / 2.0f;
+}
+
 } // namespace
 
 CColorCorrection::CColorCorrection()
@@ -58,18 +192,7 @@ float CColorCorrection::EvalError(const float* s) const
 {
     if (!m_pJoint)
         return 0.0f;
-    float error = 0.0f;
-    for (int row = 0; row < kBins; ++row) {
-        const unsigned int* cells = m_pJoint + row * kBins;
-        const float predicted = 255.0f * s[row];
-        for (int column = 0; column < kBins; ++column) {
-            if (cells[column] == 0)
-                continue;
-            const float d = predicted - float(column);
-            error += float(cells[column]) * d * d;
-        }
-    }
-    return error;
+    return fullError(m_pJoint, s);
 }
 
 unsigned int CColorCorrection::SubTotal(int index, int count, int direction) const
@@ -126,54 +249,20 @@ unsigned long long CColorCorrection::PairByRank(const unsigned int* first, const
 
 float CColorCorrection::FindBestT(float a, float& t)
 {
-    float s1[kBins], s2[kBins];
-    auto error = [&](float x) {
-        ComputeSVals(s1, s2, a, x);
-        return EvalError(s2);
-    };
-    float lo = 0.2f, hi = 4.0f;
-    float x1 = lo + 0.382f * (hi - lo), x2 = lo + 0.618f * (hi - lo);
-    float e1 = error(x1), e2 = error(x2);
-    for (;;) {
-        if (e2 > e1) {
-            hi = x2;
-            if (hi - lo < 0.01f)
-                break;
-            x2 = x1;
-            e2 = e1;
-            x1 = lo + 0.382f * (hi - lo);
-            e1 = error(x1);
-        } else if (e2 < e1) {
-            lo = x1;
-            if (hi - lo < 0.01f)
-                break;
-            x1 = x2;
-            e1 = e2;
-            x2 = lo + 0.618f * (hi - lo);
-            e2 = error(x2);
-        } else {
-            // Equal (or not comparable): keep the middle and sample it anew.
-            lo = x1;
-            hi = x2;
-            if (hi - lo < 0.01f)
-                break;
-            x1 = lo + 0.382f * (hi - lo);
-            x2 = lo + 0.618f * (hi - lo);
-            e1 = error(x1);
-            e2 = error(x2);
-        }
-    }
-    t = (x1 + x2) / 2.0f;
-    return (e1 + e2) / 2.0f;
+    const JointCells cells(m_pJoint);
+    return searchT(*this, cells.complete ? &cells : nullptr, a, t);
 }
 
 void CColorCorrection::SolveOecf()
 {
+    // The joint does not change between the shapes: gather its cells once.
+    const JointCells cells(m_pJoint);
+    const JointCells* used = cells.complete ? &cells : nullptr;
     float bestError = 0.0f;
     for (int k = 0; k <= 10; ++k) {
         const float a = float(k) * 0.8f / 10.0f - 0.8f;
         float t = 0.0f;
-        const float e = FindBestT(a, t);
+        const float e = searchT(*this, used, a, t);
         if (k == 0 || e < bestError) {
             bestError = e;
             m_fA = a;

@@ -43,35 +43,66 @@ double CStitchMatch::SearchMatch(CImage* image, const tagRGBTRIPLE block[8][8], 
 
     const int nx = r - l - 7;
     const int ny = b - t - 7;
-    std::vector<int> sad(size_t(nx) * ny);
-    std::vector<double> spread(size_t(nx) * ny);
+    // Kept per thread: the search runs for every block of every layer.
+    thread_local std::vector<int> sad;
+    thread_local std::vector<double> spread;
+    thread_local std::vector<int> columnSum;
+    thread_local std::vector<std::int64_t> columnSquares;
+    sad.resize(size_t(nx) * ny);
+    spread.resize(size_t(nx) * ny);
+    const int bytes = 3 * (r - l);
+    columnSum.resize(size_t(bytes));
+    columnSquares.resize(size_t(bytes));
+    // The block flattened to 24 values a row, channel fastest as in the
+    // bitmap.
+    int flat[8][24];
+    for (int j = 0; j < 8; ++j)
+        for (int i = 0; i < 24; ++i)
+            flat[j][i] = d[j][i / 3][i % 3];
     const int stride = image->Stride();
     const unsigned char* bits = image->Bits();
-    for (int y = t; y <= b - 8; ++y)
-        for (int x = l; x <= r - 8; ++x) {
-            int sum[3] = {0, 0, 0};
+    for (int y = t; y <= b - 8; ++y) {
+        const unsigned char* rows[8];
+        for (int j = 0; j < 8; ++j)
+            rows[j] = bits + std::int64_t(y + j) * stride + 3 * l;
+        // Sums down the window's 8 rows per byte column: a window's sums
+        // are then 8 of these per channel.
+        for (int k = 0; k < bytes; ++k) {
+            int sum = 0;
             std::int64_t sq = 0;
             for (int j = 0; j < 8; ++j) {
-                const unsigned char* p = bits + std::int64_t(y + j) * stride + 3 * x;
-                for (int i = 0; i < 24; ++i) {
-                    sum[i % 3] += p[i];
-                    sq += p[i] * p[i];
-                }
+                const int v = rows[j][k];
+                sum += v;
+                sq += v * v;
+            }
+            columnSum[size_t(k)] = sum;
+            columnSquares[size_t(k)] = sq;
+        }
+        for (int x = l; x <= r - 8; ++x) {
+            const int k0 = 3 * (x - l);
+            int sum[3] = {0, 0, 0};
+            std::int64_t sq = 0;
+            for (int i = 0; i < 24; ++i) {
+                sum[i % 3] += columnSum[size_t(k0 + i)];
+                sq += columnSquares[size_t(k0 + i)];
             }
             int m[3];
             for (int c = 0; c < 3; ++c)
                 m[c] = (sum[c] + 32) >> 6;
+            int mean24[24];
+            for (int i = 0; i < 24; ++i)
+                mean24[i] = m[i % 3];
             int total = 0;
             for (int j = 0; j < 8; ++j) {
-                const unsigned char* p = bits + std::int64_t(y + j) * stride + 3 * x;
-                for (int i = 0; i < 8; ++i)
-                    for (int c = 0; c < 3; ++c)
-                        total += std::abs((p[3 * i + c] - m[c]) - d[j][i][c]);
+                const unsigned char* p = rows[j] + k0;
+                for (int i = 0; i < 24; ++i)
+                    total += std::abs(int(p[i]) - mean24[i] - flat[j][i]);
             }
             const size_t at = size_t(y - t) * nx + size_t(x - l);
             sad[at] = total;
             spread[at] = double(sq / 64 - (m[0] * m[0] + m[1] * m[1] + m[2] * m[2])) / 3.0;
         }
+    }
 
     int minSad = 268435455;
     for (int v : sad)
