@@ -118,48 +118,89 @@ int CStitchBlend::Warp(Surface surface, CImage* src, CStitchElement* e, int cell
     const bool byRow = surface == Surface::CylinderVertical;
     const int lineFrom = byRow ? rc.top : rc.left, lineTo = byRow ? rc.bottom : rc.right;
     const int span = lineTo - lineFrom;
-    for (int line = lineFrom; line < lineTo; ++line) {
-        if (CStitchOptions::ShowProgress(progressLow
-                                         + int((long long)(line - lineFrom) * (progressHigh - progressLow) / span)))
-            return StitchCancelled;
-        const LineSegment s = byRow ? region.Row(line) : region.Column(line);
-        const int first = std::max(s.first, byRow ? rc.left : rc.top);
-        const int last = std::min(s.last, (byRow ? rc.right : rc.bottom) - 1);
-        if (first > last)
-            continue;
-        const double theta = line / R;
-        const double st = R * std::sin(theta), ct = -R * std::cos(theta);
-        switch (surface) {
-        case Surface::CylinderVertical:
+    auto reportLine = [&](int line) {
+        return CStitchOptions::ShowProgress(progressLow
+                                            + int((long long)(line - lineFrom) * (progressHigh - progressLow) / span));
+    };
+
+    if (byRow) {
+        for (int line = lineFrom; line < lineTo; ++line) {
+            if (reportLine(line))
+                return StitchCancelled;
+            const LineSegment s = region.Row(line);
+            const int first = std::max(s.first, rc.left);
+            const int last = std::min(s.last, rc.right - 1);
+            const double theta = line / R;
+            const double st = R * std::sin(theta), ct = -R * std::cos(theta);
             for (int x = first; x <= last; ++x)
                 project(x, line, x, st, ct);
-            break;
-        case Surface::Sphere:
-            for (int y = first; y <= last; ++y) {
-                const double c = cosPhi[size_t(y - rc.top)];
-                project(line, y, st * c, R * sinPhi[size_t(y - rc.top)], ct * c);
-            }
-            break;
-        case Surface::Cylinder:
-            if (!ring) {
-                for (int y = first; y <= last; ++y)
-                    project(line, y, st, y, ct);
-                break;
-            }
-            {
+        }
+        if (CStitchOptions::ShowProgress(progressHigh))
+            return StitchCancelled;
+        return StitchOk;
+    }
+
+    // A column at a time would step a whole row through both images at
+    // every pixel, which large photos pay for in cache and page-table
+    // misses; a band of columns is walked row by row instead. Every pixel
+    // is computed as alone, so the result does not depend on the order.
+    struct Column
+    {
+        int first, last;
+        double st, ct;
+        double angle0, step; // the ring's closing turn along the column
+        int segmentFirst;
+    };
+    constexpr int kBand = 32;
+    Column columns[kBand];
+    const CProjection projection(m_pOptions->m_Matrix.m_Style, STITCHMETHOD(RenderCylindrical));
+    for (int bandFrom = lineFrom; bandFrom < lineTo; bandFrom += kBand) {
+        const int bandTo = std::min(lineTo, bandFrom + kBand);
+        int top = rc.bottom, bottom = rc.top - 1;
+        for (int line = bandFrom; line < bandTo; ++line) {
+            if (reportLine(line))
+                return StitchCancelled;
+            Column& c = columns[line - bandFrom];
+            const LineSegment s = region.Column(line);
+            c.first = std::max(s.first, int(rc.top));
+            c.last = std::min(s.last, rc.bottom - 1);
+            const double theta = line / R;
+            c.st = R * std::sin(theta);
+            c.ct = -R * std::cos(theta);
+            c.angle0 = 0.0;
+            c.step = 0.0;
+            c.segmentFirst = s.first;
+            if (ring && c.first <= c.last) {
                 // The closing turn runs along the column from its first to
                 // its last angle; the point is turned back by it.
                 const DLineSegment a = region.Angle(line);
-                const double step = (std::fabs(a.last - a.first) < 0.01 || s.last == s.first)
-                                        ? 0.0
-                                        : (a.last - a.first) / (double(s.last) - s.first);
-                const CProjection projection(m_pOptions->m_Matrix.m_Style, STITCHMETHOD(RenderCylindrical));
-                for (int y = first; y <= last; ++y) {
-                    const double angle = a.first + step * (y - s.first);
+                c.angle0 = a.first;
+                c.step = (std::fabs(a.last - a.first) < 0.01 || s.last == s.first)
+                             ? 0.0
+                             : (a.last - a.first) / (double(s.last) - s.first);
+            }
+            if (c.first <= c.last) {
+                top = std::min(top, c.first);
+                bottom = std::max(bottom, c.last);
+            }
+        }
+        for (int y = top; y <= bottom; ++y) {
+            for (int line = bandFrom; line < bandTo; ++line) {
+                const Column& c = columns[line - bandFrom];
+                if (y < c.first || y > c.last)
+                    continue;
+                if (surface == Surface::Sphere) {
+                    const double cp = cosPhi[size_t(y - rc.top)];
+                    project(line, y, c.st * cp, R * sinPhi[size_t(y - rc.top)], c.ct * cp);
+                } else if (!ring) {
+                    project(line, y, c.st, y, c.ct);
+                } else {
+                    const double angle = c.angle0 + c.step * (y - c.segmentFirst);
                     double M[9], k[3] = {axis[0], axis[1], axis[2]};
                     CCoordinate::AxisAngle2UOM(k, M, angle);
-                    const CartesianCoord turned{M[0] * st + M[3] * y + M[6] * ct, M[1] * st + M[4] * y + M[7] * ct,
-                                                M[2] * st + M[5] * y + M[8] * ct};
+                    const CartesianCoord turned{M[0] * c.st + M[3] * y + M[6] * c.ct,
+                                                M[1] * c.st + M[4] * y + M[7] * c.ct,
+                                                M[2] * c.st + M[5] * y + M[8] * c.ct};
                     FilmCoord film{0.0, 0.0, f};
                     if (!projection.Cartesian2Film(&turned, &film, &e->m_Transform))
                         continue;
@@ -169,7 +210,6 @@ int CStitchBlend::Warp(Surface surface, CImage* src, CStitchElement* e, int cell
                             static_cast<unsigned char>(1u << (ox % 8));
                 }
             }
-            break;
         }
     }
     if (CStitchOptions::ShowProgress(progressHigh))
