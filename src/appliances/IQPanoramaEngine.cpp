@@ -379,8 +379,9 @@ int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
                 }
             }
             const int finished = done.fetch_add(1) + 1;
-            // Progress goes to the receiver from the stitching thread only.
-            if (QThread::currentThreadId() == caller)
+            // Progress goes to the receiver from the stitching thread only,
+            // and the end of reading is told once the photos are cached.
+            if (QThread::currentThreadId() == caller && finished < count)
                 report(finished * 100 / count);
         }
     };

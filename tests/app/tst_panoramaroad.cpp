@@ -14,6 +14,7 @@
 #include "appframe/Workflow.h"
 #include "appliances/IQPanoramaEngineController.h"
 #include "appliances/PRetouchAppliance.h"
+#include "appliances/BusyShowSpy.h"
 #include "appliances/PanoramaAppliance.h"
 #include "canvas/Canvas.h"
 #include "canvas/FinetuneWidget.h"
@@ -128,21 +129,6 @@ struct Boxes
         busyUnderBox = busyUnderBox || anyBusyDialogVisible();
         return int(QMessageBox::Ok);
     }};
-};
-
-// Notes every busy dialog that is shown, however briefly: a refusal can
-// open and close it between two polls of a loaded machine.
-class BusyShowSpy : public QObject
-{
-public:
-    bool opened = false;
-    BusyShowSpy() { qApp->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<QWaitingDialog*>(watched))
-            opened = true;
-        return false;
-    }
 };
 
 // What the busy dialog showed: the progress values in order, and Cancel

@@ -8,6 +8,7 @@
 #include "appframe/ModalPrompts.h"
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
+#include "appliances/BusyShowSpy.h"
 #include "appliances/DefaultWorkflowCreators.h"
 #include "appliances/DialogDriver.h"
 #include "appliances/PRetouchAppliance.h"
@@ -316,10 +317,7 @@ void TestPanoramaAppliance::countWarnings()
     QCOMPARE(list->thumbsViewer()->selectedCount(), count);
 
     // Notes whether the busy dialog came up.
-    bool busyShown = false;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&busyShown] { busyShown = busyShown || anyBusyDialogVisible(); });
-    watch.start(1);
+    BusyShowSpy busy;
 
     Boxes boxes;
     list->form().nextButton->click();
@@ -327,14 +325,14 @@ void TestPanoramaAppliance::countWarnings()
         QCOMPARE(boxes.texts(), QStringList {warning});
         QCOMPARE(boxes.seen.first().icon, QMessageBox::Warning);
         QCOMPARE(boxes.seen.first().title, QStringLiteral("Vellumar"));
-        QVERIFY(!busyShown);
+        QVERIFY(!busy.opened);
         return;
     }
     // The stitch ran under the busy dialog. The small photos end it with a
     // failure (too small, or the stitch failing as a whole), which is told
     // once the dialog has gone; never a count warning.
     QVERIFY(QTest::qWaitFor([&] { return !boxes.seen.isEmpty(); }, 10000));
-    QVERIFY(busyShown);
+    QVERIFY(busy.opened);
     QVERIFY(!boxes.busyUnderBox);
     QCOMPARE(boxes.seen.size(), 1);
     QVERIFY2(boxes.texts().first() == PanoramaAppliance::failureText(-7)
