@@ -23,6 +23,7 @@
 // scaled to the machine; the default (2048: 14-15 MP panoramas) keeps a
 // whole run within a few minutes, enblend taking most of it.
 // VELLUMAR_RENDER_DEBUG keeps enblend's folder (layers and output).
+#include "OpenCvDetail.h"
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
@@ -239,8 +240,6 @@ struct Layer
     cv::Mat bgra;
 };
 
-cv::Mat openCvRotation(const SyntheticViews::Camera& camera);
-cv::Mat intrinsics(const Scene& s, double scale);
 
 // The views warped onto the set's surface (OpenCV's cylindrical and
 // spherical warpers with the true cameras, as nona would warp them), as
@@ -250,7 +249,7 @@ cv::Mat intrinsics(const Scene& s, double scale);
 bool warpedLayers(Set set, std::vector<Layer>* layers, int* canvasWidth, int* canvasHeight)
 {
     const Scene& s = scene(set);
-    const cv::Mat k = intrinsics(s, 1.0);
+    const cv::Mat k = OpenCvDetail::intrinsics(s.focal, s.width, s.height, 1.0);
     cv::Ptr<cv::detail::RotationWarper> warper;
     if (set == Ring)
         warper = cv::makePtr<cv::detail::CylindricalWarper>(float(s.focal));
@@ -260,7 +259,7 @@ bool warpedLayers(Set set, std::vector<Layer>* layers, int* canvasWidth, int* ca
     std::vector<cv::Point> corners;
     std::vector<cv::Mat> images, masks;
     for (size_t i = 0; i < s.mats.size(); ++i) {
-        const cv::Mat r = openCvRotation(s.cameras[int(i)]);
+        const cv::Mat r = OpenCvDetail::rotation(s.cameras[int(i)]);
         cv::Mat image, mask;
         corners.push_back(warper->warp(s.mats[i], k, r, cv::INTER_LINEAR, cv::BORDER_REFLECT, image));
         warper->warp(cv::Mat(s.mats[i].size(), CV_8U, cv::Scalar(255)), k, r, cv::INTER_NEAREST, cv::BORDER_CONSTANT,
@@ -426,98 +425,11 @@ void BM_EnblendTile(benchmark::State& state)
     BM_Enblend(state, Tile);
 }
 
-// OpenCV's rotation of a view: camera rays (x right, y down, z forward) into
-// a world whose z is the library world's -z, so the first view looks along
-// +z and the spherical warper's seam (behind it) stays out of the grid.
-cv::Mat openCvRotation(const SyntheticViews::Camera& camera)
-{
-    double g[9];
-    SyntheticViews::libraryRotation(camera, g);
-    cv::Mat r(3, 3, CV_32F);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            r.at<float>(i, j) = float(((i == 2) != (j == 2)) ? -g[3 * i + j] : g[3 * i + j]);
-    return r;
-}
-
-cv::Mat intrinsics(const Scene& s, double scale)
-{
-    cv::Mat k = cv::Mat::eye(3, 3, CV_32F);
-    k.at<float>(0, 0) = k.at<float>(1, 1) = float(s.focal * scale);
-    k.at<float>(0, 2) = float((s.width - 1) * 0.5 * scale);
-    k.at<float>(1, 2) = float((s.height - 1) * 0.5 * scale);
-    return k;
-}
-
-// The detail pipeline as OpenCV's stitching sample and Stitcher run it,
-// after registration: seams and exposure on views scaled to 0.1 MP, the
-// compose at full size.
+// The detail pipeline on the tile, through the spherical warper.
 double openCvTile(cv::Mat* result)
 {
-    namespace d = cv::detail;
     const Scene& s = scene(Tile);
-    const size_t n = s.mats.size();
-    const double seamScale = std::min(1.0, std::sqrt(0.1e6 / (double(s.width) * s.height)));
-    std::vector<cv::Mat> rotations;
-    for (const SyntheticViews::Camera& camera : s.cameras)
-        rotations.push_back(openCvRotation(camera));
-
-    std::vector<cv::Point> corners(n);
-    std::vector<cv::UMat> images(n), masks(n);
-    std::vector<cv::UMat> floats(n);
-    {
-        d::SphericalWarper warper(float(s.focal * seamScale));
-        const cv::Mat k = intrinsics(s, seamScale);
-        for (size_t i = 0; i < n; ++i) {
-            cv::Mat scaled;
-            cv::resize(s.mats[i], scaled, cv::Size(), seamScale, seamScale, cv::INTER_LINEAR_EXACT);
-            corners[i] = warper.warp(scaled, k, rotations[i], cv::INTER_LINEAR, cv::BORDER_REFLECT, images[i]);
-            cv::Mat full(scaled.size(), CV_8U, cv::Scalar(255));
-            warper.warp(full, k, rotations[i], cv::INTER_NEAREST, cv::BORDER_CONSTANT, masks[i]);
-            images[i].convertTo(floats[i], CV_32F);
-        }
-    }
-    d::BlocksGainCompensator compensator;
-    std::vector<std::pair<cv::UMat, uchar>> exposureMasks;
-    for (const cv::UMat& mask : masks)
-        exposureMasks.emplace_back(mask, 255);
-    compensator.feed(corners, images, exposureMasks);
-    d::GraphCutSeamFinder seams(d::GraphCutSeamFinderBase::COST_COLOR);
-    seams.find(floats, corners, masks);
-    floats.clear();
-    images.clear();
-
-    d::SphericalWarper warper(float(s.focal));
-    const cv::Mat k = intrinsics(s, 1.0);
-    std::vector<cv::Point> fullCorners(n);
-    std::vector<cv::Size> sizes(n);
-    for (size_t i = 0; i < n; ++i) {
-        const cv::Rect roi = warper.warpRoi(s.mats[i].size(), k, rotations[i]);
-        fullCorners[i] = roi.tl();
-        sizes[i] = roi.size();
-    }
-    const cv::Rect roi = d::resultRoi(fullCorners, sizes);
-    const cv::Size area = roi.size();
-    const float blendWidth = std::sqrt(float(area.area())) * 5 / 100.f;
-    d::MultiBandBlender blender(false, int(std::ceil(std::log(blendWidth) / std::log(2.))) - 1);
-    blender.prepare(roi);
-    for (size_t i = 0; i < n; ++i) {
-        cv::Mat warped, warpedMask;
-        warper.warp(s.mats[i], k, rotations[i], cv::INTER_LINEAR, cv::BORDER_REFLECT, warped);
-        cv::Mat full(s.mats[i].size(), CV_8U, cv::Scalar(255));
-        warper.warp(full, k, rotations[i], cv::INTER_NEAREST, cv::BORDER_CONSTANT, warpedMask);
-        compensator.apply(int(i), fullCorners[i], warped, warpedMask);
-        cv::Mat seamMask, dilated;
-        cv::dilate(masks[i], dilated, cv::Mat());
-        cv::resize(dilated, seamMask, warpedMask.size(), 0, 0, cv::INTER_LINEAR_EXACT);
-        warpedMask = seamMask & warpedMask;
-        cv::Mat wide;
-        warped.convertTo(wide, CV_16S);
-        blender.feed(wide, warpedMask, fullCorners[i]);
-    }
-    cv::Mat resultMask;
-    blender.blend(*result, resultMask);
-    return double(area.area());
+    return OpenCvDetail::render<cv::detail::SphericalWarper>(s.mats, s.cameras, s.focal, s.width, s.height, result);
 }
 
 void BM_OpenCvTile(benchmark::State& state)

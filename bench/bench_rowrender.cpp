@@ -38,6 +38,7 @@
 // each child's result as a PNG, when VELLUMAR_RENDER_DEBUG is set; the
 // picture is made after the timing but inside the child, so such a run's
 // peak memory does not count).
+#include "OpenCvDetail.h"
 #include "SyntheticViews.h"
 
 #include "stitch/BitmapInfo.h"
@@ -340,95 +341,11 @@ int childOurs(const std::string& folder, const char* resultPath)
     return writeResult(resultPath, result) ? 0 : 5;
 }
 
-// OpenCV's rotation of a view: camera rays (x right, y down, z forward) into
-// a world whose z is the library world's -z.
-cv::Mat openCvRotation(const SyntheticViews::Camera& camera)
-{
-    double g[9];
-    SyntheticViews::libraryRotation(camera, g);
-    cv::Mat r(3, 3, CV_32F);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            r.at<float>(i, j) = float(((i == 2) != (j == 2)) ? -g[3 * i + j] : g[3 * i + j]);
-    return r;
-}
-
-cv::Mat intrinsics(const Geometry& g, double scale)
-{
-    cv::Mat k = cv::Mat::eye(3, 3, CV_32F);
-    k.at<float>(0, 0) = k.at<float>(1, 1) = float(g.focal * scale);
-    k.at<float>(0, 2) = float((g.width - 1) * 0.5 * scale);
-    k.at<float>(1, 2) = float((g.height - 1) * 0.5 * scale);
-    return k;
-}
-
-// The detail pipeline as OpenCV's stitching sample and Stitcher run it after
-// registration: exposure and seams on views scaled to 0.1 MP, the compose at
-// full size.
+// The detail pipeline on the row, through the cylindrical warper.
 cv::Mat openCvRow(const Geometry& g, const std::vector<cv::Mat>& mats, const QList<SyntheticViews::Camera>& cameras)
 {
-    namespace d = cv::detail;
-    const size_t n = mats.size();
-    const double seamScale = std::min(1.0, std::sqrt(0.1e6 / (double(g.width) * g.height)));
-    std::vector<cv::Mat> rotations;
-    for (const SyntheticViews::Camera& camera : cameras)
-        rotations.push_back(openCvRotation(camera));
-
-    std::vector<cv::Point> corners(n);
-    std::vector<cv::UMat> images(n), masks(n), floats(n);
-    {
-        d::CylindricalWarper warper(float(g.focal * seamScale));
-        const cv::Mat k = intrinsics(g, seamScale);
-        for (size_t i = 0; i < n; ++i) {
-            cv::Mat scaled;
-            cv::resize(mats[i], scaled, cv::Size(), seamScale, seamScale, cv::INTER_LINEAR_EXACT);
-            corners[i] = warper.warp(scaled, k, rotations[i], cv::INTER_LINEAR, cv::BORDER_REFLECT, images[i]);
-            cv::Mat full(scaled.size(), CV_8U, cv::Scalar(255));
-            warper.warp(full, k, rotations[i], cv::INTER_NEAREST, cv::BORDER_CONSTANT, masks[i]);
-            images[i].convertTo(floats[i], CV_32F);
-        }
-    }
-    d::BlocksGainCompensator compensator;
-    std::vector<std::pair<cv::UMat, uchar>> exposureMasks;
-    for (const cv::UMat& mask : masks)
-        exposureMasks.emplace_back(mask, 255);
-    compensator.feed(corners, images, exposureMasks);
-    d::GraphCutSeamFinder seams(d::GraphCutSeamFinderBase::COST_COLOR);
-    seams.find(floats, corners, masks);
-    floats.clear();
-    images.clear();
-
-    d::CylindricalWarper warper(float(g.focal));
-    const cv::Mat k = intrinsics(g, 1.0);
-    std::vector<cv::Point> fullCorners(n);
-    std::vector<cv::Size> sizes(n);
-    for (size_t i = 0; i < n; ++i) {
-        const cv::Rect roi = warper.warpRoi(mats[i].size(), k, rotations[i]);
-        fullCorners[i] = roi.tl();
-        sizes[i] = roi.size();
-    }
-    const cv::Rect roi = d::resultRoi(fullCorners, sizes);
-    const float blendWidth = std::sqrt(float(roi.area())) * 5 / 100.f;
-    d::MultiBandBlender blender(false, int(std::ceil(std::log(blendWidth) / std::log(2.))) - 1);
-    blender.prepare(roi);
-    for (size_t i = 0; i < n; ++i) {
-        cv::Mat warped, warpedMask;
-        warper.warp(mats[i], k, rotations[i], cv::INTER_LINEAR, cv::BORDER_REFLECT, warped);
-        cv::Mat full(mats[i].size(), CV_8U, cv::Scalar(255));
-        warper.warp(full, k, rotations[i], cv::INTER_NEAREST, cv::BORDER_CONSTANT, warpedMask);
-        full.release();
-        compensator.apply(int(i), fullCorners[i], warped, warpedMask);
-        cv::Mat seamMask, dilated;
-        cv::dilate(masks[i], dilated, cv::Mat());
-        cv::resize(dilated, seamMask, warpedMask.size(), 0, 0, cv::INTER_LINEAR_EXACT);
-        warpedMask = seamMask & warpedMask;
-        cv::Mat wide;
-        warped.convertTo(wide, CV_16S);
-        warped.release();
-        blender.feed(wide, warpedMask, fullCorners[i]);
-    }
-    cv::Mat result, resultMask;
-    blender.blend(result, resultMask);
+    cv::Mat result;
+    OpenCvDetail::render<cv::detail::CylindricalWarper>(mats, cameras, g.focal, g.width, g.height, &result);
     return result;
 }
 
