@@ -37,12 +37,8 @@ tagRECT CAutoOrder::CalcCorrelRegion(CImage* image, bool vertical)
 
 int CAutoOrder::CoarseAlign(CImage* a, CImage* b, int& dx, int& dy, double& score, bool vertical)
 {
-    if (a->Lock() != 0)
+    if (CImage::LockBoth(*a, *b) != 0)
         return StitchBadArgument;
-    if (b->Lock() != 0) {
-        a->Unlock();
-        return StitchBadArgument;
-    }
     int code = 0;
     if (a->BitCount() != 24 || b->BitCount() != 24) {
         code = StitchBadArgument;

@@ -60,12 +60,7 @@ int CBrightCorrection::MeasureBrightness(int col1, int row1, int col2, int row2)
         release();
         return StitchOk;
     }
-    if (a.Lock() != 0) {
-        release();
-        return StitchBadArgument;
-    }
-    if (b.Lock() != 0) {
-        a.Unlock();
+    if (CImage::LockBoth(a, b) != 0) {
         release();
         return StitchBadArgument;
     }

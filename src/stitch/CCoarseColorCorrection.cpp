@@ -132,12 +132,7 @@ int CCoarseColorCorrection::ComputeHist(unsigned int* out, int col1, int row1, i
     // read under a lock of its own that the host refused would be 0, and
     // the pair would pass as having no overlap.
     if (a.Attach(e1->m_Pyramid.LockHDib(layer)) != 0 || b.Attach(e2->m_Pyramid.LockHDib(layer)) != 0
-        || a.Lock() != 0) {
-        release();
-        return StitchBadArgument;
-    }
-    if (b.Lock() != 0) {
-        a.Unlock();
+        || CImage::LockBoth(a, b) != 0) {
         release();
         return StitchBadArgument;
     }

@@ -121,6 +121,17 @@ int CImage::Lock()
     return 0;
 }
 
+int CImage::LockBoth(CImage& a, CImage& b)
+{
+    int code = a.Lock();
+    if (code != 0)
+        return code;
+    code = b.Lock();
+    if (code != 0)
+        a.Unlock();
+    return code;
+}
+
 int CImage::Unlock()
 {
     if (!m_hDib || m_nLocks == 0)

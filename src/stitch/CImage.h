@@ -54,6 +54,8 @@ public:
 
     int Lock();
     int Unlock();
+    // Locks a, then b; 0 with both held, or the failing code with neither.
+    static int LockBoth(CImage& a, CImage& b);
     bool IsEmpty() const { return m_hDib == nullptr; }
     bool IsAttached() const { return m_bAttached; }
     void* Handle() const { return m_hDib; }

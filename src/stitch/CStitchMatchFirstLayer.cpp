@@ -99,12 +99,7 @@ int CStitchMatch::SearchCandidatesFirstTime(int col1, int row1, int col2, int ro
     // Both held before anything is read: a layer the host will not lock
     // would have its blocks copied from a null address.
     if (a.Attach(e->m_Pyramid.LockHDib(layer)) != 0 || b.Attach(n->m_Pyramid.LockHDib(layer)) != 0
-        || a.Lock() != 0) {
-        release();
-        return StitchBadArgument;
-    }
-    if (b.Lock() != 0) {
-        a.Unlock();
+        || CImage::LockBoth(a, b) != 0) {
         release();
         return StitchBadArgument;
     }
