@@ -1,5 +1,7 @@
 #include "canvas/PictureRenderPool.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -17,6 +19,14 @@ const int RenderNiceness = 4;
 PictureRenderPool& PictureRenderPool::instance()
 {
     static PictureRenderPool pool(int(std::max(2u, std::thread::hardware_concurrency())));
+    // Renders still running when the application object goes would reach
+    // Qt's own thread pools (smooth scaling uses one) after they are gone:
+    // they finish while it is still there.
+    static const bool drainsAtExit = [] {
+        qAddPostRoutine([] { pool.waitUntilIdle(); });
+        return true;
+    }();
+    Q_UNUSED(drainsAtExit);
     return pool;
 }
 

@@ -56,8 +56,9 @@ void TestToast::fadesInThenOutAfterDisplayTime()
     QVERIFY(toast.isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!toast.isVisible(), 30000);
     // Display time and the one-second fade out: lower bounds only, as
-    // timers fire late under load but never early.
-    QVERIFY(clock.elapsed() >= 3000);
+    // timers fire late under load. A single shot of two seconds is a coarse
+    // timer, which may fire up to 5 % (100 ms) early.
+    QVERIFY2(clock.elapsed() >= 2900, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(toast.opacity(), 0.0);
 
     // Up to fully opaque, then down to nothing.
