@@ -13,6 +13,7 @@
 //   library_ms  the rest of the stitch; host_pct the host's share.
 // BM_EnginePeak / BM_OpenCVPeak run one stitch in a fresh process and give
 // its peak resident memory above the idle process (peak_MB).
+#include "ProcessMemory.h"
 #include "StitchRoadScene.h"
 
 #include "appliances/IQPanoramaEngine.h"
@@ -216,21 +217,6 @@ void BM_OpenCV(benchmark::State& state)
     }
 }
 
-long statusKb(const char* field)
-{
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long value = -1;
-    const size_t length = std::strlen(field);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, length) == 0)
-            value = std::atol(line + length + 1);
-    std::fclose(f);
-    return value;
-}
-
 // The peak resident memory of one stitch above the idle process, in
 // megabytes, measured in a fresh process (this program, run with "--peak
 // <engine|opencv> <output size>"): a forked child of this process could not
@@ -257,17 +243,14 @@ int measurePeak(const std::string& kind, int outputSize)
 {
     if (viewFiles().size() != kViews)
         return 1;
-    FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    if (!f)
+    const qint64 idle = ProcessMemory::resetPeak();
+    if (idle <= 0)
         return 1;
-    std::fputs("5", f);
-    std::fclose(f);
-    const long idle = statusKb("VmRSS:");
     const auto size = tagStitchOutputSize(outputSize);
     const bool done = kind == "engine" ? runEngine(size, nullptr) : runOpenCv(size);
     if (!done)
         return 1;
-    std::printf("%ld\n", statusKb("VmHWM:") - idle);
+    std::printf("%lld\n", (long long)(ProcessMemory::statusKiB("VmHWM:") - idle));
     return 0;
 }
 

@@ -17,6 +17,8 @@
 //
 // Peak memory (maximum resident set, of this process and of the peer's
 // children) is reported as a counter.
+#include "ProcessMemory.h"
+
 #include "appliances/CollageProjectFile.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
@@ -110,27 +112,6 @@ void reportMemory(benchmark::State& state)
     state.counters["peak_MB"] = double(peakKiB(RUSAGE_SELF)) / 1024.0;
 }
 
-// The process's peak resident set since the last resetPeak(), in KiB (the
-// kernel's high-water mark; 0 where it cannot be read). The peak above
-// counts everything before, such as making the project.
-void resetPeak()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-qint64 peakSinceResetKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
 
 std::unique_ptr<Canvas> buildCanvas(bool large)
 {
@@ -184,7 +165,7 @@ void BM_ReadProject(benchmark::State& state)
     qint64 readPeak = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        resetPeak();
+        ProcessMemory::resetPeak();
         state.ResumeTiming();
         auto canvas = std::make_unique<Canvas>(72, 72, nullptr);
         const auto result = CollageProjectFile::load(path, canvas.get());
@@ -197,7 +178,7 @@ void BM_ReadProject(benchmark::State& state)
         state.PauseTiming();
         state.counters["pictures"] = double(canvas->contents().size());
         waitForPictures(*canvas);
-        readPeak = std::max(readPeak, peakSinceResetKiB());
+        readPeak = std::max(readPeak, ProcessMemory::statusKiB("VmHWM:"));
         canvas.reset();
         state.ResumeTiming();
     }
@@ -231,7 +212,7 @@ void BM_DecodeAndKeepQImageReader(benchmark::State& state)
     qint64 decodePeak = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        resetPeak();
+        ProcessMemory::resetPeak();
         state.ResumeTiming();
         QList<QImage> kept;
         for (const Placement& placement : placements) {
@@ -241,7 +222,7 @@ void BM_DecodeAndKeepQImageReader(benchmark::State& state)
             benchmark::DoNotOptimize(kept.last().constBits());
         }
         state.PauseTiming();
-        decodePeak = std::max(decodePeak, peakSinceResetKiB());
+        decodePeak = std::max(decodePeak, ProcessMemory::statusKiB("VmHWM:"));
         kept.clear();
         state.ResumeTiming();
     }

@@ -24,6 +24,7 @@
 // whole run within a few minutes, enblend taking most of it.
 // VELLUMAR_RENDER_DEBUG keeps enblend's folder (layers and output).
 #include "OpenCvDetail.h"
+#include "ProcessMemory.h"
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
@@ -152,33 +153,19 @@ CStitchOptions* makeJob(StitchTestHost& host, Set set)
     return job;
 }
 
-qint64 statusKiB(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
-
 // Resets the high-water mark to the present resident set; returns that set.
 // The heap's free memory goes back to the system first, so that a run cannot
 // reuse pages an earlier one left resident and look smaller than it is.
 qint64 resetPeak()
 {
     malloc_trim(0);
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-    return statusKiB("VmRSS:");
+    return ProcessMemory::resetPeak();
 }
 
 void memoryCounters(benchmark::State& state, Set set, qint64 baseKiB, double resultPixels)
 {
     const Scene& s = scene(set);
-    state.counters["peak_MB"] = double(statusKiB("VmHWM:") - baseKiB) / 1024.0;
+    state.counters["peak_MB"] = double(ProcessMemory::statusKiB("VmHWM:") - baseKiB) / 1024.0;
     const double sources = double(s.width) * s.height * 3 * s.cols * s.rows * 4 / 3;
     state.counters["bound_MB"] = (sources + 1.5 * 3 * resultPixels) / (1024.0 * 1024.0);
 }

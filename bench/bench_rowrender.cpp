@@ -39,6 +39,7 @@
 // picture is made after the timing but inside the child, so such a run's
 // peak memory does not count).
 #include "OpenCvDetail.h"
+#include "ProcessMemory.h"
 #include "SyntheticViews.h"
 
 #include "stitch/BitmapInfo.h"
@@ -117,17 +118,6 @@ struct Geometry
     }
     double sourceMB() const { return double(width) * height * 3 * kViews * 4 / 3 / (1024.0 * 1024.0); }
 };
-
-qint64 statusKiB(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
 
 std::string viewPath(const std::string& folder, int i)
 {
@@ -269,7 +259,7 @@ QByteArray emptyPacked(int width, int height)
 int childOurs(const std::string& folder, const char* resultPath)
 {
     ChildResult result;
-    result.idleKiB = statusKiB("VmRSS:");
+    result.idleKiB = ProcessMemory::statusKiB("VmRSS:");
     const Geometry g;
     QImage token(8, 8, QImage::Format_RGB32);
     token.fill(Qt::gray);
@@ -352,7 +342,7 @@ cv::Mat openCvRow(const Geometry& g, const std::vector<cv::Mat>& mats, const QLi
 int childOpenCv(const std::string& folder, int threads, const char* resultPath)
 {
     ChildResult result;
-    result.idleKiB = statusKiB("VmRSS:");
+    result.idleKiB = ProcessMemory::statusKiB("VmRSS:");
     cv::setNumThreads(threads);
     const Geometry g;
     QImage token(8, 8, QImage::Format_RGB32);
