@@ -9,7 +9,9 @@
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 void CopySubImage(const tagRECT& area, const tagRECT& srcOrigin, const tagRECT& dstOrigin, CImage* src,
                   CMask* srcMask, CImage* dst, CMask* dstMask)
@@ -52,10 +54,9 @@ int PSAdjustPath(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOIN
 {
     if (!job || !changed || !path)
         return StitchNullArgument;
-    if (!*path || (*path)[0] < 3) {
-        *changed = false;
+    *changed = false;
+    if (!*path || (*path)[0] < 3)
         return 0;
-    }
     if (!points)
         return StitchBadArgument;
     const CStitchMatrix& grid = job->m_Matrix;
@@ -111,9 +112,17 @@ int PSAdjustPath(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOIN
         return 0;
     }
 
+    // The search writes the new path in place; a failure after it puts the
+    // old one back, so that the path still matches the result on screen.
+    const std::vector<unsigned short> before(*path, *path + (*path)[0]);
+    auto undo = [&](int code) {
+        std::copy(before.begin(), before.end(), *path);
+        *changed = false;
+        return code;
+    };
     CSmoothRender seam(job, &imageA, &maskA, &imageB, &maskB);
     if (const int code = seam.SearchRun(element, horizontal, overlapA, overlapB, points, false, changed, path))
-        return code;
+        return undo(code);
     if (!*changed || pathOnly)
         return 0;
 
@@ -123,11 +132,15 @@ int PSAdjustPath(CStitchOptions* job, tagPOINT element, bool horizontal, tagPOIN
             CStitchOptions::MemFree(job->m_hResultDib);
             job->m_hResultDib = nullptr;
         }
-        return StitchBadArgument;
+        return undo(StitchBadArgument);
     }
     CImage result;
-    if (result.Attach(job->m_hResultDib) != 0 || result.Lock() != 0)
-        return StitchNullArgument;
+    if (result.Attach(job->m_hResultDib) != 0)
+        return undo(StitchNullArgument);
+    if (result.Lock() != 0) {
+        result.Detach();
+        return undo(StitchBadArgument);
+    }
     CopySubImage(overlap, placeB, job->m_LayoutRect, &imageB, &maskB, &result, nullptr);
     result.Unlock();
     result.Detach();

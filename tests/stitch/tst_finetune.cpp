@@ -42,6 +42,7 @@ private slots:
 
     void copySubImageStaysOnTheImages();
     void adjustPathMovesTheSeam();
+    void adjustPathRefusedLocksChangeNothing();
     void adjustPathLeavesAlone_data();
     void adjustPathLeavesAlone();
 
@@ -500,6 +501,65 @@ void TestFineTune::adjustPathMovesTheSeam()
     changed = true;
     QCOMPARE(PSAdjustPath(job.get(), tagPOINT{0, 0}, true, points, true, &changed, &slot, nullptr), 0);
     QVERIFY(!changed);
+}
+
+void TestFineTune::adjustPathRefusedLocksChangeNothing()
+{
+    if (m_photo.isNull())
+        QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    // How many locks one move of the seam takes.
+    int locks = 0;
+    {
+        Job job(pairJob(true), PSReleaseStitch);
+        QVERIFY(job);
+        CStitchElement& e = job->m_Matrix.m_pElements[0];
+        tagRECT overlap;
+        IntersectRect(&overlap, &e.m_Placement, &job->m_Matrix.m_pElements[1].m_Placement);
+        const int row = (overlap.bottom - overlap.top) / 2;
+        const int stored = pathColumn(e.m_pRightPath, row);
+        tagPOINT points[3] = {{stored + 8, row}, {-1, -1}, {-1, -1}};
+        bool changed = false;
+        unsigned short* slot = e.m_pRightPath;
+        const int first = m_host->lockCalls;
+        QCOMPARE(PSAdjustPath(job.get(), tagPOINT{0, 0}, true, points, false, &changed, &slot, nullptr), 0);
+        QVERIFY(changed);
+        locks = m_host->lockCalls - first;
+    }
+    QVERIFY(locks > 0);
+    // Each refused in turn: the call fails and leaves the stored path and
+    // the result as they were, with no lock left held.
+    for (int n = 0; n < locks; ++n) {
+        Job job(pairJob(true), PSReleaseStitch);
+        QVERIFY(job);
+        CStitchElement& e = job->m_Matrix.m_pElements[0];
+        tagRECT overlap;
+        IntersectRect(&overlap, &e.m_Placement, &job->m_Matrix.m_pElements[1].m_Placement);
+        const int row = (overlap.bottom - overlap.top) / 2;
+        tagPOINT points[3] = {{pathColumn(e.m_pRightPath, row) + 8, row}, {-1, -1}, {-1, -1}};
+        const QByteArray path(reinterpret_cast<const char*>(e.m_pRightPath), e.m_pRightPath[0] * 2);
+        CImage result;
+        QCOMPARE(result.Attach(job->m_hResultDib), 0);
+        QCOMPARE(result.Lock(), 0);
+        const QByteArray pixels(reinterpret_cast<const char*>(result.Bits()), result.Stride() * result.Height());
+        result.Unlock();
+        const int held = m_host->locksHeld;
+        bool changed = true;
+        unsigned short* slot = e.m_pRightPath;
+        m_host->failLockAt = m_host->lockCalls + n;
+        const int code = PSAdjustPath(job.get(), tagPOINT{0, 0}, true, points, false, &changed, &slot, nullptr);
+        m_host->failLockAt = -1;
+        const QString what = QStringLiteral("lock %1 of %2 refused").arg(n).arg(locks);
+        QVERIFY2(code < 0, qPrintable(what));
+        QVERIFY2(!changed, qPrintable(what));
+        QVERIFY2(QByteArray(reinterpret_cast<const char*>(e.m_pRightPath), e.m_pRightPath[0] * 2) == path,
+                 qPrintable(what));
+        QVERIFY2(m_host->locksHeld == held, qPrintable(what));
+        QCOMPARE(result.Lock(), 0);
+        QVERIFY2(QByteArray(reinterpret_cast<const char*>(result.Bits()), result.Stride() * result.Height()) == pixels,
+                 qPrintable(what));
+        result.Unlock();
+        result.Detach();
+    }
 }
 
 void TestFineTune::adjustPathLeavesAlone_data()
