@@ -8,13 +8,17 @@
 #include "stitch/CStitchBlend.h"
 #include "stitch/CStitchLayout.h"
 #include "stitch/CStitchTransform.h"
+#include "stitch/WarpSampler.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QtTest>
 
 #include <cmath>
+#include <limits>
 #include <memory>
+#include <random>
+#include <vector>
 
 // The panorama outline, the scan regions and the element warps, checked
 // against the ground truth of synthetic views.
@@ -45,6 +49,10 @@ private slots:
     void telephotoSingularAndLonely();
     void cancelAndNoBitmap();
     void viewPointForTile();
+    void roundingIsNearbyint_data();
+    void roundingIsNearbyint();
+    void locatedPointsFollowTheSamplingRule_data();
+    void locatedPointsFollowTheSamplingRule();
 
 private:
     // A job laid out for rendering at layer 0: coordinates, outline, and a
@@ -806,6 +814,121 @@ void TestWarp::viewPointForTile()
     QVERIFY2(std::fabs(lo + hi) < 1e-9, qPrintable(QString::number(lo + hi)));
     QVERIFY2(std::fabs(down + up) < 1e-9, qPrintable(QString::number(down + up)));
     PSReleaseStitch(job);
+}
+
+void TestWarp::roundingIsNearbyint_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("minus half") << -0.5;
+    QTest::newRow("one and a half") << 1.5;
+    QTest::newRow("two and a half") << 2.5;
+    QTest::newRow("minus one and a half") << -1.5;
+    QTest::newRow("just under a half") << 0.49999999999999994;
+    QTest::newRow("just over a half") << 0.5000000000000001;
+    QTest::newRow("255.5") << 255.5;
+    QTest::newRow("256.5") << 256.5;
+    QTest::newRow("a fraction") << 1234.567;
+    QTest::newRow("largest half below 2^51") << 2251799813685247.5;
+    QTest::newRow("negative large half") << -2251799813685246.5;
+    QTest::newRow("2^30 - 0.5") << 1073741823.5;
+}
+
+void TestWarp::roundingIsNearbyint()
+{
+    QFETCH(double, x);
+    QCOMPARE(WarpRoundEven(x), std::nearbyint(x));
+}
+
+void TestWarp::locatedPointsFollowTheSamplingRule_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("exactGrid"); // u, v on 1/256 steps: ties of both roundings
+    QTest::newRow("one") << 1 << false;
+    QTest::newRow("three") << 3 << false;
+    QTest::newRow("five") << 5 << false;
+    QTest::newRow("seven") << 7 << false;
+    QTest::newRow("a band and one") << 257 << false;
+    QTest::newRow("ties, odd") << 1031 << true;
+}
+
+// Both kernels against the single point rule (WarpSampler::Sample with the
+// library's nearbyint), and against each other in every output.
+void TestWarp::locatedPointsFollowTheSamplingRule()
+{
+    QFETCH(int, points);
+    QFETCH(bool, exactGrid);
+    const int width = 37, height = 23;
+    std::mt19937 random(points);
+    std::uniform_real_distribution<double> spread(-1.0, 1.0);
+    for (int round = 0; round < 40; ++round) {
+        WarpLocator l;
+        std::vector<double> px(static_cast<size_t>(points)), pz(static_cast<size_t>(points));
+        double py;
+        if (exactGrid) {
+            // Identity, f = 1, no centre, z = -1: u = px and v = py exactly.
+            l.m[0] = l.m[4] = l.m[8] = 1.0;
+            l.minusF = -1.0;
+            for (int i = 0; i < points; ++i) {
+                px[size_t(i)] = (i * 7 % (256 * 40) - 100) / 256.0; // -0.4 .. past the right edge
+                pz[size_t(i)] = -1.0;
+            }
+            py = (round * 163 % (256 * 25) - 200) / 256.0;
+        } else {
+            for (double& m : l.m)
+                m = spread(random);
+            l.minusF = -(20.0 + 10.0 * spread(random));
+            l.cx = (width - 1) / 2.0;
+            l.cy = (height - 1) / 2.0;
+            for (int i = 0; i < points; ++i) {
+                px[size_t(i)] = 3.0 * spread(random);
+                pz[size_t(i)] = i % 11 == 3 ? 0.0 : 3.0 * spread(random); // Z = 0 and both signs
+            }
+            if (points > 2)
+                px[1] = std::numeric_limits<double>::quiet_NaN();
+            py = 3.0 * spread(random);
+        }
+        l.lastX = width - 2.0;
+        l.lastY = height - 2.0;
+        std::vector<int> plain(size_t(4 * points)), avx(size_t(4 * points), 99);
+        auto locate = [&](std::vector<int>& out, WarpKernel kernel) {
+            WarpLocate(l, px.data(), py, pz.data(), points, out.data(), out.data() + points,
+                       out.data() + 2 * points, out.data() + 3 * points, kernel);
+        };
+        locate(plain, WarpKernel::Plain);
+        for (int i = 0; i < points; ++i) {
+            // The rule as the single point sampler applies it.
+            const double X = l.m[0] * px[size_t(i)] + l.m[3] * py + l.m[6] * pz[size_t(i)];
+            const double Y = l.m[1] * px[size_t(i)] + l.m[4] * py + l.m[7] * pz[size_t(i)];
+            const double Z = l.m[2] * px[size_t(i)] + l.m[5] * py + l.m[8] * pz[size_t(i)];
+            bool sampled = false;
+            int ix = 0, iy = 0, fx = 0, fy = 0;
+            if (Z < 0.0) {
+                const double u = l.minusF * X / Z + l.cx, v = l.minusF * Y / Z + l.cy;
+                if (u >= 0.0 && v >= 0.0 && u < 1073741824.0 && v < 1073741824.0) {
+                    ix = int(std::nearbyint(u - 0.5));
+                    iy = int(std::nearbyint(v - 0.5));
+                    sampled = ix >= 0 && iy >= 0 && ix <= width - 2 && iy <= height - 2;
+                    fx = int(std::nearbyint((u - ix) * 256.0 - 0.5));
+                    fy = int(std::nearbyint((v - iy) * 256.0 - 0.5));
+                }
+            }
+            QVERIFY2((plain[size_t(i)] >= 0) == sampled, qPrintable(QString::number(i)));
+            if (sampled) {
+                QCOMPARE(plain[size_t(i)], ix);
+                QCOMPARE(plain[size_t(points + i)], iy);
+                QCOMPARE(plain[size_t(2 * points + i)], fx);
+                QCOMPARE(plain[size_t(3 * points + i)], fy);
+            }
+        }
+        if (WarpHasAvx2()) {
+            locate(avx, WarpKernel::Avx2);
+            QCOMPARE(avx, plain);
+        }
+    }
+    if (!WarpHasAvx2())
+        QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
 }
 
 QTEST_MAIN(TestWarp)
