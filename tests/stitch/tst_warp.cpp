@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -53,6 +54,8 @@ private slots:
     void roundingIsNearbyint();
     void locatedPointsFollowTheSamplingRule_data();
     void locatedPointsFollowTheSamplingRule();
+    void copySubImageRuns_data();
+    void copySubImageRuns();
 
 private:
     // A job laid out for rendering at layer 0: coordinates, outline, and a
@@ -929,6 +932,69 @@ void TestWarp::locatedPointsFollowTheSamplingRule()
     }
     if (!WarpHasAvx2())
         QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
+}
+
+void TestWarp::copySubImageRuns_data()
+{
+    QTest::addColumn<int>("dstLeft"); // the source lies at panorama column 10
+    QTest::addColumn<int>("areaLeft");
+    QTest::addColumn<int>("areaRight");
+    QTest::newRow("aligned, whole") << 10 << 0 << 100;
+    QTest::newRow("shifted by 3") << 7 << 0 << 100;
+    QTest::newRow("shifted by -5, area cut mid-byte") << 15 << 13 << 47;
+    QTest::newRow("area of one column") << 10 << 30 << 31;
+}
+
+// Copies of masks with whole clear and whole set bytes, runs across byte
+// borders and odd placements, against the pixel rule: every pixel on both
+// images, inside the area and set in the source mask is copied and marked;
+// nothing else changes.
+void TestWarp::copySubImageRuns()
+{
+    QFETCH(int, dstLeft);
+    QFETCH(int, areaLeft);
+    QFETCH(int, areaRight);
+    const int w = 45, h = 5;
+    CImage src(w, h, 24), dst(w, h, 24);
+    QVERIFY(src.Lock() == 0 && dst.Lock() == 0);
+    CMask srcMask(w, h), dstMask(w, h);
+    unsigned seed = 7;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned char* p = src.Bits() + y * src.Stride() + 3 * x;
+            p[0] = static_cast<unsigned char>(x);
+            p[1] = static_cast<unsigned char>(y);
+            p[2] = 200;
+            std::fill_n(dst.Bits() + y * dst.Stride() + 3 * x, 3, 0);
+            seed = seed * 1103515245u + 12345u;
+            // Row 0 all set, row 1 clear, row 2 bytes alternately set and
+            // clear, the others random.
+            const bool on = y == 0 || (y == 2 && (x / 8) % 2 == 0) || (y > 2 && (seed >> 16) % 3 != 0);
+            srcMask.SetPixel(y, x, on);
+            dstMask.SetPixel(y, x, x % 13 == 0); // marks already there stay
+        }
+    CMask before(dstMask);
+    tagStitchCallbacks table = m_host->callbacks();
+    CStitchOptions* job = PSCreateStitch(StitchStyleHorizontal, StitchOutputOriginal, StitchMethodCalibrated, &table);
+    QVERIFY(job);
+    CStitchBlend blend(job, 0);
+    QCOMPARE(blend.CopySubImage(tagRECT{areaLeft, 0, areaRight, h}, tagRECT{10, 0, 10 + w, h},
+                                tagRECT{dstLeft, 0, dstLeft + w, h}, &src, &srcMask, &dst, &dstMask),
+             0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int column = dstLeft + x, sx = column - 10;
+            const bool copied = column >= areaLeft && column < areaRight && sx >= 0 && sx < w
+                                && srcMask.GetPixel(y, sx);
+            const unsigned char* p = dst.Bits() + y * dst.Stride() + 3 * x;
+            QCOMPARE(int(p[2]), copied ? 200 : 0);
+            if (copied)
+                QCOMPARE(int(p[0]), sx);
+            QCOMPARE(dstMask.GetPixel(y, x), copied || before.GetPixel(y, x));
+        }
+    src.Unlock();
+    dst.Unlock();
+    PSReleaseStitch(job);
 }
 
 QTEST_MAIN(TestWarp)
