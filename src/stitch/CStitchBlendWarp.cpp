@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #if defined(__GNUC__) && defined(__x86_64__)
@@ -18,9 +20,6 @@
 #endif
 
 namespace {
-
-using SampleRunFn = void (*)(const WarpSampler&, const int*, const int*, const int*, const int*, int, int,
-                             unsigned char*, unsigned char*);
 
 // Samples n located points into a row of the warped image from column ox0
 // on and sets their bits in the mask row, a byte at a time. Variants
@@ -70,12 +69,6 @@ void SampleRun(const WarpSampler& s, const int* ix, const int* iy, const int* fx
     maskRow[byte] |= static_cast<unsigned char>(bits);
 }
 
-SampleRunFn ChooseSampleRun(const WarpSampler& s)
-{
-    if (s.table)
-        return s.offset ? SampleRun<true, true> : SampleRun<true, false>;
-    return s.offset ? SampleRun<false, true> : SampleRun<false, false>;
-}
 
 } // namespace
 
@@ -197,14 +190,13 @@ int CStitchBlend::Warp(Surface surface, CImage* src, CStitchElement* e, int cell
     std::vector<double> runs(size_t(2 * kBand));
     double* const runX = runs.data();
     double* const runZ = runX + kBand;
-    const SampleRunFn sampleRun = ChooseSampleRun(plain);
     // Samples the run of n points from panorama (x, y) whose (px, py, pz)
     // are given, and sets their mask bits.
     auto warpRun = [&](int x, int y, const double* px, double py, const double* pz, int n) {
         WarpLocate(locator, px, py, pz, n, ix, iy, fx, fy, kernel);
         const int oy = y - rc.top;
-        sampleRun(plain, ix, iy, fx, fy, n, x - rc.left, outBits + (long long)oy * outStride,
-                  maskBits + size_t(oy) * maskStride);
+        WarpSample(plain, ix, iy, fx, fy, n, x - rc.left, outBits + (long long)oy * outStride,
+                   maskBits + size_t(oy) * maskStride, kernel);
     };
 
     if (byRow) {
@@ -416,6 +408,76 @@ __attribute__((target("avx2"))) void LocateAvx2(const WarpLocator& l, const doub
     }
     LocateRun(l, px + i, py, pz + i, n - i, ix + i, iy + i, fx + i, fy + i);
 }
+
+// The blend of SampleRun without an offset, the three channels in one
+// vector: (256 - fy) (a (256 - fx) + c fx) + fy (d (256 - fx) + e fx) is
+// the same whole number as the four-weight sum, none of its steps leaving
+// 32 bits.
+template<bool kTable>
+__attribute__((target("avx2"))) void SampleRunAvx2(const WarpSampler& s, const int* ix, const int* iy, const int* fx,
+                                                   const int* fy, int n, int ox0, unsigned char* row,
+                                                   unsigned char* maskRow)
+{
+    constexpr int kAhead = 16;
+    // Bytes a0 a1 a2 c0 c1 c2 of the upper pair at 0..5, d0..e2 of the
+    // lower at 8..13, spread to 16-bit pairs (a, c) and (d, e) per channel.
+    const __m128i upper = _mm_setr_epi8(0, -1, 3, -1, 1, -1, 4, -1, 2, -1, 5, -1, -1, -1, -1, -1);
+    const __m128i lower = _mm_setr_epi8(8, -1, 11, -1, 9, -1, 12, -1, 10, -1, 13, -1, -1, -1, -1, -1);
+    const __m128i toBytes = _mm_setr_epi8(0, 4, 8, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    int byte = ox0 / 8;
+    unsigned bits = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i + kAhead < n && ix[i + kAhead] >= 0) {
+            const unsigned char* ahead = s.bits + (long long)iy[i + kAhead] * s.stride + 3 * ix[i + kAhead];
+            __builtin_prefetch(ahead);
+            __builtin_prefetch(ahead + s.stride);
+        }
+        const int ox = ox0 + i;
+        if (ox / 8 != byte) {
+            maskRow[byte] |= static_cast<unsigned char>(bits);
+            bits = 0;
+            byte = ox / 8;
+        }
+        if (ix[i] < 0)
+            continue;
+        bits |= 1u << (ox % 8);
+        const unsigned char* p0 = s.bits + (long long)iy[i] * s.stride + 3 * ix[i];
+        const unsigned char* p1 = p0 + s.stride;
+        __m128i pixels;
+        if (kTable) {
+            alignas(16) unsigned char q[16] = {};
+            for (int b = 0; b < 3; ++b) {
+                const unsigned char* t = s.table + 256 * b;
+                q[b] = t[p0[b]];
+                q[b + 3] = t[p0[b + 3]];
+                q[b + 8] = t[p1[b]];
+                q[b + 11] = t[p1[b + 3]];
+            }
+            pixels = _mm_load_si128(reinterpret_cast<const __m128i*>(q));
+        } else {
+            // Exactly the six bytes of each pair: nothing past the pixels.
+            std::uint32_t head0, head1;
+            std::uint16_t tail0, tail1;
+            std::memcpy(&head0, p0, 4);
+            std::memcpy(&tail0, p0 + 4, 2);
+            std::memcpy(&head1, p1, 4);
+            std::memcpy(&tail1, p1 + 4, 2);
+            pixels = _mm_set_epi64x(static_cast<long long>(head1 | std::uint64_t(tail1) << 32),
+                                    static_cast<long long>(head0 | std::uint64_t(tail0) << 32));
+        }
+        const __m128i wx = _mm_set1_epi32(fx[i] << 16 | (256 - fx[i]));
+        const __m128i top = _mm_madd_epi16(_mm_shuffle_epi8(pixels, upper), wx);
+        const __m128i bottom = _mm_madd_epi16(_mm_shuffle_epi8(pixels, lower), wx);
+        const __m128i sum = _mm_add_epi32(_mm_mullo_epi32(top, _mm_set1_epi32(256 - fy[i])),
+                                          _mm_mullo_epi32(bottom, _mm_set1_epi32(fy[i])));
+        const int value = _mm_cvtsi128_si32(_mm_shuffle_epi8(_mm_srli_epi32(sum, 16), toBytes));
+        unsigned char* out = row + 3 * ox;
+        out[0] = static_cast<unsigned char>(value);
+        out[1] = static_cast<unsigned char>(value >> 8);
+        out[2] = static_cast<unsigned char>(value >> 16);
+    }
+    maskRow[byte] |= static_cast<unsigned char>(bits);
+}
 #pragma GCC diagnostic pop
 #endif
 
@@ -447,4 +509,29 @@ void WarpLocate(const WarpLocator& locator, const double* px, double py, const d
 #endif
     (void)kernel;
     LocatePlain(locator, px, py, pz, n, ix, iy, fx, fy);
+}
+
+void WarpSample(const WarpSampler& sampler, const int* ix, const int* iy, const int* fx, const int* fy, int n,
+                int ox0, unsigned char* row, unsigned char* maskRow, WarpKernel kernel)
+{
+#ifdef WARP_HAVE_AVX2_KERNEL
+    if (kernel == WarpKernel::Avx2 && WarpHasAvx2() && !sampler.offset) {
+        if (sampler.table)
+            SampleRunAvx2<true>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+        else
+            SampleRunAvx2<false>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+        return;
+    }
+#endif
+    (void)kernel;
+    if (sampler.table) {
+        if (sampler.offset)
+            SampleRun<true, true>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+        else
+            SampleRun<true, false>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+    } else if (sampler.offset) {
+        SampleRun<false, true>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+    } else {
+        SampleRun<false, false>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
+    }
 }

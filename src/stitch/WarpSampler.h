@@ -99,3 +99,9 @@ WarpKernel WarpBestKernel();
 // multiply-add.
 void WarpLocate(const WarpLocator& locator, const double* px, double py, const double* pz, int n, int* ix, int* iy,
                 int* fx, int* fy, WarpKernel kernel);
+
+// Samples n points located as above into a row of a warped image from
+// column ox0 on (ix[i] < 0: left as it is) and sets their mask bits in
+// maskRow. Both kernels write the same bytes.
+void WarpSample(const WarpSampler& sampler, const int* ix, const int* iy, const int* fx, const int* fy, int n,
+                int ox0, unsigned char* row, unsigned char* maskRow, WarpKernel kernel);

@@ -54,6 +54,8 @@ private slots:
     void roundingIsNearbyint();
     void locatedPointsFollowTheSamplingRule_data();
     void locatedPointsFollowTheSamplingRule();
+    void sampledRunsFollowTheRule_data();
+    void sampledRunsFollowTheRule();
     void copySubImageRuns_data();
     void copySubImageRuns();
 
@@ -929,6 +931,69 @@ void TestWarp::locatedPointsFollowTheSamplingRule()
             locate(avx, WarpKernel::Avx2);
             QCOMPARE(avx, plain);
         }
+    }
+    if (!WarpHasAvx2())
+        QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
+}
+
+void TestWarp::sampledRunsFollowTheRule_data()
+{
+    QTest::addColumn<bool>("withTable");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("firstColumn");
+    QTest::newRow("raw bytes, odd run from column 3") << false << 37 << 3;
+    QTest::newRow("colour table, odd run from column 3") << true << 37 << 3;
+    QTest::newRow("raw bytes, one point") << false << 1 << 7;
+    QTest::newRow("colour table, long run from column 0") << true << 301 << 0;
+}
+
+// Both sampling kernels against WarpSampler::Put, point by point: the same
+// bytes, the points refused left as they were, their mask bits alone set.
+void TestWarp::sampledRunsFollowTheRule()
+{
+    QFETCH(bool, withTable);
+    QFETCH(int, points);
+    QFETCH(int, firstColumn);
+    const int width = 13, height = 7, stride = 40; // 39 bytes of pixels a row
+    std::mt19937 random(unsigned(points + firstColumn));
+    std::vector<unsigned char> source(size_t(stride * height)), table(768);
+    for (unsigned char& b : source)
+        b = static_cast<unsigned char>(random());
+    for (unsigned char& b : table)
+        b = static_cast<unsigned char>(random());
+    WarpSampler sampler;
+    sampler.bits = source.data();
+    sampler.stride = stride;
+    sampler.width = width;
+    sampler.height = height;
+    sampler.table = withTable ? table.data() : nullptr;
+    const size_t count = static_cast<size_t>(points);
+    std::vector<int> ix(count), iy(count), fx(count), fy(count);
+    for (int i = 0; i < points; ++i) {
+        ix[size_t(i)] = i % 5 == 2 ? -1 : int(random() % (width - 1));
+        iy[size_t(i)] = int(random() % (height - 1));
+        // The ends of the weights, 0 and 256, among them.
+        fx[size_t(i)] = i % 7 == 0 ? 256 * (i % 2) : int(random() % 257);
+        fy[size_t(i)] = i % 11 == 0 ? 256 * (i % 3 % 2) : int(random() % 257);
+    }
+    const int columns = firstColumn + points;
+    const size_t maskBytes = size_t(columns + 7) / 8;
+    std::vector<unsigned char> expected(size_t(3 * columns), 0x5A), expectedMask(maskBytes, 0x10);
+    for (int i = 0; i < points; ++i) {
+        if (ix[size_t(i)] < 0)
+            continue;
+        const int column = firstColumn + i;
+        sampler.Put(ix[size_t(i)], iy[size_t(i)], fx[size_t(i)], fy[size_t(i)], expected.data() + 3 * column);
+        expectedMask[size_t(column / 8)] |= static_cast<unsigned char>(1u << (column % 8));
+    }
+    for (const WarpKernel kernel : {WarpKernel::Plain, WarpKernel::Avx2}) {
+        if (kernel == WarpKernel::Avx2 && !WarpHasAvx2())
+            continue;
+        std::vector<unsigned char> row(size_t(3 * columns), 0x5A), mask(maskBytes, 0x10);
+        WarpSample(sampler, ix.data(), iy.data(), fx.data(), fy.data(), points, firstColumn, row.data(),
+                   mask.data(), kernel);
+        QCOMPARE(row, expected);
+        QCOMPARE(mask, expectedMask);
     }
     if (!WarpHasAvx2())
         QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
