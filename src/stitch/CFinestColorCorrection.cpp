@@ -58,24 +58,35 @@ int CFinestColorCorrection::ComputeHistogram(const tagRECT& overlap, const tagRE
         area = Readable(overlap, newPlacement, m_pNewImage, m_pNewMask);
         area = Readable(area, referencePlacement, m_pReferenceImage, m_pReferenceMask);
     }
+    // The area lies inside both bitmaps and both masks. Locals, so that the
+    // counts written do not make the compiler read the masks' fields again.
+    const unsigned char* const bitsN = m_pNewImage->Bits();
+    const unsigned char* const bitsR = m_pReferenceImage->Bits();
+    const std::int64_t strideN = m_pNewImage->Stride(), strideR = m_pReferenceImage->Stride();
+    const unsigned char* const maskN = m_pNewMask->Bits();
+    const unsigned char* const maskR = m_pReferenceMask->Bits();
+    const size_t maskStrideN = m_pNewMask->Stride(), maskStrideR = m_pReferenceMask->Stride();
+    unsigned int* const counts = m_Counts;
     for (int y = area.top; y < area.bottom; ++y) {
         const int yn = y - newPlacement.top, yr = y - referencePlacement.top;
-        const unsigned char* rowN = m_pNewImage->Bits() + std::int64_t(yn) * m_pNewImage->Stride();
-        const unsigned char* rowR = m_pReferenceImage->Bits() + std::int64_t(yr) * m_pReferenceImage->Stride();
+        const unsigned char* rowN = bitsN + std::int64_t(yn) * strideN;
+        const unsigned char* rowR = bitsR + std::int64_t(yr) * strideR;
+        const unsigned char* maskRowN = maskN + size_t(yn) * maskStrideN;
+        const unsigned char* maskRowR = maskR + size_t(yr) * maskStrideR;
         for (int x = area.left; x < area.right; ++x) {
-            const int xn = x - newPlacement.left, xr = x - referencePlacement.left;
-            if (!m_pNewMask->GetPixel(unsigned(yn), unsigned(xn)) || !m_pReferenceMask->GetPixel(unsigned(yr), unsigned(xr)))
+            const unsigned xn = unsigned(x - newPlacement.left), xr = unsigned(x - referencePlacement.left);
+            if (!((maskRowN[xn / 8] >> (xn % 8)) & 1) || !((maskRowR[xr / 8] >> (xr % 8)) & 1))
                 continue;
             const unsigned char* pn = rowN + 3 * xn;
             const unsigned char* pr = rowR + 3 * xr;
             if (pr[0] + pr[1] + pr[2] >= kWhiteSum || pn[0] + pn[1] + pn[2] >= kWhiteSum)
                 continue;
-            ++m_Counts[pr[2]];
-            ++m_Counts[256 + pr[1]];
-            ++m_Counts[512 + pr[0]];
-            ++m_Counts[768 + pn[2]];
-            ++m_Counts[1024 + pn[1]];
-            ++m_Counts[1280 + pn[0]];
+            ++counts[pr[2]];
+            ++counts[256 + pr[1]];
+            ++counts[512 + pr[0]];
+            ++counts[768 + pn[2]];
+            ++counts[1024 + pn[1]];
+            ++counts[1280 + pn[0]];
         }
     }
     m_pReferenceImage->Unlock();
@@ -102,10 +113,20 @@ int CFinestColorCorrection::Run(const tagRECT& overlap, const tagRECT& reference
     }
     const int width = std::min(m_pNewImage->Width(), int(m_pNewMask->Width()));
     const int height = std::min(m_pNewImage->Height(), int(m_pNewMask->Height()));
+    // Locals: the bytes written could otherwise alias the mask's fields.
+    unsigned char* const bits = m_pNewImage->Bits();
+    const std::int64_t stride = m_pNewImage->Stride();
+    const unsigned char* const maskBits = m_pNewMask->Bits();
+    const size_t maskStride = m_pNewMask->Stride();
     for (int y = 0; y < height; ++y) {
-        unsigned char* row = m_pNewImage->Bits() + std::int64_t(y) * m_pNewImage->Stride();
+        unsigned char* row = bits + std::int64_t(y) * stride;
+        const unsigned char* maskRow = maskBits + size_t(y) * maskStride;
         for (int x = 0; x < width; ++x) {
-            if (!m_pNewMask->GetPixel(unsigned(y), unsigned(x)))
+            if (x % 8 == 0 && maskRow[x / 8] == 0) {
+                x += 7; // a clear byte: eight pixels left as they are
+                continue;
+            }
+            if (!((maskRow[x / 8] >> (x % 8)) & 1))
                 continue;
             unsigned char* p = row + 3 * x;
             p[2] = tables[0][p[2]];

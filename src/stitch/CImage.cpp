@@ -3,6 +3,7 @@
 #include "stitch/BitmapLayout.h"
 #include "stitch/CStitchOptions.h"
 
+#include <cstdint>
 #include <cstring>
 
 CImage::CImage() = default;
@@ -224,12 +225,25 @@ int CImage::Clear(unsigned int colour)
         const unsigned char blue = (colour >> 16) & 0xFF;
         const unsigned char green = (colour >> 8) & 0xFF;
         const unsigned char red = colour & 0xFF;
-        for (int y = 0; y < m_pHeader->biHeight; ++y) {
-            unsigned char* p = m_pBits + std::int64_t(y) * m_lStride;
-            for (int x = 0; x < m_pHeader->biWidth; ++x, p += 3) {
-                p[0] = blue;
-                p[1] = green;
-                p[2] = red;
+        // The first row is filled pixel by pixel and copied to the others;
+        // the padding at the rows' ends is left as it is.
+        const int width = m_pHeader->biWidth, height = m_pHeader->biHeight;
+        unsigned char* const bits = m_pBits;
+        const std::int64_t stride = m_lStride;
+        if (width > 0 && height > 0) {
+            const size_t rowBytes = size_t(width) * 3;
+            if (blue == green && green == red) {
+                for (int y = 0; y < height; ++y)
+                    std::memset(bits + y * stride, blue, rowBytes);
+            } else {
+                unsigned char* p = bits;
+                for (int x = 0; x < width; ++x, p += 3) {
+                    p[0] = blue;
+                    p[1] = green;
+                    p[2] = red;
+                }
+                for (int y = 1; y < height; ++y)
+                    std::memcpy(bits + y * stride, bits, rowBytes);
             }
         }
     }

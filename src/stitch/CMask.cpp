@@ -63,29 +63,21 @@ void CMask::Release()
     m_ObjectRect = tagRECT{0, 0, 0, 0};
 }
 
-bool CMask::GetPixel(unsigned int row, unsigned int column) const
-{
-    if (!m_pBits || row >= m_lHeight || column >= m_lWidth)
-        return false;
-    return (m_pBits[size_t(row) * m_lStride + column / 8] >> (column % 8)) & 1;
-}
-
-bool CMask::IsMask(unsigned int row, unsigned int column) const
-{
-    if (!m_pBits || row >= m_lHeight || column >= m_lWidth)
-        return false;
-    return m_pBits[size_t(row) * m_lStride + column / 8] & kBit[column % 8];
-}
-
-void CMask::SetPixel(unsigned int row, unsigned int column, bool value)
+void CMask::SetRun(unsigned int row, unsigned int column, unsigned int count)
 {
     if (!m_pBits || row >= m_lHeight || column >= m_lWidth)
         return;
-    unsigned char& byte = m_pBits[size_t(row) * m_lStride + column / 8];
-    if (value)
-        byte |= kBit[column % 8];
-    else
-        byte &= static_cast<unsigned char>(~kBit[column % 8]);
+    unsigned int end = m_lWidth - column < count ? m_lWidth : column + count;
+    unsigned char* bits = m_pBits + size_t(row) * m_lStride;
+    unsigned int x = column;
+    for (; x < end && x % 8 != 0; ++x)
+        bits[x / 8] |= kBit[x % 8];
+    if (end - x >= 8) {
+        std::memset(bits + x / 8, 0xFF, (end - x) / 8);
+        x += (end - x) / 8 * 8;
+    }
+    for (; x < end; ++x)
+        bits[x / 8] |= kBit[x % 8];
 }
 
 void CMask::Clear()

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdio>
 
 // One bit per pixel: a set bit marks a pixel that an image covers. Pixel
@@ -26,9 +27,26 @@ public:
     bool Create(unsigned int width, unsigned int height);
     void Release();
 
-    bool GetPixel(unsigned int row, unsigned int column) const;
-    bool IsMask(unsigned int row, unsigned int column) const;
-    void SetPixel(unsigned int row, unsigned int column, bool value);
+    // Inline: the blend and colour code call these once per pixel. Off the
+    // mask, Get and Is give false and Set does nothing.
+    bool GetPixel(unsigned int row, unsigned int column) const
+    {
+        if (!m_pBits || row >= m_lHeight || column >= m_lWidth)
+            return false;
+        return (m_pBits[size_t(row) * m_lStride + column / 8] >> (column % 8)) & 1;
+    }
+    bool IsMask(unsigned int row, unsigned int column) const { return GetPixel(row, column); }
+    void SetPixel(unsigned int row, unsigned int column, bool value)
+    {
+        if (!m_pBits || row >= m_lHeight || column >= m_lWidth)
+            return;
+        unsigned char& byte = m_pBits[size_t(row) * m_lStride + column / 8];
+        const unsigned char bit = static_cast<unsigned char>(1u << (column % 8));
+        byte = value ? static_cast<unsigned char>(byte | bit) : static_cast<unsigned char>(byte & ~bit);
+    }
+    // Sets count bits of a row from column on, whole bytes at once; bits
+    // off the mask are left out as SetPixel leaves them.
+    void SetRun(unsigned int row, unsigned int column, unsigned int count);
     void Clear();
     // target must have the same size.
     void Clone(CMask* target) const;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <new>
 
 void CStitchBlend::SetPerimeter()
@@ -60,11 +61,12 @@ int CStitchBlend::AllocImageAndMask(CImage*& img, CMask*& mask, const tagRECT& r
 int CStitchBlend::CopySubImage(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
                                CMask* srcMask, CImage* dst, CMask* dstMask)
 {
-    return ForEachMaskedPixel(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
-                              [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx) {
-                                  std::copy(s, s + 3, d);
-                                  dstMask->SetPixel(dy, dx, true);
-                              });
+    return ForEachMaskedRun(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
+                            [dstMask](const unsigned char* s, unsigned char* d, unsigned dy, unsigned dx,
+                                      unsigned count) {
+                                std::memcpy(d, s, size_t(count) * 3);
+                                dstMask->SetRun(dy, dx, count);
+                            });
 }
 
 int CStitchBlend::StartUpColorCorrection(int col, int row, const tagRECT& rcCur, const tagRECT& rcOther,

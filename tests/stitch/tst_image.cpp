@@ -432,6 +432,19 @@ void TestImage::clearColour()
     image.Clear(static_cast<unsigned char>(7));
     QCOMPARE(QByteArray(reinterpret_cast<char*>(image.Bits()), 8), QByteArray(8, '\x07'));
     image.Unlock();
+
+    // Every row of a taller one, coloured or grey; the rows' padding (3
+    // bytes of a 12-byte row) keeps what it held.
+    CImage tall(3, 3, 24);
+    QCOMPARE(tall.Lock(), 0);
+    for (const unsigned colour : {0x00112233u, 0x00444444u}) {
+        tall.Clear(static_cast<unsigned char>(7));
+        QCOMPARE(tall.Clear(colour), 0);
+        const QByteArray pixel = colour == 0x00112233u ? QByteArray("\x11\x22\x33") : QByteArray("\x44\x44\x44");
+        const QByteArray row = pixel + pixel + pixel + QByteArray(3, '\x07');
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(tall.Bits()), 36), row + row + row);
+    }
+    tall.Unlock();
 }
 
 void TestImage::resampleByHand()

@@ -41,6 +41,8 @@ private slots:
     void stride_data();
     void stride();
     void pixelBits();
+    void setRun_data();
+    void setRun();
     void drawLine_data();
     void drawLine();
     void objectRect();
@@ -74,6 +76,42 @@ void TestMask::stride()
     CMask mask(width, 3);
     QCOMPARE(mask.Stride(), stride);
     QCOMPARE(mask.Size(), 3 * stride);
+}
+
+void TestMask::setRun_data()
+{
+    QTest::addColumn<unsigned>("width");
+    QTest::addColumn<unsigned>("column");
+    QTest::addColumn<unsigned>("count");
+    QTest::newRow("inside one byte") << 40u << 2u << 3u;
+    QTest::newRow("across a byte border") << 40u << 6u << 4u;
+    QTest::newRow("whole bytes between") << 70u << 3u << 50u;
+    QTest::newRow("from a byte border, whole bytes") << 70u << 8u << 24u;
+    QTest::newRow("past the width") << 37u << 30u << 20u;
+    QTest::newRow("count beyond 32 bits") << 37u << 5u << 4294967295u;
+    QTest::newRow("starting off the mask") << 37u << 37u << 5u;
+    QTest::newRow("none") << 37u << 9u << 0u;
+}
+
+// The same bits as SetPixel one at a time; neighbours and other rows keep
+// theirs.
+void TestMask::setRun()
+{
+    QFETCH(unsigned, width);
+    QFETCH(unsigned, column);
+    QFETCH(unsigned, count);
+    CMask run(width, 3), single(width, 3);
+    for (unsigned x = 0; x < width; x += 5) {
+        run.SetPixel(1, x, true);
+        single.SetPixel(1, x, true);
+    }
+    run.SetRun(1, column, count);
+    for (unsigned long long x = column; x < (unsigned long long)column + count && x < width; ++x)
+        single.SetPixel(1, unsigned(x), true);
+    QCOMPARE(setBits(run), setBits(single));
+    // Padding bits past the width stay clear.
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(run.Bits()), int(run.Size())),
+             QByteArray(reinterpret_cast<const char*>(single.Bits()), int(single.Size())));
 }
 
 void TestMask::pixelBits()

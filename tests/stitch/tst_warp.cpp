@@ -8,13 +8,18 @@
 #include "stitch/CStitchBlend.h"
 #include "stitch/CStitchLayout.h"
 #include "stitch/CStitchTransform.h"
+#include "stitch/WarpSampler.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
+#include <random>
+#include <vector>
 
 // The panorama outline, the scan regions and the element warps, checked
 // against the ground truth of synthetic views.
@@ -45,6 +50,14 @@ private slots:
     void telephotoSingularAndLonely();
     void cancelAndNoBitmap();
     void viewPointForTile();
+    void roundingIsNearbyint_data();
+    void roundingIsNearbyint();
+    void locatedPointsFollowTheSamplingRule_data();
+    void locatedPointsFollowTheSamplingRule();
+    void sampledRunsFollowTheRule_data();
+    void sampledRunsFollowTheRule();
+    void copySubImageRuns_data();
+    void copySubImageRuns();
 
 private:
     // A job laid out for rendering at layer 0: coordinates, outline, and a
@@ -805,6 +818,247 @@ void TestWarp::viewPointForTile()
     QVERIFY(first.m_Matrix[0] < 0.99);
     QVERIFY2(std::fabs(lo + hi) < 1e-9, qPrintable(QString::number(lo + hi)));
     QVERIFY2(std::fabs(down + up) < 1e-9, qPrintable(QString::number(down + up)));
+    PSReleaseStitch(job);
+}
+
+void TestWarp::roundingIsNearbyint_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("minus half") << -0.5;
+    QTest::newRow("one and a half") << 1.5;
+    QTest::newRow("two and a half") << 2.5;
+    QTest::newRow("minus one and a half") << -1.5;
+    QTest::newRow("just under a half") << 0.49999999999999994;
+    QTest::newRow("just over a half") << 0.5000000000000001;
+    QTest::newRow("255.5") << 255.5;
+    QTest::newRow("256.5") << 256.5;
+    QTest::newRow("a fraction") << 1234.567;
+    QTest::newRow("largest half below 2^51") << 2251799813685247.5;
+    QTest::newRow("negative large half") << -2251799813685246.5;
+    QTest::newRow("2^30 - 0.5") << 1073741823.5;
+}
+
+void TestWarp::roundingIsNearbyint()
+{
+    QFETCH(double, x);
+    QCOMPARE(WarpRoundEven(x), std::nearbyint(x));
+}
+
+void TestWarp::locatedPointsFollowTheSamplingRule_data()
+{
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("exactGrid"); // u, v on 1/256 steps: ties of both roundings
+    QTest::newRow("one") << 1 << false;
+    QTest::newRow("three") << 3 << false;
+    QTest::newRow("five") << 5 << false;
+    QTest::newRow("seven") << 7 << false;
+    QTest::newRow("a band and one") << 257 << false;
+    QTest::newRow("ties, odd") << 1031 << true;
+}
+
+// Both kernels against the single point rule (WarpSampler::Sample with the
+// library's nearbyint), and against each other in every output.
+void TestWarp::locatedPointsFollowTheSamplingRule()
+{
+    QFETCH(int, points);
+    QFETCH(bool, exactGrid);
+    const int width = 37, height = 23;
+    std::mt19937 random(points);
+    std::uniform_real_distribution<double> spread(-1.0, 1.0);
+    for (int round = 0; round < 40; ++round) {
+        WarpLocator l;
+        std::vector<double> px(static_cast<size_t>(points)), pz(static_cast<size_t>(points));
+        double py;
+        if (exactGrid) {
+            // Identity, f = 1, no centre, z = -1: u = px and v = py exactly.
+            l.m[0] = l.m[4] = l.m[8] = 1.0;
+            l.minusF = -1.0;
+            for (int i = 0; i < points; ++i) {
+                px[size_t(i)] = (i * 7 % (256 * 40) - 100) / 256.0; // -0.4 .. past the right edge
+                pz[size_t(i)] = -1.0;
+            }
+            py = (round * 163 % (256 * 25) - 200) / 256.0;
+        } else {
+            for (double& m : l.m)
+                m = spread(random);
+            l.minusF = -(20.0 + 10.0 * spread(random));
+            l.cx = (width - 1) / 2.0;
+            l.cy = (height - 1) / 2.0;
+            for (int i = 0; i < points; ++i) {
+                px[size_t(i)] = 3.0 * spread(random);
+                pz[size_t(i)] = i % 11 == 3 ? 0.0 : 3.0 * spread(random); // Z = 0 and both signs
+            }
+            if (points > 2)
+                px[1] = std::numeric_limits<double>::quiet_NaN();
+            py = 3.0 * spread(random);
+        }
+        l.lastX = width - 2.0;
+        l.lastY = height - 2.0;
+        std::vector<int> plain(size_t(4 * points)), avx(size_t(4 * points), 99);
+        auto locate = [&](std::vector<int>& out, WarpKernel kernel) {
+            WarpLocate(l, px.data(), py, pz.data(), points, out.data(), out.data() + points,
+                       out.data() + 2 * points, out.data() + 3 * points, kernel);
+        };
+        locate(plain, WarpKernel::Plain);
+        for (int i = 0; i < points; ++i) {
+            // The rule as the single point sampler applies it.
+            const double X = l.m[0] * px[size_t(i)] + l.m[3] * py + l.m[6] * pz[size_t(i)];
+            const double Y = l.m[1] * px[size_t(i)] + l.m[4] * py + l.m[7] * pz[size_t(i)];
+            const double Z = l.m[2] * px[size_t(i)] + l.m[5] * py + l.m[8] * pz[size_t(i)];
+            bool sampled = false;
+            int ix = 0, iy = 0, fx = 0, fy = 0;
+            if (Z < 0.0) {
+                const double u = l.minusF * X / Z + l.cx, v = l.minusF * Y / Z + l.cy;
+                if (u >= 0.0 && v >= 0.0 && u < 1073741824.0 && v < 1073741824.0) {
+                    ix = int(std::nearbyint(u - 0.5));
+                    iy = int(std::nearbyint(v - 0.5));
+                    sampled = ix >= 0 && iy >= 0 && ix <= width - 2 && iy <= height - 2;
+                    fx = int(std::nearbyint((u - ix) * 256.0 - 0.5));
+                    fy = int(std::nearbyint((v - iy) * 256.0 - 0.5));
+                }
+            }
+            QVERIFY2((plain[size_t(i)] >= 0) == sampled, qPrintable(QString::number(i)));
+            if (sampled) {
+                QCOMPARE(plain[size_t(i)], ix);
+                QCOMPARE(plain[size_t(points + i)], iy);
+                QCOMPARE(plain[size_t(2 * points + i)], fx);
+                QCOMPARE(plain[size_t(3 * points + i)], fy);
+            }
+        }
+        if (WarpHasAvx2()) {
+            locate(avx, WarpKernel::Avx2);
+            QCOMPARE(avx, plain);
+        }
+    }
+    if (!WarpHasAvx2())
+        QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
+}
+
+void TestWarp::sampledRunsFollowTheRule_data()
+{
+    QTest::addColumn<bool>("withTable");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("firstColumn");
+    QTest::newRow("raw bytes, odd run from column 3") << false << 37 << 3;
+    QTest::newRow("colour table, odd run from column 3") << true << 37 << 3;
+    QTest::newRow("raw bytes, one point") << false << 1 << 7;
+    QTest::newRow("colour table, long run from column 0") << true << 301 << 0;
+}
+
+// Both sampling kernels against WarpSampler::Put, point by point: the same
+// bytes, the points refused left as they were, their mask bits alone set.
+void TestWarp::sampledRunsFollowTheRule()
+{
+    QFETCH(bool, withTable);
+    QFETCH(int, points);
+    QFETCH(int, firstColumn);
+    const int width = 13, height = 7, stride = 40; // 39 bytes of pixels a row
+    std::mt19937 random(unsigned(points + firstColumn));
+    std::vector<unsigned char> source(size_t(stride * height)), table(768);
+    for (unsigned char& b : source)
+        b = static_cast<unsigned char>(random());
+    for (unsigned char& b : table)
+        b = static_cast<unsigned char>(random());
+    WarpSampler sampler;
+    sampler.bits = source.data();
+    sampler.stride = stride;
+    sampler.width = width;
+    sampler.height = height;
+    sampler.table = withTable ? table.data() : nullptr;
+    const size_t count = static_cast<size_t>(points);
+    std::vector<int> ix(count), iy(count), fx(count), fy(count);
+    for (int i = 0; i < points; ++i) {
+        ix[size_t(i)] = i % 5 == 2 ? -1 : int(random() % (width - 1));
+        iy[size_t(i)] = int(random() % (height - 1));
+        // The ends of the weights, 0 and 256, among them.
+        fx[size_t(i)] = i % 7 == 0 ? 256 * (i % 2) : int(random() % 257);
+        fy[size_t(i)] = i % 11 == 0 ? 256 * (i % 3 % 2) : int(random() % 257);
+    }
+    const int columns = firstColumn + points;
+    const size_t maskBytes = size_t(columns + 7) / 8;
+    std::vector<unsigned char> expected(size_t(3 * columns), 0x5A), expectedMask(maskBytes, 0x10);
+    for (int i = 0; i < points; ++i) {
+        if (ix[size_t(i)] < 0)
+            continue;
+        const int column = firstColumn + i;
+        sampler.Put(ix[size_t(i)], iy[size_t(i)], fx[size_t(i)], fy[size_t(i)], expected.data() + 3 * column);
+        expectedMask[size_t(column / 8)] |= static_cast<unsigned char>(1u << (column % 8));
+    }
+    for (const WarpKernel kernel : {WarpKernel::Plain, WarpKernel::Avx2}) {
+        if (kernel == WarpKernel::Avx2 && !WarpHasAvx2())
+            continue;
+        std::vector<unsigned char> row(size_t(3 * columns), 0x5A), mask(maskBytes, 0x10);
+        WarpSample(sampler, ix.data(), iy.data(), fx.data(), fy.data(), points, firstColumn, row.data(),
+                   mask.data(), kernel);
+        QCOMPARE(row, expected);
+        QCOMPARE(mask, expectedMask);
+    }
+    if (!WarpHasAvx2())
+        QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
+}
+
+void TestWarp::copySubImageRuns_data()
+{
+    QTest::addColumn<int>("dstLeft"); // the source lies at panorama column 10
+    QTest::addColumn<int>("areaLeft");
+    QTest::addColumn<int>("areaRight");
+    QTest::newRow("aligned, whole") << 10 << 0 << 100;
+    QTest::newRow("shifted by 3") << 7 << 0 << 100;
+    QTest::newRow("shifted by -5, area cut mid-byte") << 15 << 13 << 47;
+    QTest::newRow("area of one column") << 10 << 30 << 31;
+}
+
+// Copies of masks with whole clear and whole set bytes, runs across byte
+// borders and odd placements, against the pixel rule: every pixel on both
+// images, inside the area and set in the source mask is copied and marked;
+// nothing else changes.
+void TestWarp::copySubImageRuns()
+{
+    QFETCH(int, dstLeft);
+    QFETCH(int, areaLeft);
+    QFETCH(int, areaRight);
+    const int w = 45, h = 5;
+    CImage src(w, h, 24), dst(w, h, 24);
+    QVERIFY(src.Lock() == 0 && dst.Lock() == 0);
+    CMask srcMask(w, h), dstMask(w, h);
+    unsigned seed = 7;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned char* p = src.Bits() + y * src.Stride() + 3 * x;
+            p[0] = static_cast<unsigned char>(x);
+            p[1] = static_cast<unsigned char>(y);
+            p[2] = 200;
+            std::fill_n(dst.Bits() + y * dst.Stride() + 3 * x, 3, 0);
+            seed = seed * 1103515245u + 12345u;
+            // Row 0 all set, row 1 clear, row 2 bytes alternately set and
+            // clear, the others random.
+            const bool on = y == 0 || (y == 2 && (x / 8) % 2 == 0) || (y > 2 && (seed >> 16) % 3 != 0);
+            srcMask.SetPixel(y, x, on);
+            dstMask.SetPixel(y, x, x % 13 == 0); // marks already there stay
+        }
+    CMask before(dstMask);
+    tagStitchCallbacks table = m_host->callbacks();
+    CStitchOptions* job = PSCreateStitch(StitchStyleHorizontal, StitchOutputOriginal, StitchMethodCalibrated, &table);
+    QVERIFY(job);
+    CStitchBlend blend(job, 0);
+    QCOMPARE(blend.CopySubImage(tagRECT{areaLeft, 0, areaRight, h}, tagRECT{10, 0, 10 + w, h},
+                                tagRECT{dstLeft, 0, dstLeft + w, h}, &src, &srcMask, &dst, &dstMask),
+             0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int column = dstLeft + x, sx = column - 10;
+            const bool copied = column >= areaLeft && column < areaRight && sx >= 0 && sx < w
+                                && srcMask.GetPixel(y, sx);
+            const unsigned char* p = dst.Bits() + y * dst.Stride() + 3 * x;
+            QCOMPARE(int(p[2]), copied ? 200 : 0);
+            if (copied)
+                QCOMPARE(int(p[0]), sx);
+            QCOMPARE(dstMask.GetPixel(y, x), copied || before.GetPixel(y, x));
+        }
+    src.Unlock();
+    dst.Unlock();
     PSReleaseStitch(job);
 }
 
