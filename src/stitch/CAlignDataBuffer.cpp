@@ -33,6 +33,7 @@ bool CAlignDataBuffer::Build(CImage* image)
     delete[] m_pCorrel;
     m_pGrad = new (std::nothrow) unsigned char[pixels];
     m_pCorrel = new (std::nothrow) short[pixels * 3];
+    m_EdgeBits = EdgeBits();
     if (!m_pGrad || !m_pCorrel) {
         image->Unlock();
         return false;
@@ -42,6 +43,9 @@ bool CAlignDataBuffer::Build(CImage* image)
     GetGradImage(image, m_pGrad);
     GetCorrelImage(image, m_pCorrel);
     image->Unlock();
+    const int threshold = m_lThreshold;
+    if (m_EdgeBits.Make(m_pGrad, width, height, [threshold](unsigned char v) { return v > threshold; }))
+        m_EdgeBits.threshold = threshold;
     return true;
 }
 

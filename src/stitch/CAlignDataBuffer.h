@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stitch/EdgeBits.h"
+
 class CImage;
 
 // What coarse alignment compares of one image: a gradient image (Sobel
@@ -30,4 +32,7 @@ public:
     int m_lThreshold = kThreshold;
     unsigned char* m_pGrad = nullptr;
     short* m_pCorrel = nullptr;
+    // The gradient gate as bits (made by Build with m_lThreshold); empty
+    // when memory ran out.
+    EdgeBits m_EdgeBits;
 };

@@ -17,6 +17,9 @@ public:
     bool IsValid() const { return m_pTable != nullptr; }
     short At(int a, int b) const { return m_pTable[(a + kLimit) * kSize + (b + kLimit)]; }
     static short Entry(int a, int b);
+    // One table for the whole process, made on first use (its making costs
+    // more than a small layer's whole search); check IsValid().
+    static CCorrelTable& Shared();
 
 private:
     short* m_pTable = nullptr;
