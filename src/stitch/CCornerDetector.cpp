@@ -71,5 +71,5 @@ void CCornerDetector::BlurGrayImage(CImage* image, unsigned char* out, const Ima
             std::swap(line[0], line[1]);
             std::swap(line[1], line[2]);
         }
-    });
+    }, 2);
 }

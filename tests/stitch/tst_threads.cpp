@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <thread>
 #include <vector>
 
 // The library's worker threads change nothing but the time: the main road
@@ -19,6 +20,7 @@ private slots:
     void cleanup();
     void everyIndexOnce_data();
     void everyIndexOnce();
+    void loopsAtOnce();
     void sameAsOneThread_data();
     void sameAsOneThread();
 };
@@ -52,6 +54,28 @@ void TestThreads::everyIndexOnce()
     for (int i = 0; i < count; ++i)
         QCOMPARE(visits[size_t(i)].load(), 1);
     QCOMPARE(visits[size_t(count)].load(), 0);
+}
+
+void TestThreads::loopsAtOnce()
+{
+    // Two callers at once, and a loop inside a loop's body: the helpers serve
+    // one loop at a time, the others run on their callers; every index is
+    // still visited once.
+    StitchThreads::SetLimit(4);
+    constexpr int kOuter = 40, kInner = 50;
+    std::vector<std::atomic<int>> first(kOuter * kInner), second(kOuter * kInner);
+    auto nested = [&](std::vector<std::atomic<int>>& visits) {
+        StitchThreads::For(kOuter, [&](int i) {
+            StitchThreads::For(kInner, [&](int j) { visits[size_t(i * kInner + j)].fetch_add(1); });
+        });
+    };
+    std::thread other([&] { nested(second); });
+    nested(first);
+    other.join();
+    for (int i = 0; i < kOuter * kInner; ++i) {
+        QCOMPARE(first[size_t(i)].load(), 1);
+        QCOMPARE(second[size_t(i)].load(), 1);
+    }
 }
 
 void TestThreads::sameAsOneThread_data()
