@@ -2,6 +2,8 @@
 
 #include "stitch/EdgeBits.h"
 
+#include <vector>
+
 class CImage;
 
 // What coarse alignment compares of one image: a gradient image (Sobel
@@ -35,4 +37,7 @@ public:
     // The gradient gate as bits (made by Build with m_lThreshold); empty
     // when memory ran out.
     EdgeBits m_EdgeBits;
+    // Per colour value its similarity-table row offset
+    // (CCorrelTable::RowOffset), made by Build; empty when memory ran out.
+    std::vector<int> m_TableRows;
 };

@@ -95,6 +95,15 @@ struct EdgeTally
         ++both;
     }
 
+    // The same with A's values as table row offsets from the row of 0.
+    void scoreBoth(const short* zeroRow, const int* rowsA, const short* cb)
+    {
+        const int score = zeroRow[rowsA[0] + cb[0]] + zeroRow[rowsA[1] + cb[1]] + zeroRow[rowsA[2] + cb[2]];
+        strong += score >= kStrongPixel;
+        scores += score;
+        ++both;
+    }
+
     double correl() const
     {
         const std::int64_t count = edgesA + edgesB - both;
@@ -108,8 +117,8 @@ struct EdgeTally
 // whole, and the pixels that are edges in both scored. A's run starts at
 // pixel xA, B's at xB, and both go on for columns pixels.
 template <bool kOutside>
-void TallyRow(EdgeTally& tally, const CCorrelTable& table, const std::uint64_t* edgeA, int xA,
-              const std::uint64_t* insideB, const std::uint64_t* edgeB, int xB, int columns, const short* correlA,
+void TallyRow(EdgeTally& tally, const short* zeroRow, const std::uint64_t* edgeA, int xA,
+              const std::uint64_t* insideB, const std::uint64_t* edgeB, int xB, int columns, const int* rowsA,
               const short* correlB)
 {
     std::int64_t edgesA = 0, edgesB = 0;
@@ -123,7 +132,7 @@ void TallyRow(EdgeTally& tally, const CCorrelTable& table, const std::uint64_t* 
         edgesB += EdgeBits::Count(b);
         for (std::uint64_t both = a & b; both; both &= both - 1) {
             const std::int64_t i = c + EdgeBits::Lowest(both);
-            tally.scoreBoth(table, correlA + 3 * i, correlB + 3 * i);
+            tally.scoreBoth(zeroRow, rowsA + 3 * i, correlB + 3 * i);
         }
     }
     tally.edgesA += edgesA;
@@ -147,10 +156,10 @@ double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CAlignDataBuffer* b, in
     const int thresholdA = a->m_lThreshold, thresholdB = b->m_lThreshold;
     const int columns = xTo - xFrom + 1;
     EdgeTally tally;
-    if (a->m_EdgeBits.threshold == thresholdA && b->m_EdgeBits.threshold == thresholdB) {
+    if (a->m_EdgeBits.threshold == thresholdA && b->m_EdgeBits.threshold == thresholdB && !a->m_TableRows.empty()) {
         for (int y = yFrom; y <= yTo && columns > 0; ++y)
-            TallyRow<false>(tally, table, a->m_EdgeBits.Row(y), xFrom, nullptr, b->m_EdgeBits.Row(y - dy),
-                            xFrom - dx, columns, correlA + 3 * (std::int64_t(y) * widthA + xFrom),
+            TallyRow<false>(tally, table.Row(0), a->m_EdgeBits.Row(y), xFrom, nullptr, b->m_EdgeBits.Row(y - dy),
+                            xFrom - dx, columns, a->m_TableRows.data() + 3 * (std::int64_t(y) * widthA + xFrom),
                             correlB + 3 * (std::int64_t(y - dy) * widthB - dx + xFrom));
         strong = tally.strong;
         return tally.correl();
@@ -195,14 +204,15 @@ double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CRotateImage* r, int dx
     const int columns = xTo - xFrom + 1;
     EdgeTally tally;
     const bool bits = a->m_EdgeBits.threshold == thresholdA && r->m_EdgeBits.threshold == thresholdR
-        && !r->m_InsideBits.Empty();
+        && !r->m_InsideBits.Empty() && !a->m_TableRows.empty();
     for (int y = 0; y < heightA && columns > 0; ++y) {
         const int row = int(y - (heightA - 1) / 2.0 - dy - r->m_dMinY);
         if (row < 0 || row >= heightR)
             continue;
         if (bits) {
-            TallyRow<true>(tally, table, a->m_EdgeBits.Row(y), xFrom, r->m_InsideBits.Row(row), r->m_EdgeBits.Row(row),
-                           xFrom + columnShift, columns, correlA + 3 * (std::int64_t(y) * widthA + xFrom),
+            TallyRow<true>(tally, table.Row(0), a->m_EdgeBits.Row(y), xFrom, r->m_InsideBits.Row(row),
+                           r->m_EdgeBits.Row(row), xFrom + columnShift, columns,
+                           a->m_TableRows.data() + 3 * (std::int64_t(y) * widthA + xFrom),
                            correlR + 3 * (std::int64_t(row) * widthR + xFrom + columnShift));
             continue;
         }
