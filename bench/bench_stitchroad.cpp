@@ -27,7 +27,9 @@
 // VELLUMAR_STITCHROAD_ITERATIONS sets the iterations of every benchmark,
 // VELLUMAR_STITCHROAD_VIEWS names a folder for the mosaics and views,
 // reduced, to look at, VELLUMAR_STITCHROAD_PAIRS prints each pair's error.
-// Ours runs on one thread; OpenCV and Hugin's tools on their own threads.
+// Ours runs its pure computation on the library's worker threads (one per
+// core; VELLUMAR_STITCH_THREADS=1 keeps it on one thread); OpenCV and Hugin's
+// tools on their own threads.
 #include "StitchRoadScene.h"
 #include "StitchRoadSets.h"
 #include "StitchTestHost.h"

@@ -1,5 +1,6 @@
 #include "stitch/CAlignDataBuffer.h"
 
+#include "stitch/CCorrelTable.h"
 #include "stitch/CImage.h"
 
 #include <algorithm>
@@ -33,6 +34,8 @@ bool CAlignDataBuffer::Build(CImage* image)
     delete[] m_pCorrel;
     m_pGrad = new (std::nothrow) unsigned char[pixels];
     m_pCorrel = new (std::nothrow) short[pixels * 3];
+    m_EdgeBits = EdgeBits();
+    m_TableRows.clear();
     if (!m_pGrad || !m_pCorrel) {
         image->Unlock();
         return false;
@@ -42,6 +45,16 @@ bool CAlignDataBuffer::Build(CImage* image)
     GetGradImage(image, m_pGrad);
     GetCorrelImage(image, m_pCorrel);
     image->Unlock();
+    try {
+        m_TableRows.resize(pixels * 3);
+        for (size_t i = 0; i < pixels * 3; ++i)
+            m_TableRows[i] = CCorrelTable::RowOffset(m_pCorrel[i]);
+    } catch (const std::bad_alloc&) {
+        m_TableRows.clear();
+    }
+    const int threshold = m_lThreshold;
+    if (m_EdgeBits.Make(m_pGrad, width, height, [threshold](unsigned char v) { return v > threshold; }))
+        m_EdgeBits.threshold = threshold;
     return true;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "stitch/EdgeBits.h"
+
+#include <vector>
+
 class CImage;
 
 // What coarse alignment compares of one image: a gradient image (Sobel
@@ -30,4 +34,10 @@ public:
     int m_lThreshold = kThreshold;
     unsigned char* m_pGrad = nullptr;
     short* m_pCorrel = nullptr;
+    // The gradient gate as bits (made by Build with m_lThreshold); empty
+    // when memory ran out.
+    EdgeBits m_EdgeBits;
+    // Per colour value its similarity-table row offset
+    // (CCorrelTable::RowOffset), made by Build; empty when memory ran out.
+    std::vector<int> m_TableRows;
 };

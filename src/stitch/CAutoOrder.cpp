@@ -151,6 +151,19 @@ int CAutoOrder::OrderByDirect()
 
 int CAutoOrder::StartupCalcCorrel()
 {
+    // The pairs' locks and progress reports happen in turn on this thread;
+    // their searches, which only read pixels, run afterwards side by side,
+    // also when the collection stops early, so the lists are the same as
+    // searched one by one.
+    m_bQueueCorrel = true;
+    const int code = CollectCorrelations();
+    m_bQueueCorrel = false;
+    RunPendingCorrelations();
+    return code;
+}
+
+int CAutoOrder::CollectCorrelations()
+{
     int start = 0;
     int span = 80;
     if (m_bStyleSearch) {
@@ -217,6 +230,12 @@ int CAutoOrder::CalcCorrelation(int col1, int row1, int col2, int row2)
         a->m_Pyramid.UnlockHDib(layer);
         b->m_Pyramid.UnlockHDib(layer);
         return StitchBadArgument;
+    }
+    if (m_bQueueCorrel) {
+        int code = QueueCorrelation(a, &imageA, b, &imageB, {col2, row2}, false);
+        if (code == 0 && Style() == 3 && Lowers(a))
+            code = QueueCorrelation(a, &imageA, b, &imageB, {col2, row2}, true);
+        return code;
     }
     int dx = 0;
     int dy = 0;

@@ -100,6 +100,45 @@ public:
     int m_lProgressEnd = 100;
 
 private:
+    // A 24-bit picture's rows, as the offset search reads them.
+    struct CorrelPlane
+    {
+        const unsigned char* bits = nullptr;
+        int stride = 0;
+        int width = 0;
+        int height = 0;
+    };
+    // One pair's search put off until every pair is collected (the searches
+    // then run side by side on copies of the ordering layers).
+    struct PendingCorrel
+    {
+        CStitchElement* element;
+        bool lower;
+        tagPOINT position;
+        CorrelPlane a, b;
+        tagRECT window;
+        int dx = 0, dy = 0;
+        double score = 0.0;
+    };
+    static void SearchOffsets(const CorrelPlane& a, const CorrelPlane& b, const tagRECT& window, int& dx, int& dy,
+                              double& score);
+    int CollectCorrelations();
+    int QueueCorrelation(CStitchElement* ea, CImage* a, CStitchElement* eb, CImage* b, tagPOINT position,
+                         bool vertical);
+    // e's ordering layer copied once (image locked); false without memory.
+    bool Copy(CStitchElement* e, CImage* image, CorrelPlane& plane);
+    void RunPendingCorrelations();
+
+    struct LayerCopy
+    {
+        CStitchElement* element;
+        std::vector<unsigned char> pixels;
+        CorrelPlane plane; // over pixels
+    };
+    bool m_bQueueCorrel = false;
+    std::vector<PendingCorrel> m_Pending;
+    std::vector<LayerCopy> m_Copies;
+
     int OrderByDirect();
     void MatchNextImages(MATCH_DATA* chain, double& best);
     void MatchPrevImages(MATCH_DATA* chain, double& best);

@@ -4,10 +4,14 @@
 #include "stitch/CAutoOrder.h"
 
 #include "stitch/CImage.h"
+#include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/StitchThreads.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <limits>
 
 tagRECT CAutoOrder::CalcCorrelRegion(CImage* image, bool vertical)
@@ -43,61 +47,134 @@ int CAutoOrder::CoarseAlign(CImage* a, CImage* b, int& dx, int& dy, double& scor
     if (a->BitCount() != 24 || b->BitCount() != 24) {
         code = StitchBadArgument;
     } else {
-        const int wa = a->Width();
-        const int ha = a->Height();
-        const int wb = b->Width();
-        const int hb = b->Height();
         const tagRECT window = CalcCorrelRegion(a, vertical);
-        const unsigned char* bitsA = a->Bits();
-        const unsigned char* bitsB = b->Bits();
-        const int strideA = a->Stride();
-        const int strideB = b->Stride();
-        double best = std::numeric_limits<double>::max();
-        dx = 0;
-        dy = 0;
-        for (int oy = window.top; oy < window.bottom; ++oy)
-            for (int ox = window.left; ox < window.right; ++ox) {
-                const int left = std::max(0, ox);
-                const int right = std::min(wa, ox + wb);
-                const int top = std::max(0, oy);
-                const int bottom = std::min(ha, oy + hb);
-                const int wo = right - left;
-                const int ho = bottom - top;
-                if (wo < 3 || ho < 3)
-                    continue;
-                long long sumA = 0;
-                long long sumB = 0;
-                for (int y = top; y < bottom; ++y) {
-                    const unsigned char* pa = bitsA + size_t(y) * strideA + size_t(left) * 3;
-                    const unsigned char* pb = bitsB + size_t(y - oy) * strideB + size_t(left - ox) * 3;
-                    for (int k = 0; k < wo * 3; ++k) {
-                        sumA += pa[k];
-                        sumB += pb[k];
-                    }
-                }
-                const long long pixels = static_cast<long long>(wo) * ho;
-                const int shift = int(sumB / (3 * pixels) - sumA / (3 * pixels));
-                long long sum = 0;
-                bool worse = false;
-                for (int y = top; y < bottom && !worse; ++y) {
-                    const unsigned char* pa = bitsA + size_t(y) * strideA + size_t(left) * 3;
-                    const unsigned char* pb = bitsB + size_t(y - oy) * strideB + size_t(left - ox) * 3;
-                    for (int k = 0; k < wo * 3; ++k)
-                        sum += std::abs(pa[k] + shift - pb[k]);
-                    worse = 16.0 * double(sum) / double(pixels) >= best;
-                }
-                if (worse)
-                    continue;
-                const double s = 16.0 * double(sum) / double(pixels);
-                if (s < best) {
-                    best = s;
-                    dx = ox;
-                    dy = oy;
-                }
-            }
-        score = best;
+        SearchOffsets(CorrelPlane{a->Bits(), a->Stride(), a->Width(), a->Height()},
+                      CorrelPlane{b->Bits(), b->Stride(), b->Width(), b->Height()}, window, dx, dy, score);
     }
     b->Unlock();
     a->Unlock();
     return code;
+}
+
+void CAutoOrder::SearchOffsets(const CorrelPlane& a, const CorrelPlane& b, const tagRECT& window, int& dx, int& dy,
+                               double& score)
+{
+    const int wa = a.width;
+    const int ha = a.height;
+    const int wb = b.width;
+    const int hb = b.height;
+    const unsigned char* bitsA = a.bits;
+    const unsigned char* bitsB = b.bits;
+    const int strideA = a.stride;
+    const int strideB = b.stride;
+    double best = std::numeric_limits<double>::max();
+    dx = 0;
+    dy = 0;
+    for (int oy = window.top; oy < window.bottom; ++oy)
+        for (int ox = window.left; ox < window.right; ++ox) {
+            const int left = std::max(0, ox);
+            const int right = std::min(wa, ox + wb);
+            const int top = std::max(0, oy);
+            const int bottom = std::min(ha, oy + hb);
+            const int wo = right - left;
+            const int ho = bottom - top;
+            if (wo < 3 || ho < 3)
+                continue;
+            long long sumA = 0;
+            long long sumB = 0;
+            for (int y = top; y < bottom; ++y) {
+                const unsigned char* pa = bitsA + size_t(y) * strideA + size_t(left) * 3;
+                const unsigned char* pb = bitsB + size_t(y - oy) * strideB + size_t(left - ox) * 3;
+                for (int k = 0; k < wo * 3; ++k) {
+                    sumA += pa[k];
+                    sumB += pb[k];
+                }
+            }
+            const long long pixels = static_cast<long long>(wo) * ho;
+            const int shift = int(sumB / (3 * pixels) - sumA / (3 * pixels));
+            long long sum = 0;
+            bool worse = false;
+            for (int y = top; y < bottom && !worse; ++y) {
+                const unsigned char* pa = bitsA + size_t(y) * strideA + size_t(left) * 3;
+                const unsigned char* pb = bitsB + size_t(y - oy) * strideB + size_t(left - ox) * 3;
+                for (int k = 0; k < wo * 3; ++k)
+                    sum += std::abs(pa[k] + shift - pb[k]);
+                worse = 16.0 * double(sum) / double(pixels) >= best;
+            }
+            if (worse)
+                continue;
+            const double s = 16.0 * double(sum) / double(pixels);
+            if (s < best) {
+                best = s;
+                dx = ox;
+                dy = oy;
+            }
+        }
+    score = best;
+}
+
+bool CAutoOrder::Copy(CStitchElement* e, CImage* image, CorrelPlane& plane)
+{
+    for (const LayerCopy& copy : m_Copies)
+        if (copy.element == e) {
+            plane = copy.plane;
+            return true;
+        }
+    const int width = image->Width(), height = image->Height();
+    const size_t row = size_t(width) * 3;
+    try {
+        LayerCopy copy{e, std::vector<unsigned char>(row * size_t(height)), CorrelPlane{}};
+        for (int y = 0; y < height; ++y)
+            std::memcpy(copy.pixels.data() + row * size_t(y), image->Bits() + size_t(y) * image->Stride(), row);
+        copy.plane = CorrelPlane{copy.pixels.data(), int(row), width, height};
+        plane = copy.plane;
+        // Moving the copy keeps its pixels where they are.
+        m_Copies.push_back(std::move(copy));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+int CAutoOrder::QueueCorrelation(CStitchElement* ea, CImage* a, CStitchElement* eb, CImage* b, tagPOINT position,
+                                 bool vertical)
+{
+    // The same locks as a search made on the spot.
+    if (CImage::LockBoth(*a, *b) != 0)
+        return StitchBadArgument;
+    int code = 0;
+    if (a->BitCount() != 24 || b->BitCount() != 24) {
+        code = StitchBadArgument;
+    } else {
+        const tagRECT window = CalcCorrelRegion(a, vertical);
+        CorrelPlane pa, pb;
+        if (!Copy(ea, a, pa) || !Copy(eb, b, pb)) {
+            code = StitchNullArgument;
+        } else {
+            try {
+                m_Pending.push_back(PendingCorrel{ea, vertical, position, pa, pb, window});
+            } catch (const std::bad_alloc&) {
+                code = StitchNullArgument;
+            }
+        }
+    }
+    b->Unlock();
+    a->Unlock();
+    return code;
+}
+
+void CAutoOrder::RunPendingCorrelations()
+{
+    StitchThreads::For(int(m_Pending.size()), [this](int i) {
+        PendingCorrel& p = m_Pending[size_t(i)];
+        SearchOffsets(p.a, p.b, p.window, p.dx, p.dy, p.score);
+    });
+    // In the order collected: each list as if searched one by one.
+    for (const PendingCorrel& p : m_Pending) {
+        COrderList* list = p.lower ? Lowers(p.element) : Rights(p.element);
+        if (list)
+            list->records.push_back({p.position, {p.dx, p.dy}, p.score});
+    }
+    m_Pending.clear();
+    m_Copies.clear();
 }

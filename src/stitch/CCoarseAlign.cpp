@@ -6,6 +6,7 @@
 #include "stitch/CRotateImage.h"
 #include "stitch/CStitchPyramid.h"
 #include "stitch/StitchEnums.h"
+#include "stitch/StitchThreads.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +22,7 @@ CCoarseAlign::CCoarseAlign(CImage* a, CImage* b)
 {
     m_pBufferA = new (std::nothrow) CAlignDataBuffer;
     m_pBufferB = new (std::nothrow) CAlignDataBuffer;
-    m_pTable = new (std::nothrow) CCorrelTable;
+    m_pTable = &CCorrelTable::Shared();
     m_bValid = m_pBufferA && m_pBufferB && m_pTable && m_pTable->IsValid() && m_pBufferA->Build(a)
         && m_pBufferB->Build(b);
     if (m_bValid)
@@ -33,7 +34,6 @@ CCoarseAlign::~CCoarseAlign()
     ClearRotateImages();
     delete m_pBufferA;
     delete m_pBufferB;
-    delete m_pTable;
 }
 
 bool CCoarseAlign::IsValid() const
@@ -47,16 +47,18 @@ void CCoarseAlign::InitRotateImages()
     m_ppRotate = new (std::nothrow) CRotateImage*[kRotations]();
     if (!m_ppRotate)
         return;
-    for (int i = 0; i < kRotations; ++i) {
+    // The copies only read B's buffers: each is made on its own thread.
+    StitchThreads::For(kRotations, [this](int i) {
         const int degrees = (i / 2 + 1) * (i % 2 == 0 ? 1 : -1);
         m_ppRotate[i] = new (std::nothrow) CRotateImage(m_pBufferB->m_pGrad, m_pBufferB->m_pCorrel,
                                                         m_pBufferB->m_lWidth, m_pBufferB->m_lHeight,
                                                         degrees * M_PI / 180.0, m_pBufferB->m_lThreshold);
+    });
+    for (int i = 0; i < kRotations; ++i)
         if (!m_ppRotate[i] || !m_ppRotate[i]->IsValid()) {
             ClearRotateImages();
             return;
         }
-    }
 }
 
 void CCoarseAlign::ClearRotateImages()
@@ -93,6 +95,15 @@ struct EdgeTally
         ++both;
     }
 
+    // The same with A's values as table row offsets from the row of 0.
+    void scoreBoth(const short* zeroRow, const int* rowsA, const short* cb)
+    {
+        const int score = zeroRow[rowsA[0] + cb[0]] + zeroRow[rowsA[1] + cb[1]] + zeroRow[rowsA[2] + cb[2]];
+        strong += score >= kStrongPixel;
+        scores += score;
+        ++both;
+    }
+
     double correl() const
     {
         const std::int64_t count = edgesA + edgesB - both;
@@ -100,6 +111,33 @@ struct EdgeTally
         return count ? double(sum / count) / 256.0 : 0.0;
     }
 };
+
+// One row of the tally from edge bits: 'edgesA' of A counted where
+// 'insideB' holds (all ones when B has no outside), B's edges counted
+// whole, and the pixels that are edges in both scored. A's run starts at
+// pixel xA, B's at xB, and both go on for columns pixels.
+template <bool kOutside>
+void TallyRow(EdgeTally& tally, const short* zeroRow, const std::uint64_t* edgeA, int xA,
+              const std::uint64_t* insideB, const std::uint64_t* edgeB, int xB, int columns, const int* rowsA,
+              const short* correlB)
+{
+    std::int64_t edgesA = 0, edgesB = 0;
+    for (int c = 0; c < columns; c += 64) {
+        const std::uint64_t keep = EdgeBits::Low(columns - c);
+        std::uint64_t a = EdgeBits::Take(edgeA, xA + c) & keep;
+        if (kOutside)
+            a &= EdgeBits::Take(insideB, xB + c);
+        const std::uint64_t b = EdgeBits::Take(edgeB, xB + c) & keep;
+        edgesA += EdgeBits::Count(a);
+        edgesB += EdgeBits::Count(b);
+        for (std::uint64_t both = a & b; both; both &= both - 1) {
+            const std::int64_t i = c + EdgeBits::Lowest(both);
+            tally.scoreBoth(zeroRow, rowsA + 3 * i, correlB + 3 * i);
+        }
+    }
+    tally.edgesA += edgesA;
+    tally.edgesB += edgesB;
+}
 
 } // namespace
 
@@ -118,6 +156,14 @@ double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CAlignDataBuffer* b, in
     const int thresholdA = a->m_lThreshold, thresholdB = b->m_lThreshold;
     const int columns = xTo - xFrom + 1;
     EdgeTally tally;
+    if (a->m_EdgeBits.threshold == thresholdA && b->m_EdgeBits.threshold == thresholdB && !a->m_TableRows.empty()) {
+        for (int y = yFrom; y <= yTo && columns > 0; ++y)
+            TallyRow<false>(tally, table.Row(0), a->m_EdgeBits.Row(y), xFrom, nullptr, b->m_EdgeBits.Row(y - dy),
+                            xFrom - dx, columns, a->m_TableRows.data() + 3 * (std::int64_t(y) * widthA + xFrom),
+                            correlB + 3 * (std::int64_t(y - dy) * widthB - dx + xFrom));
+        strong = tally.strong;
+        return tally.correl();
+    }
     for (int y = yFrom; y <= yTo && columns > 0; ++y) {
         const std::int64_t atA = std::int64_t(y) * widthA + xFrom;
         const std::int64_t atB = std::int64_t(y - dy) * widthB - dx + xFrom;
@@ -157,10 +203,19 @@ double CCoarseAlign::GetImageCorrel(CAlignDataBuffer* a, CRotateImage* r, int dx
     const int xTo = int(std::min<std::int64_t>(widthA, std::int64_t(widthR) - columnShift)) - 1;
     const int columns = xTo - xFrom + 1;
     EdgeTally tally;
+    const bool bits = a->m_EdgeBits.threshold == thresholdA && r->m_EdgeBits.threshold == thresholdR
+        && !r->m_InsideBits.Empty() && !a->m_TableRows.empty();
     for (int y = 0; y < heightA && columns > 0; ++y) {
         const int row = int(y - (heightA - 1) / 2.0 - dy - r->m_dMinY);
         if (row < 0 || row >= heightR)
             continue;
+        if (bits) {
+            TallyRow<true>(tally, table.Row(0), a->m_EdgeBits.Row(y), xFrom, r->m_InsideBits.Row(row),
+                           r->m_EdgeBits.Row(row), xFrom + columnShift, columns,
+                           a->m_TableRows.data() + 3 * (std::int64_t(y) * widthA + xFrom),
+                           correlR + 3 * (std::int64_t(row) * widthR + xFrom + columnShift));
+            continue;
+        }
         const std::int64_t atA = std::int64_t(y) * widthA + xFrom;
         const std::int64_t atR = std::int64_t(row) * widthR + xFrom + columnShift;
         const unsigned char* ga = gradA + atA;
@@ -208,13 +263,16 @@ int CCoarseAlign::Run(int& dx, int& dy, double& angle, const tagRECT& range, dou
         }
         auto cell = [W, x0, y0](int x, int y) { return size_t(y - y0) * W + size_t(x - x0); };
 
-        // 1. Every offset without rotation; the best strictly inside.
+        // 1. Every offset without rotation (a column of offsets per task);
+        // the best strictly inside, taken in the order x, then y.
+        StitchThreads::For(W, [&](int column) {
+            const int x = x0 + column;
+            for (int y = y0; y <= y1; ++y)
+                scores[cell(x, y)] = GetImageCorrel(m_pBufferA, m_pBufferB, x, y, strongs[cell(x, y)]);
+        });
         for (int x = x0; x <= x1; ++x)
             for (int y = y0; y <= y1; ++y) {
-                int strong = 0;
-                const double s = GetImageCorrel(m_pBufferA, m_pBufferB, x, y, strong);
-                scores[cell(x, y)] = s;
-                strongs[cell(x, y)] = strong;
+                const double s = scores[cell(x, y)];
                 if (x0 < x && x < x1 && y0 < y && y < y1 && s > best) {
                     dx = x;
                     dy = y;
@@ -238,27 +296,45 @@ int CCoarseAlign::Run(int& dx, int& dy, double& angle, const tagRECT& range, dou
                         marks[cell(u, v)] = 1;
             }
 
-        // 3. The turned copies, only around the peaks.
-        for (int x = x0; x <= x1; ++x)
-            for (int y = y0; y <= y1; ++y) {
-                if (!marks[cell(x, y)])
-                    continue;
-                for (int i = 0; i < kRotations; ++i) {
-                    int strong = 0;
-                    const double s = GetImageCorrel(m_pBufferA, m_ppRotate[i], x, y, strong);
-                    if (s > scores[cell(x, y)]) {
-                        scores[cell(x, y)] = s;
-                        strongs[cell(x, y)] = strong;
-                        angles[cell(x, y)] = m_ppRotate[i]->m_dAngle;
-                    }
-                    if (y0 < y && y < y1 && x < x1 && s > best) {
-                        dx = x;
-                        dy = y;
-                        angle = m_ppRotate[i]->m_dAngle;
-                        best = s;
-                    }
+        // 3. The turned copies, only around the peaks: every marked offset
+        // and copy scored apart, then taken in the order x, y, copy.
+        std::vector<int> marked;
+        std::vector<double> turnedScores;
+        std::vector<int> turnedStrongs;
+        try {
+            for (int x = x0; x <= x1; ++x)
+                for (int y = y0; y <= y1; ++y)
+                    if (marks[cell(x, y)])
+                        marked.push_back(int(cell(x, y)));
+            turnedScores.assign(marked.size() * kRotations, 0.0);
+            turnedStrongs.assign(marked.size() * kRotations, 0);
+        } catch (const std::bad_alloc&) {
+            return StitchNullArgument;
+        }
+        StitchThreads::For(int(marked.size()) * kRotations, [&](int task) {
+            const int at = marked[size_t(task / kRotations)];
+            const int x = x0 + at % W, y = y0 + at / W;
+            turnedScores[size_t(task)] = GetImageCorrel(m_pBufferA, m_ppRotate[task % kRotations], x, y,
+                                                        turnedStrongs[size_t(task)]);
+        });
+        for (size_t k = 0; k < marked.size(); ++k) {
+            const int x = x0 + marked[k] % W, y = y0 + marked[k] / W;
+            for (int i = 0; i < kRotations; ++i) {
+                const int strong = turnedStrongs[k * kRotations + size_t(i)];
+                const double s = turnedScores[k * kRotations + size_t(i)];
+                if (s > scores[cell(x, y)]) {
+                    scores[cell(x, y)] = s;
+                    strongs[cell(x, y)] = strong;
+                    angles[cell(x, y)] = m_ppRotate[i]->m_dAngle;
+                }
+                if (y0 < y && y < y1 && x < x1 && s > best) {
+                    dx = x;
+                    dy = y;
+                    angle = m_ppRotate[i]->m_dAngle;
+                    best = s;
                 }
             }
+        }
 
         // 4-6. Among the strong local peaks the one with the most support.
         const bool telephoto = CStitchPyramid::m_bTelephoto;

@@ -45,7 +45,7 @@ public:
 
     CAlignDataBuffer* m_pBufferA = nullptr;
     CAlignDataBuffer* m_pBufferB = nullptr;
-    CCorrelTable* m_pTable = nullptr;
+    CCorrelTable* m_pTable = nullptr; // the shared table, not owned
     CRotateImage** m_ppRotate = nullptr; // +1, -1, +2, -2, ... +5, -5 degrees
 
 private:

@@ -1,5 +1,7 @@
 #include "stitch/CColorCorrection.h"
 
+#include "stitch/StitchThreads.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -258,15 +260,21 @@ void CColorCorrection::SolveOecf()
     // The joint does not change between the shapes: gather its cells once.
     const JointCells cells(m_pJoint);
     const JointCells* used = cells.complete ? &cells : nullptr;
+    // The eleven shapes are searched side by side, then compared in order.
+    constexpr int kShapes = 11;
+    auto shape = [](int k) { return float(k) * 0.8f / 10.0f - 0.8f; };
+    float errors[kShapes], ts[kShapes];
+    StitchThreads::For(kShapes, [&](int k) {
+        ts[k] = 0.0f;
+        errors[k] = searchT(*this, used, shape(k), ts[k]);
+    });
     float bestError = 0.0f;
-    for (int k = 0; k <= 10; ++k) {
-        const float a = float(k) * 0.8f / 10.0f - 0.8f;
-        float t = 0.0f;
-        const float e = searchT(*this, used, a, t);
+    for (int k = 0; k < kShapes; ++k) {
+        const float e = errors[k];
         if (k == 0 || e < bestError) {
             bestError = e;
-            m_fA = a;
-            m_fT = t;
+            m_fA = shape(k);
+            m_fT = ts[k];
         }
     }
 }

@@ -1,7 +1,9 @@
 #include "stitch/CCornerDetector.h"
 
 #include "stitch/CImage.h"
+#include "stitch/StitchThreads.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -33,27 +35,41 @@ void CCornerDetector::BlurGrayImage(CImage* image, unsigned char* out, const Ima
     const int height = region.bottom - region.top + 1;
     if (width <= 0 || height <= 0)
         return;
-    std::vector<unsigned char> grey(static_cast<size_t>(width));
-    std::vector<unsigned char> lines(static_cast<size_t>(width) * 3);
-    unsigned char* line[3] = {&lines[0], &lines[size_t(width)], &lines[2 * size_t(width)]};
-    auto blurredRow = [&](int row, unsigned char* into) {
-        const auto* pixels = reinterpret_cast<const tagRGBTRIPLE*>(
-            image->Bits() + std::int64_t(region.top + row) * image->Stride() + 3 * std::int64_t(region.left));
-        RGB2GrayImageLine(pixels, grey.data(), width);
-        BlurHImageLine(grey.data(), into, width);
-    };
-    // line[0] above, line[1] the row, line[2] below; each computed once.
-    blurredRow(0, line[1]);
-    std::memcpy(line[0], line[1], size_t(width));
-    for (int y = 0; y < height; ++y) {
-        if (y + 1 < height)
-            blurredRow(y + 1, line[2]);
+    const unsigned char* bits = image->Bits();
+    const int stride = image->Stride();
+    // Bands of rows blurred side by side; each band makes its own blurred
+    // row above and below, so a pixel's value does not depend on the bands.
+    constexpr int kBand = 32;
+    const int bands = (height + kBand - 1) / kBand;
+    StitchThreads::For(bands, [&](int band) {
+        std::vector<unsigned char> grey(static_cast<size_t>(width));
+        std::vector<unsigned char> lines(static_cast<size_t>(width) * 3);
+        unsigned char* line[3] = {&lines[0], &lines[size_t(width)], &lines[2 * size_t(width)]};
+        auto blurredRow = [&](int row, unsigned char* into) {
+            const auto* pixels = reinterpret_cast<const tagRGBTRIPLE*>(
+                bits + std::int64_t(region.top + row) * stride + 3 * std::int64_t(region.left));
+            RGB2GrayImageLine(pixels, grey.data(), width);
+            BlurHImageLine(grey.data(), into, width);
+        };
+        const int from = band * kBand;
+        const int to = std::min(from + kBand, height);
+        // line[0] above, line[1] the row, line[2] below (the edge rows
+        // repeat at the region's top and bottom).
+        blurredRow(from, line[1]);
+        if (from > 0)
+            blurredRow(from - 1, line[0]);
         else
-            std::memcpy(line[2], line[1], size_t(width));
-        unsigned char* o = out + std::int64_t(y) * width;
-        for (int x = 0; x < width; ++x)
-            o[x] = static_cast<unsigned char>((line[0][x] + 2 * line[1][x] + line[2][x]) >> 2);
-        std::swap(line[0], line[1]);
-        std::swap(line[1], line[2]);
-    }
+            std::memcpy(line[0], line[1], size_t(width));
+        for (int y = from; y < to; ++y) {
+            if (y + 1 < height)
+                blurredRow(y + 1, line[2]);
+            else
+                std::memcpy(line[2], line[1], size_t(width));
+            unsigned char* o = out + std::int64_t(y) * width;
+            for (int x = 0; x < width; ++x)
+                o[x] = static_cast<unsigned char>((line[0][x] + 2 * line[1][x] + line[2][x]) >> 2);
+            std::swap(line[0], line[1]);
+            std::swap(line[1], line[2]);
+        }
+    }, 2);
 }

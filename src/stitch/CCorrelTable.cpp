@@ -23,3 +23,9 @@ CCorrelTable::~CCorrelTable()
 {
     delete[] m_pTable;
 }
+
+CCorrelTable& CCorrelTable::Shared()
+{
+    static CCorrelTable table;
+    return table;
+}

@@ -16,7 +16,14 @@ public:
 
     bool IsValid() const { return m_pTable != nullptr; }
     short At(int a, int b) const { return m_pTable[(a + kLimit) * kSize + (b + kLimit)]; }
+    // At(a, b) is Row(a)[b]: a row's place for a value a worked out once.
+    const short* Row(int a) const { return m_pTable + (a + kLimit) * kSize + kLimit; }
+    // Row(a) - Row(0), the offset a value's row lies at.
+    static int RowOffset(int a) { return a * kSize; }
     static short Entry(int a, int b);
+    // One table for the whole process, made on first use (its making costs
+    // more than a small layer's whole search); check IsValid().
+    static CCorrelTable& Shared();
 
 private:
     short* m_pTable = nullptr;

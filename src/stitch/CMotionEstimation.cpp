@@ -3,9 +3,11 @@
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
 #include "stitch/CStitchPyramid.h"
+#include "stitch/StitchThreads.h"
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -177,32 +179,52 @@ bool CMotionEstimation::RobustMotionEstimation(double P[][3], double Q[][3], int
     if (n < 5)
         return true;
     double best = MedianDist(P, Q, n, R);
-    RayBuffer subP(n), subQ(n);
-    // Fits the twins other than i and j (j = -1: only i left out).
-    auto tryWithout = [&](int i, int j) {
-        int m = 0;
-        for (int k = 0; k < n; ++k) {
-            if (k == i || k == j)
-                continue;
-            std::copy(P[k], P[k] + 3, subP.rays()[m]);
-            std::copy(Q[k], Q[k] + 3, subQ.rays()[m]);
-            ++m;
-        }
-        CStitchTransform candidate;
-        if (!SVDMotionEstimation(subP.rays(), subQ.rays(), m, &candidate))
-            return;
-        const double value = MedianDist(subP.rays(), subQ.rays(), m, &candidate);
-        if (value < best) {
-            best = value;
-            *R = candidate;
-        }
+    // The fits without one twin, then (from six twins) without each pair,
+    // made side by side; the best is then taken in that order, as if they
+    // were tried one by one.
+    struct Trial
+    {
+        int i, j; // twins left out (j = -1: only i)
+        bool fitted = false;
+        double value = 0.0;
+        CStitchTransform fit;
     };
-    for (int i = 0; i < n; ++i)
-        tryWithout(i, -1);
-    if (n >= 6)
+    std::vector<Trial> trials;
+    try {
+        trials.reserve(size_t(n) + (n >= 6 ? size_t(n) * size_t(n - 1) / 2 : 0));
         for (int i = 0; i < n; ++i)
-            for (int j = i + 1; j < n; ++j)
-                tryWithout(i, j);
+            trials.push_back(Trial{i, -1});
+        if (n >= 6)
+            for (int i = 0; i < n; ++i)
+                for (int j = i + 1; j < n; ++j)
+                    trials.push_back(Trial{i, j});
+    } catch (const std::bad_alloc&) {
+        return true; // the fit of every twin stands
+    }
+    StitchThreads::For(int(trials.size()), [&](int t) {
+        Trial& trial = trials[size_t(t)];
+        try {
+            RayBuffer subP(n), subQ(n);
+            int m = 0;
+            for (int k = 0; k < n; ++k) {
+                if (k == trial.i || k == trial.j)
+                    continue;
+                std::copy(P[k], P[k] + 3, subP.rays()[m]);
+                std::copy(Q[k], Q[k] + 3, subQ.rays()[m]);
+                ++m;
+            }
+            trial.fitted = SVDMotionEstimation(subP.rays(), subQ.rays(), m, &trial.fit);
+            if (trial.fitted)
+                trial.value = MedianDist(subP.rays(), subQ.rays(), m, &trial.fit);
+        } catch (const std::bad_alloc&) {
+            trial.fitted = false; // left out, as a fit that failed
+        }
+    }, 8);
+    for (const Trial& trial : trials)
+        if (trial.fitted && trial.value < best) {
+            best = trial.value;
+            *R = trial.fit;
+        }
     return true;
 }
 

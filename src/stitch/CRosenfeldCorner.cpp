@@ -1,6 +1,7 @@
 #include "stitch/CRosenfeldCorner.h"
 
 #include "stitch/CImage.h"
+#include "stitch/StitchThreads.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,8 +38,16 @@ bool CRosenfeldCorner::Run()
     BlurGrayImage(m_pImage, I.data(), m_Region);
     auto at = [&](int x, int y) { return int(I[size_t(y) * W + x]); };
 
-    int M = 0;
-    for (int y = 1; y <= H - 2; ++y)
+    // Rows side by side, each with its own largest measure.
+    std::vector<int> rowMost;
+    try {
+        rowMost.assign(size_t(H), 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    StitchThreads::For(H - 2, [&](int row) {
+        const int y = row + 1;
+        int most = 0;
         for (int x = 1; x <= W - 2; ++x) {
             const int dx = at(x + 1, y) - at(x - 1, y);
             const int dy = at(x, y + 1) - at(x, y - 1);
@@ -48,8 +57,11 @@ bool CRosenfeldCorner::Run()
             const int m = short((std::abs(dyy) * dx * dx + std::abs(dxx) * dy * dy - 2 * std::abs(dx) * std::abs(dy) * std::abs(dxy))
                                 / (dx * dx + dy * dy + 1));
             measure[size_t(y) * W + x] = m;
-            M = std::max(M, m);
+            most = std::max(most, m);
         }
+        rowMost[size_t(y)] = most;
+    }, 16);
+    const int M = *std::max_element(rowMost.begin(), rowMost.end());
     const int t = m_Params.threshold * M / 10;
 
     // Candidates, marked by raising them above every unmarked measure.

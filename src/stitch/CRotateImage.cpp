@@ -70,6 +70,12 @@ CRotateImage::CRotateImage(const unsigned char* gradient, const short* correlati
                 m_pCorrel[3 * at + k] = short(Sample(correlation, 3, k, width, ix, iy, fx, fy));
         }
     }
+    const int gate = threshold;
+    if (m_InsideBits.Make(m_pGrad, m_lWidth, m_lHeight, [](unsigned char v) { return v != 255; })
+        && m_EdgeBits.Make(m_pGrad, m_lWidth, m_lHeight, [gate](unsigned char v) { return v != 255 && v > gate; }))
+        m_EdgeBits.threshold = gate;
+    else
+        m_InsideBits = m_EdgeBits = EdgeBits();
 }
 
 CRotateImage::~CRotateImage()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stitch/EdgeBits.h"
+
 // A copy of an alignment buffer turned by an angle about its centre, on a
 // frame just large enough to hold the turned source. Pixels that fall
 // outside the source have gradient 255 and colour values 0. Bilinear with
@@ -23,4 +25,9 @@ public:
     int m_lThreshold = 0;
     unsigned char* m_pGrad = nullptr;
     short* m_pCorrel = nullptr;
+    // As bits: pixels inside the source, and those of them above the gate
+    // (m_EdgeBits.threshold is the gate used; both empty when memory ran
+    // out).
+    EdgeBits m_InsideBits;
+    EdgeBits m_EdgeBits;
 };

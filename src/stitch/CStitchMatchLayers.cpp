@@ -5,6 +5,7 @@
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchMatchLayerPair.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/StitchThreads.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,19 +144,34 @@ int CStitchMatch::SearchCandidates(int col1, int row1, int col2, int row2, int l
                 const int half = telephoto ? 7 : 15;
                 const tagRECT bounds{0, 0, W - 1, H - 1};
                 const tagRECT inner{2, 2, W - 2, H - 2};
-                for (int i = 0; i < found; ++i) {
+                // The corners' searches only read the locked layers: each
+                // on its own thread, the twins then kept in corner order.
+                struct Found
+                {
+                    bool block = false;
+                    tagPOINT q{0, 0};
+                    double score = 0.0;
+                };
+                Found results[40];
+                CImage* imageA = pair.A();
+                StitchThreads::For(found, [&](int i) {
                     const tagPOINT p = corners[i];
                     tagRGBTRIPLE block[8][8];
                     if (!pair.Block(p, block))
-                        continue;
+                        return;
                     tagPOINT q = Predict(matrix, telephoto, p, cxA, cyA, cxB, cyB, f);
                     const tagRECT wanted{q.x - 4 - half, q.y - 4 - half, q.x + half + 5, q.y + half + 5};
                     tagRECT window;
                     IntersectRect(&window, &wanted, &bounds);
-                    const double score = SearchMatch(pair.A(), block, window, &q);
-                    if (score > 8.0 && PtInRect(&inner, q) && twins.m_lCount < PointTwinList::kCapacity) {
-                        twins.m_Twins[twins.m_lCount][0] = q;
-                        twins.m_Twins[twins.m_lCount][1] = p;
+                    results[i].score = SearchMatch(imageA, block, window, &q);
+                    results[i].q = q;
+                    results[i].block = true;
+                });
+                for (int i = 0; i < found; ++i) {
+                    const Found& r = results[i];
+                    if (r.block && r.score > 8.0 && PtInRect(&inner, r.q) && twins.m_lCount < PointTwinList::kCapacity) {
+                        twins.m_Twins[twins.m_lCount][0] = r.q;
+                        twins.m_Twins[twins.m_lCount][1] = corners[i];
                         ++twins.m_lCount;
                     }
                 }

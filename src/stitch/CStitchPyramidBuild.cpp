@@ -2,7 +2,9 @@
 
 #include "stitch/CImage.h"
 #include "stitch/CStitchOptions.h"
+#include "stitch/StitchThreads.h"
 
+#include <algorithm>
 #include <cstdint>
 
 int CStitchPyramid::ZoomImageBy2x2(CImage* source, CImage* target, int progressStart, int progressEnd,
@@ -29,18 +31,29 @@ int CStitchPyramid::ZoomImageBy2x2(CImage* source, CImage* target, int progressS
     const std::int64_t sourceStride = source->Stride();
     const std::int64_t targetStride = target->Stride();
     const int span = progressEnd - progressStart;
+    // Bands of rows halved side by side first; the per-row reports follow
+    // on this thread, as many and in the same order, and a cancel among
+    // them still drops the layer.
+    const unsigned char* sourceBits = source->Bits();
+    unsigned char* targetBits = target->Bits();
+    constexpr int kBand = 16;
+    StitchThreads::For((height + kBand - 1) / kBand, [&](int band) {
+        const int last = std::min(height, (band + 1) * kBand);
+        for (int r = band * kBand; r < last; ++r) {
+            const unsigned char* upper = sourceBits + 2 * r * sourceStride;
+            const unsigned char* lower = upper + sourceStride;
+            unsigned char* out = targetBits + r * targetStride;
+            for (int c = 0; c < width; ++c, upper += 6, lower += 6, out += 3) {
+                for (int k = 0; k < 3; ++k)
+                    out[k] = static_cast<unsigned char>((upper[k] + upper[k + 3] + lower[k] + lower[k + 3] + 2) >> 2);
+            }
+        }
+    }, 2);
     int result = 0;
     for (int r = 0; r < height; ++r) {
         if (CStitchOptions::ShowProgress(progressStart + int(std::int64_t(r) * span / height))) {
             result = StitchCancelled;
             break;
-        }
-        const unsigned char* upper = source->Bits() + 2 * r * sourceStride;
-        const unsigned char* lower = upper + sourceStride;
-        unsigned char* out = target->Bits() + r * targetStride;
-        for (int c = 0; c < width; ++c, upper += 6, lower += 6, out += 3) {
-            for (int k = 0; k < 3; ++k)
-                out[k] = static_cast<unsigned char>((upper[k] + upper[k + 3] + lower[k] + lower[k + 3] + 2) >> 2);
         }
     }
     target->Unlock();

@@ -36,6 +36,7 @@ private slots:
     void findsTheShift_data();
     void findsTheShift();
     void findsTheTurn();
+    void edgeBitsAgreeWithBytes();
     void oneColumnRange();
     void shiftFlagAtFourteenPixels();
     void repairsTileShifts();
@@ -282,6 +283,60 @@ void TestCoarseAlign::findsTheTurn()
         QCOMPARE(align.Run(dx, dy, angle, tagRECT{0, -10, 82, 10}, score), 0);
         QVERIFY2(std::abs(dx - 40) <= 1 && std::abs(dy - 2) <= 1, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
         QVERIFY2(std::fabs(angle + turn) < 1e-9, qPrintable(QString::number(angle * 180 / M_PI)));
+        ia.Detach();
+        ib.Detach();
+    }
+    CStitchOptions::MemFree(a);
+    CStitchOptions::MemFree(b);
+}
+
+void TestCoarseAlign::edgeBitsAgreeWithBytes()
+{
+    // The edge masks as bits and the plain walk over gradient bytes give the
+    // same score and strong count at every offset, on rows of 150 pixels
+    // (runs of 64 that start anywhere in a word) with part of B turned out of
+    // the frame; the bits are then taken away to force the byte walk.
+    const Texture texture(400, 300, 5, 17);
+    void* a = render(texture, 20, 20, 150, 40);
+    void* b = render(texture, 20 + 70, 20 + 3, 150, 40, 4 * M_PI / 180);
+    {
+        CImage ia(a), ib(b);
+        CCoarseAlign align(&ia, &ib);
+        QVERIFY(align.IsValid());
+        QVERIFY(!align.m_pBufferA->m_EdgeBits.Empty());
+        struct Score
+        {
+            double score;
+            int strong;
+        };
+        auto scores = [&]() {
+            QList<Score> out;
+            for (int dy = -6; dy <= 6; dy += 3)
+                for (int dx = -20; dx <= 150; dx += 7) {
+                    int strong = -1;
+                    out.append({align.GetImageCorrel(align.m_pBufferA, align.m_pBufferB, dx, dy, strong), strong});
+                    for (int i = 0; i < CCoarseAlign::kRotations; i += 3) {
+                        strong = -1;
+                        out.append({align.GetImageCorrel(align.m_pBufferA, align.m_ppRotate[i], dx, dy, strong), strong});
+                    }
+                }
+            return out;
+        };
+        const QList<Score> fromBits = scores();
+        align.m_pBufferA->m_EdgeBits = EdgeBits();
+        align.m_pBufferB->m_EdgeBits = EdgeBits();
+        for (int i = 0; i < CCoarseAlign::kRotations; ++i)
+            align.m_ppRotate[i]->m_EdgeBits = EdgeBits();
+        const QList<Score> fromBytes = scores();
+        QCOMPARE(fromBits.size(), fromBytes.size());
+        int textured = 0;
+        for (int i = 0; i < fromBits.size(); ++i) {
+            QCOMPARE(fromBits[i].score, fromBytes[i].score);
+            QCOMPARE(fromBits[i].strong, fromBytes[i].strong);
+            textured += fromBits[i].strong > 0;
+        }
+        // Not all empty overlaps: most offsets have matching edges.
+        QVERIFY(textured > fromBits.size() / 2);
         ia.Detach();
         ib.Detach();
     }
