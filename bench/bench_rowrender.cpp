@@ -48,6 +48,7 @@
 #include "stitch/CStitchElement.h"
 #include "stitch/CStitchOptions.h"
 #include "stitch/PSStitch.h"
+#include "stitch/StitchThreads.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -254,6 +255,9 @@ QByteArray emptyPacked(int width, int height)
 
 int childOurs(const std::string& folder, const char* resultPath)
 {
+    // One thread, as OpenCV's and enblend's one-thread runs: the library's
+    // helpers stay idle.
+    StitchThreads::SetLimit(1);
     ChildResult result;
     result.idleKiB = ProcessMemory::statusKiB("VmRSS:");
     const Geometry g;
