@@ -39,49 +39,13 @@ struct BlendWorking
     }
 };
 
-// Visits every pixel of rcArea that lies on both images and is set in the
-// source mask: fn(source BGR, destination BGR, destination row, column).
-// rcSrc and rcDst place each image; both are locked for the walk. A lock
-// refused leaves the destination untouched and gives -3: the caller must
-// not take the copy as made.
-template<class Fn>
-int ForEachMaskedPixel(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
-                        CMask* srcMask, CImage* dst, CMask* dstMask, Fn fn)
-{
-    if (!src || !srcMask || !dst || !dstMask || src->Lock() != 0)
-        return StitchBadArgument;
-    if (dst->Lock() != 0) {
-        src->Unlock();
-        return StitchBadArgument;
-    }
-    const long long srcW = std::min<long long>(src->Header()->biWidth, srcMask->Width());
-    const long long srcH = std::min<long long>(std::abs(src->Header()->biHeight), srcMask->Height());
-    const long long dstW = std::min<long long>(dst->Header()->biWidth, dstMask->Width());
-    const long long dstH = std::min<long long>(std::abs(dst->Header()->biHeight), dstMask->Height());
-    // Only rows and columns on both images are visited.
-    const long long x0 = std::max<long long>({rcArea.left, rcSrc.left, rcDst.left});
-    const long long x1 = std::min<long long>({rcArea.right, rcSrc.left + srcW, rcDst.left + dstW});
-    const long long y0 = std::max<long long>({rcArea.top, rcSrc.top, rcDst.top});
-    const long long y1 = std::min<long long>({rcArea.bottom, rcSrc.top + srcH, rcDst.top + dstH});
-    for (long long y = y0; y < y1; ++y) {
-        const unsigned sy = unsigned(y - rcSrc.top), dy = unsigned(y - rcDst.top);
-        const unsigned char* from = src->Bits() + (long long)sy * src->Stride();
-        unsigned char* to = dst->Bits() + (long long)dy * dst->Stride();
-        for (long long x = x0; x < x1; ++x) {
-            const unsigned sx = unsigned(x - rcSrc.left), dx = unsigned(x - rcDst.left);
-            if (srcMask->GetPixel(sy, sx))
-                fn(from + 3 * sx, to + 3 * dx, dy, dx);
-        }
-    }
-    dst->Unlock();
-    src->Unlock();
-    return StitchOk;
-}
-
-// As ForEachMaskedPixel, a run of consecutive masked pixels of a row at a
-// time: fn(source BGR of its first pixel, destination BGR of its first
-// pixel, destination row, destination column of its first pixel, pixels).
-// Mask bytes that are wholly clear or wholly set are taken at once.
+// Visits every run of consecutive pixels of a row of rcArea that lie on both
+// images and are set in the source mask: fn(source BGR of its first pixel,
+// destination BGR of its first pixel, destination row, destination column of
+// its first pixel, pixels). rcSrc and rcDst place each image; both are
+// locked for the walk. A lock refused leaves the destination untouched and
+// gives -3: the caller must not take the copy as made. Mask bytes that are
+// wholly clear or wholly set are taken at once.
 template<class Fn>
 int ForEachMaskedRun(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src, CMask* srcMask,
                      CImage* dst, CMask* dstMask, Fn fn)
@@ -137,4 +101,17 @@ int ForEachMaskedRun(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT&
     dst->Unlock();
     src->Unlock();
     return StitchOk;
+}
+
+// As ForEachMaskedRun, a pixel at a time: fn(source BGR, destination BGR,
+// destination row, column).
+template<class Fn>
+int ForEachMaskedPixel(const tagRECT& rcArea, const tagRECT& rcSrc, const tagRECT& rcDst, CImage* src,
+                        CMask* srcMask, CImage* dst, CMask* dstMask, Fn fn)
+{
+    return ForEachMaskedRun(rcArea, rcSrc, rcDst, src, srcMask, dst, dstMask,
+                            [&fn](const unsigned char* from, unsigned char* to, unsigned dy, unsigned dx, unsigned n) {
+                                for (unsigned i = 0; i < n; ++i)
+                                    fn(from + 3 * i, to + 3 * i, dy, dx + i);
+                            });
 }

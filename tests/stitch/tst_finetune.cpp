@@ -507,17 +507,21 @@ void TestFineTune::adjustPathRefusedLocksChangeNothing()
 {
     if (m_photo.isNull())
         QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    // A point 8 columns right of the seam, half-way down the overlap.
+    auto offSeam = [](CStitchOptions* job) {
+        const CStitchElement& e = job->m_Matrix.m_pElements[0];
+        tagRECT overlap;
+        IntersectRect(&overlap, &e.m_Placement, &job->m_Matrix.m_pElements[1].m_Placement);
+        const int row = (overlap.bottom - overlap.top) / 2;
+        return tagPOINT{pathColumn(e.m_pRightPath, row) + 8, row};
+    };
     // How many locks one move of the seam takes.
     int locks = 0;
     {
         Job job(pairJob(true), PSReleaseStitch);
         QVERIFY(job);
         CStitchElement& e = job->m_Matrix.m_pElements[0];
-        tagRECT overlap;
-        IntersectRect(&overlap, &e.m_Placement, &job->m_Matrix.m_pElements[1].m_Placement);
-        const int row = (overlap.bottom - overlap.top) / 2;
-        const int stored = pathColumn(e.m_pRightPath, row);
-        tagPOINT points[3] = {{stored + 8, row}, {-1, -1}, {-1, -1}};
+        tagPOINT points[3] = {offSeam(job.get()), {-1, -1}, {-1, -1}};
         bool changed = false;
         unsigned short* slot = e.m_pRightPath;
         const int first = m_host->lockCalls;
@@ -532,10 +536,7 @@ void TestFineTune::adjustPathRefusedLocksChangeNothing()
         Job job(pairJob(true), PSReleaseStitch);
         QVERIFY(job);
         CStitchElement& e = job->m_Matrix.m_pElements[0];
-        tagRECT overlap;
-        IntersectRect(&overlap, &e.m_Placement, &job->m_Matrix.m_pElements[1].m_Placement);
-        const int row = (overlap.bottom - overlap.top) / 2;
-        tagPOINT points[3] = {{pathColumn(e.m_pRightPath, row) + 8, row}, {-1, -1}, {-1, -1}};
+        tagPOINT points[3] = {offSeam(job.get()), {-1, -1}, {-1, -1}};
         const QByteArray path(reinterpret_cast<const char*>(e.m_pRightPath), e.m_pRightPath[0] * 2);
         CImage result;
         QCOMPARE(result.Attach(job->m_hResultDib), 0);

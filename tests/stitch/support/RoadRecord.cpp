@@ -109,11 +109,14 @@ RoadRecord RecordRoad(const QImage& photo, int style, int cols, int rows, int wi
         Twins(out, "right twins", e.m_RightTwins);
         Twins(out, "lower twins", e.m_LowerTwins);
         out += "defaults " + QByteArray::number(int(e.m_bRightDefault)) + ' ' + QByteArray::number(int(e.m_bLowerDefault))
-            + " colour table " + QByteArray::number(qulonglong(Digest(e.m_ColorTable, sizeof e.m_ColorTable)), 16) + '\n';
+            + " brightness " + QByteArray::number(e.m_lBrightness[0]) + ' ' + QByteArray::number(e.m_lBrightness[1])
+            + ' ' + QByteArray::number(e.m_lBrightness[2]) + " colour table "
+            + QByteArray::number(qulonglong(Digest(e.m_ColorTable, sizeof e.m_ColorTable)), 16) + '\n';
         for (const tagRECT& o : e.m_OverlapRects)
             Rect(out, "overlap", o);
         Rect(out, "placement", e.m_Placement);
     }
+    Rect(out, "layout", job->m_LayoutRect);
     Rect(out, "crop", crop);
     if (code == 0 && dib) {
         CImage image;
