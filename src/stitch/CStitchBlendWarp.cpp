@@ -15,7 +15,7 @@
 #include <cstring>
 #include <vector>
 
-#if defined(__GNUC__) && defined(__x86_64__)
+#ifdef STITCH_AVX2_KERNELS
 #include <immintrin.h>
 #endif
 
@@ -179,7 +179,7 @@ int CStitchBlend::Warp(Surface surface, CImage* src, CStitchElement* e, int cell
     locator.cy = cy;
     locator.lastX = sampler.width - 2.0;
     locator.lastY = sampler.height - 2.0;
-    const WarpKernel kernel = WarpBestKernel();
+    const SimdKernel kernel = SimdBestKernel();
     WarpSampler plain = sampler;
     plain.DropIdentityTable();
     std::vector<int> located(size_t(4 * kBand));
@@ -355,11 +355,9 @@ void LocatePlain(const WarpLocator& l, const double* px, double py, const double
     LocateRun(l, px, py, pz, n, ix, iy, fx, fy);
 }
 
-#if defined(__GNUC__) && defined(__x86_64__)
-#define WARP_HAVE_AVX2_KERNEL 1
+#ifdef STITCH_AVX2_KERNELS
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wpsabi"
-// AVX2 alone, without FMA: a fused multiply-add would round differently.
 __attribute__((target("avx2"))) inline __m256d RoundEven4(__m256d x, __m256d shift)
 {
     return _mm256_sub_pd(_mm256_add_pd(x, shift), shift);
@@ -483,26 +481,11 @@ __attribute__((target("avx2"))) void SampleRunAvx2(const WarpSampler& s, const i
 
 } // namespace
 
-bool WarpHasAvx2()
-{
-#ifdef WARP_HAVE_AVX2_KERNEL
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-#else
-    return false;
-#endif
-}
-
-WarpKernel WarpBestKernel()
-{
-    return WarpHasAvx2() ? WarpKernel::Avx2 : WarpKernel::Plain;
-}
-
 void WarpLocate(const WarpLocator& locator, const double* px, double py, const double* pz, int n, int* ix, int* iy,
-                int* fx, int* fy, WarpKernel kernel)
+                int* fx, int* fy, SimdKernel kernel)
 {
-#ifdef WARP_HAVE_AVX2_KERNEL
-    if (kernel == WarpKernel::Avx2 && WarpHasAvx2()) {
+#ifdef STITCH_AVX2_KERNELS
+    if (kernel == SimdKernel::Avx2 && SimdHasAvx2()) {
         LocateAvx2(locator, px, py, pz, n, ix, iy, fx, fy);
         return;
     }
@@ -512,10 +495,10 @@ void WarpLocate(const WarpLocator& locator, const double* px, double py, const d
 }
 
 void WarpSample(const WarpSampler& sampler, const int* ix, const int* iy, const int* fx, const int* fy, int n,
-                int ox0, unsigned char* row, unsigned char* maskRow, WarpKernel kernel)
+                int ox0, unsigned char* row, unsigned char* maskRow, SimdKernel kernel)
 {
-#ifdef WARP_HAVE_AVX2_KERNEL
-    if (kernel == WarpKernel::Avx2 && WarpHasAvx2() && !sampler.offset) {
+#ifdef STITCH_AVX2_KERNELS
+    if (kernel == SimdKernel::Avx2 && SimdHasAvx2() && !sampler.offset) {
         if (sampler.table)
             SampleRunAvx2<true>(sampler, ix, iy, fx, fy, n, ox0, row, maskRow);
         else

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#ifdef STITCH_AVX2_KERNELS
 #include <immintrin.h>
 #endif
 
@@ -186,9 +186,7 @@ int extremaPlain(const float* const rows[3][3], int from, int to, float contrast
     return extremaInRow(rows, from, to, contrast, xs);
 }
 
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#define SIFT_HAVE_AVX2_KERNEL 1
-// AVX2 alone, without FMA: a fused multiply-add would round differently.
+#ifdef STITCH_AVX2_KERNELS
 __attribute__((target("avx2"))) void smoothAvx2(const float* src, float* dst, float* ring, int w, int h,
                                                 const float taps[11])
 {
@@ -228,7 +226,7 @@ void gradientRowPlain(const float* row, const float* up, const float* down, int 
         gradientPixel(row, up, down, x, out + 2 * x);
 }
 
-#ifdef SIFT_HAVE_AVX2_KERNEL
+#ifdef STITCH_AVX2_KERNELS
 typedef double D4 __attribute__((vector_size(32)));
 typedef long long L4 __attribute__((vector_size(32)));
 typedef float F4 __attribute__((vector_size(16)));
@@ -312,27 +310,12 @@ __attribute__((target("avx2"))) void gradientRowAvx2(const float* row, const flo
 
 } // namespace
 
-bool SiftHasAvx2()
-{
-#ifdef SIFT_HAVE_AVX2_KERNEL
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
-#else
-    return false;
-#endif
-}
-
-SiftKernel SiftBestKernel()
-{
-    return SiftHasAvx2() ? SiftKernel::Avx2 : SiftKernel::Plain;
-}
-
-void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, float sigma, SiftKernel kernel)
+void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, float sigma, SimdKernel kernel)
 {
     float taps[11];
     gaussianTaps(sigma, taps);
-#ifdef SIFT_HAVE_AVX2_KERNEL
-    if (kernel == SiftKernel::Avx2 && SiftHasAvx2()) {
+#ifdef STITCH_AVX2_KERNELS
+    if (kernel == SimdKernel::Avx2 && SimdHasAvx2()) {
         smoothAvx2(src, dst, scratch, w, h, taps);
         return;
     }
@@ -342,10 +325,10 @@ void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, floa
     smoothPlain(src, dst, scratch, w, h, taps);
 }
 
-int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs, SiftKernel kernel)
+int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs, SimdKernel kernel)
 {
-#ifdef SIFT_HAVE_AVX2_KERNEL
-    if (kernel == SiftKernel::Avx2 && SiftHasAvx2())
+#ifdef STITCH_AVX2_KERNELS
+    if (kernel == SimdKernel::Avx2 && SimdHasAvx2())
         return extremaAvx2(rows, from, to, contrast, xs);
 #else
     Q_UNUSED(kernel);
@@ -353,10 +336,10 @@ int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float cont
     return extremaPlain(rows, from, to, contrast, xs);
 }
 
-void SiftGradientRow(const float* row, const float* up, const float* down, int n, float* out, SiftKernel kernel)
+void SiftGradientRow(const float* row, const float* up, const float* down, int n, float* out, SimdKernel kernel)
 {
-#ifdef SIFT_HAVE_AVX2_KERNEL
-    if (kernel == SiftKernel::Avx2 && SiftHasAvx2()) {
+#ifdef STITCH_AVX2_KERNELS
+    if (kernel == SimdKernel::Avx2 && SimdHasAvx2()) {
         gradientRowAvx2(row, up, down, n, out);
         return;
     }

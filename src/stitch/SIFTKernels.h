@@ -1,17 +1,8 @@
 #pragma once
 
-// The vectorised inner loops of detection. Each comes as a plain kernel for
-// any processor (the reference) and an AVX2 one, which give the same results.
-enum class SiftKernel
-{
-    Plain, // any x86-64 (or other) processor: the reference
-    Avx2, // eight lanes at a time, where the processor has AVX2
-};
+#include "stitch/SimdKernel.h"
 
-// Whether the processor runs the AVX2 kernel.
-bool SiftHasAvx2();
-// The fastest kernel the processor runs.
-SiftKernel SiftBestKernel();
+// The vectorised inner loops of detection, each a plain and an AVX2 kernel.
 
 // The scale space's Gaussian pass: the fixed 11-tap kernel whatever the
 // sigma, along rows, then along columns into dst (which may be src);
@@ -19,7 +10,7 @@ SiftKernel SiftBestKernel();
 // value. Every output sums its eleven products in tap order, so each kernel
 // gives the same floats.
 void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, float sigma,
-                SiftKernel kernel = SiftBestKernel());
+                SimdKernel kernel = SimdBestKernel());
 
 // The columns x in from .. to - 1, in order, where a difference v of one
 // row is an extremum: at least contrast and above all of its 26
@@ -28,7 +19,7 @@ void SiftSmooth(const float* src, float* dst, float* scratch, int w, int h, floa
 // columns from - 1 .. to must exist. Writes to xs (room for to - from)
 // and returns their number.
 int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float contrast, int* xs,
-                     SiftKernel kernel = SiftBestKernel());
+                     SimdKernel kernel = SimdBestKernel());
 
 // Gradients of n pixels of one row of a level: magnitude and angle (0 .. 2
 // pi) of each as a pair in out. row, up and down point at the first pixel
@@ -38,5 +29,5 @@ int SiftExtremaInRow(const float* const rows[3][3], int from, int to, float cont
 // only where its error bound leaves no doubt about it, atan2 deciding the
 // rest, so both give the same floats.
 void SiftGradientRow(const float* row, const float* up, const float* down, int n, float* out,
-                     SiftKernel kernel = SiftBestKernel());
+                     SimdKernel kernel = SimdBestKernel());
 

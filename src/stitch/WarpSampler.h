@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stitch/SimdKernel.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -86,11 +88,6 @@ struct WarpLocator
     double lastX = 0.0, lastY = 0.0; // width - 2, height - 2
 };
 
-enum class WarpKernel { Plain, Avx2 };
-
-bool WarpHasAvx2();
-WarpKernel WarpBestKernel();
-
 // For the n points (px[i], py, pz[i]): ix[i], iy[i] the top-left pixel of
 // the 2 x 2 neighbourhood and fx[i], fy[i] the weights WarpSampler::Sample
 // would use, or ix[i] = -1 where it would refuse the point (also when the
@@ -98,10 +95,10 @@ WarpKernel WarpBestKernel();
 // values: the same operations in the same order, with no fused
 // multiply-add.
 void WarpLocate(const WarpLocator& locator, const double* px, double py, const double* pz, int n, int* ix, int* iy,
-                int* fx, int* fy, WarpKernel kernel);
+                int* fx, int* fy, SimdKernel kernel);
 
 // Samples n points located as above into a row of a warped image from
 // column ox0 on (ix[i] < 0: left as it is) and sets their mask bits in
 // maskRow. Both kernels write the same bytes.
 void WarpSample(const WarpSampler& sampler, const int* ix, const int* iy, const int* fx, const int* fy, int n,
-                int ox0, unsigned char* row, unsigned char* maskRow, WarpKernel kernel);
+                int ox0, unsigned char* row, unsigned char* maskRow, SimdKernel kernel);

@@ -229,19 +229,19 @@ void TestSift::smoothKernels()
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(float, sigma);
-    if (!SiftHasAvx2())
+    if (!SimdHasAvx2())
         QSKIP("this processor has no AVX2");
     const size_t n = size_t(width) * height;
     std::vector<float> src(n), scratch(size_t(11) * width), plain(n), avx2(n);
     QRandomGenerator random(41);
     for (float& v : src)
         v = float(random.generateDouble());
-    SiftSmooth(src.data(), plain.data(), scratch.data(), width, height, sigma, SiftKernel::Plain);
-    SiftSmooth(src.data(), avx2.data(), scratch.data(), width, height, sigma, SiftKernel::Avx2);
+    SiftSmooth(src.data(), plain.data(), scratch.data(), width, height, sigma, SimdKernel::Plain);
+    SiftSmooth(src.data(), avx2.data(), scratch.data(), width, height, sigma, SimdKernel::Avx2);
     QVERIFY(std::memcmp(plain.data(), avx2.data(), n * sizeof(float)) == 0);
     // In place, as the scale space smooths its base level.
     std::vector<float> inPlace = src;
-    SiftSmooth(inPlace.data(), inPlace.data(), scratch.data(), width, height, sigma, SiftKernel::Avx2);
+    SiftSmooth(inPlace.data(), inPlace.data(), scratch.data(), width, height, sigma, SimdKernel::Avx2);
     QVERIFY(std::memcmp(plain.data(), inPlace.data(), n * sizeof(float)) == 0);
 }
 
@@ -281,10 +281,10 @@ void TestSift::extremaKernels()
     QList<int> expected;
     int one;
     for (int x = 0; x < width; ++x)
-        if (SiftExtremaInRow(rows, x, x + 1, 0.0025f, &one, SiftKernel::Plain) == 1)
+        if (SiftExtremaInRow(rows, x, x + 1, 0.0025f, &one, SimdKernel::Plain) == 1)
             expected << one;
-    for (SiftKernel kernel : {SiftKernel::Plain, SiftKernel::Avx2}) {
-        if (kernel == SiftKernel::Avx2 && !SiftHasAvx2())
+    for (SimdKernel kernel : {SimdKernel::Plain, SimdKernel::Avx2}) {
+        if (kernel == SimdKernel::Avx2 && !SimdHasAvx2())
             continue;
         std::vector<int> xs(static_cast<size_t>(width));
         const int count = SiftExtremaInRow(rows, 0, width, 0.0025f, xs.data(), kernel);
@@ -306,7 +306,7 @@ void TestSift::gradientKernels_data()
 void TestSift::gradientKernels()
 {
     QFETCH(int, kind);
-    if (!SiftHasAvx2())
+    if (!SimdHasAvx2())
         QSKIP("this processor has no AVX2");
     // Three rows of 61 values (59 pixels with a neighbour each side), many
     // times over: the angles of the AVX2 kernel must be the C library's to
@@ -333,8 +333,8 @@ void TestSift::gradientKernels()
             // The steep case: large vertical differences against small horizontal ones.
             down[size_t(x)] = kind == 3 && round % 2 ? up[size_t(x)] + 0.3f : value(0.5f);
         }
-        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, plain.data(), SiftKernel::Plain);
-        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, avx2.data(), SiftKernel::Avx2);
+        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, plain.data(), SimdKernel::Plain);
+        SiftGradientRow(row.data() + 1, up.data() + 1, down.data() + 1, n, avx2.data(), SimdKernel::Avx2);
         QVERIFY2(std::memcmp(plain.data(), avx2.data(), plain.size() * sizeof(float)) == 0,
                  qPrintable(QString("round %1").arg(round)));
     }

@@ -897,11 +897,11 @@ void TestWarp::locatedPointsFollowTheSamplingRule()
         l.lastX = width - 2.0;
         l.lastY = height - 2.0;
         std::vector<int> plain(size_t(4 * points)), avx(size_t(4 * points), 99);
-        auto locate = [&](std::vector<int>& out, WarpKernel kernel) {
+        auto locate = [&](std::vector<int>& out, SimdKernel kernel) {
             WarpLocate(l, px.data(), py, pz.data(), points, out.data(), out.data() + points,
                        out.data() + 2 * points, out.data() + 3 * points, kernel);
         };
-        locate(plain, WarpKernel::Plain);
+        locate(plain, SimdKernel::Plain);
         for (int i = 0; i < points; ++i) {
             // The rule as the single point sampler applies it.
             const double X = l.m[0] * px[size_t(i)] + l.m[3] * py + l.m[6] * pz[size_t(i)];
@@ -927,12 +927,12 @@ void TestWarp::locatedPointsFollowTheSamplingRule()
                 QCOMPARE(plain[size_t(3 * points + i)], fy);
             }
         }
-        if (WarpHasAvx2()) {
-            locate(avx, WarpKernel::Avx2);
+        if (SimdHasAvx2()) {
+            locate(avx, SimdKernel::Avx2);
             QCOMPARE(avx, plain);
         }
     }
-    if (!WarpHasAvx2())
+    if (!SimdHasAvx2())
         QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
 }
 
@@ -986,8 +986,8 @@ void TestWarp::sampledRunsFollowTheRule()
         sampler.Put(ix[size_t(i)], iy[size_t(i)], fx[size_t(i)], fy[size_t(i)], expected.data() + 3 * column);
         expectedMask[size_t(column / 8)] |= static_cast<unsigned char>(1u << (column % 8));
     }
-    for (const WarpKernel kernel : {WarpKernel::Plain, WarpKernel::Avx2}) {
-        if (kernel == WarpKernel::Avx2 && !WarpHasAvx2())
+    for (const SimdKernel kernel : {SimdKernel::Plain, SimdKernel::Avx2}) {
+        if (kernel == SimdKernel::Avx2 && !SimdHasAvx2())
             continue;
         std::vector<unsigned char> row(size_t(3 * columns), 0x5A), mask(maskBytes, 0x10);
         WarpSample(sampler, ix.data(), iy.data(), fx.data(), fy.data(), points, firstColumn, row.data(),
@@ -995,7 +995,7 @@ void TestWarp::sampledRunsFollowTheRule()
         QCOMPARE(row, expected);
         QCOMPARE(mask, expectedMask);
     }
-    if (!WarpHasAvx2())
+    if (!SimdHasAvx2())
         QSKIP("no AVX2 on this processor: the plain kernel alone was checked");
 }
 
