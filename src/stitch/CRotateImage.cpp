@@ -39,6 +39,14 @@ CRotateImage::CRotateImage(const unsigned char* gradient, const short* correlati
     m_dMaxX = *std::max_element(xs, xs + 4);
     m_dMinY = *std::min_element(ys, ys + 4);
     m_dMaxY = *std::max_element(ys, ys + 4);
+    // The frame's origin lies on the source's pixel grid (a whole number of
+    // pixels from its centre, moved out by under a pixel), so that a whole
+    // offset pairs each pixel of the other image with the copy's pixel at
+    // exactly its turned place; a bare corner left the copy's pixels up to
+    // one pixel beside those places, and the peaks of turned copies moved
+    // by a pixel.
+    m_dMinX = std::floor(m_dMinX + cx) - cx;
+    m_dMinY = std::floor(m_dMinY + cy) - cy;
     m_lWidth = int(m_dMaxX - m_dMinX + 2);
     m_lHeight = int(m_dMaxY - m_dMinY + 2);
     const size_t pixels = size_t(m_lWidth) * size_t(m_lHeight);

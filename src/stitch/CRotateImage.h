@@ -17,7 +17,8 @@ public:
 
     bool IsValid() const { return m_pGrad && m_pCorrel; }
 
-    // Frame bounds in pixels relative to the source centre.
+    // Frame bounds in pixels relative to the source centre; the minima are
+    // whole pixels from it.
     double m_dMinX = 0, m_dMinY = 0, m_dMaxX = 0, m_dMaxY = 0;
     double m_dAngle = 0;
     int m_lWidth = 0;

@@ -35,6 +35,7 @@ private slots:
     void identicalImages();
     void findsTheShift_data();
     void findsTheShift();
+    void findsTheTurn_data();
     void findsTheTurn();
     void edgeBitsAgreeWithBytes();
     void oneColumnRange();
@@ -264,25 +265,72 @@ void TestCoarseAlign::findsTheShift()
     CStitchOptions::MemFree(b);
 }
 
+void TestCoarseAlign::findsTheTurn_data()
+{
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<QPoint>("shift");
+    QTest::addColumn<bool>("horizontal");
+    // Offsets 0 and 1 across are where truncating the turned copy's column
+    // jumped from the copy's pixel left of the true one to the one right.
+    QTest::newRow("3 degrees, right, 40 across, 2 down") << 3 << QPoint(40, 2) << true;
+    QTest::newRow("-3 degrees, right, 37 across, 3 up") << -3 << QPoint(37, -3) << true;
+    QTest::newRow("5 degrees, lower, 1 right, 45 down") << 5 << QPoint(1, 45) << false;
+    QTest::newRow("-4 degrees, lower, 0 across, 42 down") << -4 << QPoint(0, 42) << false;
+    QTest::newRow("4 degrees, lower, 2 left, 44 down") << 4 << QPoint(-2, 44) << false;
+    QTest::newRow("-2 degrees, right, 37 across, 3 up") << -2 << QPoint(37, -3) << true;
+    QTest::newRow("2 degrees, lower, 2 left, 44 down") << 2 << QPoint(-2, 44) << false;
+}
+
 void TestCoarseAlign::findsTheTurn()
 {
-    // B is the texture turned by 3 degrees about its own centre: B's pixel
-    // q shows the texture at B's origin + c + R(3)(q - c), so A's pixel x
-    // = (40, 2) + c + R(3)(q - c). The result's model is x = d + c +
-    // R(-t)(q - c): the search must find the copy turned the other way,
-    // t = -3 degrees.
+    QFETCH(int, degrees);
+    QFETCH(QPoint, shift);
+    QFETCH(bool, horizontal);
+    // B is the texture turned about its own centre: B's pixel q shows the
+    // texture at B's origin + c + R(turn)(q - c), so A's pixel x = shift +
+    // c + R(turn)(q - c). The result's model is x = d + c + R(-t)(q - c):
+    // the search must find the copy turned the other way, t = -turn.
     const Texture texture(300, 300, 6, 99);
-    const double turn = 3 * M_PI / 180;
+    const double turn = degrees * M_PI / 180;
     void* a = render(texture, 20, 20, 90, 70);
-    void* b = render(texture, 20 + 40, 20 + 2, 90, 70, turn);
+    void* b = render(texture, 20 + shift.x(), 20 + shift.y(), 90, 70, turn);
     {
         CImage ia(a), ib(b);
         CCoarseAlign align(&ia, &ib);
+        // That copy scores A's pixels against the copy's pixels at their own
+        // turned places only at the true shift, so it scores best there of
+        // all nine offsets around it (a copy whose frame is not on A's pixel
+        // grid pairs them with pixels up to one beside, and peaks at a
+        // neighbour).
+        const int copy = 2 * (std::abs(degrees) - 1) + (-degrees < 0 ? 1 : 0);
+        QCOMPARE(qRound(align.m_ppRotate[copy]->m_dAngle * 180 / M_PI), -degrees);
+        QPoint peak;
+        double peakScore = -1024.0;
+        for (int v = -1; v <= 1; ++v)
+            for (int u = -1; u <= 1; ++u) {
+                int strong = 0;
+                const double s = align.GetImageCorrel(align.m_pBufferA, align.m_ppRotate[copy], shift.x() + u,
+                                                      shift.y() + v, strong);
+                if (s > peakScore) {
+                    peakScore = s;
+                    peak = shift + QPoint(u, v);
+                }
+            }
+        QCOMPARE(peak, shift);
+
+        // The whole search: the shift within a pixel (the support rule may
+        // prefer a neighbouring offset with more strong pixels) and, from 3
+        // degrees, that turn (the bilinear copy is smoother than B, so a
+        // turn of 2 degrees over 90 x 70 pixels may lose to the untilted
+        // image).
         int dx = 0, dy = 0;
         double angle = 0, score = 0;
-        QCOMPARE(align.Run(dx, dy, angle, tagRECT{0, -10, 82, 10}, score), 0);
-        QVERIFY2(std::abs(dx - 40) <= 1 && std::abs(dy - 2) <= 1, qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
-        QVERIFY2(std::fabs(angle + turn) < 1e-9, qPrintable(QString::number(angle * 180 / M_PI)));
+        const tagRECT range = horizontal ? tagRECT{0, -10, 82, 10} : tagRECT{-10, 0, 10, 62};
+        QCOMPARE(align.Run(dx, dy, angle, range, score), 0);
+        QVERIFY2(std::abs(dx - shift.x()) <= 1 && std::abs(dy - shift.y()) <= 1,
+                 qPrintable(QStringLiteral("%1, %2").arg(dx).arg(dy)));
+        if (std::abs(degrees) >= 3)
+            QVERIFY2(std::fabs(angle + turn) < 1e-9, qPrintable(QString::number(angle * 180 / M_PI)));
         ia.Detach();
         ib.Detach();
     }
