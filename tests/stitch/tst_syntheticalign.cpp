@@ -187,8 +187,9 @@ void TestSyntheticAlign::coarseOffsets()
     // hundredths; the copies turned by the true roll score lower still
     // (their bilinear resampling of a 3 x 3 zero-mean image costs about as
     // much as the roll gains over 30 rows).
-    // - hard row 1-2: the untilted (24, 0) scores 0.414, the copy turned by
-    //   the true 4 degrees 0.395 at the true (23, 1).
+    // - hard row 1-2: the untilted (24, 0), 1.5 px off, scores 0.414; the
+    //   copies turned by 4 (the true roll) and 5 degrees peak at 0.395 and
+    //   0.402, at (23, 1).
     // - hard column 1-2: an untilted offset 1.73 px off scores 0.359,
     //   0.297..0.340 around the truth.
     // - hard ring 5-6, 7-8, 8-9 and 9-0.
