@@ -101,6 +101,28 @@ function(vellumar_fuzz_target name)
   endif()
 endfunction()
 
+# vellumar_tsan_test(<name> PROGRAM <program> [RUN_ENV <VAR=value>...]
+#                    [SKIP_RETURN_CODE <code>])
+# A ThreadSanitizer test, which cannot share a build with AddressSanitizer:
+# the calling folder's tsan/ project is configured and built (quietly, its
+# log shown on failure) and its <program> run, as one CTest test
+# "<folder>/<name>". RUN_ENV is set for the program only.
+function(vellumar_tsan_test name)
+  cmake_parse_arguments(ARG "" "PROGRAM;SKIP_RETURN_CODE" "RUN_ENV" ${ARGN})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  list(JOIN ARG_RUN_ENV " " env)
+  if(env)
+    string(APPEND env " ")
+  endif()
+  add_test(NAME ${folder}/${name}
+    COMMAND sh -c "'${CMAKE_COMMAND}' -S '${CMAKE_CURRENT_SOURCE_DIR}/tsan' -B tsan -G '${CMAKE_GENERATOR}' > /dev/null && '${CMAKE_COMMAND}' --build tsan --parallel 2 > tsan/build.log 2>&1 || { cat tsan/build.log; exit 1; }; ${env}tsan/${ARG_PROGRAM}"
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${folder}/${name} PROPERTIES ENVIRONMENT "TSAN_OPTIONS=halt_on_error=1")
+  if(DEFINED ARG_SKIP_RETURN_CODE)
+    set_tests_properties(${folder}/${name} PROPERTIES SKIP_RETURN_CODE ${ARG_SKIP_RETURN_CODE})
+  endif()
+endfunction()
+
 # vellumar_benchmark(<name> SOURCES <files> LIBS <targets>)
 function(vellumar_benchmark name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

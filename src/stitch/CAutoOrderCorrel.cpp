@@ -39,21 +39,32 @@ tagRECT CAutoOrder::CalcCorrelRegion(CImage* image, bool vertical)
     return r;
 }
 
-int CAutoOrder::CoarseAlign(CImage* a, CImage* b, int& dx, int& dy, double& score, bool vertical)
+namespace {
+
+// Runs work (returning a code) with both images locked, when both are 24-bit;
+// a refused lock or another depth is a bad argument. A search made on the
+// spot and one queued for later take the same locks.
+template <typename Work>
+int WithLocked24(CImage* a, CImage* b, Work work)
 {
     if (CImage::LockBoth(*a, *b) != 0)
         return StitchBadArgument;
-    int code = 0;
-    if (a->BitCount() != 24 || b->BitCount() != 24) {
-        code = StitchBadArgument;
-    } else {
-        const tagRECT window = CalcCorrelRegion(a, vertical);
-        SearchOffsets(CorrelPlane{a->Bits(), a->Stride(), a->Width(), a->Height()},
-                      CorrelPlane{b->Bits(), b->Stride(), b->Width(), b->Height()}, window, dx, dy, score);
-    }
+    const int code = a->BitCount() != 24 || b->BitCount() != 24 ? int(StitchBadArgument) : work();
     b->Unlock();
     a->Unlock();
     return code;
+}
+
+} // namespace
+
+int CAutoOrder::CoarseAlign(CImage* a, CImage* b, int& dx, int& dy, double& score, bool vertical)
+{
+    return WithLocked24(a, b, [&] {
+        SearchOffsets(CorrelPlane{a->Bits(), a->Stride(), a->Width(), a->Height()},
+                      CorrelPlane{b->Bits(), b->Stride(), b->Width(), b->Height()}, CalcCorrelRegion(a, vertical),
+                      dx, dy, score);
+        return 0;
+    });
 }
 
 void CAutoOrder::SearchOffsets(const CorrelPlane& a, const CorrelPlane& b, const tagRECT& window, int& dx, int& dy,
@@ -139,28 +150,17 @@ bool CAutoOrder::Copy(CStitchElement* e, CImage* image, CorrelPlane& plane)
 int CAutoOrder::QueueCorrelation(CStitchElement* ea, CImage* a, CStitchElement* eb, CImage* b, tagPOINT position,
                                  bool vertical)
 {
-    // The same locks as a search made on the spot.
-    if (CImage::LockBoth(*a, *b) != 0)
-        return StitchBadArgument;
-    int code = 0;
-    if (a->BitCount() != 24 || b->BitCount() != 24) {
-        code = StitchBadArgument;
-    } else {
-        const tagRECT window = CalcCorrelRegion(a, vertical);
+    return WithLocked24(a, b, [&] {
         CorrelPlane pa, pb;
-        if (!Copy(ea, a, pa) || !Copy(eb, b, pb)) {
-            code = StitchNullArgument;
-        } else {
-            try {
-                m_Pending.push_back(PendingCorrel{ea, vertical, position, pa, pb, window});
-            } catch (const std::bad_alloc&) {
-                code = StitchNullArgument;
-            }
+        if (!Copy(ea, a, pa) || !Copy(eb, b, pb))
+            return int(StitchNullArgument);
+        try {
+            m_Pending.push_back(PendingCorrel{ea, vertical, position, pa, pb, CalcCorrelRegion(a, vertical)});
+        } catch (const std::bad_alloc&) {
+            return int(StitchNullArgument);
         }
-    }
-    b->Unlock();
-    a->Unlock();
-    return code;
+        return 0;
+    });
 }
 
 void CAutoOrder::RunPendingCorrelations()
