@@ -88,6 +88,14 @@
         <translation>Das Update konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Der Download ist größer als %1, mehr als jedes Update braucht.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Der Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>von</translation>
     </message>

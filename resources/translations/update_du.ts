@@ -88,6 +88,14 @@
         <translation>De update kon niet worden gedownload.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>De download is groter dan %1, meer dan een update ooit nodig heeft.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>De server heeft %1 seconden niets verzonden.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>van</translation>
     </message>

@@ -88,6 +88,14 @@
         <translation>The update could not be downloaded.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>The download is larger than %1, more than any update needs.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>The server sent nothing for %1 seconds.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>of</translation>
     </message>

@@ -88,6 +88,14 @@
         <translation>Impossible de télécharger la mise à jour.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Le téléchargement dépasse %1, bien plus que ne le demande une mise à jour.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Le serveur n'a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>sur</translation>
     </message>

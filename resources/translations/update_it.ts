@@ -88,6 +88,14 @@
         <translation>Impossibile scaricare l'aggiornamento.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Il download supera %1, più di quanto serva a qualsiasi aggiornamento.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Il server non ha inviato nulla per %1 secondi.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>di</translation>
     </message>

@@ -88,6 +88,14 @@
         <translation>更新をダウンロードできませんでした。</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>ダウンロードが %1 を超えています。更新にこれほどの容量は必要ありません。</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>サーバーから %1 秒間何も送られてきませんでした。</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>/</translation>
     </message>

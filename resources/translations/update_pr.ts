@@ -88,6 +88,14 @@
         <translation>Não foi possível transferir a atualização.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>A transferência é maior do que %1, mais do que qualquer atualização precisa.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>O servidor não enviou nada durante %1 segundos.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>de</translation>
     </message>

@@ -88,6 +88,14 @@
         <translation>No se pudo descargar la actualización.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>La descarga supera %1, más de lo que necesita cualquier actualización.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>El servidor no ha enviado nada durante %1 segundos.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>de</translation>
     </message>

@@ -88,6 +88,14 @@
         <translation>Güncelleme indirilemedi.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>İndirme %1 boyutundan büyük; hiçbir güncelleme bu kadar büyük olmaz.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Sunucu %1 saniyedir hiçbir şey göndermedi.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>/</translation>
     </message>
