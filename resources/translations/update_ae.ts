@@ -175,6 +175,14 @@
         <translation>معلومات التحديث أكبر من 1 ميبيبايت.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>لم يرسل خادم التحديثات شيئًا لمدة %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>لم تصل معلومات التحديث خلال %1 ثانية.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>ردّ الخادم بحالة HTTP %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>更新資訊大於 1 MiB。</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>更新伺服器已有 %1 秒未傳送任何資料。</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>更新資訊未在 %1 秒內送達。</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>伺服器回應 HTTP 狀態 %1。</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>Opdateringsoplysningerne er større end 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Opdateringsserveren har ikke sendt noget i %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Opdateringsoplysningerne nåede ikke frem inden for %1 sekunder.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Serveren svarede med HTTP-status %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>Die Update-Informationen sind größer als 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Der Update-Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Die Update-Informationen sind nicht innerhalb von %1 Sekunden angekommen.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Der Server antwortete mit HTTP-Status %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>De update-informatie is groter dan 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>De updateserver heeft %1 seconden niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>De update-informatie is niet binnen %1 seconden aangekomen.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>De server antwoordde met HTTP-status %1.</translation>
     </message>

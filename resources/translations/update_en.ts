@@ -175,6 +175,14 @@
         <translation>The update information is larger than 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>The update server sent nothing for %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>The update information did not arrive within %1 seconds.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>The server answered with HTTP status %1.</translation>
     </message>

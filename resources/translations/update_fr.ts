@@ -175,6 +175,14 @@
         <translation>Les informations de mise à jour dépassent 1 Mio.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Le serveur de mise à jour n'a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Les informations de mise à jour ne sont pas arrivées en %1 secondes.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Le serveur a répondu avec le statut HTTP %1.</translation>
     </message>

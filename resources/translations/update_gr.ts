@@ -175,6 +175,14 @@
         <translation>Οι πληροφορίες ενημέρωσης ξεπερνούν το 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Ο διακομιστής ενημερώσεων δεν έστειλε τίποτα για %1 δευτερόλεπτα.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Οι πληροφορίες ενημέρωσης δεν έφτασαν μέσα σε %1 δευτερόλεπτα.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Ο διακομιστής απάντησε με κατάσταση HTTP %1.</translation>
     </message>

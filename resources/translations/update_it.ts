@@ -175,6 +175,14 @@
         <translation>Le informazioni di aggiornamento superano 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Il server degli aggiornamenti non ha inviato nulla per %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Le informazioni di aggiornamento non sono arrivate entro %1 secondi.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Il server ha risposto con lo stato HTTP %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>更新情報が 1 MiB を超えています。</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>更新サーバーから %1 秒間何も送られてきませんでした。</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>更新情報が %1 秒以内に届きませんでした。</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>サーバーは HTTP ステータス %1 を返しました。</translation>
     </message>

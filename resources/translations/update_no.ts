@@ -175,6 +175,14 @@
         <translation>Oppdateringsinformasjonen er større enn 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Oppdateringsserveren har ikke sendt noe på %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Oppdateringsinformasjonen kom ikke fram innen %1 sekunder.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Serveren svarte med HTTP-status %1.</translation>
     </message>

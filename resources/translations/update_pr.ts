@@ -175,6 +175,14 @@
         <translation>As informações de atualização excedem 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>O servidor de atualizações não enviou nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>As informações de atualização não chegaram em %1 segundos.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>O servidor respondeu com o estado HTTP %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>Сведения об обновлении больше 1 МиБ.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Сервер обновлений ничего не присылал %1 сек.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Сведения об обновлении не пришли за %1 сек.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Сервер ответил кодом состояния HTTP %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>La información de actualización supera 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>El servidor de actualizaciones no ha enviado nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>La información de actualización no llegó en %1 segundos.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>El servidor respondió con el estado HTTP %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>Uppdateringsinformationen är större än 1 MiB.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Uppdateringsservern har inte skickat något på %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Uppdateringsinformationen kom inte fram inom %1 sekunder.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Servern svarade med HTTP-status %1.</translation>
     </message>

@@ -175,6 +175,14 @@
         <translation>Güncelleme bilgisi 1 MiB'den büyük.</translation>
     </message>
     <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Güncelleme sunucusu %1 saniyedir hiçbir şey göndermedi.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Güncelleme bilgisi %1 saniye içinde gelmedi.</translation>
+    </message>
+    <message>
         <source>The server answered with HTTP status %1.</source>
         <translation>Sunucu HTTP durum kodu %1 ile yanıt verdi.</translation>
     </message>
