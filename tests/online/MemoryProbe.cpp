@@ -3,8 +3,8 @@
 #include "ProcessMemory.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QEventLoop>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTimer>
 

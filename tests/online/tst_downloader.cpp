@@ -2,7 +2,7 @@
 
 #include "BoxDriver.h"
 #include "LoopbackServer.h"
-#include "MemoryProbe.h"
+#include "MemoryProbeMain.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -734,12 +734,6 @@ void TestDownloader::openWithoutFileSaysSo()
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    if (MemoryProbe::childScenario() == QLatin1String("download"))
-        return downloadChild(QCoreApplication::arguments());
-    TestDownloader test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return MemoryProbe::testMain<TestDownloader>(argc, argv, "download", downloadChild);
 }
 #include "tst_downloader.moc"

@@ -5,7 +5,7 @@
 
 #include "BoxDriver.h"
 #include "LoopbackServer.h"
-#include "MemoryProbe.h"
+#include "MemoryProbeMain.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -801,12 +801,6 @@ void TestUpdater::facadeGoesWithItsUpdatersAtOnce()
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    if (MemoryProbe::childScenario() == QLatin1String("feed"))
-        return feedChild(QCoreApplication::arguments());
-    TestUpdater test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return MemoryProbe::testMain<TestUpdater>(argc, argv, "feed", feedChild);
 }
 #include "tst_updater.moc"
