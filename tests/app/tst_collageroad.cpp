@@ -7,6 +7,7 @@
 // With VELLUMAR_SCREENSHOT_DIR set, the editor is also photographed on the
 // way (run under a real X server, e.g. xvfb-run, for pop-ups to show).
 #include "app/MainWindow.h"
+#include "app/PromptQueue.h"
 
 #include "appframe/ModalPrompts.h"
 #include "appframe/SceneView.h"
@@ -34,40 +35,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
 #include <functional>
 
 namespace {
-
-// Answers ModalPrompts requests in order with the queued handlers; a
-// request with none queued fails the test by answering "reject".
-struct Prompts
-{
-    using Handler = std::function<int(const ModalPrompts::Request&)>;
-    std::deque<Handler> queue;
-    QList<ModalPrompts::Request> seen;
-    ModalPrompts::ScopedResponder responder {[this](const ModalPrompts::Request& request) {
-        seen << request;
-        if (queue.empty())
-            return request.kind == ModalPrompts::Kind::Dialog ? int(QDialog::Rejected) : int(QMessageBox::Cancel);
-        Handler next = queue.front();
-        queue.pop_front();
-        return next(request);
-    }};
-};
-
-// A file dialog run through the prompts: choose `path` and accept.
-Prompts::Handler chooseFile(const QString& path)
-{
-    return [path](const ModalPrompts::Request& request) {
-        auto* files = qobject_cast<QFileDialog*>(request.dialog);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        QMetaObject::invokeMethod(files, "accept");
-        return files->result();
-    };
-}
 
 // Counts the workflow's own message boxes and answers each with `button`.
 class BoxWatcher : public QObject
@@ -302,7 +272,7 @@ void TestCollageRoad::shoot(const QString& name, QWidget* widget)
 
 void TestCollageRoad::road()
 {
-    Prompts prompts;
+    PromptQueue prompts;
     QVERIFY(openCollageFromHome());
     CollageAppliance* editor = collage();
     QCOMPARE(m_window->windowTitle().contains(QStringLiteral("Collage")), true);
