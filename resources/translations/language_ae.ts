@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>تعذرت إضافة هذا الملف:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>تعذرت إضافة هذه الملفات:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>لم تتم إضافة الصور</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>لا توجد ذاكرة كافية.</translation>
     </message>

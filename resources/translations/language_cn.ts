@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>無法加入此檔案：</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>無法加入這些檔案：</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>未加入圖片</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>記憶體不足。</translation>
     </message>

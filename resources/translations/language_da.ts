@@ -60,6 +60,18 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Denne fil kunne ikke tilføjes:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Disse filer kunne ikke tilføjes:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Billeder ikke tilføjet</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok hukommelse.</translation>
     </message>

@@ -60,6 +60,18 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Diese Datei konnte nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Diese Dateien konnten nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder nicht hinzugefügt</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>

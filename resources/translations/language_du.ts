@@ -60,6 +60,18 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Dit bestand kon niet worden toegevoegd:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Deze bestanden konden niet worden toegevoegd:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Afbeeldingen niet toegevoegd</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Onvoldoende geheugen.</translation>
     </message>

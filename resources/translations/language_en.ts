@@ -60,6 +60,18 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>This file could not be added:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>These files could not be added:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Pictures not added</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Not enough memory.</translation>
     </message>

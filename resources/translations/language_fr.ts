@@ -60,6 +60,18 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Ce fichier n'a pas pu être ajouté :</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Ces fichiers n'ont pas pu être ajoutés :</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Images non ajoutées</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Mémoire insuffisante.</translation>
     </message>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Δεν ήταν δυνατή η προσθήκη αυτού του αρχείου:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Δεν ήταν δυνατή η προσθήκη αυτών των αρχείων:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Οι εικόνες δεν προστέθηκαν</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
     </message>

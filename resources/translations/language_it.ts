@@ -60,6 +60,18 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Impossibile aggiungere questo file:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Impossibile aggiungere questi file:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Immagini non aggiunte</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Memoria insufficiente.</translation>
     </message>

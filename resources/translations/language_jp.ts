@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>このファイルは追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>これらのファイルは追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>追加されなかった画像</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>メモリが不足しています。</translation>
     </message>

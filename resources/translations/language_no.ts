@@ -60,6 +60,18 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Denne filen kunne ikke legges til:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Disse filene kunne ikke legges til:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder ikke lagt til</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok minne.</translation>
     </message>

@@ -60,6 +60,18 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Não foi possível adicionar este ficheiro:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Não foi possível adicionar estes ficheiros:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imagens não adicionadas</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Memória insuficiente.</translation>
     </message>

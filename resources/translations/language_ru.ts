@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Не удалось добавить этот файл:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Не удалось добавить эти файлы:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Изображения не добавлены</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Недостаточно памяти.</translation>
     </message>

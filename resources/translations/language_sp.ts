@@ -60,6 +60,18 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>No se pudo añadir este archivo:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>No se pudieron añadir estos archivos:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imágenes no añadidas</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>No hay suficiente memoria.</translation>
     </message>

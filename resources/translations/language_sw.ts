@@ -60,6 +60,18 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Den här filen kunde inte läggas till:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>De här filerna kunde inte läggas till:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder lades inte till</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Inte tillräckligt med minne.</translation>
     </message>

@@ -60,6 +60,18 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Bu dosya eklenemedi:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Bu dosyalar eklenemedi:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Resimler eklenmedi</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Yeterli bellek yok.</translation>
     </message>
