@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>تعذّر تحليل ملف الكولاج %1. كان الخطأ: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>صور مفقودة</translation>
+        <source>Not found: %1</source>
+        <translation>غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>تتعذر قراءته: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>لم يتم العثور على بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>تعذرت قراءة بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>لم يتم العثور على بعض صور ملف الكولاج %1 أو تعذرت قراءتها. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>لم يتم تحميل الصور</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>صور مفقودة</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Picture</source>
         <translation>صورة</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>إنه ليس ملفًا عاديًا.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

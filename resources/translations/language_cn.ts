@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>無法剖析拼貼檔案 %1。錯誤為：%2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>遺失的圖片</translation>
+        <source>Not found: %1</source>
+        <translation>找不到：%1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>無法讀取：%1（%2）</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>找不到拼貼檔案 %1 中的部分圖片。它們會保留原位，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>無法讀取拼貼檔案 %1 的部分圖片。它們會保留位置，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>找不到或無法讀取拼貼檔案 %1 的部分圖片。它們會保留位置，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>未載入圖片</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>遺失的圖片</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Picture</source>
         <translation>圖片</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>這不是一般檔案。</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Vil du erstatte den?</translation>
         <translation>Kan ikke fortolke collagefilen %1. Fejlen var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Manglende billeder</translation>
+        <source>Not found: %1</source>
+        <translation>Ikke fundet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan ikke læses: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Nogle billeder i collagefilen %1 blev ikke fundet. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 kunne ikke læses. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 blev ikke fundet eller kunne ikke læses. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Billeder ikke indlæst</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende billeder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Vælg en lille størrelse til skærmvisning eller deling på nettet.</translatio
     <message>
         <source>Picture</source>
         <translation>Billede</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Det er ikke en almindelig fil.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

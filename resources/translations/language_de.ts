@@ -235,12 +235,32 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Collage-Datei %1 kann nicht analysiert werden. Der Fehler war: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Fehlende Bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Nicht lesbar: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 konnten nicht gelesen werden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden oder konnten nicht gelesen werden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder nicht geladen</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Fehlende Bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</tra
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

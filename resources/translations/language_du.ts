@@ -235,12 +235,32 @@ Wilt u het vervangen?</translation>
         <translation>Kan het collagebestand %1 niet verwerken. De fout was: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Ontbrekende afbeeldingen</translation>
+        <source>Not found: %1</source>
+        <translation>Niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan niet worden gelezen: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 konden niet worden gelezen. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden of konden niet worden gelezen. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Afbeeldingen niet geladen</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Ontbrekende afbeeldingen</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Kies voor weergave op een scherm of delen op het web een klein formaat.</transla
     <message>
         <source>Picture</source>
         <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Het is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

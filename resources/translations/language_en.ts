@@ -235,12 +235,32 @@ Do you want to replace it?</translation>
         <translation>Unable to parse the Collage file %1. The error was: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Missing pictures</translation>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Cannot be read: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Pictures not loaded</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Missing pictures</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</translation>
     <message>
         <source>Picture</source>
         <translation>Picture</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Voulez-vous le remplacer ?</translation>
         <translation>Impossible d'analyser le fichier de collage %1. L'erreur était : %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Images manquantes</translation>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Illisible : %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Certaines images du fichier de collage %1 sont introuvables. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 n'ont pas pu être lues. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 sont introuvables ou n'ont pas pu être lues. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Images non chargées</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Images manquantes</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Pour l'affichage à l'écran ou le partage sur le web, choisissez une petite tai
     <message>
         <source>Picture</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

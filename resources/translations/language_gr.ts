@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>Δεν είναι δυνατή η ανάλυση του αρχείου κολάζ %1. Το σφάλμα ήταν: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Εικόνες που λείπουν</translation>
+        <source>Not found: %1</source>
+        <translation>Δεν βρέθηκε: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν ήταν δυνατό να διαβαστούν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν ή δεν ήταν δυνατό να διαβαστούν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Οι εικόνες δεν φορτώθηκαν</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Εικόνες που λείπουν</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Picture</source>
         <translation>Εικόνα</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Δεν είναι κανονικό αρχείο.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Sostituirlo?</translation>
         <translation>Impossibile analizzare il file collage %1. L'errore era: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Immagini mancanti</translation>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Impossibile leggere: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Alcune immagini del file collage %1 non sono state trovate. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state lette. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state trovate o non sono state lette. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Immagini non caricate</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Immagini mancanti</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Per la visualizzazione su schermo o la condivisione sul web scegli una dimension
     <message>
         <source>Picture</source>
         <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

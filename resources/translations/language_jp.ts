@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>コラージュ ファイル %1 を解析できません。エラー: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>見つからない画像</translation>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>読み込めません: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>コラージュ ファイル %1 の一部の画像が見つかりませんでした。位置はそのまま保持され、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>コラージュファイル %1 の一部の画像を読み込めませんでした。画像の位置は保たれ、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>コラージュファイル %1 の一部の画像が見つからないか、読み込めませんでした。画像の位置は保たれ、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>読み込まれなかった画像</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>見つからない画像</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Picture</source>
         <translation>画像</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

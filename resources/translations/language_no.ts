@@ -235,12 +235,32 @@ Vil du erstatte den?</translation>
         <translation>Kan ikke tolke collagefilen %1. Feilen var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Manglende bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Ikke funnet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan ikke leses: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Noen bilder i collagefilen %1 ble ikke funnet. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 kunne ikke leses. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 ble ikke funnet eller kunne ikke leses. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder ikke lastet inn</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Velg en liten størrelse for skjermvisning eller deling på nettet.</translation
     <message>
         <source>Picture</source>
         <translation>Bilde</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Det er ikke en vanlig fil.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

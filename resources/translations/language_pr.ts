@@ -235,12 +235,32 @@ Pretende substituí-lo?</translation>
         <translation>Não foi possível analisar o ficheiro de colagem %1. O erro foi: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Imagens em falta</translation>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Não é possível ler: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Não foi possível ler algumas imagens do ficheiro de colagem %1. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas ou não puderam ser lidas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Imagens não carregadas</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imagens em falta</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Para ecrã ou partilha na web, selecione um tamanho pequeno.</translation>
     <message>
         <source>Picture</source>
         <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um ficheiro normal.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>Не удалось разобрать файл коллажа %1. Ошибка: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Отсутствующие изображения</translation>
+        <source>Not found: %1</source>
+        <translation>Не найден: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Не удаётся прочитать: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Некоторые изображения файла коллажа %1 не найдены. Они сохраняют своё место и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не удалось прочитать. Они остаются на своих местах и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не найдены или их не удалось прочитать. Они остаются на своих местах и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Изображения не загружены</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Отсутствующие изображения</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Picture</source>
         <translation>Изображение</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Do you want to replace it?</source>
         <translation>No se puede analizar el archivo de collage %1. El error fue: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Imágenes que faltan</translation>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>No se puede leer: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>No se encontraron algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>No se pudieron leer algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Algunas imágenes del archivo de collage %1 no se encontraron o no se pudieron leer. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Imágenes no cargadas</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imágenes que faltan</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Para pantalla o para compartir en la web, seleccione un tamaño pequeño.</trans
     <message>
         <source>Picture</source>
         <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

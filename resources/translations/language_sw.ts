@@ -235,12 +235,32 @@ Vill du ersätta den?</translation>
         <translation>Det går inte att tolka collagefilen %1. Felet var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Saknade bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Hittades inte: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan inte läsas: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Vissa bilder i collagefilen %1 hittades inte. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Några bilder i collagefilen %1 kunde inte läsas. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Några bilder i collagefilen %1 hittades inte eller kunde inte läsas. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder lästes inte in</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Saknade bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Välj en liten storlek för skärmvisning eller delning på webben.</translation
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Det är ingen vanlig fil.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

@@ -235,12 +235,32 @@ Değiştirmek istiyor musunuz?</translation>
         <translation>%1 kolaj dosyası ayrıştırılamadı. Hata: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Eksik resimler</translation>
+        <source>Not found: %1</source>
+        <translation>Bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Okunamıyor: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler okunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı veya okunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Resimler yüklenmedi</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Eksik resimler</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -816,6 +836,10 @@ Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</trans
     <message>
         <source>Picture</source>
         <translation>Resim</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Bu normal bir dosya değil.</translation>
     </message>
     <message>
         <source>Fine-tuning</source>

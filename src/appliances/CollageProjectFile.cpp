@@ -146,16 +146,18 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
     canvas->loadFromXml(element);
     result.status = LoadStatus::Loaded;
 
-    const QDir projectDir = QFileInfo(filePath).absoluteDir();
+    QStringList named;
     for (AbstractContent* content : canvas->contents()) {
         auto* picture = qobject_cast<PictureContent*>(content);
-        if (!picture || !picture->isPlaceholder())
+        if (!picture)
             continue;
-        // A relative path is shown where it was looked for.
-        for (const QString& missing : picture->missingPaths())
-            result.missingPictures << QDir::cleanPath(projectDir.absoluteFilePath(missing));
+        for (const PictureContent::FileProblem& problem : picture->fileProblems()) {
+            if (named.contains(problem.path))
+                continue;
+            named << problem.path;
+            result.unloadedPictures << problem;
+        }
     }
-    result.missingPictures.removeDuplicates();
     return result;
 }
 
@@ -178,18 +180,41 @@ bool CollageProjectFile::read(const QString& filePath, Canvas* canvas, bool addT
         break;
     }
 
-    if (!result.missingPictures.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Missing pictures"),
-            tr("Some pictures of the Collage file %1 were not found. They keep their place and are saved with the "
-               "project.")
-                .arg(filePath),
-            QMessageBox::Ok);
-        box.setDetailedText(result.missingPictures.join(QLatin1Char('\n')));
-        ModalPrompts::execDialog(&box);
-    }
+    if (!result.unloadedPictures.isEmpty())
+        reportUnloadedPictures(filePath, result.unloadedPictures);
     if (addToRecent)
         addToRecentList(filePath);
     return true;
+}
+
+void CollageProjectFile::reportUnloadedPictures(const QString& filePath, const QList<PictureContent::FileProblem>& pictures)
+{
+    bool anyMissing = false;
+    bool anyUnreadable = false;
+    QStringList details;
+    for (const PictureContent::FileProblem& picture : pictures) {
+        if (picture.reason.isEmpty()) {
+            anyMissing = true;
+            details << tr("Not found: %1").arg(picture.path);
+        } else {
+            anyUnreadable = true;
+            details << tr("Cannot be read: %1 (%2)").arg(picture.path, picture.reason);
+        }
+    }
+    QString text;
+    if (!anyUnreadable)
+        text = tr("Some pictures of the Collage file %1 were not found. They keep their place and are saved with the "
+                  "project.");
+    else if (!anyMissing)
+        text = tr("Some pictures of the Collage file %1 could not be read. They keep their place and are saved with "
+                  "the project.");
+    else
+        text = tr("Some pictures of the Collage file %1 were not found or could not be read. They keep their place "
+                  "and are saved with the project.");
+    QMessageBox box(QMessageBox::Warning, anyUnreadable ? tr("Pictures not loaded") : tr("Missing pictures"),
+        text.arg(filePath), QMessageBox::Ok);
+    box.setDetailedText(details.join(QLatin1Char('\n')));
+    ModalPrompts::execDialog(&box);
 }
 
 QImage CollageProjectFile::embeddedPreview(const QString& filePath)

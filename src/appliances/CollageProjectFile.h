@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/PictureContent.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -44,8 +46,10 @@ public:
         // refused before parsing).
         QString error;
         // Loaded: the files of pictures that stayed placeholders because
-        // none of their files could be read, one entry per file tried.
-        QStringList missingPictures;
+        // none of their files could be read, one entry per file tried, in
+        // document order: a file not found has an empty reason, one that
+        // exists the reason it could not be read.
+        QList<PictureContent::FileProblem> unloadedPictures;
     };
 
     // Reads the project at `filePath` into `canvas`, without a word to the
@@ -55,12 +59,18 @@ public:
     static LoadResult load(const QString& filePath, Canvas* canvas);
 
     // load(), then tells the user what went wrong in a box with no parent
-    // ("Loading error", "Parsing error", or "Missing pictures" with the
-    // files in the details). True when an element was handed to the canvas
+    // ("Loading error", "Parsing error", or, for pictures kept as
+    // placeholders, "Missing pictures" when none of their files exists and
+    // "Pictures not loaded" when some exist but cannot be read, each file
+    // in the details). True when an element was handed to the canvas
     // (missing pictures included); with `addToRecent` such a file goes
     // first in the recent-project list. A failed read leaves the canvas and
     // the list untouched.
     static bool read(const QString& filePath, Canvas* canvas, bool addToRecent);
+
+    // The box read() shows for `pictures` (LoadResult::unloadedPictures) of
+    // the project at `filePath`.
+    static void reportUnloadedPictures(const QString& filePath, const QList<PictureContent::FileProblem>& pictures);
 
     // The preview picture stored in the project, or a null image when there
     // is none, it does not decode or it is larger than maxPreviewSide. Never

@@ -152,6 +152,8 @@ private slots:
     void roundTrip();
     void relocatedProject();
     void readManyPicturesAsOneByOne();
+    void unloadedPicturesAreTold_data();
+    void unloadedPicturesAreTold();
     void embeddedPreview_data();
     void embeddedPreview();
     void embeddedPreviewOfSavedProject();
@@ -446,7 +448,7 @@ void TestCollageProjectFile::relocatedProject()
     QCOMPARE(answerer.seen.first().text,
         "Some pictures of the Collage file " + path("moved/p.pmp2")
             + " were not found. They keep their place and are saved with the project.");
-    QVERIFY(answerer.seen.first().details.split('\n').contains(path("moved/pics/a.png")));
+    QVERIFY(answerer.seen.first().details.split('\n').contains("Not found: " + path("moved/pics/a.png")));
     QVERIFY(!answerer.seen.first().parented);
     QCOMPARE(missing.contents().size(), 1);
     auto* placeholder = qobject_cast<PictureContent*>(missing.contents().first());
@@ -576,13 +578,61 @@ void TestCollageProjectFile::readManyPicturesAsOneByOne()
     QCOMPARE(m_canvas->backContent(), contents.at(4));
 
     QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().title, QStringLiteral("Missing pictures"));
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Pictures not loaded"));
     QCOMPARE(answerer.seen.first().text,
         "Some pictures of the Collage file " + file
-            + " were not found. They keep their place and are saved with the project.");
+            + " were not found or could not be read. They keep their place and are saved with the project.");
     QCOMPARE(answerer.seen.first().details,
-        QStringList({path("gone.png"), path("damaged.jpg"), path("fifo.png"), path("gone2.png")}).join('\n'));
+        QStringList({"Not found: " + path("gone.png"),
+                        "Cannot be read: " + path("damaged.jpg") + " (The file is damaged or incomplete.)",
+                        "Cannot be read: " + path("fifo.png") + " (It is not a regular file.)",
+                        "Not found: " + path("gone2.png")})
+            .join('\n'));
     QVERIFY(!answerer.seen.first().parented);
+}
+
+// A file that is gone and one that is there but holds no picture are told
+// apart, in the title, the text and each line of the details.
+void TestCollageProjectFile::unloadedPicturesAreTold_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("details");
+    const QString keep = QStringLiteral(" They keep their place and are saved with the project.");
+    QTest::newRow("missing") << QStringList{"gone.png"} << "Missing pictures"
+                             << "Some pictures of the Collage file %1 were not found." + keep
+                             << QStringList{"Not found: %2/gone.png"};
+    QTest::newRow("no picture") << QStringList{"notes.png"} << "Pictures not loaded"
+                                << "Some pictures of the Collage file %1 could not be read." + keep
+                                << QStringList{"Cannot be read: %2/notes.png (Unsupported image format)"};
+    QTest::newRow("both") << QStringList{"notes.png", "gone.png"} << "Pictures not loaded"
+                          << "Some pictures of the Collage file %1 were not found or could not be read." + keep
+                          << QStringList{"Cannot be read: %2/notes.png (Unsupported image format)",
+                                 "Not found: %2/gone.png"};
+}
+
+void TestCollageProjectFile::unloadedPicturesAreTold()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QStringList, details);
+    QVERIFY(TestSupport::writeFile(path("notes.png"), "a text, not a picture\n"));
+    QByteArray elements;
+    for (int i = 0; i < files.size(); ++i)
+        elements += pictureElement(30 * (i + 1), "<fileUrl>" + path(files.at(i)) + "</fileUrl>");
+    const QString file = path("p.pmp2");
+    QVERIFY(TestSupport::writeFile(
+        file, "<Collage format=\"2\" version=\"1\"><canvas><content>" + elements + "</content></canvas></Collage>"));
+
+    Answerer answerer;
+    QVERIFY(CollageProjectFile::read(file, m_canvas.get(), false));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, title);
+    QCOMPARE(answerer.seen.first().text, text.arg(file));
+    QCOMPARE(answerer.seen.first().details, details.join('\n').replace("%2", m_dir->path()));
+    QCOMPARE(m_canvas->contents().size(), files.size());
 }
 
 void TestCollageProjectFile::embeddedPreview_data()
