@@ -83,6 +83,15 @@ bool parseProject(const QString& filePath, QDomDocument* document, QString* erro
     return true;
 }
 
+// The element handed to the canvas: the root's first "canvas" child, or
+// the root itself.
+QDomElement projectElement(const QDomDocument& document)
+{
+    const QDomElement root = document.documentElement();
+    const QDomElement element = root.firstChildElement(QStringLiteral("canvas"));
+    return element.isNull() ? root : element;
+}
+
 void addToRecentList(const QString& filePath)
 {
     // The path as it is, not a "file:" URL: the recent list shows and opens
@@ -131,10 +140,7 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
         return result;
     }
 
-    const QDomElement root = document.documentElement();
-    QDomElement element = root.firstChildElement(QStringLiteral("canvas"));
-    if (element.isNull())
-        element = root;
+    QDomElement element = projectElement(document);
     if (element.isNull() || !canvas) {
         result.status = LoadStatus::NoElement;
         return result;
@@ -161,26 +167,49 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
     return result;
 }
 
-bool CollageProjectFile::read(const QString& filePath, Canvas* canvas, bool addToRecent)
+bool CollageProjectFile::reportFailure(const QString& filePath, const LoadResult& result)
 {
-    const LoadResult result = load(filePath, canvas);
     switch (result.status) {
     case LoadStatus::CannotOpen:
         ModalPrompts::message(QMessageBox::Critical, nullptr, tr("Loading error"),
             tr("Unable to load the Collage file %1").arg(filePath), QMessageBox::Ok);
-        return false;
+        return true;
     case LoadStatus::CannotParse:
         ModalPrompts::message(QMessageBox::Critical, nullptr, tr("Parsing error"),
             tr("Unable to parse the Collage file %1. The error was: %2").arg(filePath, result.error),
             QMessageBox::Ok);
-        return false;
+        return true;
     case LoadStatus::NoElement:
-        return false;
+        return true;
     case LoadStatus::Loaded:
         break;
     }
+    return false;
+}
 
-    if (!result.unloadedPictures.isEmpty())
+bool CollageProjectFile::check(const QString& filePath)
+{
+    LoadResult result;
+    QDomDocument document;
+    bool opened = false;
+    if (!parseProject(filePath, &document, &result.error, &opened))
+        result.status = opened ? LoadStatus::CannotParse : LoadStatus::CannotOpen;
+    else if (projectElement(document).isNull())
+        result.status = LoadStatus::NoElement;
+    else
+        result.status = LoadStatus::Loaded;
+    return !reportFailure(filePath, result);
+}
+
+bool CollageProjectFile::read(
+    const QString& filePath, Canvas* canvas, bool addToRecent, QList<PictureContent::FileProblem>* unloadedPictures)
+{
+    const LoadResult result = load(filePath, canvas);
+    if (reportFailure(filePath, result))
+        return false;
+    if (unloadedPictures)
+        *unloadedPictures = result.unloadedPictures;
+    else if (!result.unloadedPictures.isEmpty())
         reportUnloadedPictures(filePath, result.unloadedPictures);
     if (addToRecent)
         addToRecentList(filePath);

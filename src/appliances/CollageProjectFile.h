@@ -66,7 +66,15 @@ public:
     // (missing pictures included); with `addToRecent` such a file goes
     // first in the recent-project list. A failed read leaves the canvas and
     // the list untouched.
-    static bool read(const QString& filePath, Canvas* canvas, bool addToRecent);
+    // With `unloadedPictures` the pictures kept as placeholders are handed
+    // back there instead, for reportUnloadedPictures() at the caller's time.
+    static bool read(const QString& filePath, Canvas* canvas, bool addToRecent,
+        QList<PictureContent::FileProblem>* unloadedPictures = nullptr);
+
+    // Reads and parses the project at `filePath`, touching no canvas, and
+    // tells the user in read()'s box when it cannot be opened. True when
+    // read() would hand an element to a canvas.
+    static bool check(const QString& filePath);
 
     // The box read() shows for `pictures` (LoadResult::unloadedPictures) of
     // the project at `filePath`.
@@ -77,6 +85,12 @@ public:
     // shows a message.
     static QImage embeddedPreview(const QString& filePath);
 
+private:
+    // The box for a load that handed nothing to the canvas; false (and no
+    // box) for a load that did.
+    static bool reportFailure(const QString& filePath, const LoadResult& result);
+
+public:
     // Writes the canvas as a project at `filePath`. The file is replaced only
     // once the new one is complete: when it cannot be written the user gets
     // a "File Error" box, the old file stays as it was, the canvas keeps its

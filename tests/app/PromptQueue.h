@@ -1,13 +1,17 @@
 #pragma once
 
-// Answers the program's ModalPrompts requests (boxes, menus, dialogs run
-// through the seam) in order, for tests that drive the main window.
+// Answers the program's questions for tests that drive the main window:
+// its ModalPrompts requests (boxes, menus, dialogs run through the seam) in
+// order, and the message boxes the workflow shows itself.
 
 #include "appframe/ModalPrompts.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -41,3 +45,26 @@ inline PromptQueue::Handler chooseFile(const QString& path)
         return files->result();
     };
 }
+
+// Counts the workflow's own message boxes and answers each with `button`.
+class BoxWatcher : public QObject
+{
+public:
+    explicit BoxWatcher(QMessageBox::StandardButton button)
+        : m_button(button)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts << box->text();
+            box->button(m_button)->click();
+        });
+        m_timer.start(10);
+    }
+    QStringList texts;
+
+private:
+    QMessageBox::StandardButton m_button;
+    QTimer m_timer;
+};

@@ -39,29 +39,6 @@
 
 namespace {
 
-// Counts the workflow's own message boxes and answers each with `button`.
-class BoxWatcher : public QObject
-{
-public:
-    explicit BoxWatcher(QMessageBox::StandardButton button)
-        : m_button(button)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts << box->text();
-            box->button(m_button)->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList texts;
-
-private:
-    QMessageBox::StandardButton m_button;
-    QTimer m_timer;
-};
-
 // A JPEG of `size` whose EXIF orientation 6 asks for a quarter turn
 // clockwise: shown, it is size.height() wide.
 QByteArray orientedJpeg(const QSize& size)
@@ -490,7 +467,9 @@ void TestCollageRoad::road()
         return int(QMessageBox::Ok);
     });
     editor->form().bProject->click();
-    QVERIFY(QTest::qWaitFor([this, editor] { return collage() && collage() != editor; }, 20000));
+    // Told once the new collage shows.
+    QVERIFY(QTest::qWaitFor([this, editor, &missingText] { return collage() != editor && !missingText.isEmpty(); },
+        20000));
     editor = collage();
     canvas = editor->canvas();
     QCOMPARE(missingText,

@@ -254,6 +254,8 @@ void TestCollageProjectFile::readRoots()
     QVERIFY(TestSupport::writeFile(file, xml));
 
     Answerer answerer;
+    // The check before opening passes it, silently.
+    QVERIFY(CollageProjectFile::check(file));
     QVERIFY(CollageProjectFile::read(file, m_canvas.get(), true));
     QVERIFY(answerer.seen.isEmpty());
     QCOMPARE(recent().value(0), QUrl(file, QUrl::TolerantMode));
@@ -333,6 +335,15 @@ void TestCollageProjectFile::readFailures()
     QCOMPARE(m_canvas->contents().size(), 1);
     QVERIFY(m_canvas->pendingChanges());
     QCOMPARE(m_canvas->baseDir(), base);
+    QCOMPARE(recent(), QList<QUrl>{earlier});
+
+    // The check before opening refuses it with the same words.
+    const Answerer::Seen told = answerer.seen.first();
+    answerer.seen.clear();
+    QVERIFY(!CollageProjectFile::check(file));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, told.title);
+    QCOMPARE(answerer.seen.first().text, told.text);
     QCOMPARE(recent(), QList<QUrl>{earlier});
 }
 
