@@ -205,6 +205,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>يعرّف المستند كيانات، وهو ما لا يحتويه أي مشروع.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>يحتوي المستند على أكثر من %1 بايت من النص.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>المستند متداخل بعمق يزيد على %1 مستوى.</translation>
     </message>

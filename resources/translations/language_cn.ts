@@ -205,6 +205,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>文件宣告了實體，但專案從不包含實體。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>文件包含超過 %1 位元組的文字。</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>文件的巢狀層級超過 %1 層。</translation>
     </message>

@@ -205,6 +205,14 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet erklærer entiteter, hvilket intet projekt indeholder.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet indeholder mere end %1 byte tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet er indlejret mere end %1 niveauer dybt.</translation>
     </message>

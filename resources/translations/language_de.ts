@@ -205,6 +205,14 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Das Dokument deklariert Entitäten, die kein Projekt enthält.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Das Dokument enthält mehr als %1 Byte Text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Das Dokument ist mehr als %1 Ebenen tief verschachtelt.</translation>
     </message>

@@ -205,6 +205,14 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Het document declareert entiteiten, die geen enkel project bevat.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Het document bevat meer dan %1 bytes tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Het document is meer dan %1 niveaus diep genest.</translation>
     </message>

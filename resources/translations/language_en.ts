@@ -205,6 +205,14 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>The document declares entities, which no project holds.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>The document holds more than %1 bytes of text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>The document is nested more than %1 levels deep.</translation>
     </message>

@@ -205,6 +205,14 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Le document déclare des entités, ce qu'aucun projet ne contient.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Le document contient plus de %1 octets de texte.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Le document est imbriqué sur plus de %1 niveaux.</translation>
     </message>

@@ -205,6 +205,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Το έγγραφο δηλώνει οντότητες, τις οποίες κανένα έργο δεν περιέχει.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Το έγγραφο περιέχει περισσότερα από %1 byte κειμένου.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Το έγγραφο έχει ένθεση βαθύτερη από %1 επίπεδα.</translation>
     </message>

@@ -205,6 +205,14 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Il documento dichiara entità, che nessun progetto contiene.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Il documento contiene più di %1 byte di testo.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Il documento è annidato per più di %1 livelli.</translation>
     </message>

@@ -205,6 +205,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>文書でエンティティが宣言されていますが、プロジェクトには含まれないものです。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>文書に %1 バイトを超えるテキストが含まれています。</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>ドキュメントの入れ子が %1 レベルを超えています。</translation>
     </message>

@@ -205,6 +205,14 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet deklarerer entiteter, noe ingen prosjekter inneholder.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet inneholder mer enn %1 byte tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet er nestet mer enn %1 nivåer dypt.</translation>
     </message>

@@ -205,6 +205,14 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>O documento declara entidades, que nenhum projeto contém.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>O documento contém mais de %1 bytes de texto.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>O documento está aninhado em mais de %1 níveis.</translation>
     </message>

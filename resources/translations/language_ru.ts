@@ -205,6 +205,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Документ объявляет сущности, которых не бывает ни в одном проекте.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Документ содержит более %1 байт текста.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Вложенность документа превышает %1 уровней.</translation>
     </message>

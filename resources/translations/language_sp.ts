@@ -205,6 +205,14 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>El documento declara entidades, que ningún proyecto contiene.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>El documento contiene más de %1 bytes de texto.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>El documento está anidado a más de %1 niveles.</translation>
     </message>

@@ -205,6 +205,14 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet deklarerar entiteter, vilket inget projekt innehåller.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet innehåller mer än %1 byte text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet är kapslat mer än %1 nivåer djupt.</translation>
     </message>

@@ -205,6 +205,14 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Belge, hiçbir projenin içermediği varlıklar bildiriyor.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Belge %1 bayttan fazla metin içeriyor.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Belge %1 düzeyden daha derin iç içe geçmiş.</translation>
     </message>

@@ -17,6 +17,9 @@
 #include <QUrl>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 const QString projectSuffix = QStringLiteral(".pmp2");
@@ -36,12 +39,95 @@ bool readWholeFile(const QString& filePath, QByteArray* data)
     return data->size() <= CollageProjectFile::maxFileBytes && file.error() == QFileDevice::NoError;
 }
 
+// Where `what` starts in [from, end), or end.
+const char* findText(const char* from, const char* end, const char* what)
+{
+    return std::search(from, end, what, what + std::strlen(what));
+}
+
+bool isXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The end of a tag or declaration that starts at `from`: past the first
+// '>' outside quoted values and, with `subset`, outside a "[...]" internal
+// subset. End when there is none.
+const char* tagEnd(const char* from, const char* end, bool subset)
+{
+    char quote = 0;
+    int depth = 0;
+    for (const char* p = from; p < end; ++p) {
+        if (quote) {
+            if (*p == quote)
+                quote = 0;
+        } else if (*p == '"' || *p == '\'') {
+            quote = *p;
+        } else if (subset && *p == '[') {
+            ++depth;
+        } else if (subset && *p == ']') {
+            --depth;
+        } else if (*p == '>' && depth <= 0) {
+            return p + 1;
+        }
+    }
+    return end;
+}
+
+// A byte pass over the raw document before any parser sees it, which
+// builds nothing: the parsers would hold a text of tens of megabytes whole
+// (twice over, as UTF-16) and the canvas would lay it out, and a declared
+// entity would let a small file expand into more text than any file holds.
+// Counts the bytes of text as stored (character data that is not only
+// white space between elements, and CDATA; an entity reference counts its
+// own bytes) and refuses any entity declaration. Syntax errors are left to
+// the parsers.
+QString textRefusal(const QByteArray& data)
+{
+    const char* p = data.constData();
+    const char* const end = p + data.size();
+    qint64 text = 0;
+    while (p < end) {
+        if (*p != '<') {
+            const char* runEnd = std::find(p, end, '<');
+            if (std::find_if_not(p, runEnd, isXmlSpace) != runEnd)
+                text += runEnd - p;
+            p = runEnd;
+        } else if (end - p >= 4 && std::memcmp(p, "<!--", 4) == 0) {
+            const char* close = findText(p + 4, end, "-->");
+            p = close == end ? end : close + 3;
+        } else if (end - p >= 9 && std::memcmp(p, "<![CDATA[", 9) == 0) {
+            const char* close = findText(p + 9, end, "]]>");
+            text += close - (p + 9);
+            p = close == end ? end : close + 3;
+        } else if (end - p >= 2 && p[1] == '?') {
+            const char* close = findText(p + 2, end, "?>");
+            p = close == end ? end : close + 2;
+        } else if (end - p >= 2 && p[1] == '!') {
+            const char* close = tagEnd(p + 2, end, true);
+            if (findText(p, close, "<!ENTITY") != close)
+                return CollageProjectFile::tr("The document declares entities, which no project holds.");
+            p = close;
+        } else {
+            p = tagEnd(p + 1, end, false);
+        }
+        if (text > CollageProjectFile::maxTextBytes)
+            return CollageProjectFile::tr("The document holds more than %1 bytes of text.")
+                .arg(CollageProjectFile::maxTextBytes);
+    }
+    return QString();
+}
+
 // A cheap streaming pass before the DOM is built, so a hostile document
 // cannot make it deep enough to exhaust the stack or large enough to
 // exhaust memory. Syntax errors are left to the DOM parser, whose message
 // the user sees.
 QString structureRefusal(const QByteArray& data)
 {
+    // First, as the streaming reader itself holds each text whole.
+    const QString text = textRefusal(data);
+    if (!text.isEmpty())
+        return text;
     QXmlStreamReader xml(data);
     int depth = 0;
     int elements = 0;

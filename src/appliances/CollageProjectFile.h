@@ -29,6 +29,18 @@ public:
     // content.
     static constexpr int maxDepth = 64;
     static constexpr int maxElements = 250000;
+    // The text a document may carry, all its elements together, in bytes
+    // as stored; more is refused before any parser builds it. A collage's
+    // text is drawn glyph by glyph over the pictures: a poster's worth is a
+    // few thousand characters. Its HTML gives each run of one format a
+    // span with the whole style, under 200 bytes, so even 5,000 characters
+    // each in a format of its own come to about 1 MB, some 1.3 MB once the
+    // markup is escaped for XML; every picture adds a few hundred bytes of
+    // paths and the preview about 10 KB. 4 MiB is three times that text
+    // alone. Reading a text this long takes about 2 s and 150 MB; the text
+    // of 60 MB that the file cap would let through took half a minute and
+    // 2.2 GB.
+    static constexpr qint64 maxTextBytes = 4LL * 1024 * 1024;
     // Embedded previews are small thumbnails; larger ones are not decoded.
     static constexpr int maxPreviewSide = 1024;
 

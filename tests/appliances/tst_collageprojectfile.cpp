@@ -147,6 +147,8 @@ private slots:
     void readRoots();
     void readFailures_data();
     void readFailures();
+    void textBound_data();
+    void textBound();
     void saveUnderRegularFile();
     void saveFailingMidwayKeepsOldFile();
     void roundTrip();
@@ -345,6 +347,61 @@ void TestCollageProjectFile::readFailures()
     QCOMPARE(answerer.seen.first().title, told.title);
     QCOMPARE(answerer.seen.first().text, told.text);
     QCOMPARE(recent(), QList<QUrl>{earlier});
+}
+
+// The text a project may carry, counted in bytes as stored before any
+// parser runs: character data (not the white space between elements) and
+// CDATA, whatever comments split it; entity declarations are refused.
+void TestCollageProjectFile::textBound_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("refusal"); // empty: read
+    const qint64 bound = CollageProjectFile::maxTextBytes;
+    QCOMPARE(bound, 4LL * 1024 * 1024);
+    const QByteArray open = "<Collage format=\"2\"><canvas><content><text><html-text>";
+    const QByteArray close = "</html-text></text></content></canvas></Collage>";
+    const QString tooMuch = QStringLiteral("The document holds more than 4194304 bytes of text.");
+    // "&lt;p&gt;" stands for 3 characters and counts its 9 bytes.
+    const QByteArray escaped = QByteArray("&lt;p&gt;").repeated(bound / 9) + QByteArray("x").repeated(bound % 9);
+    QTest::newRow("at the bound") << open + escaped + close << QString();
+    QTest::newRow("one byte more") << open + escaped + "y" + close << tooMuch;
+    QTest::newRow("in two texts") << open + QByteArray(bound / 2, 'a') + "</html-text></text><text><html-text>"
+            + QByteArray(bound / 2 + 1, 'b') + close
+                                  << tooMuch;
+    QTest::newRow("split by comments and CDATA")
+        << open + QByteArray(bound / 2, 'a') + "<!-- < > -->" + "<![CDATA[" + QByteArray(bound / 2, '<') + "]]>z" + close
+        << tooMuch;
+    QTest::newRow("attribute holding >") << "<Collage note=\"a > b\">" + QByteArray(bound, 'c') + "</Collage>" << QString();
+    // Indentation between elements is no text.
+    QTest::newRow("white space between elements")
+        << "<Collage>" + QByteArray(bound, ' ') + "<canvas/>\n\t" + QByteArray(bound, '\n') + "</Collage>" << QString();
+    QTest::newRow("entity declared") << QByteArray("<!DOCTYPE Collage [<!ENTITY a \"aaaa\">]><Collage>&a;&a;</Collage>")
+                                     << QStringLiteral("The document declares entities, which no project holds.");
+    QTest::newRow("parameter entity declared")
+        << QByteArray("<!DOCTYPE Collage [ <!-- ] --> <!ENTITY % p \"x\"> ]><Collage/>")
+        << QStringLiteral("The document declares entities, which no project holds.");
+    QTest::newRow("document type alone") << QByteArray("<!DOCTYPE Collage><Collage/>") << QString();
+}
+
+void TestCollageProjectFile::textBound()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, refusal);
+    const QString file = path("text.pmp2");
+    QVERIFY(TestSupport::writeFile(file, xml));
+    Answerer answerer;
+    QCOMPARE(CollageProjectFile::check(file), refusal.isEmpty());
+    if (refusal.isEmpty()) {
+        QVERIFY(answerer.seen.isEmpty());
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Parsing error"));
+    QCOMPARE(answerer.seen.first().text, "Unable to parse the Collage file " + file + ". The error was: " + refusal);
+    const CollageProjectFile::LoadResult result = CollageProjectFile::load(file, m_canvas.get());
+    QCOMPARE(result.status, CollageProjectFile::LoadStatus::CannotParse);
+    QCOMPARE(result.error, refusal);
+    QVERIFY(m_canvas->contents().isEmpty());
 }
 
 void TestCollageProjectFile::saveUnderRegularFile()
