@@ -221,12 +221,6 @@ Double click to cancel the transformations.</source>
         <translation>يحتوي المستند على أكثر من %1 عنصر.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 موجود بالفعل.
-هل تريد استبداله؟</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>خطأ في التحميل</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>عرض الشرائح</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل.
+هل تريد استبداله؟</translation>
     </message>
 </context>
 <context>

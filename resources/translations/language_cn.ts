@@ -221,12 +221,6 @@ Double click to cancel the transformations.</source>
         <translation>文件包含超過 %1 個元素。</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-要取代它嗎？</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>載入錯誤</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>投影片放映</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
     </message>
 </context>
 <context>

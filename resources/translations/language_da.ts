@@ -221,12 +221,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>Dokumentet indeholder mere end %1 elementer.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 findes allerede.
-Vil du erstatte den?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Indlæsningsfejl</translation>
     </message>
@@ -1082,6 +1076,15 @@ Vælg en lille størrelse til skærmvisning eller deling på nettet.</translatio
     <message>
         <source>Slideshow</source>
         <translation>Diasshow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Das Dokument enthält mehr als %1 Elemente.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Ladefehler</translation>
     </message>
@@ -1082,6 +1076,15 @@ Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</tra
     <message>
         <source>Slideshow</source>
         <translation>Diashow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>

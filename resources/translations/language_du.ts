@@ -221,12 +221,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>Het document bevat meer dan %1 elementen.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 bestaat al.
-Wilt u het vervangen?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Fout bij laden</translation>
     </message>
@@ -1082,6 +1076,15 @@ Kies voor weergave op een scherm of delen op het web een klein formaat.</transla
     <message>
         <source>Slideshow</source>
         <translation>Diavoorstelling</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Double click to cancel the transformations.</translation>
         <translation>The document holds more than %1 elements.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 already exists.
-Do you want to replace it?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Loading error</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</translation>
     <message>
         <source>Slideshow</source>
         <translation>Slideshow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
     </message>
 </context>
 <context>

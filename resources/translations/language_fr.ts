@@ -221,12 +221,6 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Le document contient plus de %1 éléments.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Erreur de chargement</translation>
     </message>
@@ -1082,6 +1076,15 @@ Pour l'affichage à l'écran ou le partage sur le web, choisissez une petite tai
     <message>
         <source>Slideshow</source>
         <translation>Diaporama</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Double click to cancel the transformations.</source>
         <translation>Το έγγραφο περιέχει περισσότερα από %1 στοιχεία.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>Το %1 υπάρχει ήδη.
-Θέλετε να το αντικαταστήσετε;</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Σφάλμα φόρτωσης</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>Προβολή διαφανειών</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Το %1 υπάρχει ήδη.
+Θέλετε να το αντικαταστήσετε;</translation>
     </message>
 </context>
 <context>

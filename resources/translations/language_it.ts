@@ -221,12 +221,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Il documento contiene più di %1 elementi.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 esiste già.
-Sostituirlo?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Errore di caricamento</translation>
     </message>
@@ -1082,6 +1076,15 @@ Per la visualizzazione su schermo o la condivisione sul web scegli una dimension
     <message>
         <source>Slideshow</source>
         <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Double click to cancel the transformations.</source>
         <translation>ドキュメントに %1 個を超える要素が含まれています。</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 は既に存在します。
-置き換えますか？</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>読み込みエラー</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>スライドショー</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>Dokumentet inneholder mer enn %1 elementer.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 finnes allerede.
-Vil du erstatte den?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Innlastingsfeil</translation>
     </message>
@@ -1082,6 +1076,15 @@ Velg en liten størrelse for skjermvisning eller deling på nettet.</translation
     <message>
         <source>Slideshow</source>
         <translation>Lysbildefremvisning</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>O documento contém mais de %1 elementos.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 já existe.
-Pretende substituí-lo?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Erro ao carregar</translation>
     </message>
@@ -1082,6 +1076,15 @@ Para ecrã ou partilha na web, selecione um tamanho pequeno.</translation>
     <message>
         <source>Slideshow</source>
         <translation>Apresentação de slides</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>

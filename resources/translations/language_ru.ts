@@ -221,12 +221,6 @@ Double click to cancel the transformations.</source>
         <translation>Документ содержит более %1 элементов.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 уже существует.
-Заменить его?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Ошибка загрузки</translation>
     </message>
@@ -1082,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>Слайд-шоу</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
     </message>
 </context>
 <context>

@@ -221,12 +221,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>El documento contiene más de %1 elementos.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ya existe.
-¿Desea reemplazarlo?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Error de carga</translation>
     </message>
@@ -1082,6 +1076,15 @@ Para pantalla o para compartir en la web, seleccione un tamaño pequeño.</trans
     <message>
         <source>Slideshow</source>
         <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>

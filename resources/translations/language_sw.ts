@@ -221,12 +221,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>Dokumentet innehåller mer än %1 element.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 finns redan.
-Vill du ersätta den?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Inläsningsfel</translation>
     </message>
@@ -1082,6 +1076,15 @@ Välj en liten storlek för skärmvisning eller delning på webben.</translation
     <message>
         <source>Slideshow</source>
         <translation>Bildspel</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finns redan.
+Vill du ersätta den?</translation>
     </message>
 </context>
 <context>

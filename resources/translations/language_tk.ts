@@ -221,12 +221,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>Belge %1 öğeden fazlasını içeriyor.</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 zaten var.
-Değiştirmek istiyor musunuz?</translation>
-    </message>
-    <message>
         <source>Loading error</source>
         <translation>Yükleme hatası</translation>
     </message>
@@ -1082,6 +1076,15 @@ Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</trans
     <message>
         <source>Slideshow</source>
         <translation>Slayt gösterisi</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 zaten var.
+Değiştirmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>

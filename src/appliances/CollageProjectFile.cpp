@@ -2,6 +2,7 @@
 
 #include "appframe/ModalPrompts.h"
 #include "appframe/Settings.h"
+#include "appliances/SuffixedSaveDialog.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"
 
@@ -184,35 +185,6 @@ void addToRecentList(const QString& filePath)
     // these entries as paths.
     Settings::defaultSettings()->addRecentTessoliaUrl(QUrl(filePath, QUrl::TolerantMode));
 }
-
-// Asks about replacing a file under the name that will really be written,
-// which may carry the suffix the user did not type.
-class ProjectSaveDialog : public QFileDialog
-{
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        const QString typed = files.value(0);
-        // Empty or a folder: the dialog's own handling (it opens folders).
-        if (typed.isEmpty() || QFileInfo(typed).isDir()) {
-            QFileDialog::accept();
-            return;
-        }
-        const QString finalName = CollageProjectFile::withProjectSuffix(typed);
-        if (QFileInfo::exists(finalName)) {
-            const QMessageBox::StandardButton answer = ModalPrompts::question(this, windowTitle(),
-                CollageProjectFile::tr("%1 already exists.\nDo you want to replace it?")
-                    .arg(QFileInfo(finalName).fileName()),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-            if (answer != QMessageBox::Yes)
-                return;
-        }
-        QFileDialog::accept();
-    }
-};
 
 } // namespace
 
@@ -425,24 +397,17 @@ QString CollageProjectFile::getLoadCollageProjectFile()
 QString CollageProjectFile::getSaveCollageProjectFile()
 {
     Settings* settings = Settings::defaultSettings();
-    ProjectSaveDialog dialog(
-        nullptr, tr("Select the Collage file"), settings->saveCollageProjectDir(), QStringLiteral("Collage (*.pmp2)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The dialog asks itself, about the name with the suffix.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SuffixedSaveDialog dialog(nullptr, tr("Select the Collage file"), settings->saveCollageProjectDir(),
+        QStringLiteral("Collage (*.pmp2)"), projectSuffix);
     if (ModalPrompts::execDialog(&dialog) != QDialog::Accepted)
         return QString();
-    const QString typed = dialog.selectedFiles().value(0);
-    if (typed.isEmpty())
-        return QString();
-    settings->setSaveCollageProjectDir(QFileInfo(typed).absolutePath());
-    return withProjectSuffix(typed);
+    const QString chosen = dialog.chosenFile();
+    if (!chosen.isEmpty())
+        settings->setSaveCollageProjectDir(QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 QString CollageProjectFile::withProjectSuffix(const QString& name)
 {
-    if (name.endsWith(projectSuffix, Qt::CaseInsensitive))
-        return name;
-    return name + projectSuffix;
+    return SuffixedSaveDialog::withSuffix(name, projectSuffix);
 }
