@@ -22,8 +22,16 @@ QPopupColorWidget::QPopupColorWidget(QWidget* parent)
 
     connect(ui->colorWidget, &QColorWidget::colorChanged, this, &QPopupColorWidget::colorChanged,
             Qt::DirectConnection);
-    ui->colorWidget->setMaximumWidth(220);
     ui->colorWidget->setMinimumWidth(200);
+    ui->colorWidget->setMaximumWidthKeepingBoxes(220);
+    // The form's fixed 220 pixels, less the margins, hold no panel whose
+    // boxes show three digits: the window is as wide as the panel needs.
+    const QMargins margins = layout()->contentsMargins();
+    const int needed = ui->colorWidget->minimumSizeHint().width() + margins.left() + margins.right();
+    if (needed > maximumWidth()) {
+        setMinimumWidth(needed);
+        setMaximumWidth(needed);
+    }
 }
 
 QPopupColorWidget::~QPopupColorWidget()
