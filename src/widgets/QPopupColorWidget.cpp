@@ -60,6 +60,10 @@ void QPopupColorWidget::showAt(const QPoint& pos)
     geom.moveTopLeft(pos);
     setGeometry(geom);
     show();
+    // Showing may lay the window out once more (a style polished late):
+    // the size it shows at is the one that must fit.
+    if (geometry() != geom)
+        setGeometry(geometry());
 }
 
 void QPopupColorWidget::setGeometry(const QRect& geom)
@@ -75,7 +79,9 @@ void QPopupColorWidget::setGeometry(const QRect& geom)
 
     QRect r = geom;
     if (screen) {
-        const QRect area = screen->geometry();
+        // What windows may cover: a panel or dock along an edge would hide
+        // the part of the pop-up under it.
+        const QRect area = screen->availableGeometry();
         if (r.bottom() > area.bottom())
             r.moveBottom(cursor.y());
         // A cursor off every screen must not take the pop-up along.

@@ -107,7 +107,8 @@ void TestPopupColorWidget::showAtKeepsThePopupOnScreen()
     QFETCH(QPoint, at);
     QFETCH(QString, expected);
 
-    const QRect area = QGuiApplication::primaryScreen()->geometry();
+    // The part of the screen that panels and docks leave free.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     // Negative coordinates count from the bottom right corner of the screen.
     const auto resolve = [&](QPoint p) {
         return QPoint(p.x() < 0 && p.x() > -100 ? area.right() + 1 + p.x() : p.x(),
