@@ -47,9 +47,13 @@ QString textProject(qint64 bytes)
     QByteArray chunk;
     while (chunk.size() < (1 << 20))
         chunk += paragraph;
+    // Whole paragraphs only, so that no entity is cut: a little past
+    // `bytes`, by less than a paragraph.
     qint64 written = 0;
     while (written < bytes) {
-        const QByteArray piece = chunk.left(int(std::min<qint64>(chunk.size(), bytes - written)));
+        const qint64 paragraphs = (std::min<qint64>(chunk.size(), bytes - written) + paragraph.size() - 1)
+            / paragraph.size();
+        const QByteArray piece = chunk.left(int(paragraphs * paragraph.size()));
         file.write(piece);
         written += piece.size();
     }
@@ -59,7 +63,7 @@ QString textProject(qint64 bytes)
 
 void BM_ReadTextProject(benchmark::State& state)
 {
-    // The 4 MB row stays a page under the reader's bound of 4 MiB.
+    // The 4 MB row stays 4 KiB under the reader's bound of 4 MiB.
     const qint64 bytes = state.range(0) * 1024 * 1024 - (state.range(0) == 4 ? 4096 : 0);
     const QString path = textProject(bytes);
     if (path.isEmpty()) {
