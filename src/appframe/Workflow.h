@@ -103,8 +103,8 @@ public:
 
     // Registers itself as App::workflow and starts: on the collage appliance
     // alone when the command line named exactly one existing project file
-    // that can be opened, otherwise on the home appliance, pushed at once. The container is not
-    // owned and may be null.
+    // that can be opened, otherwise on the home appliance, pushed at once.
+    // The container is not owned and may be null.
     Workflow(PlugGui::Container* container, QObject* parent, const Creators& creators = Creators());
     ~Workflow() override;
 

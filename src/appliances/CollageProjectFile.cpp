@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -210,7 +211,8 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
     canvas->loadFromXml(element);
     result.status = LoadStatus::Loaded;
 
-    QStringList named;
+    // A file two pictures name is told about once.
+    QSet<QString> named;
     for (AbstractContent* content : canvas->contents()) {
         auto* picture = qobject_cast<PictureContent*>(content);
         if (!picture)
@@ -218,7 +220,7 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
         for (const PictureContent::FileProblem& problem : picture->fileProblems()) {
             if (named.contains(problem.path))
                 continue;
-            named << problem.path;
+            named.insert(problem.path);
             result.unloadedPictures << problem;
         }
     }

@@ -36,10 +36,10 @@ public:
     // span with the whole style, under 200 bytes, so even 5,000 characters
     // each in a format of its own come to about 1 MB, some 1.3 MB once the
     // markup is escaped for XML; every picture adds a few hundred bytes of
-    // paths and the preview about 10 KB. 4 MiB is three times that text
-    // alone. Reading a text this long takes about 2 s and 150 MB; the text
-    // of 60 MB that the file cap would let through took half a minute and
-    // 2.2 GB.
+    // paths and the preview a few kilobytes. 4 MiB is three times that text
+    // alone. Reading a text this long takes under 2 s and some 100 MB; the
+    // text of 60 MB that the file cap would let through took 14 to 30 s and
+    // 1.7 to 2.2 GB.
     static constexpr qint64 maxTextBytes = 4LL * 1024 * 1024;
     // Embedded previews are small thumbnails; larger ones are not decoded.
     static constexpr int maxPreviewSide = 1024;
@@ -97,12 +97,6 @@ public:
     // shows a message.
     static QImage embeddedPreview(const QString& filePath);
 
-private:
-    // The box for a load that handed nothing to the canvas; false (and no
-    // box) for a load that did.
-    static bool reportFailure(const QString& filePath, const LoadResult& result);
-
-public:
     // Writes the canvas as a project at `filePath`. The file is replaced only
     // once the new one is complete: when it cannot be written the user gets
     // a "File Error" box, the old file stays as it was, the canvas keeps its
@@ -126,4 +120,10 @@ public:
 
     // `name`, with ".pmp2" appended unless it ends so, ignoring case.
     static QString withProjectSuffix(const QString& name);
+
+private:
+    // For a load that handed nothing to the canvas: tells the user why (a
+    // document without elements gets no box) and returns true. False for a
+    // load that did.
+    static bool reportFailure(const QString& filePath, const LoadResult& result);
 };
