@@ -37,9 +37,9 @@ public:
     // each in a format of its own come to about 1 MB, some 1.3 MB once the
     // markup is escaped for XML; every picture adds a few hundred bytes of
     // paths and the preview a few kilobytes. 4 MiB is three times that text
-    // alone. Reading a text this long takes under 2 s and some 100 MB; the
-    // text of 60 MB that the file cap would let through took 14 to 30 s and
-    // 1.7 to 2.2 GB.
+    // alone. Reading a text this long takes about 2 s and 80 MB; the text of
+    // 60 MB that the file cap would let through took 14 to 30 s and 1.3 to
+    // 2.2 GB.
     static constexpr qint64 maxTextBytes = 4LL * 1024 * 1024;
     // Embedded previews are small thumbnails; larger ones are not decoded.
     static constexpr int maxPreviewSide = 1024;
