@@ -4,6 +4,31 @@
 
 #include <QTransform>
 
+namespace {
+
+bool acceptClaim(const IQImageDecoders::Job& job, QSize claimed, QImage::Format format,
+                 QImageIOHandler::Transformations transformation, QString* error)
+{
+    if (!IQImageLimits::isPlausible(claimed, job.bytes, job.kind)) {
+        *error = IQImageLimits::implausibleMessage(claimed, job.bytes);
+        return false;
+    }
+    if (job.headerOnly)
+        return true;
+    // A whole read holds the picture; a reduced one holds what it makes
+    // (buffers of the whole picture are the decoders' to weigh).
+    const QSize target = IQImageDecoders::storedTarget(job, claimed, transformation);
+    const bool tooLarge = target.isValid() ? IQImageLimits::exceedsLimit(target, QImage::Format_ARGB32)
+                                           : IQImageLimits::exceedsLimit(claimed, format);
+    if (tooLarge) {
+        *error = IQImageLimits::tooLargeMessage(claimed);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QImageIOHandler::Transformations IQImageDecoders::fromOrientation(int orientation)
 {
     switch (orientation) {
@@ -53,25 +78,18 @@ QSize IQImageDecoders::storedTarget(const Job& job, QSize stored, QImageIOHandle
     return turned ? atLeastOne.transposed() : atLeastOne;
 }
 
-bool IQImageDecoders::acceptClaim(const Job& job, QSize claimed, QImage::Format format,
-                                  QImageIOHandler::Transformations transformation, QString* error)
+bool IQImageDecoders::judgeHeader(const Job& job, QSize stored, QImage::Format format,
+                                  QImageIOHandler::Transformations transformation, Result* result)
 {
-    if (!IQImageLimits::isPlausible(claimed, job.bytes, job.kind)) {
-        *error = IQImageLimits::implausibleMessage(claimed, job.bytes);
+    if (!acceptClaim(job, stored, format, transformation, &result->error)) {
+        result->status = Result::Failed;
         return false;
     }
-    if (job.headerOnly)
+    result->size = transformation & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
+    if (!job.headerOnly)
         return true;
-    // A whole read holds the picture; a reduced one holds what it makes
-    // (buffers of the whole picture are the decoders' to weigh).
-    const QSize target = storedTarget(job, claimed, transformation);
-    const bool tooLarge = target.isValid() ? IQImageLimits::exceedsLimit(target, QImage::Format_ARGB32)
-                                           : IQImageLimits::exceedsLimit(claimed, format);
-    if (tooLarge) {
-        *error = IQImageLimits::tooLargeMessage(claimed);
-        return false;
-    }
-    return true;
+    result->status = Result::Done;
+    return false;
 }
 
 QImage IQImageDecoders::scaledTo(const QImage& image, QSize target)

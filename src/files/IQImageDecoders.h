@@ -62,13 +62,15 @@ QImage transformed(const QImage& image, QImageIOHandler::Transformations transfo
 // `transformation`, in the stored orientation; invalid for the whole
 // picture. Each side at least 1.
 QSize storedTarget(const Job& job, QSize stored, QImageIOHandler::Transformations transformation);
-// The checks every decoder makes on the size a header claims before
-// anything is allocated: the file must be able to hold it, and what the
-// read makes must fit the memory cap: the whole picture in `format`, or
-// the reduced one at four bytes a pixel (`transformation` turns the claim
-// upright for the job's size rule). False with the message in `error`.
-bool acceptClaim(const Job& job, QSize claimed, QImage::Format format,
-                 QImageIOHandler::Transformations transformation, QString* error);
+// The step every decoder takes once it has read the header, before
+// anything is allocated: the claimed size judged (the file must be able to
+// hold it, and what the read makes must fit the memory cap: the whole
+// picture in `format`, or the reduced one at four bytes a pixel;
+// `transformation` turns the claim upright for the job's size rule), the
+// upright size noted, and for a header-only job the answer. True when the
+// decoder goes on to the pixels; otherwise `result` is the answer.
+bool judgeHeader(const Job& job, QSize stored, QImage::Format format,
+                 QImageIOHandler::Transformations transformation, Result* result);
 // `image` brought to `target` (when valid and different), smoothly.
 QImage scaledTo(const QImage& image, QSize target);
 

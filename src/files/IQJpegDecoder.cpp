@@ -259,13 +259,8 @@ IQImageDecoders::Result IQImageDecoders::readJpeg(const Job& job)
     const QImageIOHandler::Transformations turn = fromOrientation(exifOrientation(r->info.marker_list));
 
     Result result;
-    if (!acceptClaim(job, stored, format, turn, &result.error))
+    if (!judgeHeader(job, stored, format, turn, &result))
         return result;
-    result.size = turn & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
-    if (job.headerOnly) {
-        result.status = Result::Done;
-        return result;
-    }
 
     const QSize target = storedTarget(job, stored, turn);
     const int denominator = reduction(stored, target);

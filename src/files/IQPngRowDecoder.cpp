@@ -146,13 +146,8 @@ IQImageDecoders::Result IQImageDecoders::readPngRows(const Job& job)
         return failed(IQImageIO::damagedMessage());
     const QSize stored(int(qMin<png_uint_32>(r.width, 0x7FFFFFFF)), int(qMin<png_uint_32>(r.height, 0x7FFFFFFF)));
     Result result;
-    if (!acceptClaim(job, stored, wholeFormat(r), QImageIOHandler::TransformationNone, &result.error))
+    if (!judgeHeader(job, stored, wholeFormat(r), QImageIOHandler::TransformationNone, &result))
         return result;
-    result.size = stored;
-    if (job.headerOnly) {
-        result.status = Result::Done;
-        return result;
-    }
     const QSize target = storedTarget(job, stored, QImageIOHandler::TransformationNone);
     if (r.interlace != PNG_INTERLACE_NONE || !target.isValid()) {
         result.status = Result::Declined;

@@ -277,13 +277,8 @@ IQImageDecoders::Result IQImageDecoders::readTiffRows(const Job& job)
     QImage::Format wholeFormat = QImage::Format_ARGB32;
     const bool readable = layoutOf(tiff, &layout, &wholeFormat);
     Result result;
-    if (!acceptClaim(job, stored, wholeFormat, turn, &result.error))
+    if (!judgeHeader(job, stored, wholeFormat, turn, &result))
         return result;
-    result.size = turn & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
-    if (job.headerOnly) {
-        result.status = Result::Done;
-        return result;
-    }
     const QSize target = storedTarget(job, stored, turn);
     if (!readable || !target.isValid()) {
         result.status = Result::Declined;
