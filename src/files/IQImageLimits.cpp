@@ -81,6 +81,14 @@ bool IQImageLimits::isPlausible(const QSize& claimed, qint64 fileBytes, IQImageS
     return pixels <= qMax<qint64>(fileBytes, 0) * perByte;
 }
 
+bool IQImageLimits::isPlausibleSamples(quint64 sampleBytes, qint64 fileBytes)
+{
+    if (sampleBytes <= quint64(plausibleAnywayPixels) * 4)
+        return true;
+    // Below 2^51 bytes of file the product cannot overflow.
+    return sampleBytes <= quint64(qMax<qint64>(fileBytes, 0)) * quint64(tiffBytesPerByte);
+}
+
 QString IQImageLimits::tooLargeMessage(const QSize& size, int limitMB)
 {
     return QCoreApplication::translate("IQImageLimits",

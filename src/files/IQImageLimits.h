@@ -95,6 +95,15 @@ public:
     // to check, and the decoder refuses it.
     static bool isPlausible(const QSize& claimed, qint64 fileBytes, IQImageStructure::Kind kind);
 
+    // A TIFF's pixels may hold many samples, each of up to 64 bits, so its
+    // claim is also weighed in decoded bytes: whatever the pixel depth, one
+    // byte of file decodes to at most 4096 bytes of samples (an LZW code of
+    // at least 9 bits stands for at most 4096 bytes; deflate gives 1032,
+    // PackBits 64). Up to the 64 MB that plausibleAnywayPixels may take any
+    // claim passes. False when `sampleBytes` exceed the bound.
+    static constexpr qint64 tiffBytesPerByte = 4096;
+    static bool isPlausibleSamples(quint64 sampleBytes, qint64 fileBytes);
+
     // The message for an image refused because of its size, under the cap
     // or under `limitMB` when positive.
     static QString tooLargeMessage(const QSize& size, int limitMB = 0);

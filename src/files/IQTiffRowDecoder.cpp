@@ -10,6 +10,7 @@
 #include <QIODevice>
 
 #include <cstdarg>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -273,6 +274,14 @@ IQImageDecoders::Result IQImageDecoders::readTiffRows(const Job& job)
     const QSize stored{int(width), int(height)};
     const QImageIOHandler::Transformations turn = fromOrientation(orientation);
 
+    // Counted in decoded bytes as well as in pixels: a few hundred bytes
+    // claiming a small picture of hundreds of 16-bit samples a pixel would
+    // otherwise have libtiff allocate gigabytes for one strip.
+    const quint64 lineBytes = TIFFScanlineSize64(tiff);
+    if (lineBytes == 0 || lineBytes > std::numeric_limits<quint64>::max() / height
+        || !IQImageLimits::isPlausibleSamples(lineBytes * height, job.bytes))
+        return failed(IQImageLimits::implausibleMessage(stored, job.bytes));
+
     Layout layout;
     QImage::Format wholeFormat = QImage::Format_ARGB32;
     const bool readable = layoutOf(tiff, &layout, &wholeFormat);
@@ -285,11 +294,12 @@ IQImageDecoders::Result IQImageDecoders::readTiffRows(const Job& job)
         return result;
     }
 
-    const quint64 lineBytes = TIFFScanlineSize64(tiff);
+    // The scan line again: the JPEG codec's colour mode may have changed it.
+    const quint64 line = TIFFScanlineSize64(tiff);
     const quint64 rowCost = quint64(width) * 16; // the pixels of a row and the reducer's table
-    if (lineBytes == 0 || lineBytes + rowCost > quint64(job.wholeLimit))
+    if (line == 0 || line + rowCost > quint64(job.wholeLimit))
         return failed(IQImageLimits::tooLargeMessage(stored, int(job.wholeLimit >> 20)));
-    std::vector<uchar> line(static_cast<size_t>(lineBytes));
+    std::vector<uchar> scanLine(static_cast<size_t>(line));
     std::vector<QRgb> pixels(width);
     using Rows = IQAreaScaler::Rows;
     const bool grey = isGrey(layout);
@@ -298,17 +308,17 @@ IQImageDecoders::Result IQImageDecoders::readTiffRows(const Job& job)
         return failed(IQImageLimits::tooLargeMessage(stored, int(job.wholeLimit >> 20)));
     // Samples a row holds at the declared layout; a shorter scan line than
     // that (a header at odds with itself) is not read past.
-    if (quint64(width) * quint64(layout.samples) * quint64(layout.bits) > lineBytes * 8)
+    if (quint64(width) * quint64(layout.samples) * quint64(layout.bits) > line * 8)
         return failed(IQImageIO::damagedMessage());
     for (uint32_t y = 0; y < height; ++y) {
-        if (TIFFReadScanline(tiff, line.data(), y, 0) < 0 || reader.failed)
+        if (TIFFReadScanline(tiff, scanLine.data(), y, 0) < 0 || reader.failed)
             return failed(IQImageIO::damagedMessage());
         if (grey) {
             auto* samples = reinterpret_cast<uchar*>(pixels.data());
-            convertGreyRow(line.data(), layout, samples, int(width));
+            convertGreyRow(scanLine.data(), layout, samples, int(width));
             scaler.addGreyRow(samples);
         } else {
-            convertRow(line.data(), layout, pixels.data(), int(width));
+            convertRow(scanLine.data(), layout, pixels.data(), int(width));
             scaler.addRow(pixels.data());
         }
     }

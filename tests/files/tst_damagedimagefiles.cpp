@@ -173,6 +173,9 @@ void TestDamagedImageFiles::addLyingHeaderRows()
     QTest::newRow("TIFF 10000 x 10000, 2 KB") << "a.tif" << tiffClaiming(10000, 10000, 2000) << QSize(10000, 10000);
     QTest::newRow("TIFF 30000 x 30000") << "b.tif" << tiffClaiming(30000, 30000, 900) << QSize(30000, 30000);
     QTest::newRow("TIFF 65535 x 65535") << "c.tif" << tiffClaiming(65535, 65535, 100) << QSize(65535, 65535);
+    // Few pixels, but 464 samples of 16 bits each: 1.6 GB of samples.
+    QTest::newRow("TIFF 1000 x 1774 of 464 samples") << "d.tif" << tiffClaiming(1000, 1774, 300, 464, 16)
+                                                     << QSize(1000, 1774);
     // A WebP cannot say more than 16384 a side.
     QTest::newRow("WebP 10000 x 10000") << "a.webp" << webpClaiming(10000, 10000, 100) << QSize(10000, 10000);
     QTest::newRow("WebP 16384 x 16384, 3 KB") << "b.webp" << webpClaiming(16384, 16384, 3000) << QSize(16384, 16384);
@@ -236,6 +239,7 @@ void TestDamagedImageFiles::lyingHeadersStayWithinMemory()
         {"b.gif", gifClaiming(65535, 65535)},
         {"a.tif", tiffClaiming(10000, 10000, 2000)},
         {"b.tif", tiffClaiming(65535, 65535, 100)},
+        {"c.tif", tiffClaiming(1000, 1774, 300, 464, 16)},
         {"a.webp", webpClaiming(16384, 16384, 3000)},
         {"a.dng", dngClaiming(QSize(30000, 30000))},
         {"b.dng", dngClaiming(QSize(65535, 65535))},
