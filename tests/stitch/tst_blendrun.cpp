@@ -512,6 +512,15 @@ void TestBlendRun::telephotoRendersWithProgressAndCancel()
         QCOMPARE(m_host->progress.size(), cancel + 1);
         QVERIFY(RenderState::of(*m_host, job.get()) == before);
     }
+
+    // A pair map that flattens the neighbour onto a line leaves the last
+    // two photos without an inverse: the render ends with -3 rather than
+    // a panorama that silently lacks them, and the previous result stays.
+    CStitchTransform& pair = job->m_Matrix.m_pElements[0].m_RightTransform;
+    pair.m_Matrix[3] = 0.0;
+    pair.m_Matrix[4] = 0.0;
+    QCOMPARE(render(job.get()), -3);
+    QVERIFY(m_host->handleBytes(job->m_hResultDib) == before.result);
 }
 
 void TestBlendRun::ringClosesOverItsStart()
