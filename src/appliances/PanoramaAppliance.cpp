@@ -230,6 +230,9 @@ QString PanoramaAppliance::failureText(int code)
         return tr("Some selected photos are not supported or damaged.");
     case -7:
         return tr("The selected photos are too small.");
+    case -6:
+        return tr("Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each "
+                  "sharing about a third of its view with the next.");
     default:
         return tr("Stitching failed.");
     }
