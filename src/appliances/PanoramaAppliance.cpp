@@ -342,16 +342,18 @@ void PanoramaAppliance::slotStitch()
 
 void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
 {
-    if (!image.isNull() && errorCode == 0) {
-        if (App::workflow)
-            App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenPanoramaRetouch, QVariant(image)});
-        return;
-    }
-    // Its temporary files go now; the list and selection stay for another try.
+    // The engine goes once the worker has ended, with its photos, files and
+    // the whole panorama: the retouch step holds its own crop, and after a
+    // failure the list and selection stay for another try.
     m_releaseEngine = true;
     if (!m_stitch || m_stitch->isFinished()) {
         IQPanoramaEngineController::globalInstance()->releaseEngine();
         m_releaseEngine = false;
+    }
+    if (!image.isNull() && errorCode == 0) {
+        if (App::workflow)
+            App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenPanoramaRetouch, QVariant(image)});
+        return;
     }
     if (errorCode == -1)
         return; // Cancelled by the user, who needs no message.

@@ -297,6 +297,11 @@ void TestPanoramaRoad::road()
     PRetouchAppliance* retouch = current<PRetouchAppliance>();
     QVERIFY(retouch);
     QCOMPARE(App::workflow->nodeCount(), 3);
+    // The retouch step holds its picture: the engine, with its photos, files
+    // and the whole panorama, is not kept beside it.
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    QVERIFY(QTest::qWaitFor([controller] { return controller->engine() == nullptr; }, 10000));
+    QVERIFY(controller->resultImage().isNull());
 
     // Rising percentages under the spinner.
     QVERIFY(busy.shown);

@@ -269,8 +269,13 @@ void TestPanoramaStitch::stitch()
     // The job's result bitmap went back once; the job and its folder go with
     // the engine.
     QVERIFY(!engine->handle()->m_hResultDib);
+    const QImage cropBefore = run.image.copy();
     controller->releaseEngine();
     QVERIFY(!QDir(folder).exists());
+    // The whole panorama went with the engine; the worker's crop stays whole.
+    QVERIFY(controller->resultImage().isNull());
+    QVERIFY(controller->cropedImage().isNull());
+    QCOMPARE(run.image, cropBefore);
     QCOMPARE(IQPanoramaEngine::liveMemoryHandles(), handlesBefore);
     // Every photo lent to the library came back.
     QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 0);
