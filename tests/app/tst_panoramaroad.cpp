@@ -4,8 +4,9 @@
 // dialog, and the retouch step on the panorama. Also the same road
 // cancelled mid-stitch, and the inputs the engine refuses.
 //
-// With VELLUMAR_SCREENSHOT_DIR set the photo list, the busy dialog and the
-// retouch step are photographed (run under a real X server, e.g. xvfb-run,
+// With VELLUMAR_SCREENSHOT_DIR set the photo list, the busy dialog, the
+// message for photos that do not register and the retouch step are
+// photographed (run under a real X server, e.g. xvfb-run,
 // for the dialog to show).
 #include "app/MainWindow.h"
 
@@ -39,7 +40,6 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>

@@ -178,8 +178,8 @@ void TestPanoramaUpright::upright()
     const QImage panorama = controller->cropedImage();
 
     // Compared in grey at a quarter of the size with the scene's own
-    // panorama, placed anywhere within 64 pixels of the middle.
-    constexpr int factor = 4, reach = 16;
+    // panorama, placed anywhere within 32 pixels of the middle.
+    constexpr int factor = 4, reach = 8;
     const Grey part(panorama, factor);
     const Grey expected = expectedPanorama(Grey(source, factor), style == 1, focal, part.width + 2 * reach,
                                            part.height + 2 * reach, factor);
