@@ -13,6 +13,11 @@
 //   library_ms  the rest of the stitch; host_pct the host's share.
 // BM_EnginePeak / BM_OpenCVPeak run one stitch in a fresh process and give
 // its peak resident memory above the idle process (peak_MB).
+// BM_EngineRetained runs the panorama mode's road in a fresh process: the
+// controller stitches, the worker's crop goes to the retouch step and the
+// engine is released (held_MB: resident memory above the idle process
+// while the retouch step shows the crop), then the retouch step closes
+// (home_MB: what the user is left with on the home screen).
 #include "ProcessMemory.h"
 #include "StitchRoadScene.h"
 
@@ -221,11 +226,17 @@ void BM_OpenCV(benchmark::State& state)
 // megabytes, measured in a fresh process (this program, run with "--peak
 // <engine|opencv> <output size>"): a forked child of this process could not
 // use the thread pools Qt and OpenCV have started here. Negative on failure.
+// This program run with `arguments`, quoted for the shell.
+std::string selfCommand(const std::string& arguments)
+{
+    const std::string program =
+        QCoreApplication::applicationFilePath().replace(QLatin1Char('\''), QLatin1String("'\\''")).toStdString();
+    return "'" + program + "' " + arguments;
+}
+
 double childPeakMb(const char* kind, int outputSize)
 {
-    // The program's path quoted for the shell.
-    const std::string program = QCoreApplication::applicationFilePath().replace(QLatin1Char('\''), QLatin1String("'\\''")).toStdString();
-    const std::string command = "'" + program + "' --peak " + kind + " " + std::to_string(outputSize);
+    const std::string command = selfCommand("--peak " + std::string(kind) + " " + std::to_string(outputSize));
     FILE* child = popen(command.c_str(), "r");
     if (!child)
         return -1;
@@ -253,6 +264,51 @@ int measurePeak(const std::string& kind, int outputSize)
     std::printf("%lld\n", (long long)(ProcessMemory::statusKiB("VmHWM:") - idle));
     return 0;
 }
+
+// In the measuring process: what the panorama mode holds while the retouch
+// step shows the crop, and once the user has gone home, in KiB above idle.
+int measureRetained(int outputSize)
+{
+    if (viewFiles().size() != kViews)
+        return 1;
+    const qint64 idle = ProcessMemory::statusKiB("VmRSS:");
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    controller->createEngine(StitchStyleHorizontal, tagStitchOutputSize(outputSize));
+    int code = -1;
+    QImage crop;
+    if (!controller->stitch(viewFiles(), nullptr, &code).isNull())
+        crop = controller->cropedImage();
+    if (crop.isNull() || code != 0)
+        return 1;
+    controller->releaseEngine();
+    const qint64 held = ProcessMemory::statusKiB("VmRSS:") - idle;
+    crop = QImage();
+    const qint64 home = ProcessMemory::statusKiB("VmRSS:") - idle;
+    std::printf("%lld %lld\n", (long long)held, (long long)home);
+    return 0;
+}
+
+void BM_EngineRetained(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    long held = -1, home = -1;
+    for (auto _ : state) {
+        const std::string command = selfCommand("--retained " + std::to_string(state.range(0)));
+        FILE* child = popen(command.c_str(), "r");
+        if (!child || std::fscanf(child, "%ld %ld", &held, &home) != 2)
+            held = -1;
+        if (child && pclose(child) != 0)
+            held = -1;
+    }
+    if (held < 0) {
+        state.SkipWithError("the stitch failed");
+        return;
+    }
+    state.counters["held_MB"] = held / 1024.0;
+    state.counters["home_MB"] = home / 1024.0;
+}
+BENCHMARK(BM_EngineRetained)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 void peak(benchmark::State& state, const char* kind)
 {
@@ -289,6 +345,8 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--peak") == 0)
         return measurePeak(argv[2], std::atoi(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], "--retained") == 0)
+        return measureRetained(std::atoi(argv[2]));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

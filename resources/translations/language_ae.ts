@@ -772,6 +772,10 @@ Double click to cancel the transformations.</source>
         <translation>الصور المحددة صغيرة جدًا.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>بعض الصور المتجاورة لا تتداخل بما يكفي لدمجها. اختر صورًا لمشهد واحد تشترك كل منها في نحو ثلث مجال رؤيتها مع الصورة التالية.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>فشل الدمج.</translation>
     </message>

@@ -772,6 +772,10 @@ Double click to cancel the transformations.</source>
         <translation>所選相片太小。</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>部分相鄰相片的重疊不足，無法接合。請選取同一場景的相片，每張與下一張約有三分之一的畫面重疊。</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>接合失敗。</translation>
     </message>

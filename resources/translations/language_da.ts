@@ -772,6 +772,10 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>De valgte fotos er for små.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Nogle af de tilstødende fotos overlapper ikke nok til at kunne sættes sammen. Vælg fotos af ét motiv, hvor hvert foto deler omkring en tredjedel af billedet med det næste.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Sammensætningen mislykkedes.</translation>
     </message>

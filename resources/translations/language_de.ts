@@ -772,6 +772,10 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Die ausgewählten Fotos sind zu klein.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Einige benachbarte Fotos überlappen sich nicht genug, um zusammengefügt zu werden. Wählen Sie Fotos einer Szene, die jeweils etwa ein Drittel ihres Bildes mit dem nächsten teilen.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Das Zusammenfügen ist fehlgeschlagen.</translation>
     </message>

@@ -772,6 +772,10 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>De geselecteerde foto's zijn te klein.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Sommige aangrenzende foto's overlappen niet genoeg om te worden samengevoegd. Kies foto's van één onderwerp die elk ongeveer een derde van hun beeld met de volgende delen.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Samenvoegen mislukt.</translation>
     </message>

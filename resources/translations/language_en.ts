@@ -772,6 +772,10 @@ Double click to cancel the transformations.</translation>
         <translation>The selected photos are too small.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Stitching failed.</translation>
     </message>

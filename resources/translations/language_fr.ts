@@ -772,6 +772,10 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Les photos sélectionnées sont trop petites.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Certaines photos voisines ne se chevauchent pas assez pour être assemblées. Choisissez des photos d'une même scène, chacune partageant environ un tiers de son champ avec la suivante.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>L'assemblage a échoué.</translation>
     </message>

@@ -772,6 +772,10 @@ Double click to cancel the transformations.</source>
         <translation>Οι επιλεγμένες φωτογραφίες είναι πολύ μικρές.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Ορισμένες γειτονικές φωτογραφίες δεν επικαλύπτονται αρκετά για να συρραφούν. Επιλέξτε φωτογραφίες μίας σκηνής, καθεμία από τις οποίες μοιράζεται περίπου το ένα τρίτο της εικόνας της με την επόμενη.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Η συρραφή απέτυχε.</translation>
     </message>

@@ -772,6 +772,10 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Le foto selezionate sono troppo piccole.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Alcune foto vicine non si sovrappongono abbastanza per essere unite. Scegli foto di una stessa scena, ciascuna con circa un terzo dell'inquadratura in comune con la successiva.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Unione non riuscita.</translation>
     </message>

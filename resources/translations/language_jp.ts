@@ -772,6 +772,10 @@ Double click to cancel the transformations.</source>
         <translation>選択した写真が小さすぎます。</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>隣り合う写真の重なりが足りないため、つなぎ合わせることができません。同じ場面の写真を、それぞれ次の写真と約 3 分の 1 ずつ重なるように選択してください。</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>つなぎ合わせに失敗しました。</translation>
     </message>

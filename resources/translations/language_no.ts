@@ -772,6 +772,10 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>De valgte bildene er for små.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Noen av bildene ved siden av hverandre overlapper ikke nok til å settes sammen. Velg bilder av ett motiv der hvert bilde deler omtrent en tredjedel av utsnittet med det neste.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Sammensettingen mislyktes.</translation>
     </message>

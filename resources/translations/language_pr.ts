@@ -772,6 +772,10 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>As fotos selecionadas são demasiado pequenas.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Algumas fotos vizinhas não se sobrepõem o suficiente para serem unidas. Selecione fotos de uma mesma cena, cada uma partilhando cerca de um terço do enquadramento com a seguinte.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>A união falhou.</translation>
     </message>

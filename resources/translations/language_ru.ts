@@ -772,6 +772,10 @@ Double click to cancel the transformations.</source>
         <translation>Выбранные фотографии слишком малы.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Некоторые соседние фотографии перекрываются недостаточно, чтобы их можно было сшить. Выберите фотографии одной сцены, каждая из которых примерно на треть совпадает со следующей.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Не удалось сшить фотографии.</translation>
     </message>

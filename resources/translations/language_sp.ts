@@ -772,6 +772,10 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>Las fotos seleccionadas son demasiado pequeñas.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Algunas fotos contiguas no se solapan lo suficiente para unirse. Seleccione fotos de una misma escena, cada una compartiendo cerca de un tercio de su encuadre con la siguiente.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>La unión ha fallado.</translation>
     </message>

@@ -772,6 +772,10 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>De valda fotona är för små.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Några intilliggande foton överlappar inte tillräckligt för att kunna sättas ihop. Välj foton av en och samma scen där varje foto delar ungefär en tredjedel av bilden med nästa.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Sammanfogningen misslyckades.</translation>
     </message>

@@ -772,6 +772,10 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>Seçilen fotoğraflar çok küçük.</translation>
     </message>
     <message>
+        <source>Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each sharing about a third of its view with the next.</source>
+        <translation>Bazı komşu fotoğraflar birleştirilebilecek kadar örtüşmüyor. Her biri bir sonrakiyle görüntüsünün yaklaşık üçte birini paylaşan, aynı sahneye ait fotoğraflar seçin.</translation>
+    </message>
+    <message>
         <source>Stitching failed.</source>
         <translation>Birleştirme başarısız oldu.</translation>
     </message>

@@ -6,6 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 // The word of a dividing path that marks a row without a seam point.
@@ -40,9 +44,19 @@ void IQPanoramaEngineController::releaseEngine()
 {
     delete m_pEngine;
     m_pEngine = nullptr;
-    // The records describe the job just released.
+    // The records describe the job just released, and the whole panorama
+    // (hundreds of megabytes for a large one) is wanted by no one after it:
+    // the retouch step holds its own crop.
     m_Overlaps.clear();
     m_BlendPolyLines.clear();
+    m_Result = QImage();
+    m_CropRect = QRect(0, 0, -1, -1);
+#if defined(__GLIBC__)
+    // The C library keeps freed blocks below its mapping threshold (which
+    // grows to 32 MB after large frees) for the process; handed back, the
+    // stitch's photos, layers and bands leave nothing behind.
+    malloc_trim(0);
+#endif
 }
 
 QRect IQPanoramaEngineController::topDownRect(const tagRECT& rect, int height)

@@ -19,6 +19,8 @@ public:
     static IQPanoramaEngineController* globalInstance();
 
     IQPanoramaEngine* createEngine(tagStitchStyle style, tagStitchOutputSize size);
+    // Deletes the engine (its job, photo cache and temporary files) and
+    // forgets the last result with it.
     void releaseEngine();
     IQPanoramaEngine* engine() const { return m_pEngine; }
 

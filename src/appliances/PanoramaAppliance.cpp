@@ -231,6 +231,9 @@ QString PanoramaAppliance::failureText(int code)
         return tr("Some selected photos are not supported or damaged.");
     case -7:
         return tr("The selected photos are too small.");
+    case -6:
+        return tr("Some neighbouring photos do not overlap enough to be joined. Choose photos of one scene, each "
+                  "sharing about a third of its view with the next.");
     default:
         return tr("Stitching failed.");
     }
@@ -354,16 +357,18 @@ void PanoramaAppliance::slotStitch()
 
 void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
 {
-    if (!image.isNull() && errorCode == 0) {
-        if (App::workflow)
-            App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenPanoramaRetouch, QVariant(image)});
-        return;
-    }
-    // Its temporary files go now; the list and selection stay for another try.
+    // The engine goes once the worker has ended, with its photos, files and
+    // the whole panorama: the retouch step holds its own crop, and after a
+    // failure the list and selection stay for another try.
     m_releaseEngine = true;
     if (!m_stitch || m_stitch->isFinished()) {
         IQPanoramaEngineController::globalInstance()->releaseEngine();
         m_releaseEngine = false;
+    }
+    if (!image.isNull() && errorCode == 0) {
+        if (App::workflow)
+            App::workflow->scheduleCommand(Workflow::Command {Workflow::OpenPanoramaRetouch, QVariant(image)});
+        return;
     }
     if (errorCode == -1)
         return; // Cancelled by the user, who needs no message.

@@ -189,13 +189,13 @@ int CCoarseColorCorrection::FitPair(unsigned char* farTable, const unsigned char
                                     const unsigned int* nearHist, const unsigned int* farHist)
 {
     CColorCorrection fit;
-    unsigned char t[256];
+    unsigned char t[768];
+    fit.RunChannels(nearHist, farHist, t);
     for (int c = 0; c < 3; ++c) {
-        fit.Run(nearHist + 256 * c, farHist + 256 * c, t);
         // The far image goes onto its near neighbour, then through the near
         // neighbour's own table onto the reference.
         for (int v = 0; v < 256; ++v)
-            farTable[256 * c + v] = nearTable[256 * c + t[v]];
+            farTable[256 * c + v] = nearTable[256 * c + t[256 * c + v]];
         if (Report())
             return StitchCancelled;
     }

@@ -6,7 +6,8 @@ class CStitchOptions;
 // per pixel byte, in CStitchElement::m_ColorTable) that maps its values onto
 // one reference image's colours. Neighbours are compared through histograms
 // of their overlap on a reduced layer; each pair gets a table per byte from
-// CColorCorrection, chained outward from the reference.
+// CColorCorrection::RunChannels (the three bytes fitted together), chained
+// outward from the reference.
 //
 // Runs on the caller's thread. The job is not owned. Progress runs from 80
 // to 100 unless quiet; a cancel returns -1 and keeps the tables already

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace {
@@ -33,18 +34,20 @@ struct JointCells
     Row rows[kBins];
     int rowCount = 0;
     bool complete = true; // false: more cells than the staircase can hold
+    unsigned long long total = 0; // counts gathered
 
-    explicit JointCells(const unsigned int* joint)
+    // Cells from row rowLimit and from column columnLimit on are left out.
+    explicit JointCells(const unsigned int* joint, int rowLimit = kBins, int columnLimit = kBins)
     {
         if (!joint) {
             complete = false;
             return;
         }
         int cells = 0;
-        for (int row = 0; row < kBins && complete; ++row) {
+        for (int row = 0; row < rowLimit && complete; ++row) {
             const unsigned int* line = joint + row * kBins;
             const int first = cells;
-            for (int c = 0; c < kBins; ++c) {
+            for (int c = 0; c < columnLimit; ++c) {
                 if (line[c] == 0)
                     continue;
                 if (cells == 2 * kBins) {
@@ -53,6 +56,7 @@ struct JointCells
                 }
                 column[cells] = float(c);
                 count[cells] = float(line[c]);
+                total += line[c];
                 ++cells;
             }
             if (cells > first)
@@ -95,8 +99,9 @@ float fullError(const unsigned int* joint, const float* s)
 // The golden-section search of t for shape a. cells: the joint's non-empty
 // cells, or null to sum over the whole table. s1 does not depend on t, and
 // the error reads s2 only on the non-empty rows, so s1 is worked out once
-// per shape and s2 only where it is read.
-float searchT(const CColorCorrection& self, const JointCells* cells, float a, float& t)
+// per shape and s2 only where it is read. Without the taper the ratio is
+// the same over the whole range (cells must then be given).
+float searchT(const CColorCorrection& self, const JointCells* cells, float a, float& t, bool taper = true)
 {
     const unsigned int* joint = self.Joint();
     float s1[kBins], s2[kBins];
@@ -111,7 +116,8 @@ float searchT(const CColorCorrection& self, const JointCells* cells, float a, fl
         }
         for (int k = 0; k < cells->rowCount; ++k) {
             const int v = cells->rows[k].row;
-            s2[v] = CColorCorrection::InvMap(a, CColorCorrection::WeightOfT(static_cast<unsigned char>(v), x) * s1[v]);
+            const float ratio = taper ? CColorCorrection::WeightOfT(static_cast<unsigned char>(v), x) : x;
+            s2[v] = CColorCorrection::InvMap(a, ratio * s1[v]);
         }
         return cells->error(s2);
     };
@@ -299,5 +305,146 @@ void CColorCorrection::Run(const unsigned int* first, const unsigned int* second
         const float value = 255.0f * m_S2[v];
         const int entry = value <= 0.0f ? 0 : (value >= 255.0f ? 255 : int(value));
         table[v] = static_cast<unsigned char>(entry);
+    }
+}
+
+int CColorCorrection::ClippedFrom(const unsigned int* counts)
+{
+    unsigned long long total = 0;
+    for (int v = 0; v < kBins; ++v)
+        total += counts[v];
+    return total > 0 && counts[kBins - 1] * 100ull > total ? kClipped : kBins;
+}
+
+int CColorCorrection::Spread(const unsigned int* counts)
+{
+    unsigned long long total = 0;
+    for (int v = 0; v < kBins; ++v)
+        total += counts[v];
+    if (total == 0)
+        return 0;
+    // The first values whose running sums reach 5 % and 95 %.
+    const unsigned long long low = (total * 5 + 99) / 100, high = (total * 95 + 99) / 100;
+    unsigned long long running = 0;
+    int from = -1, to = kBins - 1;
+    for (int v = 0; v < kBins; ++v) {
+        running += counts[v];
+        if (from < 0 && running >= low)
+            from = v;
+        if (running >= high) {
+            to = v;
+            break;
+        }
+    }
+    return to - std::max(from, 0);
+}
+
+void CColorCorrection::RunChannels(const unsigned int* first, const unsigned int* second, unsigned char* tables)
+{
+    // Curve: fitted (the shape shared); Gain: the ratio of the means;
+    // Borrowed: mostly clipped, the other channels' ratio; Alone: fitted by
+    // itself.
+    enum class Fit { Identity, Gain, Curve, Borrowed, Alone };
+    Fit fit[3] = {Fit::Identity, Fit::Identity, Fit::Identity};
+    double gain[3] = {1.0, 1.0, 1.0};
+    std::unique_ptr<JointCells> cells[3];
+    m_fA = 0.0f;
+    m_fT = 1.0f;
+    for (int c = 0; c < 3 && first && second; ++c) {
+        const unsigned int* f = first + kBins * c;
+        const unsigned int* s = second + kBins * c;
+        const unsigned long long paired = PairByRank(f, s);
+        if (paired < kMinimumCounts)
+            continue;
+        double sumF = 0.0, sumS = 0.0, countF = 0.0, countS = 0.0;
+        for (int v = 0; v < kBins; ++v) {
+            sumF += double(f[v]) * v;
+            countF += f[v];
+            sumS += double(s[v]) * v;
+            countS += s[v];
+        }
+        // A band at black has no ratio to speak of.
+        gain[c] = sumS > 0.0 && sumF > 0.0 ? (sumF / countF) / (sumS / countS) : 1.0;
+        if (Spread(f) < kFlatSpread && Spread(s) < kFlatSpread) {
+            fit[c] = Fit::Gain;
+            continue;
+        }
+        // Clipped values tell nothing of the ratio: a brighter photo's
+        // highlights pile up at 255 (and, compressed, just below it), and
+        // paired with the other photo's top values they ask for a curve
+        // that bends everything else.
+        cells[c].reset(new (std::nothrow) JointCells(m_pJoint, ClippedFrom(s), ClippedFrom(f)));
+        if (!cells[c] || !cells[c]->complete) {
+            fit[c] = Fit::Alone; // no room for the cells
+            Run(f, s, tables + kBins * c);
+            continue;
+        }
+        // What is left of a mostly clipped channel is the far end of its
+        // histograms, whose rank pairs depend on which pixels each overlap
+        // happens to hold: it is no measure of the light.
+        const bool enough = cells[c]->total >= kMinimumCounts && 4 * cells[c]->total >= paired;
+        fit[c] = enough ? Fit::Curve : Fit::Borrowed;
+    }
+
+    // One shape for the fitted channels: the eleven shapes side by side,
+    // each with the best ratio per channel, compared in order. The ratio
+    // applies to the whole range: a ratio that fell off toward white
+    // would be fitted larger for a channel whose overlap is bright than
+    // for one whose overlap is dark, and the two would part in the shadows.
+    constexpr int kShapes = 11;
+    auto shape = [](int k) { return float(k) * 0.8f / 10.0f - 0.8f; };
+    float errors[kShapes] = {}, ts[kShapes][3] = {};
+    int curves = 0, gains = 0;
+    double gainSum = 0.0;
+    for (int c = 0; c < 3; ++c) {
+        curves += fit[c] == Fit::Curve ? 1 : 0;
+        if (fit[c] == Fit::Gain) {
+            ++gains;
+            gainSum += gain[c];
+        }
+    }
+    float t[3] = {1.0f, 1.0f, 1.0f};
+    if (curves > 0) {
+        StitchThreads::For(kShapes, [&](int k) {
+            for (int c = 0; c < 3; ++c)
+                if (fit[c] == Fit::Curve)
+                    errors[k] += searchT(*this, cells[c].get(), shape(k), ts[k][c], false);
+        });
+        int best = 0;
+        for (int k = 1; k < kShapes; ++k)
+            if (errors[k] < errors[best])
+                best = k;
+        m_fA = shape(best);
+        float sum = 0.0f;
+        for (int c = 0; c < 3; ++c)
+            if (fit[c] == Fit::Curve) {
+                t[c] = ts[best][c];
+                sum += t[c];
+            }
+        m_fT = sum / float(curves);
+    }
+    for (int c = 0; c < 3; ++c) {
+        if (fit[c] != Fit::Borrowed)
+            continue;
+        if (curves > 0) {
+            t[c] = m_fT;
+            fit[c] = Fit::Curve;
+        } else if (gains > 0) {
+            gain[c] = gainSum / gains;
+            fit[c] = Fit::Gain;
+        } else {
+            fit[c] = Fit::Gain; // nothing to borrow: its own means
+        }
+    }
+    for (int c = 0; c < 3; ++c) {
+        unsigned char* table = tables + kBins * c;
+        for (int v = 0; v < kBins && fit[c] != Fit::Alone; ++v) {
+            double value = v;
+            if (fit[c] == Fit::Curve)
+                value = std::floor(255.0f * InvMap(m_fA, t[c] * Map(m_fA, float(v) / 255.0f)));
+            else if (fit[c] == Fit::Gain)
+                value = std::floor(v * gain[c] + 0.5);
+            table[v] = static_cast<unsigned char>(std::clamp(value, 0.0, 255.0));
+        }
     }
 }

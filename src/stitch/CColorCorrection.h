@@ -22,6 +22,34 @@ public:
     // With fewer than 100 paired counts there is nothing to fit and the
     // table is the identity (a = 0, t = 1).
     void Run(const unsigned int* first, const unsigned int* second, unsigned char* table);
+    // The three channels of one pair together: counts and tables are three
+    // runs of 256, one per channel. What Run does to one channel alone
+    // casts colour on a real pair, three ways, each mended here:
+    // - A camera has one response curve: the channels share its shape and
+    //   differ only in their exposure ratio. Shapes fitted per channel bend
+    //   each channel its own way and turn colours the overlap never held.
+    // - A channel whose overlap lies in a narrow band in both images (a
+    //   flat sky, fog) says nothing of the curve: fitted to that one point
+    //   the curve may bend every other value anywhere (a 4 % step at 240
+    //   lifted mid-tones by two thirds). It gets the plain ratio of the two
+    //   means, which puts the band exactly onto the first image's.
+    // - Run's ratio falls off towards white; fitted to a channel whose
+    //   values are mostly bright it comes out larger than for one whose
+    //   values are dark, and the channels part in the shadows. Here the
+    //   ratio holds over the whole range (the brighter photo's highlights
+    //   clip, as the photo's own did), and the values of an image clipped
+    //   in a channel (more than 1 % at 255) are left out from kClipped on.
+    //   A channel left with under a quarter of its counts takes the ratio
+    //   of the fitted channels (or of the flat ones).
+    // A channel with too few counts keeps the identity. A() and T() are the
+    // shared shape and the fitted channels' mean ratio afterwards.
+    void RunChannels(const unsigned int* first, const unsigned int* second, unsigned char* tables);
+    // The width of the middle 90 % of a histogram's counts, in levels (0
+    // for an empty one).
+    static int Spread(const unsigned int* counts);
+    // Where a histogram's values stop telling the light: kClipped when more
+    // than 1 % of its counts are at 255, else 256.
+    static int ClippedFrom(const unsigned int* counts);
 
     // The steps of Run, on the current joint histogram.
     void SolveOecf();
@@ -51,6 +79,12 @@ public:
     float T() const { return m_fT; }
 
     static constexpr unsigned kMinimumCounts = 100;
+    // Narrower than this in both images, a channel's overlap is flat: noise
+    // of a few levels and a gentle gradient stay within it, the texture of
+    // a landscape does not.
+    static constexpr int kFlatSpread = 24;
+    // From this value on a clipped channel's values are left out of a fit.
+    static constexpr int kClipped = 240;
 
 private:
     unsigned int* m_pJoint = nullptr;

@@ -168,7 +168,7 @@ void CCoordinate::DeriveZ_Skyscraper(const double* x, const double* m, CStitchTr
     double y[3] = {xm * x[0] - m[0], xm * x[1] - m[1], xm * x[2] - m[2]};
     CMotionEstimation::Normalize(y);
     double z[3];
-    CrossProduct(y, x, z);
+    CrossProduct(x, y, z);
     for (int i = 0; i < 3; ++i) {
         out->m_Matrix[i] = x[i];
         out->m_Matrix[3 + i] = y[i];

@@ -64,7 +64,8 @@ public:
     double WrapPanorama() const;
     // Orthonormal frames (rows) from two vectors: the landscape one with rows
     // unit(a x up), up, unit(c x up); the skyscraper one with rows x,
-    // unit((x . m) x - m), their cross product.
+    // y = unit((x . m) x - m) and x x y: a rotation (y x x would mirror
+    // every column panorama top to bottom).
     static void DeriveZ_Landscape(const double* up, const double* a, CStitchTransform* out);
     static void DeriveZ_Skyscraper(const double* x, const double* m, CStitchTransform* out);
 

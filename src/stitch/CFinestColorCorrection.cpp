@@ -103,8 +103,7 @@ int CFinestColorCorrection::Run(const tagRECT& overlap, const tagRECT& reference
     // tables[0] is for byte 2, tables[2] for byte 0, as the counts lie.
     unsigned char tables[3][256];
     CColorCorrection fit;
-    for (int k = 0; k < 3; ++k)
-        fit.Run(m_Counts + 256 * k, m_Counts + 768 + 256 * k, tables[k]);
+    fit.RunChannels(m_Counts, m_Counts + 768, tables[0]);
     if (m_pNewImage->Lock() != 0)
         return StitchBadArgument;
     if (!Usable(m_pNewImage, m_pNewMask)) {

@@ -6,8 +6,9 @@ class CImage;
 class CMask;
 
 // Matches a newly warped image to the panorama already placed, over their
-// overlap: one table per byte from CColorCorrection, applied to every pixel
-// of the new image under its mask.
+// overlap: one table per byte from CColorCorrection::RunChannels (the three
+// bytes fitted together), applied to every pixel of the new image under its
+// mask.
 //
 // The renderer sets the four pointers (not owned): the new image and mask,
 // and the reference (panorama) image and mask, 24-bit images with masks of

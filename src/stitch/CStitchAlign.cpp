@@ -237,6 +237,12 @@ int CStitchAlign::Run()
         }
     }
 
+    // A fine-tune renders the user's own pairs; a fresh alignment must show
+    // that every pair it joins is one scene.
+    if (job->m_lFineTune != 1)
+        if (const int result = VerifyPairs())
+            return result;
+
     if (const int result = CCoarseColorCorrection(job).Run(top > working ? working + 1 : top, false))
         return result;
     if (CStitchOptions::ShowProgress(100))

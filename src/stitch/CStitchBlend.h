@@ -199,7 +199,7 @@ public:
     // Draws the element straight into pano (the panorama rectangle's size),
     // blending over what is already set inside the left and upper bands.
     // 0, -1 cancelled, -3 the layer bitmap cannot be had, -2 it cannot be
-    // attached. A singular planar map draws nothing.
+    // attached; -3 also for a singular planar map, which cannot be drawn.
     int ProjectForTelephoto(CStitchElement* e, int col, int row, const tagRECT& rcRegion, const tagRECT& rcOuter,
                             const tagRECT& rcInner, CImage* pano, CMask* panoMask, int progressLow,
                             int progressHigh);

@@ -69,6 +69,12 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
     if (!e || !pano || !panoMask || !m_pScanRegions || col < 0 || row < 0 || col >= grid.m_lCols
         || row >= grid.m_lRows)
         return StitchBadArgument;
+    const double* m = e->m_Transform.m_Matrix;
+    const double det = m[0] * m[4] - m[1] * m[3];
+    // A singular map has no inverse: the photo cannot be drawn, and a
+    // panorama without it is no success.
+    if (!(std::isfinite(det) && std::fabs(det) > 1e-12))
+        return StitchBadArgument;
     void* handle = e->m_Pyramid.LockHDib(m_lLayer);
     if (!handle)
         return StitchBadArgument;
@@ -87,8 +93,6 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
         const CScanRegion& region = m_pScanRegions[row * grid.m_lCols + col];
         const int stepX = 256 / std::max(1, rcInner.left - rcOuter.left);
         const int stepY = 256 / std::max(1, rcInner.top - rcOuter.top);
-        const double* m = e->m_Transform.m_Matrix;
-        const double det = m[0] * m[4] - m[1] * m[3];
         WarpSampler sampler;
         sampler.bits = carrier.Bits();
         sampler.stride = carrier.Stride();
@@ -99,8 +103,6 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
         unsigned char* panoBits = pano->Bits();
         const int panoStride = pano->Stride();
         const tagRECT& rcPano = m_PanoramaRect;
-        // A singular map has no inverse: the element cannot be drawn.
-        const bool invertible = std::isfinite(det) && std::fabs(det) > 1e-12;
         const int span = std::max(1, rcRegion.right - rcRegion.left);
         for (int x = rcRegion.left; x < rcRegion.right && result == StitchOk; ++x) {
             if (CStitchOptions::ShowProgress(
@@ -108,7 +110,7 @@ int CStitchBlend::ProjectForTelephoto(CStitchElement* e, int col, int row, const
                 result = StitchCancelled;
                 break;
             }
-            if (!invertible || x < region.m_Rect.left || x >= region.m_Rect.right || !region.HasTables())
+            if (x < region.m_Rect.left || x >= region.m_Rect.right || !region.HasTables())
                 continue;
             const LineSegment s = region.Column(x);
             const int first = std::max(s.first, rcOuter.top), last = std::min(s.last, rcOuter.bottom);

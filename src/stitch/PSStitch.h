@@ -6,8 +6,10 @@
 //
 // Codes: 0 success, -1 cancelled through ShowProgress, -2 null handle or
 // out-pointer, -3 bad argument or an image that cannot be fetched, -4 grid,
-// temporary folder or size failure, -5 no order found. Codes of the inner
-// components reach the caller unchanged.
+// temporary folder or size failure, -5 no order found, -6 neighbouring
+// photos that do not show one scene where they are joined (they do not
+// overlap enough to be joined). Codes of the inner components reach the
+// caller unchanged.
 
 #include "stitch/BitmapInfo.h"
 #include "stitch/Rect.h"

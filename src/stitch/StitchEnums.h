@@ -29,6 +29,9 @@ enum StitchResult {
     StitchBadArgument = -3,    // also: an image or temporary file that cannot be read
     StitchGridOrTempDir = -4,  // grid, temporary directory, fine-tune or size failure
     StitchNoOrder = -5,
+    // A neighbour pair whose overlap does not show the same scene under the
+    // alignment found for it: the photos do not overlap (enough) to be joined.
+    StitchPairMismatch = -6,
 };
 
 // Render kinds stored in the job.

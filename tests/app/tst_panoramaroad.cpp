@@ -4,8 +4,9 @@
 // dialog, and the retouch step on the panorama. Also the same road
 // cancelled mid-stitch, and the inputs the engine refuses.
 //
-// With VELLUMAR_SCREENSHOT_DIR set the photo list, the busy dialog and the
-// retouch step are photographed (run under a real X server, e.g. xvfb-run,
+// With VELLUMAR_SCREENSHOT_DIR set the photo list, the busy dialog, the
+// message for photos that do not register and the retouch step are
+// photographed (run under a real X server, e.g. xvfb-run,
 // for the dialog to show).
 #include "app/MainWindow.h"
 
@@ -26,6 +27,7 @@
 #include "widgets/QWaitingDialog.h"
 
 #include "SyntheticViews.h"
+#include "UnjoinablePairs.h"
 
 #include <QDir>
 #include <QLabel>
@@ -295,6 +297,11 @@ void TestPanoramaRoad::road()
     PRetouchAppliance* retouch = current<PRetouchAppliance>();
     QVERIFY(retouch);
     QCOMPARE(App::workflow->nodeCount(), 3);
+    // The retouch step holds its picture: the engine, with its photos, files
+    // and the whole panorama, is not kept beside it.
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    QVERIFY(QTest::qWaitFor([controller] { return controller->engine() == nullptr; }, 10000));
+    QVERIFY(controller->resultImage().isNull());
 
     // Rising percentages under the spinner.
     QVERIFY(busy.shown);
@@ -387,22 +394,30 @@ void TestPanoramaRoad::cancelled()
 void TestPanoramaRoad::refused_data()
 {
     QTest::addColumn<QList<QSize>>("sizes"); // an empty size: an unreadable file
+    QTest::addColumn<QString>("pair");       // else a pair that does not register
     QTest::addColumn<QString>("text");       // %1: the unreadable file
-    QTest::newRow("unreadable photo") << QList<QSize> {QSize(320, 240), QSize()}
+    QTest::newRow("unreadable photo") << QList<QSize> {QSize(320, 240), QSize()} << QString()
                                       << "Some selected photos are not supported or damaged.\n\n%1\n"
                                          "The file is damaged or incomplete.";
     // 150 x 150 = 22500 pixels, below 40000.
-    QTest::newRow("two 150 x 150") << QList<QSize> {QSize(150, 150), QSize(150, 150)}
+    QTest::newRow("two 150 x 150") << QList<QSize> {QSize(150, 150), QSize(150, 150)} << QString()
                                    << "The selected photos are too small.";
     // 360 - 300 = 60, a fifth of 300.
-    QTest::newRow("widths a fifth apart") << QList<QSize> {QSize(300, 200), QSize(360, 200)}
+    QTest::newRow("widths a fifth apart") << QList<QSize> {QSize(300, 200), QSize(360, 200)} << QString()
                                           << "The selected photos do not have the same pixel size and therefore cannot "
                                              "be stitched.";
+    const QString apart = QStringLiteral("Some neighbouring photos do not overlap enough to be joined. Choose photos of "
+                                         "one scene, each sharing about a third of its view with the next.");
+    QTest::newRow("two places") << QList<QSize>() << "places" << apart;
+    QTest::newRow("two parts of one photograph") << QList<QSize>() << "apart" << apart;
+    QTest::newRow("parallax") << QList<QSize>() << "parallax" << apart;
+    QTest::newRow("a wall from two places") << QList<QSize>() << "wall" << apart;
 }
 
 void TestPanoramaRoad::refused()
 {
     QFETCH(QList<QSize>, sizes);
+    QFETCH(QString, pair);
     QFETCH(QString, text);
     QStringList files;
     const QImage source(m_views.first());
@@ -418,9 +433,17 @@ void TestPanoramaRoad::refused()
         }
         files << file;
     }
+    if (!pair.isEmpty()) {
+        const QList<QImage> photos = UnjoinablePairs::make(pair);
+        QCOMPARE(photos.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            files << path(QStringLiteral("%1-%2.png").arg(pair).arg(i));
+            QVERIFY(photos.at(i).save(files.last()));
+        }
+    }
     PanoramaAppliance* list = openList(files);
     QVERIFY(list);
-    QCOMPARE(list->thumbsViewer()->selectedCount(), sizes.size());
+    QCOMPARE(list->thumbsViewer()->selectedCount(), int(files.size()));
     Boxes boxes;
     BusyWatch busy;
     list->form().nextButton->click();
@@ -429,7 +452,7 @@ void TestPanoramaRoad::refused()
     QVERIFY(busy.spy.opened);
     QVERIFY(!boxes.busyUnderBox);
     QCOMPARE(current<PanoramaAppliance>(), list);
-    QCOMPARE(list->thumbsViewer()->selectedCount(), sizes.size());
+    QCOMPARE(list->thumbsViewer()->selectedCount(), int(files.size()));
 }
 
 void TestPanoramaRoad::screenshots()
@@ -452,6 +475,35 @@ void TestPanoramaRoad::screenshots()
     QVERIFY(QTest::qWaitForWindowExposed(&busy));
     shoot(QStringLiteral("panorama-2-busy"), &busy);
     busy.close();
+
+    // A pair that does not register, told as the user sees it.
+    {
+        const QList<QImage> photos = UnjoinablePairs::make(QStringLiteral("places"));
+        QStringList files;
+        for (int i = 0; i < photos.size(); ++i) {
+            files << path(QStringLiteral("shot-%1.png").arg(i));
+            QVERIFY(photos.at(i).save(files.last()));
+        }
+        App::workflow->scheduleCommand({Workflow::CloseDownTo, QVariant(0)});
+        QVERIFY(QTest::qWaitFor([] { return App::workflow->nodeCount() == 1; }, 20000));
+        PanoramaAppliance* pair = openList(files);
+        QVERIFY(pair);
+        bool told = false;
+        auto* answer = new QTimer(this);
+        connect(answer, &QTimer::timeout, this, [this, answer, &told] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            answer->stop();
+            answer->deleteLater();
+            shoot(QStringLiteral("panorama-4-refused"));
+            told = box->text().startsWith(QStringLiteral("Some neighbouring photos"));
+            box->button(QMessageBox::Ok)->click();
+        });
+        answer->start(20);
+        pair->form().nextButton->click();
+        QVERIFY(QTest::qWaitFor([&told] { return told; }, 30000));
+    }
 
     // The retouch step on a panorama of the scene, made without the engine.
     SyntheticViews views(QImage(SyntheticViews::photoPath()), SyntheticViews::Surface::Cylinder, 900, 260, viewFocal);

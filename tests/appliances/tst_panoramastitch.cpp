@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -69,6 +70,35 @@ bool opaque(const QImage& image)
                 return false;
     }
     return true;
+}
+
+// The least mean difference, in grey levels, between the middle of `view`
+// (a quarter of its width across) and any place of `panorama`, both at a
+// quarter of their size; mirrored: the patch upside down.
+double patchDifference(const QImage& view, const QImage& panorama, bool mirrored)
+{
+    auto grey = [](const QImage& image) {
+        return image.scaled(image.width() / 4, image.height() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_Grayscale8);
+    };
+    const int side = view.width() / 4;
+    QImage patch = grey(view.copy((view.width() - side) / 2, (view.height() - side) / 2, side, side));
+    if (mirrored)
+        patch = patch.mirrored(false, true);
+    const QImage whole = grey(panorama);
+    double best = 1e9;
+    for (int oy = 0; oy + patch.height() <= whole.height(); ++oy)
+        for (int ox = 0; ox + patch.width() <= whole.width(); ++ox) {
+            int sum = 0;
+            for (int y = 0; y < patch.height(); ++y) {
+                const uchar* p = patch.constScanLine(y);
+                const uchar* w = whole.constScanLine(oy + y) + ox;
+                for (int x = 0; x < patch.width(); ++x)
+                    sum += std::abs(int(p[x]) - int(w[x]));
+            }
+            best = std::min(best, double(sum) / (patch.width() * patch.height()));
+        }
+    return best;
 }
 
 } // namespace
@@ -187,6 +217,14 @@ void TestPanoramaStitch::stitch()
     QVERIFY(whole.rect().contains(crop));
     QCOMPARE(run.image, whole.copy(crop));
     QCOMPARE(controller->cropedImage(), run.image);
+    // Every photo is in the picture as it was taken, not upside down.
+    for (const QString& path : paths) {
+        const QImage view(path);
+        const double upright = patchDifference(view, run.image, false);
+        const double mirrored = patchDifference(view, run.image, true);
+        QVERIFY2(upright < 10 && upright < mirrored,
+                 qPrintable(QStringLiteral("%1: %2 upright, %3 upside down").arg(path).arg(upright).arg(mirrored)));
+    }
     // The engine's crop, bottom-up and exclusive, converted.
     QCOMPARE(crop, IQPanoramaEngineController::topDownRect(engine->cropRect(), whole.height()));
 
@@ -243,8 +281,13 @@ void TestPanoramaStitch::stitch()
     // The job's result bitmap went back once; the job and its folder go with
     // the engine.
     QVERIFY(!engine->handle()->m_hResultDib);
+    const QImage cropBefore = run.image.copy();
     controller->releaseEngine();
     QVERIFY(!QDir(folder).exists());
+    // The whole panorama went with the engine; the worker's crop stays whole.
+    QVERIFY(controller->resultImage().isNull());
+    QVERIFY(controller->cropedImage().isNull());
+    QCOMPARE(run.image, cropBefore);
     QCOMPARE(IQPanoramaEngine::liveMemoryHandles(), handlesBefore);
     // Every photo lent to the library came back.
     QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 0);

@@ -46,8 +46,16 @@ struct GeometryFixture
         return job;
     }
 
+    // +1 for a rotation, -1 for a mirror image of one.
+    static double determinant(const double m[9])
+    {
+        return m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6])
+               + m[2] * (m[3] * m[7] - m[4] * m[6]);
+    }
+
     // Frame of the library's panorama in the library world, from element i:
-    // G_true G^T.
+    // G_true G^T. A truth drawn through a mirrored frame would be mirrored
+    // as the panorama is: check its determinant.
     static void frame(const SyntheticViews::Camera& camera, const CStitchTransform& G, double out[9])
     {
         double truth[9];

@@ -209,6 +209,8 @@ void TestBlendRun::rendersAgainstTheTruth()
     truth.kind = row ? SyntheticViews::Panorama::Cylinder : SyntheticViews::Panorama::CylinderVertical;
     truth.radius = blend.m_dRadius;
     GeometryFixture::frame(cameras[0], job->m_Matrix.m_pElements[0].m_Transform, truth.frame);
+    // The truth is the scene itself only through a rotation.
+    QVERIFY(GeometryFixture::determinant(truth.frame) > 0.99);
     truth.rect = QRect(pano.left, pano.top, pano.right - pano.left, pano.bottom - pano.top);
     const QImage expected = views.truth(truth);
     const double error = colourError(result, expected, crop, aligned ? 4 : 1);
@@ -376,10 +378,10 @@ void TestBlendRun::thirdOverlappingViewIsTrimmed()
     tagRECT expected = p2;
     if (trimmed) {
         // Forwards the cut is at the near edge (left, top), backwards at
-        // the far one. The synthetic column runs up the panorama (its later
-        // views have smaller rows) unless reversed.
+        // the far one. The synthetic column runs down the panorama as down
+        // the scene (its later views have larger rows) unless reversed.
         const bool backwards = row ? p2.left < p1.left : p2.top < p1.top;
-        QCOMPARE(backwards, row ? reversed : !reversed);
+        QCOMPARE(backwards, reversed);
         if (row && !backwards)
             expected.left = ab.right;
         else if (row)
@@ -510,6 +512,15 @@ void TestBlendRun::telephotoRendersWithProgressAndCancel()
         QCOMPARE(m_host->progress.size(), cancel + 1);
         QVERIFY(RenderState::of(*m_host, job.get()) == before);
     }
+
+    // A pair map that flattens the neighbour onto a line leaves the last
+    // two photos without an inverse: the render ends with -3 rather than
+    // a panorama that silently lacks them, and the previous result stays.
+    CStitchTransform& pair = job->m_Matrix.m_pElements[0].m_RightTransform;
+    pair.m_Matrix[3] = 0.0;
+    pair.m_Matrix[4] = 0.0;
+    QCOMPARE(render(job.get()), -3);
+    QVERIFY(m_host->handleBytes(job->m_hResultDib) == before.result);
 }
 
 void TestBlendRun::ringClosesOverItsStart()

@@ -1,4 +1,6 @@
+#include "HueDifference.h"
 #include "StitchTestHost.h"
+#include "SyntheticViews.h"
 #include "Texture.h"
 #include "ViewExposure.h"
 
@@ -34,6 +36,10 @@ private slots:
     void tooFewCountsGiveIdentity();
     void responseModelRecovered_data();
     void responseModelRecovered();
+    void flatOverlapCastsNoColour_data();
+    void flatOverlapCastsNoColour();
+    void channelsKeepOneExposure_data();
+    void channelsKeepOneExposure();
 
     void finestCountsBelowWhite_data();
     void finestCountsBelowWhite();
@@ -254,6 +260,118 @@ void TestColorCorrection::responseModelRecovered()
         QVERIFY(std::abs(cc.A() - shape) <= 0.04f); // half a step of the shape grid
         QVERIFY(std::abs(cc.T() - 1 / gain) <= 0.02);
     }
+}
+
+void TestColorCorrection::flatOverlapCastsNoColour_data()
+{
+    QTest::addColumn<QList<int>>("flat"); // red, green, blue of the overlap in the first photo
+    QTest::addColumn<double>("exposure"); // the second photo's light against the first's
+    // The sky of a real cast: every photo showed it as B/G/R 249/225/210.
+    QTest::newRow("pale sky, second 4 % darker") << QList<int>{210, 225, 249} << 0.96;
+    QTest::newRow("pale sky, second 6 % brighter, its blue clipped") << QList<int>{210, 225, 249} << 1.06;
+    QTest::newRow("grey fog, second 12 % darker") << QList<int>{186, 190, 196} << 0.88;
+}
+
+void TestColorCorrection::flatOverlapCastsNoColour()
+{
+    QFETCH(QList<int>, flat);
+    QFETCH(double, exposure);
+    // Two photos whose overlap is a flat sky (a few levels of gentle
+    // variation), the second taken with more or less light. Three
+    // histograms of 256 per photo, channel after channel (red, green, blue).
+    std::vector<unsigned int> first(768, 0), second(768, 0);
+    auto seen = [exposure](double value) { return int(std::clamp(std::floor(value * exposure + 0.5), 0.0, 255.0)); };
+    for (int i = 0; i < 4000; ++i)
+        for (int c = 0; c < 3; ++c) {
+            const double value = std::min(255.0, flat[c] + ((i * (7 + 3 * c)) % 5) - 2.0);
+            ++first[size_t(256 * c) + size_t(value)];
+            ++second[size_t(256 * c) + size_t(seen(value))];
+        }
+    // Colours the second photo shows elsewhere, and what the first would
+    // have shown of them.
+    const QList<QList<int>> elsewhere{{60, 90, 40}, {150, 110, 70}, {128, 128, 128}, {40, 45, 52}, {200, 160, 140}};
+
+    // Channel by channel, each fitted curve runs through the one point the
+    // overlap holds and bends every other value its own way: the blue of a
+    // 4 % darker photo is lifted like a mid-tone three times over. This is
+    // the cast a sky once turned magenta with.
+    double worstAlone = 0.0;
+    {
+        unsigned char tables[3][256];
+        CColorCorrection fit;
+        for (int c = 0; c < 3; ++c)
+            fit.Run(first.data() + 256 * c, second.data() + 256 * c, tables[c]);
+        for (const QList<int>& colour : elsewhere) {
+            const QRgb corrected = qRgb(tables[0][seen(colour[0])], tables[1][seen(colour[1])], tables[2][seen(colour[2])]);
+            worstAlone = std::max(worstAlone, HueDifference::between(corrected, qRgb(colour[0], colour[1], colour[2])));
+        }
+    }
+
+    // Together: the flat band goes exactly onto the first photo's sky and
+    // every other colour keeps its hue.
+    unsigned char tables[768];
+    CColorCorrection fit;
+    fit.RunChannels(first.data(), second.data(), tables);
+    for (int c = 0; c < 3; ++c) {
+        double sumFirst = 0, sumSecond = 0;
+        for (int v = 0; v < 256; ++v) {
+            sumFirst += double(first[size_t(256 * c + v)]) * v;
+            sumSecond += double(second[size_t(256 * c + v)]) * tables[256 * c + v];
+        }
+        QVERIFY2(std::abs(sumFirst - sumSecond) / 4000 <= 1.0,
+                 qPrintable(QStringLiteral("channel %1: %2 against %3").arg(c).arg(sumSecond / 4000).arg(sumFirst / 4000)));
+    }
+    double worst = 0.0;
+    for (const QList<int>& colour : elsewhere) {
+        const QRgb corrected =
+            qRgb(tables[seen(colour[0])], tables[256 + seen(colour[1])], tables[512 + seen(colour[2])]);
+        worst = std::max(worst, HueDifference::between(corrected, qRgb(colour[0], colour[1], colour[2])));
+    }
+    qInfo("hue moved by %.1f channel by channel, %.1f together", worstAlone, worst);
+    QVERIFY2(worstAlone > 6.0, "the channel by channel fit no longer casts: the fixture lost its point");
+    QVERIFY2(worst <= 2.0, qPrintable(QString::number(worst)));
+}
+
+void TestColorCorrection::channelsKeepOneExposure_data()
+{
+    QTest::addColumn<double>("ratio"); // the first photo's light against the second's
+    QTest::newRow("first brighter by a quarter") << 1.25;
+    QTest::newRow("first darker by a fifth") << 0.8;
+}
+
+void TestColorCorrection::channelsKeepOneExposure()
+{
+    QFETCH(double, ratio);
+    // A real photograph whose channels lie apart (a blue sky over yellow
+    // grass: most red values high, most blue ones low), seen through two
+    // exposures that differ by the same ratio in every channel. Each
+    // channel's table must be that ratio, whatever its values' spread:
+    // a ratio fitted larger for the channel whose values are brighter
+    // would tint the shadows.
+    const QImage photo = QImage(SyntheticViews::photoPath(QStringLiteral("Dune.jpg")))
+                             .scaled(420, 263, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+    if (photo.isNull())
+        QSKIP("mate-backgrounds is not installed (scripts/test installs it)");
+    std::vector<unsigned int> first(768, 0), second(768, 0);
+    for (int y = 0; y < photo.height(); ++y)
+        for (int x = 0; x < photo.width(); ++x) {
+            const QRgb p = photo.pixel(x, y);
+            const int values[3] = {qRed(p), qGreen(p), qBlue(p)};
+            for (int c = 0; c < 3; ++c) {
+                ++first[size_t(256 * c) + size_t(std::min(255.0, std::floor(values[c] * ratio + 0.5)))];
+                ++second[size_t(256 * c + values[c])];
+            }
+        }
+    unsigned char tables[768];
+    CColorCorrection fit;
+    fit.RunChannels(first.data(), second.data(), tables);
+    for (int c = 0; c < 3; ++c)
+        for (int v = 16; v <= 200; ++v) {
+            const double expected = std::min(255.0, v * ratio);
+            QVERIFY2(std::abs(tables[256 * c + v] - expected) <= 2.0,
+                     qPrintable(QStringLiteral("channel %1: %2 -> %3, not %4").arg(c).arg(v).arg(tables[256 * c + v]).arg(expected)));
+        }
 }
 
 namespace {

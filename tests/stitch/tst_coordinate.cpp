@@ -125,9 +125,12 @@ void TestCoordinate::truthUpToStraightening()
     QVERIFY(job);
     QCOMPARE(CCoordinate(job).Run(), 0);
 
-    // One rotation D = G_true G^T for all elements.
+    // One rotation D = G_true G^T for all elements: a rotation, not a
+    // mirror, or the panorama would show the scene mirrored.
     double first[9];
     GeometryFixture::frame(cameras[0], job->m_Matrix.m_pElements[0].m_Transform, first);
+    QVERIFY2(std::fabs(GeometryFixture::determinant(first) - 1) < 1e-9,
+             qPrintable(QString::number(GeometryFixture::determinant(first))));
     for (int i = 1; i < cols * rows; ++i) {
         double D[9];
         GeometryFixture::frame(cameras[i], job->m_Matrix.m_pElements[i].m_Transform, D);

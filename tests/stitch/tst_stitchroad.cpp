@@ -1,3 +1,4 @@
+#include "GeometryFixture.h"
 #include "LayerAlignment.h"
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
@@ -189,6 +190,10 @@ void TestStitchRoad::road()
         QCOMPARE(image.Width(), pw);
         QCOMPARE(image.Height(), ph);
         image.Detach();
+        // Every photo is turned into the panorama, none mirrored: a mirror
+        // would show the whole scene upside down.
+        for (int i = 0; i < n; ++i)
+            QVERIFY(GeometryFixture::determinant(m.m_pElements[i].m_Transform.m_Matrix) > 0.99);
         QVERIFY(crop.left >= 0 && crop.top >= 0 && crop.right <= pw && crop.bottom <= ph);
         QVERIFY(crop.right > crop.left && crop.bottom > crop.top);
         const double fovX = 2 * std::atan(width / 2.0 / focal), fovY = 2 * std::atan(height / 2.0 / focal);
