@@ -1,7 +1,7 @@
 #include "appliances/IQPanoramaEngine.h"
 
-#include "stitch/BitmapInfo.h"
-#include "stitch/PSStitch.h"
+#include "stitch/image/BitmapInfo.h"
+#include "stitch/interface/PSStitch.h"
 
 #include <QImageReader>
 #include <QThread>

@@ -4,7 +4,7 @@
 // header asks for more than 16 MB are skipped.
 #include "FuzzFile.h"
 
-#include "stitch/CImage.h"
+#include "stitch/image/CImage.h"
 
 #include <algorithm>
 #include <cstdlib>
