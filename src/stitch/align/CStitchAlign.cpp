@@ -7,6 +7,7 @@
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchMatrix.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 #include "stitch/motion/CCameraCalibration.h"
 #include "stitch/motion/CMotionEstimation.h"
 
@@ -71,57 +72,22 @@ int CStitchAlign::StartUpCoarseAlign(int layer, bool& shift)
 {
     CStitchOptions* job = m_pOptions;
     CStitchMatrix& m = job->m_Matrix;
-    const int cols = m.m_lCols;
-    const int rows = m.m_lRows;
-    int pairs = 1;
-    switch (m.m_Style) {
-    case StitchStyleHorizontal: pairs = cols - 1; break;
-    case StitchStyleVertical: pairs = rows - 1; break;
-    case StitchStyle360: pairs = cols; break;
-    case StitchStyleTile: pairs = (rows - 1) * cols + (cols - 1) * rows; break;
-    }
+    const NeighbourPairs pairs(m);
+    const int count = pairs.Count();
     CImage a, b;
     int k = 0;
-    auto nextPair = [&]() {
-        const bool cancelled = CStitchOptions::ShowProgress(pairs > 0 ? 20 * k / pairs : 0);
-        ++k;
-        return cancelled;
-    };
-
-    for (int row = 0; row < rows; ++row)
-        for (int c = 0; c + 1 < cols; ++c) {
-            if (nextPair())
-                return StitchCancelled;
-            CStitchElement* first = m.GetElement(c, row);
-            CStitchElement* second = m.GetElement(c + 1, row);
-            if (!first || !second)
-                continue;
-            const int result = AlignPair(&a, &b, first, second, layer, true, shift);
-            if (result != 0)
-                return result;
-        }
-    for (int col = 0; col < cols; ++col)
-        for (int r = 0; r + 1 < rows; ++r) {
-            if (nextPair())
-                return StitchCancelled;
-            CStitchElement* first = m.GetElement(col, r);
-            CStitchElement* second = m.GetElement(col, r + 1);
-            if (!first || !second)
-                continue;
-            const int result = AlignPair(&a, &b, first, second, layer, false, shift);
-            if (result != 0)
-                return result;
-        }
-    if (m.m_Style == StitchStyle360) {
-        if (nextPair())
+    for (const NeighbourPair& p : pairs) {
+        // A pair without both photos still counts towards the progress.
+        if (CStitchOptions::ShowProgress(count > 0 ? 20 * k / count : 0))
             return StitchCancelled;
-        CStitchElement* last = m.GetElement(cols - 1, 0);
-        CStitchElement* first = m.GetElement(0, 0);
-        if (last && first) {
-            const int result = AlignPair(&a, &b, last, first, layer, true, shift);
-            if (result != 0)
-                return result;
-        }
+        ++k;
+        CStitchElement* first = m.GetElement(p.col, p.row);
+        CStitchElement* second = m.GetElement(p.nextCol, p.nextRow);
+        if (!first || !second)
+            continue;
+        const int result = AlignPair(&a, &b, first, second, layer, p.horizontal, shift);
+        if (result != 0)
+            return result;
     }
     if (m.m_Style == StitchStyleTile)
         ModifyShiftsForTile();
@@ -132,21 +98,12 @@ int CStitchAlign::StartUpCoarseAlign(int layer, bool& shift)
     }
     if (shift) {
         // Offsets in pixels of the next lower layer.
-        auto twice = [](PointTwinList& twins) {
-            twins.m_Twins[0][0].x *= 2;
-            twins.m_Twins[0][0].y *= 2;
-        };
-        for (int row = 0; row < rows; ++row)
-            for (int c = 0; c + 1 < cols; ++c)
-                if (CStitchElement* e = m.GetElement(c, row))
-                    twice(e->m_RightTwins);
-        for (int col = 0; col < cols; ++col)
-            for (int r = 0; r + 1 < rows; ++r)
-                if (CStitchElement* e = m.GetElement(col, r))
-                    twice(e->m_LowerTwins);
-        if (m.m_Style == StitchStyle360)
-            if (CStitchElement* e = m.GetElement(cols - 1, 0))
-                twice(e->m_RightTwins);
+        for (const NeighbourPair& p : pairs)
+            if (CStitchElement* e = m.GetElement(p.col, p.row)) {
+                tagPOINT& offset = (p.horizontal ? e->m_RightTwins : e->m_LowerTwins).m_Twins[0][0];
+                offset.x *= 2;
+                offset.y *= 2;
+            }
     }
     return CStitchOptions::ShowProgress(20) ? StitchCancelled : 0;
 }

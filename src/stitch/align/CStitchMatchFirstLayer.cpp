@@ -4,12 +4,12 @@
 #include "stitch/image/CImage.h"
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 void CStitchMatch::CalcOverlapRegions(int col1, int row1, int col2, int row2, int layer, bool horizontal)
 {
@@ -39,44 +39,16 @@ void CStitchMatch::StoreOverlapRects(CStitchElement* e, CStitchElement* n, int o
 int CStitchMatch::StartUpMatchFirstTime(int layer, int progressFrom, int progressTo)
 {
     const CStitchMatrix& m = m_pOptions->m_Matrix;
-    const int cols = m.m_lCols, rows = m.m_lRows;
-    struct Pair
-    {
-        int c1, r1, c2, r2;
-        bool horizontal;
-    };
-    std::vector<Pair> pairs;
-    switch (m.m_Style) {
-    case StitchStyleHorizontal:
-        for (int c = 0; c + 1 < cols; ++c)
-            pairs.push_back({c, 0, c + 1, 0, true});
-        break;
-    case StitchStyleVertical:
-        for (int r = 0; r + 1 < rows; ++r)
-            pairs.push_back({0, r, 0, r + 1, false});
-        break;
-    case StitchStyle360:
-        for (int c = 0; c < cols; ++c)
-            pairs.push_back({c, 0, (c + 1) % cols, 0, true});
-        break;
-    case StitchStyleTile:
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c + 1 < cols; ++c)
-                pairs.push_back({c, r, c + 1, r, true});
-        for (int c = 0; c < cols; ++c)
-            for (int r = 0; r + 1 < rows; ++r)
-                pairs.push_back({c, r, c, r + 1, false});
-        break;
-    }
+    const NeighbourPairs pairs(m);
     const int span = progressTo - progressFrom;
-    const int count = int(pairs.size());
+    const int count = pairs.Count();
     for (int k = 0; k < count; ++k) {
         if (CStitchOptions::ShowProgress(progressFrom + k * span / count))
             return StitchCancelled;
-        const Pair& p = pairs[size_t(k)];
-        if (!m.GetElement(p.c1, p.r1) || !m.GetElement(p.c2, p.r2))
+        const NeighbourPair p = pairs.At(k);
+        if (!m.GetElement(p.col, p.row) || !m.GetElement(p.nextCol, p.nextRow))
             continue;
-        const int result = SearchCandidatesFirstTime(p.c1, p.r1, p.c2, p.r2, layer, p.horizontal);
+        const int result = SearchCandidatesFirstTime(p.col, p.row, p.nextCol, p.nextRow, layer, p.horizontal);
         if (result != 0)
             return result;
     }

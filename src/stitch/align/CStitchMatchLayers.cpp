@@ -4,6 +4,7 @@
 #include "stitch/align/CStitchMatchLayerPair.h"
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 #include "stitch/motion/CMotionEstimation.h"
 #include "stitch/threads/StitchThreads.h"
 
@@ -44,61 +45,25 @@ int CStitchMatch::StartUpMatch(int layer, int progressFrom, int progressTo)
 {
     CStitchMatrix& m = m_pOptions->m_Matrix;
     const int span = progressTo - progressFrom;
-    const tagStitchStyle style = m.m_Style;
-
-    if (style == StitchStyleTile) {
-        const int cols = m.m_lCols, rows = m.m_lRows;
-        const int pairs = (rows - 1) * cols + (cols - 1) * rows;
-        int k = 0;
-        auto visit = [&](int c1, int r1, int c2, int r2, bool horizontal) {
-            if (CStitchOptions::ShowProgress(progressFrom + (pairs > 0 ? k * span / pairs : 0)))
-                return int(StitchCancelled);
-            ++k;
-            if (!m.GetElement(c1, r1) || !m.GetElement(c2, r2))
-                return 0;
-            return SearchCandidates(c1, r1, c2, r2, layer, horizontal);
-        };
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c + 1 < cols; ++c)
-                if (const int result = visit(c, r, c + 1, r, true))
-                    return result;
-        for (int c = 0; c < cols; ++c)
-            for (int r = 0; r + 1 < rows; ++r)
-                if (const int result = visit(c, r, c, r + 1, false))
-                    return result;
-        return 0;
-    }
-    if (style != StitchStyleHorizontal && style != StitchStyleVertical && style != StitchStyle360)
-        return 0;
-
-    // Taking an image out shrinks the grid, so the bounds are read afresh
-    // for every pair.
-    for (int c = 0;;) {
-        const int cols = m.m_lCols, rows = m.m_lRows;
-        const int pairs = style == StitchStyleHorizontal ? cols - 1 : style == StitchStyleVertical ? rows - 1 : cols;
-        if (c >= pairs)
+    // Taking an image out of a row or column shrinks the grid, so the pairs
+    // are read afresh for every step.
+    for (int k = 0;;) {
+        const NeighbourPairs pairs(m);
+        const int count = pairs.Count();
+        if (k >= count)
             break;
-        if (CStitchOptions::ShowProgress(progressFrom + c * span / pairs))
+        if (CStitchOptions::ShowProgress(progressFrom + k * span / count))
             return StitchCancelled;
-        int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
-        const bool horizontal = style != StitchStyleVertical;
-        if (style == StitchStyleVertical) {
-            r1 = c;
-            r2 = c + 1;
-        } else {
-            c1 = c;
-            c2 = (c + 1) % cols;
-        }
-        if (!m.GetElement(c1, r1) || !m.GetElement(c2, r2)) {
-            ++c;
+        const NeighbourPair p = pairs.At(k);
+        if (!m.GetElement(p.col, p.row) || !m.GetElement(p.nextCol, p.nextRow)) {
+            ++k;
             continue;
         }
-        if (const int result = SearchCandidates(c1, r1, c2, r2, layer, horizontal))
+        if (const int result = SearchCandidates(p.col, p.row, p.nextCol, p.nextRow, layer, p.horizontal))
             return result;
-        const bool closing = style == StitchStyle360 && c == cols - 1;
-        if (IsOverlapTooLarge(c1, r1, c2, r2, layer, horizontal) && !closing)
+        if (IsOverlapTooLarge(p.col, p.row, p.nextCol, p.nextRow, layer, p.horizontal) && !p.closing)
             continue; // the image at this position was taken out
-        ++c;
+        ++k;
     }
     return 0;
 }

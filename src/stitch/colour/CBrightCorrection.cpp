@@ -5,6 +5,7 @@
 #include "stitch/job/CProcessingList.h"
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 
 #include <cstdint>
 
@@ -199,8 +200,8 @@ int CBrightCorrection::PanoramaRun()
             e->m_lBrightness[0] = 0;
     if (!m_pOptions->m_bBrightnessCorrection)
         return StitchOk;
-    for (int i = 0; i < n; ++i)
-        if (const int code = MeasureBrightness(i, 0, (i + 1) % n, 0))
+    for (const NeighbourPair& p : NeighbourPairs(StitchStyle360, n, 1))
+        if (const int code = MeasureBrightness(p.col, p.row, p.nextCol, p.nextRow))
             return code;
     auto difference = [&](int i) {
         const CStitchElement* e = m.GetElement(i, 0);

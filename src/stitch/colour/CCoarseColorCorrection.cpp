@@ -368,11 +368,16 @@ int CCoarseColorCorrection::Run(int layer, bool quiet)
     const CStitchMatrix& m = m_pOptions->m_Matrix;
     if (!m.m_pElements || m.m_lCount <= 0 || m.m_lCols <= 0 || m.m_lRows <= 0)
         return StitchNoOrder;
-    switch (m.m_Style) {
-    case StitchStyleHorizontal: return CorrectHistLandscape(layer);
-    case StitchStyleVertical: return CorrectHistSkyscraper(layer);
-    case StitchStyle360: return CorrectHistPanorama();
-    case StitchStyleTile: return CorrectHistWideangle(layer);
-    }
+    // A row and a column chain their tables along the line, a tile grid
+    // along its rows from the reference column; a ring keeps every photo's
+    // colours (its brightness is evened out at render time).
+    if (m.m_Style == StitchStyleHorizontal)
+        return CorrectHistLandscape(layer);
+    if (m.m_Style == StitchStyleVertical)
+        return CorrectHistSkyscraper(layer);
+    if (m.m_Style == StitchStyle360)
+        return CorrectHistPanorama();
+    if (m.m_Style == StitchStyleTile)
+        return CorrectHistWideangle(layer);
     return int(m.m_Style);
 }

@@ -53,19 +53,14 @@ STITCHLENS CCoordinate::Lens() const
 
 int CCoordinate::Run()
 {
-    switch (m_pOptions->m_Matrix.m_Style) {
-    case StitchStyleHorizontal:
+    // A ring's rotations come from PanoramaRun, which closes it.
+    const tagStitchStyle style = m_pOptions->m_Matrix.m_Style;
+    if (style == StitchStyleHorizontal)
         CoordinateLandscape();
-        break;
-    case StitchStyleVertical:
+    else if (style == StitchStyleVertical)
         CoordinateSkyscraper();
-        break;
-    case StitchStyleTile:
+    else if (style == StitchStyleTile)
         CoordinateWideangle();
-        break;
-    case StitchStyle360:
-        break;
-    }
     return 0;
 }
 

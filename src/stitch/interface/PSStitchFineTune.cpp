@@ -5,6 +5,7 @@
 #include "stitch/interface/PSStitch.h"
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 #include "stitch/motion/CCameraCalibration.h"
 #include "stitch/motion/CMotionEstimation.h"
 #include "stitch/render/CStitchBlend.h"
@@ -23,49 +24,21 @@ CStitchElement* Neighbour(const CStitchMatrix& grid, tagPOINT element, bool hori
                       : grid.GetElement(element.x, element.y + 1);
 }
 
-// Visits the pair transforms in memo order; visit(element or null, right).
+// Visits the pair transforms in memo order, the order of the grid's pairs;
+// visit(index, owner or null, right).
 template <typename Visit> void ForEachPairTransform(const CStitchOptions* job, Visit visit)
 {
     const CStitchMatrix& grid = job->m_Matrix;
-    const int entries = FineTuneTransformCount(job);
     int k = 0;
-    auto take = [&](int col, int row, bool right) {
-        if (k < entries)
-            visit(k++, grid.GetElement(col, row), right);
-    };
-    switch (grid.m_Style) {
-    case StitchStyleTile:
-        for (int r = 0; r < grid.m_lRows; ++r)
-            for (int c = 0; c + 1 < grid.m_lCols; ++c)
-                take(c, r, true);
-        for (int c = 0; c < grid.m_lCols; ++c)
-            for (int r = 0; r + 1 < grid.m_lRows; ++r)
-                take(c, r, false);
-        break;
-    case StitchStyleVertical:
-        for (int r = 0; r < entries; ++r)
-            take(0, r, false);
-        break;
-    default:
-        for (int c = 0; c < entries; ++c)
-            take(c, 0, true);
-        break;
-    }
+    for (const NeighbourPair& p : NeighbourPairs(grid))
+        visit(k++, grid.GetElement(p.col, p.row), p.horizontal);
 }
 
 } // namespace
 
 int FineTuneTransformCount(const CStitchOptions* job)
 {
-    const CStitchMatrix& grid = job->m_Matrix;
-    const int cols = std::max(grid.m_lCols, 0);
-    const int rows = std::max(grid.m_lRows, 0);
-    switch (grid.m_Style) {
-    case StitchStyleTile: return std::max(rows - 1, 0) * cols + std::max(cols - 1, 0) * rows;
-    case StitchStyle360: return cols;
-    case StitchStyleVertical: return std::max(rows - 1, 0);
-    default: return std::max(cols - 1, 0);
-    }
+    return NeighbourPairs(job->m_Matrix).Count();
 }
 
 bool BackupForFineTune(CStitchOptions* job, tagPOINT element, bool horizontal, FineTuneDataMemo* memo)

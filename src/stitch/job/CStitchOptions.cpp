@@ -3,6 +3,7 @@
 #include "stitch/image/CImage.h"
 #include "stitch/interface/PSStitch.h"
 #include "stitch/job/CStitchElement.h"
+#include "stitch/job/NeighbourPairs.h"
 
 #include <QDir>
 #include <QFile>
@@ -138,22 +139,15 @@ void CStitchOptions::RemoveFile(int id)
 
 int CStitchOptions::OverlapCount() const
 {
-    const int count = m_Matrix.m_lCount;
-    switch (m_Matrix.m_Style) {
-    case StitchStyleHorizontal:
-    case StitchStyleVertical:
-        return count > 1 ? count - 1 : 0;
-    case StitchStyle360:
-        return count > 0 ? count : 0;
-    case StitchStyleTile:
-        return m_Matrix.m_lCols > 0 && m_Matrix.m_lRows > 0 ? (m_Matrix.m_lCols + 1) * m_Matrix.m_lRows - 2 : 0;
-    }
-    return 0;
+    // A tile grid's rows are joined twice over: their placements, and the
+    // strips the rows were rendered into.
+    const NeighbourPairs pairs(m_Matrix);
+    if (m_Matrix.m_Style == StitchStyleTile && pairs.SeamCount() > 0)
+        return pairs.SeamCount() + m_Matrix.m_lRows - 1;
+    return pairs.SeamCount();
 }
 
 int CStitchOptions::PathCount() const
 {
-    if (m_Matrix.m_Style == StitchStyleTile)
-        return m_Matrix.m_lCols > 0 && m_Matrix.m_lRows > 0 ? m_Matrix.m_lCols * m_Matrix.m_lRows - 1 : 0;
-    return OverlapCount();
+    return NeighbourPairs(m_Matrix).SeamCount();
 }

@@ -2,14 +2,16 @@
 
 #include "stitch/image/CImage.h"
 #include "stitch/job/CStitchElement.h"
+#include "stitch/job/NeighbourPairs.h"
 
 #include <new>
 
 namespace {
 
-// The element at a linear index, or null past the array.
-CStitchElement* At(const CStitchMatrix& matrix, int index)
+// The element record of a cell, in use or not, or null past the array.
+CStitchElement* Cell(const CStitchMatrix& matrix, int col, int row)
 {
+    const int index = row * matrix.m_lCols + col;
     if (!matrix.m_pElements || index < 0 || index >= matrix.m_lCount)
         return nullptr;
     return &matrix.m_pElements[index];
@@ -46,20 +48,21 @@ bool CStitchOptions::CalcOverlapRects(tagRECT** rects, int* count)
         OffsetRect(dst, dx, dy);
     };
 
-    switch (m.m_Style) {
-    case StitchStyleHorizontal:
-    case StitchStyleVertical:
-        for (int i = 0; i < n; ++i)
-            overlap(&out[i], PlacementOf(At(m, i)), PlacementOf(At(m, i + 1)));
-        break;
-    case StitchStyle360:
-        for (int i = 0; i < n - 1; ++i) {
-            CStitchElement* element = At(m, i);
+    const NeighbourPairs pairs(m);
+    const bool ring = m.m_Style == StitchStyle360;
+    int k = 0;
+    for (; k < pairs.SeamCount(); ++k) {
+        const NeighbourPair p = pairs.At(k);
+        CStitchElement* element = Cell(m, p.col, p.row);
+        const CStitchElement* next = Cell(m, p.nextCol, p.nextRow);
+        if (p.closing) {
+            overlap(&out[k], element ? &element->m_WrapPlacement : &kNone, PlacementOf(next));
+        } else if (ring) {
             tagRECT r;
-            IntersectRect(&r, PlacementOf(element), PlacementOf(At(m, i + 1)));
+            IntersectRect(&r, PlacementOf(element), PlacementOf(next));
             if (r.right > m_LayoutRect.right) {
                 // This seam is taken over by the wrap copy at the far end.
-                SetRectEmpty(&out[i]);
+                SetRectEmpty(&out[k]);
                 if (element) {
                     delete[] element->m_pRightPath;
                     element->m_pRightPath = nullptr;
@@ -67,30 +70,20 @@ bool CStitchOptions::CalcOverlapRects(tagRECT** rects, int* count)
             } else {
                 IntersectRect(&r, &r, &m_LayoutRect);
                 OffsetRect(&r, dx, dy);
-                out[i] = r;
+                out[k] = r;
             }
+        } else {
+            overlap(&out[k], PlacementOf(element), PlacementOf(next));
         }
-        {
-            const CStitchElement* last = At(m, n - 1);
-            overlap(&out[n - 1], last ? &last->m_WrapPlacement : &kNone, PlacementOf(At(m, 0)));
-        }
-        break;
-    case StitchStyleTile: {
-        const int cols = m.m_lCols;
-        const int rows = m.m_lRows;
-        int k = 0;
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c + 1 < cols; ++c, ++k)
-                overlap(&out[k], PlacementOf(At(m, r * cols + c)), PlacementOf(At(m, r * cols + c + 1)));
-        for (int r = 0; r + 1 < rows; ++r, ++k)
-            overlap(&out[k], PlacementOf(At(m, r * cols)), PlacementOf(At(m, (r + 1) * cols)));
-        for (int r = 0; r + 1 < rows; ++r, ++k) {
-            const CStitchElement* upper = At(m, r * cols);
-            const CStitchElement* lower = At(m, (r + 1) * cols);
-            overlap(&out[k], upper ? &upper->m_RowStrip : &kNone, lower ? &lower->m_RowStrip : &kNone);
-        }
-        break;
     }
+    // A tile grid's rows once more: the last seams, those between the rows,
+    // with the strips the rows were rendered into in place of placements.
+    const int strips = n - pairs.SeamCount();
+    for (int j = 0; j < strips; ++j, ++k) {
+        const NeighbourPair p = pairs.At(pairs.SeamCount() - strips + j);
+        const CStitchElement* upper = Cell(m, p.col, p.row);
+        const CStitchElement* lower = Cell(m, p.nextCol, p.nextRow);
+        overlap(&out[k], upper ? &upper->m_RowStrip : &kNone, lower ? &lower->m_RowStrip : &kNone);
     }
     *rects = out;
     *count = n;
@@ -111,23 +104,15 @@ bool CStitchOptions::GetDividingPath(unsigned short*** paths, int* count)
     if (!out)
         return false;
     const CStitchMatrix& m = m_Matrix;
-    if (m.m_Style == StitchStyleTile) {
-        const int cols = m.m_lCols;
-        int k = 0;
-        for (int r = 0; r < m.m_lRows; ++r)
-            for (int c = 0; c + 1 < cols; ++c, ++k) {
-                const CStitchElement* element = At(m, r * cols + c);
-                out[k] = element ? element->m_pRightPath : nullptr;
-            }
-        for (int r = 0; r + 1 < m.m_lRows; ++r, ++k) {
-            const CStitchElement* element = At(m, r * cols);
-            out[k] = element ? element->m_pLowerPath : nullptr;
-        }
-    } else {
-        for (int i = 0; i < n; ++i) {
-            const CStitchElement* element = At(m, i);
-            out[i] = element ? element->m_pRightPath : nullptr;
-        }
+    // A row, column or ring keeps every seam's path as the owner's right
+    // path; a tile grid keeps the seams between its row strips as lower
+    // paths.
+    const bool tile = m.m_Style == StitchStyleTile;
+    const NeighbourPairs pairs(m);
+    for (int k = 0; k < n; ++k) {
+        const NeighbourPair p = pairs.At(k);
+        const CStitchElement* element = Cell(m, p.col, p.row);
+        out[k] = !element ? nullptr : tile && !p.horizontal ? element->m_pLowerPath : element->m_pRightPath;
     }
     *paths = out;
     *count = n;

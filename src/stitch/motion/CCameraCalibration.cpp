@@ -2,6 +2,7 @@
 
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 #include "stitch/pyramid/CStitchPyramid.h"
 
 #include <algorithm>
@@ -94,35 +95,13 @@ double CCameraCalibration::RobustEvaluate(int layer, double f)
 {
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
     const int zoom = 1 << std::clamp(layer, 0, 30);
-    const int cols = grid.m_lCols, rows = grid.m_lRows;
     double sum = 0.0;
-    auto pair = [&](int ca, int ra, int cb, int rb, bool horizontal) {
-        const CStitchElement* A = grid.GetElement(ca, ra);
-        const CStitchElement* B = grid.GetElement(cb, rb);
-        if (A && B)
-            sum += GetMacroAngle(A, B, zoom, horizontal, f);
-    };
-    switch (grid.m_Style) {
-    case StitchStyleHorizontal:
-        for (int c = 0; c + 1 < cols; ++c)
-            pair(c, 0, c + 1, 0, true);
-        break;
-    case StitchStyleVertical:
-        for (int r = 0; r + 1 < rows; ++r)
-            pair(0, r, 0, r + 1, false);
-        break;
-    case StitchStyle360:
-        for (int c = 0; c < cols && cols > 1; ++c)
-            pair(c, 0, (c + 1) % cols, 0, true);
-        break;
-    case StitchStyleTile:
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c + 1 < cols; ++c)
-                pair(c, r, c + 1, r, true);
-        for (int c = 0; c < cols; ++c)
-            for (int r = 0; r + 1 < rows; ++r)
-                pair(c, r, c, r + 1, false);
-        break;
+    // Summed in the walk's order, which fixes the rounding of the sum.
+    for (const NeighbourPair& p : NeighbourPairs(grid)) {
+        const CStitchElement* A = grid.GetElement(p.col, p.row);
+        const CStitchElement* B = grid.GetElement(p.nextCol, p.nextRow);
+        if (A && B && !p.WithItself())
+            sum += GetMacroAngle(A, B, zoom, p.horizontal, f);
     }
     return sum;
 }

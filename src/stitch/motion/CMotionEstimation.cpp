@@ -2,6 +2,7 @@
 
 #include "stitch/job/CStitchElement.h"
 #include "stitch/job/CStitchOptions.h"
+#include "stitch/job/NeighbourPairs.h"
 #include "stitch/pyramid/CStitchPyramid.h"
 #include "stitch/threads/StitchThreads.h"
 
@@ -38,39 +39,16 @@ int CMotionEstimation::Run(int layer)
 void CMotionEstimation::MotionEstimation(int layer)
 {
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
-    const int cols = grid.m_lCols, rows = grid.m_lRows;
-    auto pair = [&](int ca, int ra, int cb, int rb, bool horizontal) {
-        if (grid.GetElement(ca, ra) && grid.GetElement(cb, rb))
-            CalcRotation(ca, ra, cb, rb, layer, horizontal);
-    };
-    switch (grid.m_Style) {
-    case StitchStyleHorizontal:
-        for (int c = 0; c + 1 < cols; ++c)
-            pair(c, 0, c + 1, 0, true);
-        break;
-    case StitchStyleVertical:
-        for (int r = 0; r + 1 < rows; ++r)
-            pair(0, r, 0, r + 1, false);
-        break;
-    case StitchStyle360:
-        // The last image closes the ring with the first.
-        for (int c = 0; c < cols && cols > 1; ++c)
-            pair(c, 0, (c + 1) % cols, 0, true);
-        break;
-    case StitchStyleTile:
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c + 1 < cols; ++c) {
-                const CStitchElement* a = grid.GetElement(c, r);
-                if (a && a->m_RightTwins.m_lCount != 0)
-                    pair(c, r, c + 1, r, true);
-            }
-        for (int c = 0; c < cols; ++c)
-            for (int r = 0; r + 1 < rows; ++r) {
-                const CStitchElement* a = grid.GetElement(c, r);
-                if (a && a->m_LowerTwins.m_lCount != 0)
-                    pair(c, r, c, r + 1, false);
-            }
-        break;
+    const bool tile = grid.m_Style == StitchStyleTile;
+    for (const NeighbourPair& p : NeighbourPairs(grid)) {
+        const CStitchElement* a = grid.GetElement(p.col, p.row);
+        if (!a || !grid.GetElement(p.nextCol, p.nextRow) || p.WithItself())
+            continue;
+        // A tile pair that block matching left without twins keeps its
+        // transform; elsewhere such a pair gets the default turn.
+        if (tile && (p.horizontal ? a->m_RightTwins : a->m_LowerTwins).m_lCount == 0)
+            continue;
+        CalcRotation(p.col, p.row, p.nextCol, p.nextRow, layer, p.horizontal);
     }
 }
 
@@ -123,30 +101,12 @@ void CMotionEstimation::CalcRotation(int colA, int rowA, int colB, int rowB, int
 void CMotionEstimation::RigidMotionEstimation(int layer)
 {
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
-    const int cols = grid.m_lCols, rows = grid.m_lRows;
-    auto pair = [&](int ca, int ra, int cb, int rb, bool horizontal) {
-        if (grid.GetElement(ca, ra) && grid.GetElement(cb, rb))
-            CalcRigid(ca, ra, cb, rb, layer, horizontal);
-    };
-    switch (grid.m_Style) {
-    case StitchStyleHorizontal:
-        for (int c = 0; c + 1 < cols; ++c)
-            pair(c, 0, c + 1, 0, true);
-        break;
-    case StitchStyleVertical:
-        for (int r = 0; r + 1 < rows; ++r)
-            pair(0, r, 0, r + 1, false);
-        break;
-    case StitchStyleTile:
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c) {
-                pair(c, r, c + 1, r, true);
-                pair(c, r, c, r + 1, false);
-            }
-        break;
-    case StitchStyle360:
-        break; // a planar map cannot close a ring
-    }
+    if (grid.m_Style == StitchStyle360)
+        return; // a planar map cannot close a ring
+    // Each pair's fit reads and writes only that pair's fields.
+    for (const NeighbourPair& p : NeighbourPairs(grid))
+        if (grid.GetElement(p.col, p.row) && grid.GetElement(p.nextCol, p.nextRow))
+            CalcRigid(p.col, p.row, p.nextCol, p.nextRow, layer, p.horizontal);
 }
 
 void CMotionEstimation::CalcRigid(int col, int row, int, int, int, bool horizontal)

@@ -254,11 +254,12 @@ int CAutoStyle::Run(int maxCols, int maxRows, const StyleChallenge* only, bool* 
         T, H, V, [this](StyleChallenge which, bool* confirmed) { return Challenge(which, confirmed); }, &style);
     if (decided != 0)
         return decided;
-    switch (style) {
-    case StitchStyleVertical: SetGrid(StitchStyleVertical, 1, n); break;
-    case StitchStyleTile: SetGrid(StitchStyleTile, m_lTileCols, m_lTileRows); break;
-    default: SetGrid(StitchStyleHorizontal, n, 1); break;
-    }
+    if (style == StitchStyleVertical)
+        SetGrid(StitchStyleVertical, 1, n);
+    else if (style == StitchStyleTile)
+        SetGrid(StitchStyleTile, m_lTileCols, m_lTileRows);
+    else
+        SetGrid(StitchStyleHorizontal, n, 1);
 
     if (style != StitchStyleVertical) {
         const size_t from = style == StitchStyleTile ? 0 : size_t(n);
@@ -278,20 +279,12 @@ int CAutoStyle::Run(int maxCols, int maxRows, const StyleChallenge* only, bool* 
     }
 
     ReleaseOrderLists();
-    switch (m_pJob->m_Matrix.m_Style) {
-    case StitchStyleVertical:
-        column.StartupPermuteElementInfo();
-        m_pJob->m_lRenderKind = RenderCylindrical;
-        break;
-    case StitchStyleTile:
-        tile.StartupPermuteElementInfo();
-        m_pJob->m_lRenderKind = RenderSpherical;
-        break;
-    default:
-        row.StartupPermuteElementInfo();
-        m_pJob->m_lRenderKind = RenderCylindrical;
-        break;
-    }
+    // The trial of the chosen style puts the elements in its order; a ring
+    // is a row that closes.
+    const tagStitchStyle chosen = m_pJob->m_Matrix.m_Style;
+    CAutoOrder& trial = chosen == StitchStyleVertical ? column : chosen == StitchStyleTile ? tile : row;
+    trial.StartupPermuteElementInfo();
+    m_pJob->m_lRenderKind = chosen == StitchStyleTile ? RenderSpherical : RenderCylindrical;
     return 0;
 }
 
