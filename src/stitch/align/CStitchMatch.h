@@ -82,8 +82,9 @@ public:
     // The block's best place in the window {l, t, r, b} of a locked 24-bit
     // image: among the strict local minima of the mean-removed difference
     // within 1.5 times the smallest, the one nearest *point, which becomes
-    // its centre. The block's standard deviation, -1.0 for a flat block or
-    // no good place (point unchanged), 0.0 for a window under 8 pixels.
+    // its centre. The block's standard deviation, kNoMatch for a flat block
+    // or no good place (point unchanged), 0.0 for a window under 8 pixels.
+    static constexpr double kNoMatch = -1.0;
     double SearchMatch(CImage* image, const tagRGBTRIPLE block[8][8], const tagRECT& window, tagPOINT* point) const;
 
     // Drops twins pointing the wrong way or too far across the pair.

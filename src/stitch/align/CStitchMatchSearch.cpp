@@ -88,7 +88,7 @@ double CStitchMatch::SearchMatch(CImage* image, const tagRGBTRIPLE block[8][8], 
         }
     const double variance = double(squares) / 192.0;
     if (variance < 64.0)
-        return -1.0;
+        return kNoMatch;
 
     const int nx = r - l - 7;
     const int ny = b - t - 7;
@@ -169,11 +169,11 @@ double CStitchMatch::SearchMatch(CImage* image, const tagRGBTRIPLE block[8][8], 
             }
         }
     if (best < 0)
-        return -1.0;
+        return kNoMatch;
     point->x = l + best % nx + 4;
     point->y = t + best / nx + 4;
     if (sad[size_t(best)] > 4608 && !CStitchPyramid::m_bTelephoto)
-        return -1.0;
+        return kNoMatch;
     return std::sqrt(variance);
 }
 

@@ -135,7 +135,7 @@ int CSmoothRender::Run(const tagRECT& overlap, const tagRECT& rectA, const tagRE
                        bool horizontal, int progressStart, int progressEnd)
 {
     if (CStitchOptions::ShowProgress(progressStart))
-        return -1;
+        return StitchCancelled;
     m_pElement = element;
     m_bHorizontal = horizontal;
     const int width = overlap.right - overlap.left;
@@ -152,7 +152,7 @@ int CSmoothRender::Run(const tagRECT& overlap, const tagRECT& rectA, const tagRE
     m_lWidth = width;
     m_lHeight = height;
     if (!element || !OverlapInside(m_OverlapA, m_pImageA, m_pMaskA) || !OverlapInside(m_OverlapB, m_pImageB, m_pMaskB))
-        return -3;
+        return StitchBadArgument;
 
     const int middle = progressStart + (progressEnd - progressStart) / 10;
     int result = CalcDividingPath(progressStart, middle);
@@ -163,7 +163,7 @@ int CSmoothRender::Run(const tagRECT& overlap, const tagRECT& rectA, const tagRE
     result = StitchWithLaplace(middle, progressEnd);
     if (result != 0)
         return result;
-    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+    return CStitchOptions::ShowProgress(progressEnd) ? StitchCancelled : StitchOk;
 }
 
 int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
@@ -173,11 +173,11 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     const int searchWidth = m_bHorizontal ? m_lWidth : m_lHeight;
     const int searchHeight = m_bHorizontal ? m_lHeight : m_lWidth;
     if (searchWidth > 65535 || searchHeight > 65533)
-        return -4;
+        return StitchGridOrTempDir;
     GraphMemory memory(size_t(m_lWidth) * size_t(m_lHeight));
     unsigned short* graph = memory.get();
     if (!graph)
-        return -2;
+        return StitchNullArgument;
     // A vertical pair's graph is filled transposed: the search runs down
     // its rows.
     if (const int filled = FillGraph(graph, !m_bHorizontal))
@@ -185,7 +185,7 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     if (!m_bHorizontal)
         std::swap(m_lWidth, m_lHeight);
     if (CStitchOptions::ShowProgress(progressStart + (progressEnd - progressStart) / 2))
-        return -1;
+        return StitchCancelled;
     const int found = DividingPathGlobal(graph);
     if (found != 0 || !m_pPath || m_pPath[0] < kMinPathRows + 2) {
         delete[] m_pPath;
@@ -203,7 +203,7 @@ int CSmoothRender::CalcDividingPath(int progressStart, int progressEnd)
     result = SetWeightedFlags(graph);
     if (result != 0)
         return result;
-    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+    return CStitchOptions::ShowProgress(progressEnd) ? StitchCancelled : StitchOk;
 }
 
 namespace {
@@ -274,7 +274,7 @@ int CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
     if (!lockA.ok() || !lockB.ok())
-        return -3;
+        return StitchBadArgument;
     if (!transposed) {
         for (int y = 0; y < m_lHeight; ++y)
             DifferenceRow(lockA, lockB, y, graph + size_t(y) * size_t(m_lWidth));
@@ -285,7 +285,7 @@ int CSmoothRender::FillGraph(unsigned short* graph, bool transposed)
     constexpr int kBlock = 16;
     std::unique_ptr<unsigned short[]> rows(new (std::nothrow) unsigned short[size_t(kBlock) * size_t(m_lWidth)]);
     if (!rows)
-        return -2;
+        return StitchNullArgument;
     for (int y0 = 0; y0 < m_lHeight; y0 += kBlock) {
         const int n = std::min(kBlock, m_lHeight - y0);
         for (int k = 0; k < n; ++k)
@@ -378,7 +378,7 @@ int CSmoothRender::SetWeightedFlags(const unsigned short* graph)
         delete[] m_pSeamExtents;
         m_pSeamFlags = nullptr;
         m_pSeamExtents = nullptr;
-        return -2;
+        return StitchNullArgument;
     }
     const int first = FirstPathRow();
     const int half = m_lHalfWidth;

@@ -28,18 +28,18 @@ int CSmoothRender::SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* m
     const int h = overlap.bottom - overlap.top;
     CImage copy;
     if (copy.Create(w, h, 24) != 0)
-        return -2;
+        return StitchNullArgument;
     // A lock refused is -3 (a bitmap there but not to be had), as elsewhere.
     if (copy.Clear(m_pOptions->m_lFillColour) != 0)
-        return -3;
+        return StitchBadArgument;
     CMask copyMask;
     if (!copyMask.Create(unsigned(w), unsigned(h)))
-        return -2;
+        return StitchNullArgument;
     {
         SmoothRenderLock from(image);
         SmoothRenderLock to(&copy);
         if (!from.ok() || !to.ok())
-            return -3;
+            return StitchBadArgument;
         for (int y = 0; y < h; ++y) {
             std::memcpy(to.pixel(0, y), from.pixel(overlap.left, overlap.top + y), size_t(w) * 3);
             for (int x = 0; x < w; ++x)
@@ -50,17 +50,17 @@ int CSmoothRender::SaveStripCopy(const tagRECT& overlap, CImage* image, CMask* m
     CFileManager& files = m_pOptions->m_FileManager;
     *imageId = files.GetFileID();
     if (*imageId < 0 || !files.SaveImageFile(*imageId, &copy))
-        return -3;
+        return StitchBadArgument;
     *maskId = files.GetFileID();
     if (*maskId < 0 || !files.SaveMaskFile(*maskId, &copyMask))
-        return -3;
+        return StitchBadArgument;
     return 0;
 }
 
 int CSmoothRender::BackupForAdjustPath(const unsigned short* graph)
 {
     if (!m_pElement || !m_pPath)
-        return -3;
+        return StitchBadArgument;
     CFileManager& files = m_pOptions->m_FileManager;
     const bool stripSeam = m_pOptions->m_Matrix.m_Style == StitchStyleTile && !m_bHorizontal;
     int ids[5] = {-1, -1, -1, -1, -1}; // strip image, mask, next image, mask, graph
@@ -81,7 +81,7 @@ int CSmoothRender::BackupForAdjustPath(const unsigned short* graph)
     ids[4] = files.GetFileID();
     if (ids[4] < 0 || !files.SaveGraphFile(ids[4], graph, m_lWidth, m_lHeight)) {
         dropNew();
-        return -3;
+        return StitchBadArgument;
     }
     CStitchElement* e = m_pElement;
     if (!stripSeam) {

@@ -21,13 +21,13 @@ int CSmoothRender::AllocLevels(T**& pyramid)
     ReleaseLevels(pyramid);
     pyramid = new (std::nothrow) T*[size_t(m_lLevels)]();
     if (!pyramid)
-        return -2;
+        return StitchNullArgument;
     for (int k = 0; k < m_lLevels; ++k) {
         const size_t samples = size_t(std::max(LevelWidth(k), 0)) * size_t(std::max(LevelHeight(k), 0));
         pyramid[k] = new (std::nothrow) T[std::max<size_t>(samples, 1)]();
         if (!pyramid[k]) {
             ReleaseLevels(pyramid);
-            return -2;
+            return StitchNullArgument;
         }
     }
     return 0;
@@ -68,7 +68,7 @@ int CSmoothRender::AllocMemoryForPyramid()
 {
     if (AllocPyramid(m_ppPyramidA) != 0 || AllocPyramid(m_ppPyramidB) != 0 || AllocPyramid(m_ppWeights) != 0) {
         ReleaseMemoryForPyramid();
-        return -2;
+        return StitchNullArgument;
     }
     return 0;
 }
@@ -269,7 +269,7 @@ int CSmoothRender::GetOriginOverlapData()
     SmoothRenderLock lockA(m_pImageA);
     SmoothRenderLock lockB(m_pImageB);
     if (!lockA.ok() || !lockB.ok())
-        return -3;
+        return StitchBadArgument;
     for (int i = 0; i < m_lPathRows; ++i)
         GatherRow(lockA, lockB, i, m_ppPyramidA[0] + size_t(i) * size_t(m_lBandWidth),
                   m_ppPyramidB[0] + size_t(i) * size_t(m_lBandWidth), m_lChannel == 2);
@@ -314,7 +314,7 @@ int CSmoothRender::ReplaceWithLaplace()
         return 0;
     SmoothRenderLock lockB(m_pImageB);
     if (!lockB.ok())
-        return -3;
+        return StitchBadArgument;
     for (int i = 0; i < m_lPathRows; ++i)
         WriteRow(lockB, i, m_ppWeights[0] + size_t(i) * size_t(m_lBandWidth));
     return 0;
@@ -338,7 +338,7 @@ int CSmoothRender::ReplaceData()
     SmoothRenderLock lockB(m_pImageB);
     // Refused, the pair would pass as joined with A's side never copied.
     if (!lockA.ok() || !lockB.ok())
-        return -3;
+        return StitchBadArgument;
     const int first = FirstPathRow();
     const int last = m_pPath[1];
     auto copyRow = [&](int row, int columns) {
@@ -389,7 +389,7 @@ int CSmoothRender::StartupGaussianPyramid()
     for (int k = 1; k < m_lLevels; ++k) {
         if (Reduce2D(m_ppPyramidA[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidA[k]) != 0
             || Reduce2D(m_ppPyramidB[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidB[k]) != 0)
-            return -2;
+            return StitchNullArgument;
     }
     return 0;
 }
@@ -398,7 +398,7 @@ int CSmoothRender::StartupWeightedGaussianPyramid()
 {
     for (int k = 1; k < m_lLevels; ++k)
         if (Reduce2D(m_ppWeights[k - 1], LevelWidth(k - 1), LevelHeight(k - 1), m_ppWeights[k]) != 0)
-            return -2;
+            return StitchNullArgument;
     return 0;
 }
 
@@ -428,32 +428,32 @@ void CSmoothRender::ResetWeightedLaplacePyramid()
 int CSmoothRender::StartupLaplacePyramid(int progressStart, int progressEnd)
 {
     if (CStitchOptions::ShowProgress(progressStart))
-        return -1;
+        return StitchCancelled;
     for (int k = 1; k < m_lLevels; ++k) {
         if (Expand2D(m_ppPyramidA[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidA[k - 1], false) != 0
             || Expand2D(m_ppPyramidB[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppPyramidB[k - 1], false) != 0) {
             ReleaseMemoryForPyramid();
-            return -2;
+            return StitchNullArgument;
         }
         if (CStitchOptions::ShowProgress(int(progressStart + k * double(progressEnd - progressStart) / 2)))
-            return -1;
+            return StitchCancelled;
     }
-    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+    return CStitchOptions::ShowProgress(progressEnd) ? StitchCancelled : StitchOk;
 }
 
 int CSmoothRender::ReconstructLaplacePyramid(int progressStart, int progressEnd)
 {
     if (CStitchOptions::ShowProgress(progressStart))
-        return -1;
+        return StitchCancelled;
     for (int k = m_lLevels - 1; k >= 1; --k) {
         if (Expand2D(m_ppWeights[k], LevelWidth(k - 1), LevelHeight(k - 1), m_ppWeights[k - 1], true) != 0) {
             ReleaseMemoryForPyramid();
-            return -2;
+            return StitchNullArgument;
         }
         if (CStitchOptions::ShowProgress(int(progressStart + (m_lLevels - k) * double(progressEnd - progressStart) / 2)))
-            return -1;
+            return StitchCancelled;
     }
-    return CStitchOptions::ShowProgress(progressEnd) ? -1 : 0;
+    return CStitchOptions::ShowProgress(progressEnd) ? StitchCancelled : StitchOk;
 }
 
 int CSmoothRender::StitchWithLaplace(int progressStart, int progressEnd)

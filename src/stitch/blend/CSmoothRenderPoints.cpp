@@ -110,14 +110,14 @@ int CSmoothRender::SearchRun(tagPOINT element, bool horizontal, tagRECT overlapA
     m_OverlapA = overlapA;
     m_OverlapB = overlapB;
     if (!m_pElement || !points || !changed)
-        return -3;
+        return StitchBadArgument;
     const bool stripSeam = m_pOptions->m_Matrix.m_Style == StitchStyleTile && !horizontal;
     const int id = stripSeam ? m_pElement->m_lLowerGraphId : m_pElement->m_lRightGraphId;
     unsigned short* graph = nullptr;
     int width = 0;
     int height = 0;
     if (id < 0 || !m_pOptions->m_FileManager.LoadGraphFile(id, graph, width, height))
-        return -3;
+        return StitchBadArgument;
     std::unique_ptr<unsigned short[]> owned(graph);
     // The graph must be the one of this overlap (transposed for a vertical
     // pair), and the overlap must lie inside both images.
@@ -128,9 +128,9 @@ int CSmoothRender::SearchRun(tagPOINT element, bool horizontal, tagRECT overlapA
                                     : (width == overlapHeight && height == overlapWidth);
     if (!sameSize || !matches || !OverlapInside(overlapA, m_pImageA, m_pMaskA)
         || !OverlapInside(overlapB, m_pImageB, m_pMaskB))
-        return -3;
+        return StitchBadArgument;
     if (width > 65535 || height > 65533)
-        return -4;
+        return StitchGridOrTempDir;
     m_lWidth = width;
     m_lHeight = height;
     const int layer = std::clamp(m_pOptions->m_lWorkingLayer, 0, 31);
@@ -231,7 +231,7 @@ int CSmoothRender::DividingPathByPoints(const unsigned short* graph, tagPOINT el
     delete[] m_pPath;
     m_pPath = new (std::nothrow) unsigned short[size_t(m_lHeight) + 2]();
     if (!m_pPath)
-        return -2;
+        return StitchNullArgument;
     // Columns of the segment, row by row.
     std::vector<unsigned short> columns(static_cast<size_t>(segmentEnd - segmentStart + 1));
     int column = endColumn;

@@ -3,6 +3,7 @@
 #include "stitch/blend/CSmoothRender.h"
 
 #include "stitch/blend/SmoothRenderKernels.h"
+#include "stitch/interface/StitchEnums.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -77,7 +78,7 @@ template <typename T>
 int CSmoothRender::Reduce(const T* source, int width, int height, T* target)
 {
     if (!source || !target)
-        return -4;
+        return StitchGridOrTempDir;
     const int outW = width / 2;
     const int outH = height / 2;
     if (outW <= 0 || outH <= 0)
@@ -92,7 +93,7 @@ int CSmoothRender::Reduce(const T* source, int width, int height, T* target)
     constexpr int kSlots = 8;
     std::unique_ptr<Acc[]> window(new (std::nothrow) Acc[size_t(kSlots) * size_t(outW)]);
     if (!window)
-        return -4;
+        return StitchGridOrTempDir;
     int tags[kSlots];
     RowCache<Acc> along;
     along.Attach(window.get(), outW, kSlots, tags);
@@ -110,7 +111,7 @@ template <typename T>
 int CSmoothRender::Expand(const T* coarse, int width, int height, T* fine, bool add)
 {
     if (!coarse || !fine)
-        return -4;
+        return StitchGridOrTempDir;
     const int n = width / 2;
     const int rowsCoarse = height / 2;
     if (n <= 0 || rowsCoarse <= 0 || !FilterSet())
@@ -118,7 +119,7 @@ int CSmoothRender::Expand(const T* coarse, int width, int height, T* fine, bool 
     constexpr int kSlots = 8;
     std::unique_ptr<std::int32_t[]> window(new (std::nothrow) std::int32_t[size_t(kSlots) * size_t(2 * n)]);
     if (!window)
-        return -4;
+        return StitchGridOrTempDir;
     int tags[kSlots];
     RowCache<std::int32_t> along;
     along.Attach(window.get(), 2 * n, kSlots, tags);

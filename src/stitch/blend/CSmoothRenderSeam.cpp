@@ -3,6 +3,7 @@
 #include "stitch/blend/CSmoothRender.h"
 
 #include "stitch/blend/SmoothRenderKernels.h"
+#include "stitch/interface/StitchEnums.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,7 +200,7 @@ int CSmoothRender::DividingPathGlobal(const unsigned short* graph)
     delete[] m_pPath;
     m_pPath = new (std::nothrow) unsigned short[size_t(m_lHeight) + 2]();
     if (!m_pPath)
-        return -2;
+        return StitchNullArgument;
     const int w = m_lWidth;
     int first = 0;
     int last = 0;
@@ -216,7 +217,7 @@ int CSmoothRender::DividingPathGlobal(const unsigned short* graph)
     {
         Sweep down(graph, w, first, last);
         if (!down.ok())
-            return -2;
+            return StitchNullArgument;
         const int reached = down.Forward(last);
         stop = reached + 1;
         down.Trace(reached, put);
@@ -228,7 +229,7 @@ int CSmoothRender::DividingPathGlobal(const unsigned short* graph)
     // never above the row where the forward pass stopped.
     Sweep up(graph, w, last, stop);
     if (!up.ok())
-        return -2;
+        return StitchNullArgument;
     const int top = up.Forward(stop);
     for (int row = stop; row < top; ++row)
         put(row, kNoSeamPoint);

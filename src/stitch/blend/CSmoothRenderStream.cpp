@@ -320,11 +320,11 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
 {
     BandStream stream(*this);
     if (!stream.ok())
-        return -2;
+        return StitchNullArgument;
     const double unit = (progressEnd - progressStart) / 100.0;
     double p = progressStart;
     if (Report(p))
-        return -1;
+        return StitchCancelled;
     SetPyramidFilter();
     // The weights are made row by row from the flags; the object lets go
     // of them here as the level-at-a-time steps do.
@@ -333,10 +333,10 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
     stream.SetWeights(flags.get(), extents.get());
     p += 2 * unit;
     if (Report(p))
-        return -1;
+        return StitchCancelled;
     p += 2 * unit;
     if (Report(p))
-        return -1;
+        return StitchCancelled;
     const bool path = m_pPath && FirstPathRow() <= m_pPath[1];
     // The reports of each channel's steps (gather, Gaussian, Laplacian,
     // blend, reconstruction, written) come first and the channels are then
@@ -393,21 +393,21 @@ int CSmoothRender::BlendChannels(int progressStart, int progressEnd)
         SmoothRenderLock lockA(m_pImageA);
         SmoothRenderLock lockB(m_pImageB);
         if (!lockA.ok() || !lockB.ok())
-            return -3;
+            return StitchBadArgument;
         if (!stream.BlendChannels(finished, lockA, lockB))
-            return -2;
+            return StitchNullArgument;
     }
     if (path && lastBandRead) {
         SmoothRenderLock lockA(m_pImageA);
         SmoothRenderLock lockB(m_pImageB);
         if (!lockA.ok() || !lockB.ok())
-            return -3;
+            return StitchBadArgument;
         m_lChannel = 2;
         for (int i = 0; i < m_lPathRows; ++i)
             GatherRow<int>(lockA, lockB, i, nullptr, nullptr, true);
     }
     m_lChannel = channel;
     if (cancelled)
-        return -1;
+        return StitchCancelled;
     return m_bHorizontal ? ReplaceDataHorz() : ReplaceDataVert();
 }

@@ -41,7 +41,7 @@ int CFileManager::GetFileID()
         if (file.open(QIODevice::ReadWrite | QIODevice::NewOnly))
             return int(id);
     }
-    return -1;
+    return kNoFile;
 }
 
 bool CFileManager::SaveImageFile(int id, CImage* image)

@@ -18,9 +18,12 @@ public:
     void SetTempDir(const QString& dir);
     const QString& TempDir() const { return m_strTempDir; }
 
+    // The id of no file, as the element records keep it.
+    static constexpr int kNoFile = -1;
+
     // Reserves a fresh name by creating its file exclusively and returns its
-    // id; ids are not reused within the process. -1 when no name could be
-    // reserved within kMaxTries attempts (folder missing or full).
+    // id; ids are not reused within the process. kNoFile when no name could
+    // be reserved within kMaxTries attempts (folder missing or full).
     int GetFileID();
     void GetTotalTempFileName(int id, QString& name) const;
 

@@ -1,5 +1,6 @@
 #include "stitch/render/CStitchBlend.h"
 
+#include "stitch/interface/StitchEnums.h"
 #include "stitch/outline/CScanRegion.h"
 
 CStitchBlend::CStitchBlend(CStitchOptions* job, int layer)
@@ -18,5 +19,5 @@ int CStitchBlend::CheckPanoramaSize(const tagRECT& rc)
 {
     const long long width = (long long)rc.right - rc.left;
     const long long height = (long long)rc.bottom - rc.top;
-    return width < 32 || height < 32 ? -4 : 0;
+    return width < 32 || height < 32 ? StitchGridOrTempDir : StitchOk;
 }

@@ -22,8 +22,10 @@ struct MaskLines
         return rows ? mask->GetPixel(unsigned(line), unsigned(pos)) : mask->GetPixel(unsigned(pos), unsigned(line));
     }
 
-    // Length of the first run of set bits over [from, to); -1 when a second
-    // run follows, so that a line broken by a gap never counts as covered.
+    // Length of the first run of set bits over [from, to); kBrokenLine when
+    // a second run follows, so that a line broken by a gap never counts as
+    // covered.
+    static constexpr int kBrokenLine = -1;
     int coverage(int line, int from, int to) const
     {
         int count = 0;
@@ -31,7 +33,7 @@ struct MaskLines
         for (int p = from; p < to; ++p) {
             if (at(line, p)) {
                 if (ended)
-                    return -1;
+                    return kBrokenLine;
                 ++count;
             } else if (count > 0) {
                 ended = true;
@@ -141,10 +143,10 @@ tagRECT CStitchBlend::CropPictureRect(CMask* panoMask)
 int CStitchBlend::CropPictureRun()
 {
     if (!m_pOptions)
-        return -3;
+        return StitchBadArgument;
     CImage result;
     if (result.Attach(m_pOptions->m_hResultDib) != 0)
-        return -3;
+        return StitchBadArgument;
     const int code = CropPictureImage(&result, m_pOptions->m_CropRect);
     if (code == 0)
         m_pOptions->m_hResultDib = result.Handle();
@@ -155,21 +157,21 @@ int CStitchBlend::CropPictureRun()
 int CStitchBlend::CropPictureImage(CImage* img, const tagRECT& rc)
 {
     if (!img || img->IsEmpty() || img->BitCount() != 24)
-        return -3;
+        return StitchBadArgument;
     const long long width = (long long)rc.right - rc.left;
     const long long height = (long long)rc.bottom - rc.top;
     if (width <= 0 || height <= 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
-        return -2;
+        return StitchNullArgument;
 
     CImage cut;
     if (cut.Create(int(width), int(height), 24) != 0)
-        return -2;
+        return StitchNullArgument;
     if (cut.Lock() != 0)
-        return -3;
+        return StitchBadArgument;
     cut.Clear(m_pOptions ? m_pOptions->m_lFillColour : 0xFFFFFFu);
     if (img->Lock() != 0) {
         cut.Unlock();
-        return -3;
+        return StitchBadArgument;
     }
     const int srcW = img->Width();
     const int srcH = img->Height();
@@ -190,7 +192,7 @@ int CStitchBlend::CropPictureImage(CImage* img, const tagRECT& rc)
     void* fresh = cut.Detach();
     if (img->Attach(fresh) != 0) {
         CStitchOptions::MemFree(fresh);
-        return -3;
+        return StitchBadArgument;
     }
     // An owned bitmap went with the attach; an attached one is ours to free.
     if (oldAttached)

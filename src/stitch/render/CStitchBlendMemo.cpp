@@ -28,11 +28,11 @@ void removeIfAny(CStitchOptions* job, int id)
 int CStitchBlend::BackupForFineTune(FTDataMemo** memo, tagRECT* savedSecond, tagRECT* savedFirst)
 {
     if (!memo || !m_pOptions)
-        return -2;
+        return StitchNullArgument;
     const int cells = cellCount(m_pOptions);
     *memo = new (std::nothrow) FTDataMemo[cells > 0 ? cells : 1];
     if (!*memo)
-        return -2;
+        return StitchNullArgument;
     CStitchElement* elements = m_pOptions->m_Matrix.m_pElements;
     for (int i = 0; i < cells; ++i) {
         FTDataMemo& record = (*memo)[i];
@@ -77,11 +77,11 @@ void CStitchBlend::ReturnOriginData(FTDataMemo* memo, tagRECT* savedSecond, tagR
 int CStitchBlend::BackupForAdjustPath(PathDataMemo** memo)
 {
     if (!memo || !m_pOptions)
-        return -2;
+        return StitchNullArgument;
     const int cells = cellCount(m_pOptions);
     *memo = new (std::nothrow) PathDataMemo[cells > 0 ? cells : 1];
     if (!*memo)
-        return -2;
+        return StitchNullArgument;
     const CStitchMatrix& grid = m_pOptions->m_Matrix;
     for (int row = 0; row < grid.m_lRows; ++row)
         for (int col = 0; col < grid.m_lCols; ++col) {

@@ -1,5 +1,6 @@
 #include "stitch/sift/APMK.h"
 
+#include "stitch/interface/StitchEnums.h"
 #include "stitch/sift/SIFTMatching.h"
 #include "stitch/sift/SIFTObject.h"
 
@@ -22,7 +23,7 @@ int APMK_SIFTDetecting(SIFTObject* object, int progressStart, int progressEnd, v
                        APMK_ProgressFunc progress)
 {
     if (!object || !progress)
-        return -2;
+        return StitchNullArgument;
     object->progressUser = user;
     object->progress = progress;
     return SIFTDetecting(object, progressStart, progressEnd);
@@ -31,7 +32,7 @@ int APMK_SIFTDetecting(SIFTObject* object, int progressStart, int progressEnd, v
 int APMK_SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT>* out)
 {
     if (!first || !second || !out)
-        return -2;
+        return StitchNullArgument;
     return SIFTMatching(first, second, out);
 }
 

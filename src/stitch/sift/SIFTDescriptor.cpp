@@ -1,5 +1,6 @@
 #include "stitch/sift/SIFTDescriptor.h"
 
+#include "stitch/interface/StitchEnums.h"
 #include "stitch/sift/SIFTKernels.h"
 #include "stitch/sift/SIFTObject.h"
 
@@ -93,7 +94,7 @@ int SiftGradientStore::Prepare(const std::vector<Keypoint>& keypoints)
         return 0;
     obj->gradients = SiftAllocateFloats(std::int64_t(count) * kTileFloats, false);
     if (!obj->gradients)
-        return -2;
+        return StitchNullArgument;
     std::fill_n(obj->gradients, std::int64_t(count) * kTileFloats, std::numeric_limits<float>::quiet_NaN());
     return 0;
 }

@@ -1,5 +1,6 @@
 // Detection: scale space, extrema, refinement; orientations and descriptors
 // are in SIFTDescriptor.cpp.
+#include "stitch/interface/StitchEnums.h"
 #include "stitch/sift/SIFTDescriptor.h"
 #include "stitch/sift/SIFTKernels.h"
 #include "stitch/sift/SIFTObject.h"
@@ -107,11 +108,11 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
 
     auto octaveReport = [&](int o) { return q + double(o - p.omin) * (mid - q) / p.O; };
     if (report(q))
-        return -1;
+        return StitchCancelled;
     for (int o = p.omin; o <= p.omax; ++o) {
         const double po = octaveReport(o), pnext = octaveReport(o + 1);
         if (report(po))
-            return -1;
+            return StitchCancelled;
         const int w = obj->GetOctaveWidth(o), h = obj->GetOctaveHeight(o);
         if (o > p.omin) {
             const float* from = obj->GetLevel(o - 1, qMin(p.smin + p.S, p.smax));
@@ -121,14 +122,14 @@ int buildScaleSpace(SIFTObject* obj, Reporter& report, int mid, double q)
                 for (int x = 0; x < w; ++x)
                     to[std::int64_t(y) * w + x] = from[std::int64_t(2 * y) * pw + 2 * x];
             if (report(po))
-                return -1;
+                return StitchCancelled;
         }
         for (int s = p.smin + 1; s <= p.smax; ++s) {
             const double sigma = sigmaBase * std::pow(k, s - p.smin);
             SiftSmooth(obj->GetLevel(o, s - 1), obj->GetLevel(o, s), scratch, w, h, float(sigma));
             const int r = s - p.smin;
             if (r <= p.smax - p.smin - 1 && report(po + r * (pnext - po) / (p.smax - p.smin)))
-                return -1;
+                return StitchCancelled;
         }
         octaveKeypoints(obj, o);
     }
@@ -272,30 +273,30 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
     const int mid = int(progressStart + 0.2 * (progressEnd - progressStart));
     const double q = progressStart + 0.2 * (mid - progressStart);
     if (report(progressStart))
-        return -1;
+        return StitchCancelled;
     // A refused or empty picture finds nothing.
     if (!obj->image || obj->width <= 0 || obj->height <= 0)
         return 0;
     if (obj->PrepareBuffers() != 0)
-        return -2;
+        return StitchNullArgument;
     if (report(progressStart + 0.08 * (mid - progressStart)))
-        return -1;
+        return StitchCancelled;
     if (buildScaleSpace(obj, report, mid, q) != 0)
-        return -1;
+        return StitchCancelled;
     SiftFreeFloats(obj->image);
     obj->image = nullptr;
     if (report(mid))
-        return -1;
+        return StitchCancelled;
     // The scratch has served the convolutions.
     SiftFreeFloats(obj->scratch);
     obj->scratch = nullptr;
     SiftGradientStore store(obj);
     if (store.Prepare(obj->keypoints) != 0)
-        return -2;
+        return StitchNullArgument;
     const size_t n = obj->keypoints.size();
     for (size_t i = 0; i < n; ++i) {
         if (report(mid + double(i) * (progressEnd - mid) / double(n)))
-            return -1;
+            return StitchCancelled;
         const Keypoint& k = obj->keypoints[i];
         float angles[4];
         const int count = SiftOrientations(store, k, angles);
@@ -315,12 +316,12 @@ int detect(SIFTObject* obj, int progressStart, int progressEnd)
 int SIFTDetecting(SIFTObject* obj, int progressStart, int progressEnd)
 {
     if (!obj || !obj->progress)
-        return -2;
+        return StitchNullArgument;
     int result;
     try {
         result = detect(obj, progressStart, progressEnd);
     } catch (const std::bad_alloc&) {
-        result = -2;
+        result = StitchNullArgument;
     }
     obj->FreeBuffers();
     return result;

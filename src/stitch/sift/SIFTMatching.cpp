@@ -1,5 +1,6 @@
 #include "stitch/sift/SIFTMatching.h"
 
+#include "stitch/interface/StitchEnums.h"
 #include "stitch/sift/SIFTObject.h"
 
 #include <algorithm>
@@ -334,7 +335,7 @@ bool SiftAffinePlausible(const SiftAffine& m)
 int SIFTMatching(SIFTObject* first, SIFTObject* second, std::vector<tagSIFTPOINT>* out, SiftAffine* affine)
 {
     if (!first || !second || !out)
-        return -2;
+        return StitchNullArgument;
     out->clear();
     std::vector<KeypointMatch> matches = SiftNearestNeighbours(first, second);
     if (matches.size() < 3)

@@ -1,5 +1,7 @@
 #include "stitch/sift/SIFTObject.h"
 
+#include "stitch/interface/StitchEnums.h"
+
 #include <QtGlobal>
 
 #include <cmath>
@@ -139,7 +141,7 @@ int SIFTObject::PrepareBuffers()
     if (ok)
         return 0;
     FreeScaleSpace();
-    return -2;
+    return StitchNullArgument;
 }
 
 void SIFTObject::FreeScaleSpace()
@@ -166,14 +168,14 @@ void SIFTObject::FreeBuffers()
 int GetNormalizedGrayImg(SIFTObject* object, const _tagPixelArray* pixels)
 {
     if (!object || !pixels)
-        return -2;
+        return StitchNullArgument;
     if (pixels->format != 0)
-        return -3;
+        return StitchBadArgument;
     if (pixels->width <= 0 || pixels->height <= 0 || !pixels->data)
-        return -3;
+        return StitchBadArgument;
     float* grey = SiftAllocateFloats(area(pixels->width, pixels->height));
     if (!grey)
-        return -2;
+        return StitchNullArgument;
     for (int y = 0; y < pixels->height; ++y) {
         const unsigned char* row = pixels->data + std::int64_t(y) * pixels->stride;
         float* out = grey + std::int64_t(y) * pixels->width;

@@ -63,6 +63,9 @@ int DecideStitchStyle(double tile, double row, double column,
 
 namespace {
 
+// TileCellElement's answer for a cell no photo was placed in.
+constexpr int kNoElement = -1;
+
 // Maps the reports of the style choice (each 0..100) into the caller's
 // range, by standing in for the host's progress callback while it runs.
 class ProgressRange
@@ -304,7 +307,7 @@ int CAutoStyle::TileCellElement(int cell) const
     for (int i = 0; i < m_lCount; ++i)
         if (m_Targets[size_t(i)].x == p.x && m_Targets[size_t(i)].y == p.y)
             return i;
-    return -1;
+    return kNoElement;
 }
 
 int CAutoStyle::RowAgainstColumn(bool* column)
