@@ -55,7 +55,8 @@ int PSAutoOrder(CStitchOptions* job, QList<QString>& names, int* cols, int* rows
 // the grid changed, cols and rows receive it and names the photos' names in
 // grid order. A failure (a cancel too) after alignment dropped or moved a
 // photo puts the call's grid and order back. -2 null job, grid or result
-// pointer, -3 a grid below 1 or larger than the loaded photos, -4 no
+// pointer, -3 a grid below 1 or larger than the loaded photos, or a row or
+// ring of more than one row or a column of more than one column; -4 no
 // temporary folder; else the stages' codes.
 int DEZeviDirevi(CStitchOptions* job, unsigned int fillColour, int* cols, int* rows, QList<QString>& names,
                  void** resultDib, tagRECT** overlaps, int* overlapCount, unsigned short*** paths, int* pathCount,

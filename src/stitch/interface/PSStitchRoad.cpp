@@ -88,6 +88,11 @@ int DEZeviDirevi(CStitchOptions* job, unsigned int fillColour, int* cols, int* r
     if (callerCols < 1 || callerRows < 1 || !grid.m_pElements
         || std::int64_t(callerCols) * callerRows > grid.ArrayLength())
         return StitchBadArgument;
+    // A row and a ring lie in one row and a column in one column: every
+    // stage takes them so, and the ring's outline would run past its tables
+    // for the cells of a second row.
+    if (grid.m_Style != StitchStyleTile && (grid.m_Style == StitchStyleVertical ? callerCols : callerRows) != 1)
+        return StitchBadArgument;
     job->m_lFillColour = fillColour;
     if (!job->CreateTempDir())
         return StitchGridOrTempDir;

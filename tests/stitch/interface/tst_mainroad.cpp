@@ -42,7 +42,8 @@ private:
     // large, rendered on the given working layer.
     Job handMade(tagStitchStyle style, int cols, int rows, int workingLayer);
     // A loaded row of views named "view<i>" (camera i).
-    Job loadedRow(const QList<SyntheticViews::Camera>& cameras, int width, int height);
+    Job loadedRow(const QList<SyntheticViews::Camera>& cameras, int width, int height,
+                  tagStitchStyle style = StitchStyleHorizontal);
 
     QImage m_photo;
     StitchTestHost* m_host = nullptr;
@@ -154,10 +155,13 @@ Job TestMainRoad::handMade(tagStitchStyle style, int cols, int rows, int working
     return job;
 }
 
-Job TestMainRoad::loadedRow(const QList<SyntheticViews::Camera>& cameras, int width, int height)
+Job TestMainRoad::loadedRow(const QList<SyntheticViews::Camera>& cameras, int width, int height,
+                            tagStitchStyle style)
 {
     const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, width, height, focalFor(width));
-    Job job(LayerAlignment::load(*m_host, views, cameras, StitchStyleHorizontal, int(cameras.size()), 1),
+    const int count = int(cameras.size());
+    const bool column = style == StitchStyleVertical;
+    Job job(LayerAlignment::load(*m_host, views, cameras, style, column ? 1 : count, column ? count : 1),
             PSReleaseStitch);
     return job;
 }
@@ -293,14 +297,22 @@ void TestMainRoad::stitchRefusesItsArguments_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("load");
     QTest::addColumn<int>("expected");
-    // Three photos loaded.
-    QTest::newRow("no columns") << 0 << 1 << true << -3;
-    QTest::newRow("no rows") << 3 << 0 << true << -3;
-    QTest::newRow("negative columns") << -3 << -1 << true << -3;
-    QTest::newRow("more cells than photos") << 4 << 1 << true << -3;
-    QTest::newRow("a grid of four") << 2 << 2 << true << -3;
-    QTest::newRow("a product past int") << 65536 << 65536 << true << -3;
-    QTest::newRow("nothing loaded") << 1 << 1 << false << -3;
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("photos");
+    // Three photos of a row loaded.
+    QTest::newRow("no columns") << 0 << 1 << true << -3 << 0 << 3;
+    QTest::newRow("no rows") << 3 << 0 << true << -3 << 0 << 3;
+    QTest::newRow("negative columns") << -3 << -1 << true << -3 << 0 << 3;
+    QTest::newRow("more cells than photos") << 4 << 1 << true << -3 << 0 << 3;
+    QTest::newRow("a grid of four") << 2 << 2 << true << -3 << 0 << 3;
+    QTest::newRow("a product past int") << 65536 << 65536 << true << -3 << 0 << 3;
+    QTest::newRow("nothing loaded") << 1 << 1 << false << -3 << 0 << 3;
+    // Grids the style cannot take, though the photos fill them: a ring on
+    // two rows had its outline written past the ring's tables.
+    QTest::newRow("a row stood up") << 1 << 3 << true << -3 << 0 << 3;
+    QTest::newRow("a row on two rows") << 2 << 2 << true << -3 << 0 << 4;
+    QTest::newRow("a ring on two rows") << 2 << 2 << true << -3 << 2 << 4;
+    QTest::newRow("a column laid down") << 3 << 1 << true << -3 << 1 << 3;
 }
 
 void TestMainRoad::stitchRefusesItsArguments()
@@ -309,10 +321,12 @@ void TestMainRoad::stitchRefusesItsArguments()
     QFETCH(int, rows);
     QFETCH(bool, load);
     QFETCH(int, expected);
+    QFETCH(int, style);
+    QFETCH(int, photos);
     Job job(nullptr, PSReleaseStitch);
     if (load) {
         const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 80, 60, focalFor(80));
-        job = loadedRow(views.row(3, 0.4), 80, 60);
+        job = loadedRow(views.row(photos, 0.4), 80, 60, tagStitchStyle(style));
     } else {
         tagStitchCallbacks table = m_host->callbacks();
         job.reset(PSCreateStitch(StitchStyleHorizontal, StitchOutputOriginal, StitchMethodCalibrated, &table));
