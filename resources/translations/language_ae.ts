@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>تعذرت إضافة هذا الملف:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>تعذرت إضافة هذه الملفات:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>لم تتم إضافة الصور</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>لا توجد ذاكرة كافية.</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>يعرّف المستند كيانات، وهو ما لا يحتويه أي مشروع.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>يحتوي المستند على أكثر من %1 بايت من النص.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>المستند متداخل بعمق يزيد على %1 مستوى.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>يحتوي المستند على أكثر من %1 عنصر.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 موجود بالفعل.
-هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>تعذّر تحليل ملف الكولاج %1. كان الخطأ: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>صور مفقودة</translation>
+        <source>Not found: %1</source>
+        <translation>غير موجود: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>تتعذر قراءته: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>لم يتم العثور على بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>تعذرت قراءة بعض صور ملف الكولاج %1. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>لم يتم العثور على بعض صور ملف الكولاج %1 أو تعذرت قراءتها. تحتفظ بمكانها وتُحفظ مع المشروع.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>لم يتم تحميل الصور</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>صور مفقودة</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</source>
         <translation>صورة</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>إنه ليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>ضبط دقيق</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>عرض الشرائح</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل.
+هل تريد استبداله؟</translation>
     </message>
 </context>
 <context>

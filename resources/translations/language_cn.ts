@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>無法加入此檔案：</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>無法加入這些檔案：</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>未加入圖片</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>記憶體不足。</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>文件宣告了實體，但專案從不包含實體。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>文件包含超過 %1 位元組的文字。</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>文件的巢狀層級超過 %1 層。</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>文件包含超過 %1 個元素。</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-要取代它嗎？</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>無法剖析拼貼檔案 %1。錯誤為：%2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>遺失的圖片</translation>
+        <source>Not found: %1</source>
+        <translation>找不到：%1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>無法讀取：%1（%2）</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>找不到拼貼檔案 %1 中的部分圖片。它們會保留原位，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>無法讀取拼貼檔案 %1 的部分圖片。它們會保留位置，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>找不到或無法讀取拼貼檔案 %1 的部分圖片。它們會保留位置，並隨專案一起儲存。</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>未載入圖片</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>遺失的圖片</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</source>
         <translation>圖片</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>這不是一般檔案。</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>微調</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>投影片放映</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要取代它嗎？</translation>
     </message>
 </context>
 <context>

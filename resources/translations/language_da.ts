@@ -60,6 +60,18 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Denne fil kunne ikke tilføjes:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Disse filer kunne ikke tilføjes:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Billeder ikke tilføjet</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok hukommelse.</translation>
     </message>
@@ -193,18 +205,20 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet erklærer entiteter, hvilket intet projekt indeholder.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet indeholder mere end %1 byte tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet er indlejret mere end %1 niveauer dybt.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Dokumentet indeholder mere end %1 elementer.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 findes allerede.
-Vil du erstatte den?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Vil du erstatte den?</translation>
         <translation>Kan ikke fortolke collagefilen %1. Fejlen var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Manglende billeder</translation>
+        <source>Not found: %1</source>
+        <translation>Ikke fundet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan ikke læses: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Nogle billeder i collagefilen %1 blev ikke fundet. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 kunne ikke læses. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Nogle billeder i collagefilen %1 blev ikke fundet eller kunne ikke læses. De beholder deres plads og gemmes med projektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Billeder ikke indlæst</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende billeder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Vælg en lille størrelse til skærmvisning eller deling på nettet.</translatio
         <translation>Billede</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Det er ikke en almindelig fil.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Finjustering</translation>
     </message>
@@ -1038,6 +1076,15 @@ Vælg en lille størrelse til skærmvisning eller deling på nettet.</translatio
     <message>
         <source>Slideshow</source>
         <translation>Diasshow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 findes allerede.
+Vil du erstatte den?</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Diese Datei konnte nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Diese Dateien konnten nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder nicht hinzugefügt</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
     </message>
@@ -193,18 +205,20 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Das Dokument deklariert Entitäten, die kein Projekt enthält.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Das Dokument enthält mehr als %1 Byte Text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Das Dokument ist mehr als %1 Ebenen tief verschachtelt.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Das Dokument enthält mehr als %1 Elemente.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Collage-Datei %1 kann nicht analysiert werden. Der Fehler war: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Fehlende Bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Nicht lesbar: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 konnten nicht gelesen werden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Einige Bilder der Collage-Datei %1 wurden nicht gefunden oder konnten nicht gelesen werden. Sie behalten ihren Platz und werden mit dem Projekt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder nicht geladen</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Fehlende Bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</tra
         <translation>Bild</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine reguläre Datei.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Feinabstimmung</translation>
     </message>
@@ -1038,6 +1076,15 @@ Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</tra
     <message>
         <source>Slideshow</source>
         <translation>Diashow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Dit bestand kon niet worden toegevoegd:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Deze bestanden konden niet worden toegevoegd:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Afbeeldingen niet toegevoegd</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Onvoldoende geheugen.</translation>
     </message>
@@ -193,18 +205,20 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Het document declareert entiteiten, die geen enkel project bevat.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Het document bevat meer dan %1 bytes tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Het document is meer dan %1 niveaus diep genest.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Het document bevat meer dan %1 elementen.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 bestaat al.
-Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Wilt u het vervangen?</translation>
         <translation>Kan het collagebestand %1 niet verwerken. De fout was: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Ontbrekende afbeeldingen</translation>
+        <source>Not found: %1</source>
+        <translation>Niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan niet worden gelezen: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 konden niet worden gelezen. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Sommige afbeeldingen van het collagebestand %1 zijn niet gevonden of konden niet worden gelezen. Ze behouden hun plaats en worden met het project opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Afbeeldingen niet geladen</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Ontbrekende afbeeldingen</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Kies voor weergave op een scherm of delen op het web een klein formaat.</transla
         <translation>Afbeelding</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Het is geen gewoon bestand.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Fijnafstemming</translation>
     </message>
@@ -1038,6 +1076,15 @@ Kies voor weergave op een scherm of delen op het web een klein formaat.</transla
     <message>
         <source>Slideshow</source>
         <translation>Diavoorstelling</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>This file could not be added:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>These files could not be added:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Pictures not added</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Not enough memory.</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>The document declares entities, which no project holds.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>The document holds more than %1 bytes of text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>The document is nested more than %1 levels deep.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>The document holds more than %1 elements.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 already exists.
-Do you want to replace it?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</translation>
         <translation>Unable to parse the Collage file %1. The error was: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Missing pictures</translation>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Cannot be read: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Pictures not loaded</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Missing pictures</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</translation>
         <translation>Picture</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Fine-tuning</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</translation>
     <message>
         <source>Slideshow</source>
         <translation>Slideshow</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
     </message>
 </context>
 <context>

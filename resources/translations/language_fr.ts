@@ -60,6 +60,18 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Ce fichier n'a pas pu être ajouté :</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Ces fichiers n'ont pas pu être ajoutés :</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Images non ajoutées</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Mémoire insuffisante.</translation>
     </message>
@@ -193,18 +205,20 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Le document déclare des entités, ce qu'aucun projet ne contient.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Le document contient plus de %1 octets de texte.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Le document est imbriqué sur plus de %1 niveaux.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Le document contient plus de %1 éléments.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Voulez-vous le remplacer ?</translation>
         <translation>Impossible d'analyser le fichier de collage %1. L'erreur était : %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Images manquantes</translation>
+        <source>Not found: %1</source>
+        <translation>Introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Illisible : %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Certaines images du fichier de collage %1 sont introuvables. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 n'ont pas pu être lues. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Certaines images du fichier de collage %1 sont introuvables ou n'ont pas pu être lues. Elles gardent leur place et sont enregistrées avec le projet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Images non chargées</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Images manquantes</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Pour l'affichage à l'écran ou le partage sur le web, choisissez une petite tai
         <translation>Image</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Réglage fin</translation>
     </message>
@@ -1038,6 +1076,15 @@ Pour l'affichage à l'écran ou le partage sur le web, choisissez une petite tai
     <message>
         <source>Slideshow</source>
         <translation>Diaporama</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>

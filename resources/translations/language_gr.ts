@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Δεν ήταν δυνατή η προσθήκη αυτού του αρχείου:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Δεν ήταν δυνατή η προσθήκη αυτών των αρχείων:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Οι εικόνες δεν προστέθηκαν</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Το έγγραφο δηλώνει οντότητες, τις οποίες κανένα έργο δεν περιέχει.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Το έγγραφο περιέχει περισσότερα από %1 byte κειμένου.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Το έγγραφο έχει ένθεση βαθύτερη από %1 επίπεδα.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Το έγγραφο περιέχει περισσότερα από %1 στοιχεία.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>Το %1 υπάρχει ήδη.
-Θέλετε να το αντικαταστήσετε;</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>Δεν είναι δυνατή η ανάλυση του αρχείου κολάζ %1. Το σφάλμα ήταν: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Εικόνες που λείπουν</translation>
+        <source>Not found: %1</source>
+        <translation>Δεν βρέθηκε: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Δεν είναι δυνατή η ανάγνωση: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν ήταν δυνατό να διαβαστούν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Ορισμένες εικόνες του αρχείου κολάζ %1 δεν βρέθηκαν ή δεν ήταν δυνατό να διαβαστούν. Διατηρούν τη θέση τους και αποθηκεύονται με το έργο.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Οι εικόνες δεν φορτώθηκαν</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Εικόνες που λείπουν</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</source>
         <translation>Εικόνα</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Δεν είναι κανονικό αρχείο.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Λεπτή ρύθμιση</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>Προβολή διαφανειών</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>Το %1 υπάρχει ήδη.
+Θέλετε να το αντικαταστήσετε;</translation>
     </message>
 </context>
 <context>

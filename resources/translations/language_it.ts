@@ -60,6 +60,18 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Impossibile aggiungere questo file:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Impossibile aggiungere questi file:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Immagini non aggiunte</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Memoria insufficiente.</translation>
     </message>
@@ -193,18 +205,20 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Il documento dichiara entità, che nessun progetto contiene.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Il documento contiene più di %1 byte di testo.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Il documento è annidato per più di %1 livelli.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Il documento contiene più di %1 elementi.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 esiste già.
-Sostituirlo?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Sostituirlo?</translation>
         <translation>Impossibile analizzare il file collage %1. L'errore era: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Immagini mancanti</translation>
+        <source>Not found: %1</source>
+        <translation>Non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Impossibile leggere: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Alcune immagini del file collage %1 non sono state trovate. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state lette. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Alcune immagini del file collage %1 non sono state trovate o non sono state lette. Mantengono il loro posto e vengono salvate con il progetto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Immagini non caricate</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Immagini mancanti</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Per la visualizzazione su schermo o la condivisione sul web scegli una dimension
         <translation>Immagine</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Regolazione fine</translation>
     </message>
@@ -1038,6 +1076,15 @@ Per la visualizzazione su schermo o la condivisione sul web scegli una dimension
     <message>
         <source>Slideshow</source>
         <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>このファイルは追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>これらのファイルは追加できませんでした:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>追加されなかった画像</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>メモリが不足しています。</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>文書でエンティティが宣言されていますが、プロジェクトには含まれないものです。</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>文書に %1 バイトを超えるテキストが含まれています。</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>ドキュメントの入れ子が %1 レベルを超えています。</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>ドキュメントに %1 個を超える要素が含まれています。</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 は既に存在します。
-置き換えますか？</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>コラージュ ファイル %1 を解析できません。エラー: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>見つからない画像</translation>
+        <source>Not found: %1</source>
+        <translation>見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>読み込めません: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>コラージュ ファイル %1 の一部の画像が見つかりませんでした。位置はそのまま保持され、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>コラージュファイル %1 の一部の画像を読み込めませんでした。画像の位置は保たれ、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>コラージュファイル %1 の一部の画像が見つからないか、読み込めませんでした。画像の位置は保たれ、プロジェクトと一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>読み込まれなかった画像</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>見つからない画像</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</source>
         <translation>画像</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>微調整</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>スライドショー</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか？</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Denne filen kunne ikke legges til:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Disse filene kunne ikke legges til:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder ikke lagt til</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok minne.</translation>
     </message>
@@ -193,18 +205,20 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet deklarerer entiteter, noe ingen prosjekter inneholder.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet inneholder mer enn %1 byte tekst.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet er nestet mer enn %1 nivåer dypt.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Dokumentet inneholder mer enn %1 elementer.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 finnes allerede.
-Vil du erstatte den?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Vil du erstatte den?</translation>
         <translation>Kan ikke tolke collagefilen %1. Feilen var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Manglende bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Ikke funnet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan ikke leses: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Noen bilder i collagefilen %1 ble ikke funnet. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 kunne ikke leses. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Noen bilder i collagefilen %1 ble ikke funnet eller kunne ikke leses. De beholder plassen sin og lagres med prosjektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder ikke lastet inn</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Manglende bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Velg en liten størrelse for skjermvisning eller deling på nettet.</translation
         <translation>Bilde</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Det er ikke en vanlig fil.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Finjustering</translation>
     </message>
@@ -1038,6 +1076,15 @@ Velg en liten størrelse for skjermvisning eller deling på nettet.</translation
     <message>
         <source>Slideshow</source>
         <translation>Lysbildefremvisning</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finnes allerede.
+Vil du erstatte den?</translation>
     </message>
 </context>
 <context>

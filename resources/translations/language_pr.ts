@@ -60,6 +60,18 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Não foi possível adicionar este ficheiro:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Não foi possível adicionar estes ficheiros:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imagens não adicionadas</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Memória insuficiente.</translation>
     </message>
@@ -193,18 +205,20 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>O documento declara entidades, que nenhum projeto contém.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>O documento contém mais de %1 bytes de texto.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>O documento está aninhado em mais de %1 níveis.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>O documento contém mais de %1 elementos.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 já existe.
-Pretende substituí-lo?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Pretende substituí-lo?</translation>
         <translation>Não foi possível analisar o ficheiro de colagem %1. O erro foi: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Imagens em falta</translation>
+        <source>Not found: %1</source>
+        <translation>Não encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Não é possível ler: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Não foi possível ler algumas imagens do ficheiro de colagem %1. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Algumas imagens do ficheiro de colagem %1 não foram encontradas ou não puderam ser lidas. Mantêm o seu lugar e são guardadas com o projeto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Imagens não carregadas</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imagens em falta</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Para ecrã ou partilha na web, selecione um tamanho pequeno.</translation>
         <translation>Imagem</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um ficheiro normal.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Ajuste fino</translation>
     </message>
@@ -1038,6 +1076,15 @@ Para ecrã ou partilha na web, selecione um tamanho pequeno.</translation>
     <message>
         <source>Slideshow</source>
         <translation>Apresentação de slides</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>

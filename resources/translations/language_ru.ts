@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Не удалось добавить этот файл:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Не удалось добавить эти файлы:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Изображения не добавлены</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Недостаточно памяти.</translation>
     </message>
@@ -193,18 +205,20 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Документ объявляет сущности, которых не бывает ни в одном проекте.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Документ содержит более %1 байт текста.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Вложенность документа превышает %1 уровней.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Документ содержит более %1 элементов.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 уже существует.
-Заменить его?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>Не удалось разобрать файл коллажа %1. Ошибка: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Отсутствующие изображения</translation>
+        <source>Not found: %1</source>
+        <translation>Не найден: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Не удаётся прочитать: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Некоторые изображения файла коллажа %1 не найдены. Они сохраняют своё место и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не удалось прочитать. Они остаются на своих местах и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Некоторые изображения файла коллажа %1 не найдены или их не удалось прочитать. Они остаются на своих местах и сохраняются вместе с проектом.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Изображения не загружены</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Отсутствующие изображения</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ For digital display or web sharing,  select a small size.</source>
         <translation>Изображение</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Это не обычный файл.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Тонкая настройка</translation>
     </message>
@@ -1038,6 +1076,15 @@ For digital display or web sharing,  select a small size.</source>
     <message>
         <source>Slideshow</source>
         <translation>Слайд-шоу</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
     </message>
 </context>
 <context>

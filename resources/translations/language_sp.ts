@@ -60,6 +60,18 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>No se pudo añadir este archivo:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>No se pudieron añadir estos archivos:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Imágenes no añadidas</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>No hay suficiente memoria.</translation>
     </message>
@@ -193,18 +205,20 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>El documento declara entidades, que ningún proyecto contiene.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>El documento contiene más de %1 bytes de texto.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>El documento está anidado a más de %1 niveles.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>El documento contiene más de %1 elementos.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ya existe.
-¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Do you want to replace it?</source>
         <translation>No se puede analizar el archivo de collage %1. El error fue: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Imágenes que faltan</translation>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>No se puede leer: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>No se encontraron algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>No se pudieron leer algunas imágenes del archivo de collage %1. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Algunas imágenes del archivo de collage %1 no se encontraron o no se pudieron leer. Conservan su lugar y se guardan con el proyecto.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Imágenes no cargadas</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Imágenes que faltan</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Para pantalla o para compartir en la web, seleccione un tamaño pequeño.</trans
         <translation>Imagen</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Ajuste fino</translation>
     </message>
@@ -1038,6 +1076,15 @@ Para pantalla o para compartir en la web, seleccione un tamaño pequeño.</trans
     <message>
         <source>Slideshow</source>
         <translation>Presentación</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Den här filen kunde inte läggas till:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>De här filerna kunde inte läggas till:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Bilder lades inte till</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Inte tillräckligt med minne.</translation>
     </message>
@@ -193,18 +205,20 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Dokumentet deklarerar entiteter, vilket inget projekt innehåller.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Dokumentet innehåller mer än %1 byte text.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Dokumentet är kapslat mer än %1 nivåer djupt.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Dokumentet innehåller mer än %1 element.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 finns redan.
-Vill du ersätta den?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Vill du ersätta den?</translation>
         <translation>Det går inte att tolka collagefilen %1. Felet var: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Saknade bilder</translation>
+        <source>Not found: %1</source>
+        <translation>Hittades inte: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Kan inte läsas: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>Vissa bilder i collagefilen %1 hittades inte. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>Några bilder i collagefilen %1 kunde inte läsas. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>Några bilder i collagefilen %1 hittades inte eller kunde inte läsas. De behåller sin plats och sparas med projektet.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Bilder lästes inte in</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Saknade bilder</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Välj en liten storlek för skärmvisning eller delning på webben.</translation
         <translation>Bild</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Det är ingen vanlig fil.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>Finjustering</translation>
     </message>
@@ -1038,6 +1076,15 @@ Välj en liten storlek för skärmvisning eller delning på webben.</translation
     <message>
         <source>Slideshow</source>
         <translation>Bildspel</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 finns redan.
+Vill du ersätta den?</translation>
     </message>
 </context>
 <context>

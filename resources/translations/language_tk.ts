@@ -60,6 +60,18 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>This file could not be added:</source>
+        <translation>Bu dosya eklenemedi:</translation>
+    </message>
+    <message>
+        <source>These files could not be added:</source>
+        <translation>Bu dosyalar eklenemedi:</translation>
+    </message>
+    <message>
+        <source>Pictures not added</source>
+        <translation>Resimler eklenmedi</translation>
+    </message>
+    <message>
         <source>Not enough memory.</source>
         <translation>Yeterli bellek yok.</translation>
     </message>
@@ -193,18 +205,20 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CollageProjectFile</name>
     <message>
+        <source>The document declares entities, which no project holds.</source>
+        <translation>Belge, hiçbir projenin içermediği varlıklar bildiriyor.</translation>
+    </message>
+    <message>
+        <source>The document holds more than %1 bytes of text.</source>
+        <translation>Belge %1 bayttan fazla metin içeriyor.</translation>
+    </message>
+    <message>
         <source>The document is nested more than %1 levels deep.</source>
         <translation>Belge %1 düzeyden daha derin iç içe geçmiş.</translation>
     </message>
     <message>
         <source>The document holds more than %1 elements.</source>
         <translation>Belge %1 öğeden fazlasını içeriyor.</translation>
-    </message>
-    <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 zaten var.
-Değiştirmek istiyor musunuz?</translation>
     </message>
     <message>
         <source>Loading error</source>
@@ -223,12 +237,32 @@ Değiştirmek istiyor musunuz?</translation>
         <translation>%1 kolaj dosyası ayrıştırılamadı. Hata: %2</translation>
     </message>
     <message>
-        <source>Missing pictures</source>
-        <translation>Eksik resimler</translation>
+        <source>Not found: %1</source>
+        <translation>Bulunamadı: %1</translation>
+    </message>
+    <message>
+        <source>Cannot be read: %1 (%2)</source>
+        <translation>Okunamıyor: %1 (%2)</translation>
     </message>
     <message>
         <source>Some pictures of the Collage file %1 were not found. They keep their place and are saved with the project.</source>
         <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 could not be read. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler okunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Some pictures of the Collage file %1 were not found or could not be read. They keep their place and are saved with the project.</source>
+        <translation>%1 kolaj dosyasındaki bazı resimler bulunamadı veya okunamadı. Yerlerini korurlar ve projeyle birlikte kaydedilirler.</translation>
+    </message>
+    <message>
+        <source>Pictures not loaded</source>
+        <translation>Resimler yüklenmedi</translation>
+    </message>
+    <message>
+        <source>Missing pictures</source>
+        <translation>Eksik resimler</translation>
     </message>
     <message>
         <source>File Error</source>
@@ -806,6 +840,10 @@ Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</trans
         <translation>Resim</translation>
     </message>
     <message>
+        <source>It is not a regular file.</source>
+        <translation>Bu normal bir dosya değil.</translation>
+    </message>
+    <message>
         <source>Fine-tuning</source>
         <translation>İnce ayar</translation>
     </message>
@@ -1038,6 +1076,15 @@ Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</trans
     <message>
         <source>Slideshow</source>
         <translation>Slayt gösterisi</translation>
+    </message>
+</context>
+<context>
+    <name>SuffixedSaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 zaten var.
+Değiştirmek istiyor musunuz?</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,14 @@
         <translation>تعذّر تنزيل التحديث.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>التنزيل أكبر من %1، وهذا أكثر مما يحتاجه أي تحديث.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>لم يرسل الخادم شيئًا لمدة %1 ثانية.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>من</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>معلومات التحديث أكبر من 1 ميبيبايت.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>لم يرسل خادم التحديثات شيئًا لمدة %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>لم تصل معلومات التحديث خلال %1 ثانية.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>無法下載更新。</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>下載內容大於 %1，超過任何更新所需。</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>伺服器已有 %1 秒未傳送任何資料。</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>/</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>更新資訊大於 1 MiB。</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>更新伺服器已有 %1 秒未傳送任何資料。</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>更新資訊未在 %1 秒內送達。</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>Opdateringen kunne ikke hentes.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Overførslen er større end %1, mere end nogen opdatering kræver.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Serveren har ikke sendt noget i %1 sekunder.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>af</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Opdateringsoplysningerne er større end 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Opdateringsserveren har ikke sendt noget i %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Opdateringsoplysningerne nåede ikke frem inden for %1 sekunder.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

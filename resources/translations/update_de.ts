@@ -88,6 +88,14 @@
         <translation>Das Update konnte nicht heruntergeladen werden.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Der Download ist größer als %1, mehr als jedes Update braucht.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Der Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>von</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Die Update-Informationen sind größer als 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Der Update-Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Die Update-Informationen sind nicht innerhalb von %1 Sekunden angekommen.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

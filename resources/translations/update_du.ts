@@ -88,6 +88,14 @@
         <translation>De update kon niet worden gedownload.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>De download is groter dan %1, meer dan een update ooit nodig heeft.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>De server heeft %1 seconden niets verzonden.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>van</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>De update-informatie is groter dan 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>De updateserver heeft %1 seconden niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>De update-informatie is niet binnen %1 seconden aangekomen.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

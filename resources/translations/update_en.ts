@@ -88,6 +88,14 @@
         <translation>The update could not be downloaded.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>The download is larger than %1, more than any update needs.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>The server sent nothing for %1 seconds.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>of</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>The update information is larger than 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>The update server sent nothing for %1 seconds.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>The update information did not arrive within %1 seconds.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>Impossible de télécharger la mise à jour.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Le téléchargement dépasse %1, bien plus que ne le demande une mise à jour.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Le serveur n'a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>sur</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Les informations de mise à jour dépassent 1 Mio.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Le serveur de mise à jour n'a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Les informations de mise à jour ne sont pas arrivées en %1 secondes.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>Δεν ήταν δυνατή η λήψη της ενημέρωσης.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Η λήψη είναι μεγαλύτερη από %1, περισσότερο από όσο χρειάζεται οποιαδήποτε ενημέρωση.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Ο διακομιστής δεν έστειλε τίποτα για %1 δευτερόλεπτα.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>από</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Οι πληροφορίες ενημέρωσης ξεπερνούν το 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Ο διακομιστής ενημερώσεων δεν έστειλε τίποτα για %1 δευτερόλεπτα.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Οι πληροφορίες ενημέρωσης δεν έφτασαν μέσα σε %1 δευτερόλεπτα.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

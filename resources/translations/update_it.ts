@@ -88,6 +88,14 @@
         <translation>Impossibile scaricare l'aggiornamento.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Il download supera %1, più di quanto serva a qualsiasi aggiornamento.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Il server non ha inviato nulla per %1 secondi.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>di</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Le informazioni di aggiornamento superano 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Il server degli aggiornamenti non ha inviato nulla per %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Le informazioni di aggiornamento non sono arrivate entro %1 secondi.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

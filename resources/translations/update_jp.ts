@@ -88,6 +88,14 @@
         <translation>更新をダウンロードできませんでした。</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>ダウンロードが %1 を超えています。更新にこれほどの容量は必要ありません。</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>サーバーから %1 秒間何も送られてきませんでした。</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>/</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>更新情報が 1 MiB を超えています。</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>更新サーバーから %1 秒間何も送られてきませんでした。</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>更新情報が %1 秒以内に届きませんでした。</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

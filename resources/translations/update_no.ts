@@ -88,6 +88,14 @@
         <translation>Oppdateringen kunne ikke lastes ned.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Nedlastingen er større enn %1, mer enn noen oppdatering trenger.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Serveren har ikke sendt noe på %1 sekunder.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>av</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Oppdateringsinformasjonen er større enn 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Oppdateringsserveren har ikke sendt noe på %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Oppdateringsinformasjonen kom ikke fram innen %1 sekunder.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>Não foi possível transferir a atualização.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>A transferência é maior do que %1, mais do que qualquer atualização precisa.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>O servidor não enviou nada durante %1 segundos.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>de</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>As informações de atualização excedem 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>O servidor de atualizações não enviou nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>As informações de atualização não chegaram em %1 segundos.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

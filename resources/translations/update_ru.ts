@@ -88,6 +88,14 @@
         <translation>Не удалось загрузить обновление.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Загрузка больше %1 — ни одному обновлению не нужно столько.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Сервер ничего не присылал %1 сек.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>из</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Сведения об обновлении больше 1 МиБ.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Сервер обновлений ничего не присылал %1 сек.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Сведения об обновлении не пришли за %1 сек.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>No se pudo descargar la actualización.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>La descarga supera %1, más de lo que necesita cualquier actualización.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>El servidor no ha enviado nada durante %1 segundos.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>de</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>La información de actualización supera 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>El servidor de actualizaciones no ha enviado nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>La información de actualización no llegó en %1 segundos.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -88,6 +88,14 @@
         <translation>Uppdateringen kunde inte hämtas.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>Hämtningen är större än %1, mer än någon uppdatering behöver.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Servern har inte skickat något på %1 sekunder.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>av</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Uppdateringsinformationen är större än 1 MiB.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Uppdateringsservern har inte skickat något på %1 sekunder.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Uppdateringsinformationen kom inte fram inom %1 sekunder.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

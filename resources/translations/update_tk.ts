@@ -88,6 +88,14 @@
         <translation>Güncelleme indirilemedi.</translation>
     </message>
     <message>
+        <source>The download is larger than %1, more than any update needs.</source>
+        <translation>İndirme %1 boyutundan büyük; hiçbir güncelleme bu kadar büyük olmaz.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Sunucu %1 saniyedir hiçbir şey göndermedi.</translation>
+    </message>
+    <message>
         <source>of</source>
         <translation>/</translation>
     </message>
@@ -165,6 +173,14 @@
     <message>
         <source>The update information is larger than 1 MiB.</source>
         <translation>Güncelleme bilgisi 1 MiB'den büyük.</translation>
+    </message>
+    <message>
+        <source>The update server sent nothing for %1 seconds.</source>
+        <translation>Güncelleme sunucusu %1 saniyedir hiçbir şey göndermedi.</translation>
+    </message>
+    <message>
+        <source>The update information did not arrive within %1 seconds.</source>
+        <translation>Güncelleme bilgisi %1 saniye içinde gelmedi.</translation>
     </message>
     <message>
         <source>The server answered with HTTP status %1.</source>

@@ -223,6 +223,10 @@ bool Workflow::loadCanvas_A(const QString& path)
         file = m_creators.askProjectFile();
     if (file.isEmpty())
         return false;
+    // A file that cannot be opened must not cost the work open now a
+    // question about it, or the work itself.
+    if (m_creators.checkProjectFile && !m_creators.checkProjectFile(file))
+        return false;
     scheduleCommand({CloseDownTo, QVariant()});
     scheduleCommand({OpenCollage, file});
     return true;

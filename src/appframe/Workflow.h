@@ -93,14 +93,18 @@ public:
         std::function<PlugGui::AbstractAppliance*()> home;
         // Asks the user for a project file to open; empty when cancelled.
         std::function<QString()> askProjectFile;
+        // Reads a project file before anything is closed for it: false,
+        // once the user has been told why, when it cannot be opened.
+        // Without it every path is taken as readable.
+        std::function<bool(const QString&)> checkProjectFile;
         // By command type, OpenCollage to OpenPanoramaRetouch.
         std::map<int, Creator> commands;
     };
 
     // Registers itself as App::workflow and starts: on the collage appliance
-    // alone when the command line named exactly one existing project file,
-    // otherwise on the home appliance, pushed at once. The container is not
-    // owned and may be null.
+    // alone when the command line named exactly one existing project file
+    // that can be opened, otherwise on the home appliance, pushed at once.
+    // The container is not owned and may be null.
     Workflow(PlugGui::Container* container, QObject* parent, const Creators& creators = Creators());
     ~Workflow() override;
 
@@ -119,7 +123,8 @@ public:
     // Over the home level; `photos` (may be empty) are listed and selected.
     void startPanorama(const QStringList& photos = QStringList());
     // With an empty path asks for a project file first. Queues opening it
-    // over the home level; false (nothing queued) when there is no path.
+    // over the home level; false (nothing queued, nothing asked about the
+    // work open now) when there is no path or the file cannot be opened.
     bool loadCanvas_A(const QString& path);
     // Closes the top appliance only; never the bottom one.
     void popCurrentAppliance();

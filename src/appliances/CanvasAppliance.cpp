@@ -156,6 +156,13 @@ void CanvasAppliance::slotAddPicture()
         settings->setCollagePicturesDir(QFileInfo(files.first()).path());
 
         auto* worker = new LoadImageThread(files);
+        // Results are queued to this thread and all handled before
+        // runWorker() returns, so the list outlives every use.
+        QStringList refused;
+        connect(worker, &LoadImageThread::failed, this, [&refused](int, QString path, QString error) {
+            const QString name = QFileInfo(path).fileName();
+            refused << (error.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, error));
+        });
         connect(worker, &LoadImageThread::loaded, this, [this](int index, QString path, QImage image) {
             // An unreadable picture is skipped; the others keep the place
             // their index gives them.
@@ -165,6 +172,12 @@ void CanvasAppliance::slotAddPicture()
             m_canvas->addPictureContent(path, image, m_canvas->visibleCenter() + offset);
         });
         runWorker(worker);
+        if (!refused.isEmpty()) {
+            const QString lead = refused.size() == 1 ? tr("This file could not be added:")
+                                                     : tr("These files could not be added:");
+            ModalPrompts::message(QMessageBox::Warning, dialogParent(), tr("Pictures not added"),
+                lead + QLatin1Char('\n') + refused.join(QLatin1Char('\n')), QMessageBox::Ok);
+        }
     }
     setFocusToScene();
 }

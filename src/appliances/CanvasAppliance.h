@@ -70,7 +70,8 @@ public:
 public slots:
     // Asks for pictures and adds those that load near the visible centre,
     // 30 px apart along the diagonal in the order chosen; an unreadable one
-    // is skipped and leaves its place empty.
+    // is skipped and leaves its place empty, and a "Pictures not added" box
+    // then names each such file with the reader's reason.
     void slotAddPicture();
     void slotAddText();
     // Renders the canvas and runs the print dialog on it.

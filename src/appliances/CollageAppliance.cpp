@@ -4,6 +4,7 @@
 #include "appframe/SceneView.h"
 #include "appframe/Workflow.h"
 #include "canvas/Canvas.h"
+#include "canvas/CanvasModeInfo.h"
 #include "widgets/QPopupColorWidget.h"
 #include "widgets/QToolBoxWidget.h"
 
@@ -92,6 +93,10 @@ CollageAppliance::CollageAppliance(Canvas* canvas, QObject* parent)
                 showSize(m_canvas->sceneSize());
         });
         connect(m_canvas, &Canvas::adaptionSizeChanged, this, [this](QSize size) { showSize(size); });
+        // A fixed size is announced only when it changes, and a project
+        // read with one has it already: the view's layout keeps it silent.
+        if (m_canvas->modeInfo()->isFixedSize())
+            showSize(m_canvas->sceneSize());
     }
 }
 

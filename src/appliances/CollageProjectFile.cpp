@@ -2,6 +2,7 @@
 
 #include "appframe/ModalPrompts.h"
 #include "appframe/Settings.h"
+#include "appliances/SuffixedSaveDialog.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"
 
@@ -13,9 +14,13 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 #include <QUrl>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -36,12 +41,95 @@ bool readWholeFile(const QString& filePath, QByteArray* data)
     return data->size() <= CollageProjectFile::maxFileBytes && file.error() == QFileDevice::NoError;
 }
 
+// Where `what` starts in [from, end), or end.
+const char* findText(const char* from, const char* end, const char* what)
+{
+    return std::search(from, end, what, what + std::strlen(what));
+}
+
+bool isXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The end of a tag or declaration that starts at `from`: past the first
+// '>' outside quoted values and, with `subset`, outside a "[...]" internal
+// subset. End when there is none.
+const char* tagEnd(const char* from, const char* end, bool subset)
+{
+    char quote = 0;
+    int depth = 0;
+    for (const char* p = from; p < end; ++p) {
+        if (quote) {
+            if (*p == quote)
+                quote = 0;
+        } else if (*p == '"' || *p == '\'') {
+            quote = *p;
+        } else if (subset && *p == '[') {
+            ++depth;
+        } else if (subset && *p == ']') {
+            --depth;
+        } else if (*p == '>' && depth <= 0) {
+            return p + 1;
+        }
+    }
+    return end;
+}
+
+// A byte pass over the raw document before any parser sees it, which
+// builds nothing: the parsers would hold a text of tens of megabytes whole
+// (twice over, as UTF-16) and the canvas would lay it out, and a declared
+// entity would let a small file expand into more text than any file holds.
+// Counts the bytes of text as stored (character data that is not only
+// white space between elements, and CDATA; an entity reference counts its
+// own bytes) and refuses any entity declaration. Syntax errors are left to
+// the parsers.
+QString textRefusal(const QByteArray& data)
+{
+    const char* p = data.constData();
+    const char* const end = p + data.size();
+    qint64 text = 0;
+    while (p < end) {
+        if (*p != '<') {
+            const char* runEnd = std::find(p, end, '<');
+            if (std::find_if_not(p, runEnd, isXmlSpace) != runEnd)
+                text += runEnd - p;
+            p = runEnd;
+        } else if (end - p >= 4 && std::memcmp(p, "<!--", 4) == 0) {
+            const char* close = findText(p + 4, end, "-->");
+            p = close == end ? end : close + 3;
+        } else if (end - p >= 9 && std::memcmp(p, "<![CDATA[", 9) == 0) {
+            const char* close = findText(p + 9, end, "]]>");
+            text += close - (p + 9);
+            p = close == end ? end : close + 3;
+        } else if (end - p >= 2 && p[1] == '?') {
+            const char* close = findText(p + 2, end, "?>");
+            p = close == end ? end : close + 2;
+        } else if (end - p >= 2 && p[1] == '!') {
+            const char* close = tagEnd(p + 2, end, true);
+            if (findText(p, close, "<!ENTITY") != close)
+                return CollageProjectFile::tr("The document declares entities, which no project holds.");
+            p = close;
+        } else {
+            p = tagEnd(p + 1, end, false);
+        }
+        if (text > CollageProjectFile::maxTextBytes)
+            return CollageProjectFile::tr("The document holds more than %1 bytes of text.")
+                .arg(CollageProjectFile::maxTextBytes);
+    }
+    return QString();
+}
+
 // A cheap streaming pass before the DOM is built, so a hostile document
 // cannot make it deep enough to exhaust the stack or large enough to
 // exhaust memory. Syntax errors are left to the DOM parser, whose message
 // the user sees.
 QString structureRefusal(const QByteArray& data)
 {
+    // First, as the streaming reader itself holds each text whole.
+    const QString text = textRefusal(data);
+    if (!text.isEmpty())
+        return text;
     QXmlStreamReader xml(data);
     int depth = 0;
     int elements = 0;
@@ -83,41 +171,21 @@ bool parseProject(const QString& filePath, QDomDocument* document, QString* erro
     return true;
 }
 
+// The element handed to the canvas: the root's first "canvas" child, or
+// the root itself.
+QDomElement projectElement(const QDomDocument& document)
+{
+    const QDomElement root = document.documentElement();
+    const QDomElement element = root.firstChildElement(QStringLiteral("canvas"));
+    return element.isNull() ? root : element;
+}
+
 void addToRecentList(const QString& filePath)
 {
     // The path as it is, not a "file:" URL: the recent list shows and opens
     // these entries as paths.
     Settings::defaultSettings()->addRecentTessoliaUrl(QUrl(filePath, QUrl::TolerantMode));
 }
-
-// Asks about replacing a file under the name that will really be written,
-// which may carry the suffix the user did not type.
-class ProjectSaveDialog : public QFileDialog
-{
-public:
-    using QFileDialog::QFileDialog;
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        const QString typed = files.value(0);
-        // Empty or a folder: the dialog's own handling (it opens folders).
-        if (typed.isEmpty() || QFileInfo(typed).isDir()) {
-            QFileDialog::accept();
-            return;
-        }
-        const QString finalName = CollageProjectFile::withProjectSuffix(typed);
-        if (QFileInfo::exists(finalName)) {
-            const QMessageBox::StandardButton answer = ModalPrompts::question(this, windowTitle(),
-                CollageProjectFile::tr("%1 already exists.\nDo you want to replace it?")
-                    .arg(QFileInfo(finalName).fileName()),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-            if (answer != QMessageBox::Yes)
-                return;
-        }
-        QFileDialog::accept();
-    }
-};
 
 } // namespace
 
@@ -131,10 +199,7 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
         return result;
     }
 
-    const QDomElement root = document.documentElement();
-    QDomElement element = root.firstChildElement(QStringLiteral("canvas"));
-    if (element.isNull())
-        element = root;
+    QDomElement element = projectElement(document);
     if (element.isNull() || !canvas) {
         result.status = LoadStatus::NoElement;
         return result;
@@ -146,50 +211,99 @@ CollageProjectFile::LoadResult CollageProjectFile::load(const QString& filePath,
     canvas->loadFromXml(element);
     result.status = LoadStatus::Loaded;
 
-    const QDir projectDir = QFileInfo(filePath).absoluteDir();
+    // A file two pictures name is told about once.
+    QSet<QString> named;
     for (AbstractContent* content : canvas->contents()) {
         auto* picture = qobject_cast<PictureContent*>(content);
-        if (!picture || !picture->isPlaceholder())
+        if (!picture)
             continue;
-        // A relative path is shown where it was looked for.
-        for (const QString& missing : picture->missingPaths())
-            result.missingPictures << QDir::cleanPath(projectDir.absoluteFilePath(missing));
+        for (const PictureContent::FileProblem& problem : picture->fileProblems()) {
+            if (named.contains(problem.path))
+                continue;
+            named.insert(problem.path);
+            result.unloadedPictures << problem;
+        }
     }
-    result.missingPictures.removeDuplicates();
     return result;
 }
 
-bool CollageProjectFile::read(const QString& filePath, Canvas* canvas, bool addToRecent)
+bool CollageProjectFile::reportFailure(const QString& filePath, const LoadResult& result)
 {
-    const LoadResult result = load(filePath, canvas);
     switch (result.status) {
     case LoadStatus::CannotOpen:
         ModalPrompts::message(QMessageBox::Critical, nullptr, tr("Loading error"),
             tr("Unable to load the Collage file %1").arg(filePath), QMessageBox::Ok);
-        return false;
+        return true;
     case LoadStatus::CannotParse:
         ModalPrompts::message(QMessageBox::Critical, nullptr, tr("Parsing error"),
             tr("Unable to parse the Collage file %1. The error was: %2").arg(filePath, result.error),
             QMessageBox::Ok);
-        return false;
+        return true;
     case LoadStatus::NoElement:
-        return false;
+        return true;
     case LoadStatus::Loaded:
         break;
     }
+    return false;
+}
 
-    if (!result.missingPictures.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, tr("Missing pictures"),
-            tr("Some pictures of the Collage file %1 were not found. They keep their place and are saved with the "
-               "project.")
-                .arg(filePath),
-            QMessageBox::Ok);
-        box.setDetailedText(result.missingPictures.join(QLatin1Char('\n')));
-        ModalPrompts::execDialog(&box);
-    }
+bool CollageProjectFile::check(const QString& filePath)
+{
+    LoadResult result;
+    QDomDocument document;
+    bool opened = false;
+    if (!parseProject(filePath, &document, &result.error, &opened))
+        result.status = opened ? LoadStatus::CannotParse : LoadStatus::CannotOpen;
+    else if (projectElement(document).isNull())
+        result.status = LoadStatus::NoElement;
+    else
+        result.status = LoadStatus::Loaded;
+    return !reportFailure(filePath, result);
+}
+
+bool CollageProjectFile::read(
+    const QString& filePath, Canvas* canvas, bool addToRecent, QList<PictureContent::FileProblem>* unloadedPictures)
+{
+    const LoadResult result = load(filePath, canvas);
+    if (reportFailure(filePath, result))
+        return false;
+    if (unloadedPictures)
+        *unloadedPictures = result.unloadedPictures;
+    else if (!result.unloadedPictures.isEmpty())
+        reportUnloadedPictures(filePath, result.unloadedPictures);
     if (addToRecent)
         addToRecentList(filePath);
     return true;
+}
+
+void CollageProjectFile::reportUnloadedPictures(const QString& filePath, const QList<PictureContent::FileProblem>& pictures)
+{
+    bool anyMissing = false;
+    bool anyUnreadable = false;
+    QStringList details;
+    for (const PictureContent::FileProblem& picture : pictures) {
+        if (picture.reason.isEmpty()) {
+            anyMissing = true;
+            details << tr("Not found: %1").arg(picture.path);
+        } else {
+            anyUnreadable = true;
+            details << tr("Cannot be read: %1 (%2)").arg(picture.path, picture.reason);
+        }
+    }
+    QString text;
+    if (!anyUnreadable)
+        text = tr("Some pictures of the Collage file %1 were not found. They keep their place and are saved with the "
+                  "project.");
+    else if (!anyMissing)
+        text = tr("Some pictures of the Collage file %1 could not be read. They keep their place and are saved with "
+                  "the project.");
+    else
+        text = tr("Some pictures of the Collage file %1 were not found or could not be read. They keep their place "
+                  "and are saved with the project.");
+    QMessageBox box(QMessageBox::Warning, anyUnreadable ? tr("Pictures not loaded") : tr("Missing pictures"),
+        text.arg(filePath), QMessageBox::Ok);
+    box.setDetailedText(details.join(QLatin1Char('\n')));
+    ModalPrompts::execDialog(&box);
 }
 
 QImage CollageProjectFile::embeddedPreview(const QString& filePath)
@@ -285,24 +399,17 @@ QString CollageProjectFile::getLoadCollageProjectFile()
 QString CollageProjectFile::getSaveCollageProjectFile()
 {
     Settings* settings = Settings::defaultSettings();
-    ProjectSaveDialog dialog(
-        nullptr, tr("Select the Collage file"), settings->saveCollageProjectDir(), QStringLiteral("Collage (*.pmp2)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The dialog asks itself, about the name with the suffix.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    SuffixedSaveDialog dialog(nullptr, tr("Select the Collage file"), settings->saveCollageProjectDir(),
+        QStringLiteral("Collage (*.pmp2)"), projectSuffix);
     if (ModalPrompts::execDialog(&dialog) != QDialog::Accepted)
         return QString();
-    const QString typed = dialog.selectedFiles().value(0);
-    if (typed.isEmpty())
-        return QString();
-    settings->setSaveCollageProjectDir(QFileInfo(typed).absolutePath());
-    return withProjectSuffix(typed);
+    const QString chosen = dialog.chosenFile();
+    if (!chosen.isEmpty())
+        settings->setSaveCollageProjectDir(QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 QString CollageProjectFile::withProjectSuffix(const QString& name)
 {
-    if (name.endsWith(projectSuffix, Qt::CaseInsensitive))
-        return name;
-    return name + projectSuffix;
+    return SuffixedSaveDialog::withSuffix(name, projectSuffix);
 }

@@ -10,6 +10,7 @@
 #include "canvas/Canvas.h"
 
 #include <QImage>
+#include <QTimer>
 #include <QStringList>
 #include <QPixmap>
 
@@ -25,15 +26,25 @@ Canvas* newCanvas(const Workflow::CreateRequest& request)
 void registerDefaultWorkflowCreators(Workflow::Creators& creators)
 {
     creators.askProjectFile = &CollageProjectFile::getLoadCollageProjectFile;
+    creators.checkProjectFile = &CollageProjectFile::check;
 
     creators.commands[Workflow::OpenCollage] = [](const Workflow::CreateRequest& request) {
         Canvas* canvas = newCanvas(request);
-        if (request.param.typeId() == QMetaType::QString
-            && !CollageProjectFile::read(request.param.toString(), canvas, true)) {
+        const QString path = request.param.toString();
+        QList<PictureContent::FileProblem> unloaded;
+        if (request.param.typeId() == QMetaType::QString && !CollageProjectFile::read(path, canvas, true, &unloaded)) {
             // The user was told by the reader; the collage opens empty.
             qWarning("Workflow::processCommand: MasterCanvas: can't load canvas. Display error?");
         }
-        return new CollageAppliance(canvas, nullptr);
+        auto* collage = new CollageAppliance(canvas, nullptr);
+        // Pictures kept as placeholders are told about over the collage
+        // that shows them, once it has taken the previous one's place.
+        if (!unloaded.isEmpty()) {
+            QTimer::singleShot(0, collage, [path, unloaded] {
+                CollageProjectFile::reportUnloadedPictures(path, unloaded);
+            });
+        }
+        return collage;
     };
     creators.commands[Workflow::OpenZorivuv] = [](const Workflow::CreateRequest& request) {
         return new ZorivuvAppliance(newCanvas(request), nullptr);

@@ -2,6 +2,7 @@
 #include "ui_PrintDialog.h"
 
 #include "appframe/ModalPrompts.h"
+#include "appliances/SuffixedSaveDialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -224,12 +225,12 @@ void PrintDialog::onPrinterSelected(QString name)
 
 QString PrintDialog::pdfPathDialog()
 {
-    QFileDialog dialog(this, tr("Choose pdf location"), m_pdfPrinter.outputFileName(), QStringLiteral("*.pdf"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without ".pdf" gets it, as the file it names is a PDF.
+    SuffixedSaveDialog dialog(
+        this, tr("Choose pdf location"), m_pdfPrinter.outputFileName(), QStringLiteral("*.pdf"), QStringLiteral(".pdf"));
     if (ModalPrompts::execDialog(&dialog) != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().value(0);
+    return dialog.chosenFile();
 }
 
 bool PrintDialog::paintImage(QPrinter* printer)

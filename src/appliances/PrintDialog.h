@@ -60,7 +60,8 @@ public slots:
     void updatePreview();
     void setLandscape(bool mode);
     void onPrinterSelected(QString name);
-    // The PDF file chosen, or empty when the user cancelled.
+    // The PDF file chosen, ending in ".pdf" (added when not typed), or
+    // empty when the user cancelled.
     QString pdfPathDialog();
 
 private:

@@ -182,6 +182,8 @@ public slots:
     void slotResetChanges();
 
 protected:
+    // The content under the mouse opens its menu, unless the click's right
+    // button was pressed on a handle (a drag, not a menu request).
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
     void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;
     void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;
@@ -240,4 +242,6 @@ private:
     QList<QGraphicsItem*> m_markers;
     bool m_changed = false;
     int m_quietEdits = 0;
+    // The last mouse press was the right button's, taken by a handle.
+    bool m_rightPressOnHandle = false;
 };

@@ -5,6 +5,8 @@
 
 #include "appframe/ModalPrompts.h"
 #include "canvas/AbstractContent.h"
+#include "canvas/ButtonItem.h"
+#include "canvas/CornerItem.h"
 #include "canvas/FrameFactory.h"
 #include "canvas/PictureContent.h"
 
@@ -61,6 +63,12 @@ bool namesImage(const QUrl& url, const QStringList& suffixes)
 
 void Canvas::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
 {
+    const bool fromHandle = m_rightPressOnHandle;
+    m_rightPressOnHandle = false;
+    if (fromHandle && event->reason() == QGraphicsSceneContextMenuEvent::Mouse) {
+        event->accept();
+        return;
+    }
     QGraphicsScene::contextMenuEvent(event);
 }
 
@@ -68,6 +76,13 @@ void Canvas::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     qDebug("mousePressEvent");
     QGraphicsScene::mousePressEvent(event);
+    // A right button pressed on a handle starts a drag (a corner scales
+    // keeping the ratio). The menu request the same click makes, with the
+    // press (X11, macOS) or after the release (Windows, wherever the mouse
+    // then is), is no request for the menu of the content below.
+    QGraphicsItem* grabber = mouseGrabberItem();
+    m_rightPressOnHandle = event->button() == Qt::RightButton
+        && (dynamic_cast<CornerItem*>(grabber) || dynamic_cast<ButtonItem*>(grabber));
 }
 
 void Canvas::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)

@@ -84,14 +84,14 @@ bool PictureContent::loadFromFile(const QString& path, bool keepPath, bool reset
     return installPhoto(std::make_unique<CPixmap>(image), path, keepPath, resetRatio, applyPending);
 }
 
-QImage PictureContent::readFile(const QString& path)
+QImage PictureContent::readFile(const QString& path, QString* error)
 {
     if (m_prefetch) {
-        if (std::optional<QImage> decoded = m_prefetch->take(path))
+        if (std::optional<QImage> decoded = m_prefetch->take(path, error))
             return *decoded;
     }
     // Through the program's reader: orientation applied, size cap, RAW.
-    return IQImageIO::readImage(path);
+    return IQImageIO::readImage(path, error);
 }
 
 bool PictureContent::loadFromFile(
@@ -411,24 +411,48 @@ QList<PicturePrefetch::Candidate> PictureContent::fileCandidates(const QDomEleme
 std::shared_ptr<PicturePrefetch> PictureContent::prefetch(const QDomElement& element, const QDir& projectDir)
 {
     // The same reader as readFile(): orientation, limits and checks alike.
-    return std::make_shared<PicturePrefetch>(
-        fileCandidates(element, projectDir), [](const QString& path) { return IQImageIO::readImage(path); });
+    return std::make_shared<PicturePrefetch>(fileCandidates(element, projectDir),
+        [](const QString& path, QString* error) { return IQImageIO::readImage(path, error); });
 }
 
 bool PictureContent::loadNamedFiles(const QDir& projectDir)
 {
-    // Only regular files: opening a FIFO named by a project would block.
+    m_fileProblems.clear();
     for (const QString& path : std::as_const(m_filePaths)) {
-        if (QFileInfo(path).isFile() && loadFromFile(path, false, false, true))
+        if (loadNamedFile(path))
             return true;
     }
-    if (!m_relativeFilePath.isEmpty() && QFileInfo(projectDir.filePath(m_relativeFilePath)).isFile()) {
-        const QString absolute = QDir::cleanPath(projectDir.filePath(m_relativeFilePath));
-        if (loadFromFile(absolute, false, false, true)) {
+    if (!m_relativeFilePath.isEmpty()) {
+        // Checked under the folder's own spelling, read cleaned, as the
+        // prefetch does.
+        const QString lookedFor = projectDir.filePath(m_relativeFilePath);
+        const QString absolute = QDir::cleanPath(lookedFor);
+        if (!QFileInfo(lookedFor).isFile()) {
+            m_fileProblems.append({absolute, QFileInfo::exists(lookedFor) ? tr("It is not a regular file.") : QString()});
+        } else if (loadNamedFile(absolute)) {
             m_filePaths.append(absolute);
             return true;
         }
     }
+    return false;
+}
+
+bool PictureContent::loadNamedFile(const QString& path)
+{
+    // Only regular files: opening a FIFO named by a project would block.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        m_fileProblems.append({path, info.exists() ? tr("It is not a regular file.") : QString()});
+        return false;
+    }
+    QString error;
+    const QImage image = readFile(path, &error);
+    if (!image.isNull() && installPhoto(std::make_unique<CPixmap>(image), path, false, false, true)) {
+        m_fileProblems.clear();
+        return true;
+    }
+    // A reader that gives no reason still failed to read it.
+    m_fileProblems.append({path, error.isEmpty() ? IQImageIO::damagedMessage() : error});
     return false;
 }
 

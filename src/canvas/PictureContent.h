@@ -62,6 +62,16 @@ public:
     bool isPlaceholder() const { return m_placeholder; }
     // The files a placeholder looked for, in the order they were tried.
     QStringList missingPaths() const;
+    // Why a placeholder shows none of them: each file tried, in order, with
+    // an empty reason when there is no such file, else why it could not be
+    // read (the reader's message). A relative path is given as looked for
+    // in the project folder.
+    struct FileProblem
+    {
+        QString path;
+        QString reason;
+    };
+    QList<FileProblem> fileProblems() const { return m_placeholder ? m_fileProblems : QList<FileProblem>(); }
 
     // The files fromXml() tries for `element`, in its order, with
     // `projectDir` resolving the relative path: what a PicturePrefetch for
@@ -116,10 +126,15 @@ protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
 
 private:
-    // Tries the element's files in order; true once one loaded.
+    // Tries the element's files in order; true once one loaded. Otherwise
+    // each file's problem is noted.
     bool loadNamedFiles(const QDir& projectDir);
-    // The picture's file, from the prefetch when it decoded it.
-    QImage readFile(const QString& path);
+    // Loads one file of the element: false, with a note of why, when it is
+    // no regular file or does not read.
+    bool loadNamedFile(const QString& path);
+    // The picture's file, from the prefetch when it decoded it; a null
+    // image with the reader's message in `error` when it does not read.
+    QImage readFile(const QString& path, QString* error = nullptr);
     bool installPhoto(std::unique_ptr<CPixmap> photo, const QString& path, bool keepPath, bool resetRatio,
         bool applyPending);
     void photoRendered();
@@ -134,6 +149,7 @@ private:
     bool m_opaque = false;
     bool m_placeholder = false;
     PictureEffectList m_pendingEffects;
+    QList<FileProblem> m_fileProblems;
     std::shared_ptr<PicturePrefetch> m_prefetch;
     // The newest panel, refilled when a new photo arrives (a drop).
     QPointer<PictureProperties> m_panel;

@@ -15,6 +15,7 @@ struct PicturePrefetch::State
     {
         QString path;
         QImage image;
+        QString error;
         bool taken = false;
     };
 
@@ -47,7 +48,10 @@ PicturePrefetch::PicturePrefetch(QList<Candidate> candidates, Decoder decoder)
                 // and the reader waiting for it.
                 if (!QFileInfo(candidate.checked).isFile())
                     continue;
-                tried.push_back({candidate.decoded, decoder(candidate.decoded)});
+                State::Tried entry;
+                entry.path = candidate.decoded;
+                entry.image = decoder(candidate.decoded, &entry.error);
+                tried.push_back(std::move(entry));
                 if (!tried.back().image.isNull())
                     break;
             }
@@ -71,7 +75,7 @@ PicturePrefetch::~PicturePrefetch()
     m_state->tried.clear();
 }
 
-std::optional<QImage> PicturePrefetch::take(const QString& path)
+std::optional<QImage> PicturePrefetch::take(const QString& path, QString* error)
 {
     std::unique_lock<std::mutex> lock(m_state->mutex);
     m_state->finished.wait(lock, [this] { return m_state->done; });
@@ -79,6 +83,8 @@ std::optional<QImage> PicturePrefetch::take(const QString& path)
         if (entry.taken || entry.path != path)
             continue;
         entry.taken = true;
+        if (error)
+            *error = entry.error;
         return std::exchange(entry.image, QImage());
     }
     return std::nullopt;

@@ -31,8 +31,9 @@ public:
         QString checked; // must be a regular file (a FIFO would block)
         QString decoded; // the file read
     };
-    // Any thread; a null image when the file does not decode.
-    using Decoder = std::function<QImage(const QString& path)>;
+    // Any thread; a null image when the file does not decode, with the
+    // reader's message for the user in `error`.
+    using Decoder = std::function<QImage(const QString& path, QString* error)>;
 
     // Starts at once; an empty list starts nothing. `decoder` is called on
     // a render thread (PictureContent::prefetch() gives the program's
@@ -43,9 +44,10 @@ public:
     PicturePrefetch& operator=(const PicturePrefetch&) = delete;
 
     // Waits for the worker, then gives its result for `path` (null when it
-    // failed to decode) and forgets it; nothing when the worker did not try
-    // `path` or its result was taken already.
-    std::optional<QImage> take(const QString& path);
+    // failed to decode, the decoder's message then in `error` when not
+    // null) and forgets it; nothing when the worker did not try `path` or
+    // its result was taken already.
+    std::optional<QImage> take(const QString& path, QString* error = nullptr);
 
 private:
     struct State;

@@ -69,6 +69,11 @@ bool PictureRenderQueue::requestScale(PictureRenderJob job)
                 shared->waiting->shownSize = job.shownSize;
             return false;
         }
+        // A result not yet landed holds newer pixels than `job.image`, and a
+        // Scale result would take its place: the owner asks again once it
+        // has landed that result.
+        if (shared->finished)
+            return false;
         job.kind = PictureRenderJob::Scale;
         job.serial = shared->newest;
         shared->running = true;

@@ -34,8 +34,8 @@ public:
     // Queues `job` (its serial is set here) and returns its serial.
     quint64 request(PictureRenderJob job);
     // A Scale job makes no new request: it runs only when nothing else is
-    // queued, and otherwise gives its size to the waiting job. False when
-    // it was not queued.
+    // queued and no result waits to be taken, and otherwise gives its size
+    // to the waiting job. False when it was not queued.
     bool requestScale(PictureRenderJob job);
     // Drops the waiting job and makes every result in flight older than
     // the returned serial, for a picture set directly.

@@ -59,6 +59,8 @@ Downloader::Downloader(QWidget* parent)
     connect(m_ui->stopButton, &QPushButton::clicked, this, &Downloader::cancelDownload);
     connect(m_ui->openButton, &QPushButton::clicked, this, &Downloader::installUpdate);
     setFixedSize(minimumSizeHint());
+    m_stallTimer.setSingleShot(true);
+    connect(&m_stallTimer, &QTimer::timeout, this, &Downloader::onStalled);
 }
 
 Downloader::~Downloader()
@@ -159,10 +161,16 @@ void Downloader::startDownload(const QUrl& url)
     if (!m_userAgentString.isEmpty())
         request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
     m_reply = m_manager->get(request);
+    // Qt stops reading from the server while this much waits for us, so a
+    // body never piles up in memory ahead of the file.
+    m_reply->setReadBufferSize(readBufferSize);
     m_startTime = secondsSinceEpoch();
+    m_stallTimer.start(m_stallTimeout);
 
     // Qt spaces its progress notices; data is written whenever it comes.
     connect(m_reply, &QNetworkReply::readyRead, this, &Downloader::onReadyRead);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &Downloader::checkAnnouncedSize);
+    connect(m_reply, &QNetworkReply::redirected, this, [this] { m_stallTimer.start(); });
     connect(m_reply, &QNetworkReply::downloadProgress, this, &Downloader::updateProgress);
     connect(m_reply, &QNetworkReply::finished, this, &Downloader::finished);
     connect(m_reply, &QNetworkReply::errorOccurred, this, &Downloader::onError);
@@ -194,18 +202,28 @@ bool Downloader::createPartFile()
 
 void Downloader::clearUp()
 {
-    if (m_reply) {
-        QNetworkReply* reply = m_reply;
-        m_reply = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-    }
+    releaseReply(true);
     // Our own ".part" only: it was created exclusively by this download.
     if (m_partFile.isOpen()) {
         m_partFile.close();
         m_partFile.remove();
     }
+}
+
+void Downloader::releaseReply(bool abort)
+{
+    m_stallTimer.stop();
+    // An idle window holds no buffer.
+    m_readBuffer = QByteArray();
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    // Unheard: an abort finishes the reply at once.
+    reply->disconnect(this);
+    if (abort)
+        reply->abort();
+    reply->deleteLater();
 }
 
 void Downloader::fail(const QString& reason)
@@ -233,15 +251,46 @@ void Downloader::writeFile(qint64 received, qint64 total)
     Q_UNUSED(total);
     if (!m_reply || !m_partFile.isOpen())
         return;
-    const QByteArray data = m_reply->readAll();
-    if (data.isEmpty())
-        return;
-    if (m_partFile.write(data) != data.size()) {
-        fail(tr("The file %1 could not be written: %2")
-                 .arg(QDir::toNativeSeparators(m_partFile.fileName()), m_partFile.errorString()));
-        return;
+    if (m_readBuffer.isEmpty())
+        m_readBuffer = QByteArray(readBufferSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = m_reply->read(m_readBuffer.data(), m_readBuffer.size());
+        if (got <= 0)
+            return;
+        if (got > m_maximumDownloadSize - m_written) {
+            fail(tooLargeText());
+            return;
+        }
+        if (m_partFile.write(m_readBuffer.constData(), got) != got) {
+            fail(tr("The file %1 could not be written: %2")
+                     .arg(QDir::toNativeSeparators(m_partFile.fileName()), m_partFile.errorString()));
+            return;
+        }
+        m_written += got;
     }
-    m_written += data.size();
+}
+
+QString Downloader::tooLargeText() const
+{
+    return tr("The download is larger than %1, more than any update needs.").arg(sizeText(m_maximumDownloadSize));
+}
+
+void Downloader::checkAnnouncedSize()
+{
+    m_stallTimer.start();
+    if (!m_reply)
+        return;
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > m_maximumDownloadSize)
+        fail(tooLargeText());
+}
+
+void Downloader::onStalled()
+{
+    if (!m_reply)
+        return;
+    const auto seconds = std::chrono::ceil<std::chrono::seconds>(m_stallTimer.intervalAsDuration());
+    fail(tr("The server sent nothing for %1 seconds.").arg(seconds.count()));
 }
 
 void Downloader::calculateSizes(qint64 received, qint64 total)
@@ -292,6 +341,7 @@ void Downloader::showProgress(qint64 received, qint64 total)
 void Downloader::onReadyRead()
 {
     qCDebug(lcDownloader) << "onReadyRead";
+    m_stallTimer.start();
     writeFile(m_received, m_total);
     // Qt's progress notices come at most every 100 ms and not at all for a
     // reply that stalls soon after its start; what was written shows now.
@@ -342,10 +392,7 @@ void Downloader::finished()
         return;
     }
     m_savedPath = m_targetPath;
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->deleteLater();
+    releaseReply(false);
 
     emit downloadFinished(m_urlId, m_savedPath);
     installUpdate();

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QNetworkReply>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <memory>
 
 class QNetworkAccessManager;
@@ -21,10 +23,13 @@ class Downloader;
 // no parent (a top-level window); owns its form, its reply and its network
 // manager. GUI thread only.
 //
-// Data goes to "<name>.part" as it arrives; the finished file gets the first
-// free name by the program's rule ("pkg.zip", "pkg_1.zip", ...), so a file of
-// the user's is never replaced or deleted. Any failure or a cancel removes
-// our ".part" and emits nothing. The package is never run: "Open" shows the
+// Data goes to "<name>.part" as it arrives, through a read buffer of fixed
+// size, so memory stays flat whatever the package's size; the finished file
+// gets the first free name by the program's rule ("pkg.zip", "pkg_1.zip",
+// ...), so a file of the user's is never replaced or deleted. A package
+// larger than maximumDownloadSize() or a server that sends nothing for
+// stallTimeout() stops the download. Any failure or a cancel removes our
+// ".part" and emits nothing. The package is never run: "Open" shows the
 // download folder.
 class Downloader : public QWidget
 {
@@ -37,6 +42,20 @@ public:
     static const QString defaultFileName;
     // Redirects followed before a download fails.
     static constexpr int maximumRedirects = 5;
+    // Largest package saved: 4 GiB. This program's installers weigh some
+    // hundred MB; ten times that is still far below the cap, while a body
+    // past it is no installer but a server filling the user's disk. 4 GiB is
+    // also the most a FAT32 download folder (a USB stick) can hold in a file.
+    static constexpr qint64 defaultMaximumDownloadSize = qint64(4) * 1024 * 1024 * 1024;
+    // A download that receives nothing for this long is stopped. A minute
+    // outlasts the pauses of a working connection (a Wi-Fi roam, a busy
+    // mirror, a mobile link changing cells); a server silent for longer has
+    // in practice dropped the transfer, and the user should not have to
+    // notice a frozen progress bar and press Stop.
+    static constexpr std::chrono::milliseconds defaultStallTimeout = std::chrono::seconds(60);
+    // Most of the body Qt holds ahead of the writer: 1 MiB keeps a fast link
+    // at full speed with few wake-ups and costs nothing to hold.
+    static constexpr qint64 readBufferSize = 1024 * 1024;
 
     explicit Downloader(QWidget* parent = nullptr);
     ~Downloader() override;
@@ -50,6 +69,12 @@ public:
     QString fileName() const { return m_fileName; }
     // Full path of the last finished download; empty before one finished.
     QString savedFilePath() const { return m_savedPath; }
+    qint64 maximumDownloadSize() const { return m_maximumDownloadSize; }
+    // Takes effect with the next download.
+    void setMaximumDownloadSize(qint64 bytes) { m_maximumDownloadSize = bytes; }
+    std::chrono::milliseconds stallTimeout() const { return m_stallTimeout; }
+    // Takes effect with the next download.
+    void setStallTimeout(std::chrono::milliseconds timeout) { m_stallTimeout = timeout; }
 
     // One size of the label: "%1 bytes" below 1024, "%1 KB" below 1048576,
     // else "%1 MB", each after integer division (so always a whole number).
@@ -91,6 +116,13 @@ public slots:
 
 private:
     bool createPartFile();
+    // Fails the download when the announced length is over the cap.
+    void checkAnnouncedSize();
+    QString tooLargeText() const;
+    // Forgets the reply (aborted first when asked, deleted later) and stops
+    // its timer.
+    void releaseReply(bool abort);
+    void onStalled();
     // Progress bar and labels for `received` of `total` bytes (below 1: no
     // length known).
     void showProgress(qint64 received, qint64 total);
@@ -112,6 +144,12 @@ private:
     QFile m_partFile;
     QString m_targetPath;
     qint64 m_written = 0;
+    // Holds one read of the reply: the body is copied through it to the file.
+    QByteArray m_readBuffer;
+    qint64 m_maximumDownloadSize = defaultMaximumDownloadSize;
+    std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
+    // Restarted by every sign of life of the reply.
+    QTimer m_stallTimer;
     // The last progress notice: bytes received and announced (below 1 when
     // the server gave no length).
     qint64 m_received = 0;

@@ -10,12 +10,15 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-// Marks a feed reply that was stopped for its size.
-const char oversizedProperty[] = "vellumarFeedOversized";
+QString oversizedText()
+{
+    return Updater::tr("The update information is larger than 1 MiB.");
+}
 
 QString heading(const QString& text)
 {
@@ -44,7 +47,11 @@ Updater::Updater()
     connect(m_manager, &QNetworkAccessManager::finished, this, &Updater::onReply);
 }
 
-Updater::~Updater() = default;
+Updater::~Updater()
+{
+    // Replies go with the manager, after this object's members.
+    disconnect(m_manager, nullptr, this, nullptr);
+}
 
 bool Updater::useCustomInstallProcedures() const
 {
@@ -95,21 +102,72 @@ void Updater::checkForUpdates()
         request.setRawHeader("User-Agent", m_userAgentString.toUtf8());
 
     QNetworkReply* reply = m_manager->get(request);
-    // A feed is small; a longer body is not read further.
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
-        if (received > maximumFeedSize || total > maximumFeedSize) {
-            reply->setProperty(oversizedProperty, true);
-            reply->abort();
-        }
+    // The body is taken as it comes and counted, so Qt never holds more
+    // than this ahead of the count.
+    reply->setReadBufferSize(readBufferSize);
+    m_reads.insert(reply, FeedRead());
+
+    // The clocks are the reply's children: they go with it.
+    auto* stall = new QTimer(reply);
+    stall->setSingleShot(true);
+    const auto stallSeconds = std::chrono::ceil<std::chrono::seconds>(m_stallTimeout).count();
+    connect(stall, &QTimer::timeout, this, [this, reply, stallSeconds] {
+        stopFeed(reply, tr("The update server sent nothing for %1 seconds.").arg(stallSeconds));
     });
+    auto* whole = new QTimer(reply);
+    whole->setSingleShot(true);
+    const auto wholeSeconds = std::chrono::ceil<std::chrono::seconds>(m_checkTimeout).count();
+    connect(whole, &QTimer::timeout, this, [this, reply, wholeSeconds] {
+        stopFeed(reply, tr("The update information did not arrive within %1 seconds.").arg(wholeSeconds));
+    });
+    stall->start(m_stallTimeout);
+    whole->start(m_checkTimeout);
+
+    // Any sign of the server's life restarts the stall clock.
+    const auto alive = [stall] { stall->start(); };
+    connect(reply, &QNetworkReply::redirected, stall, alive);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply, alive] {
+        alive();
+        // A feed announcing more than the bound is refused before its body.
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maximumFeedSize)
+            stopFeed(reply, oversizedText());
+    });
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply, alive] {
+        alive();
+        readFeed(reply);
+    });
+}
+
+void Updater::readFeed(QNetworkReply* reply)
+{
+    const auto read = m_reads.find(reply);
+    if (read == m_reads.end() || !read->stopReason.isEmpty())
+        return;
+    read->body += reply->readAll();
+    if (read->body.size() > maximumFeedSize)
+        stopFeed(reply, oversizedText());
+}
+
+void Updater::stopFeed(QNetworkReply* reply, const QString& reason)
+{
+    const auto read = m_reads.find(reply);
+    if (read == m_reads.end() || !read->stopReason.isEmpty())
+        return;
+    read->stopReason = reason;
+    // Frees the body at once; the abort ends the check through onReply.
+    read->body = QByteArray();
+    reply->abort();
 }
 
 void Updater::onReply(QNetworkReply* reply)
 {
     reply->deleteLater();
+    // Once taken, the reply's clocks and notices find nothing to stop.
+    FeedRead read = m_reads.take(reply);
 
-    if (reply->property(oversizedProperty).toBool()) {
-        failCheck(tr("The update information is larger than 1 MiB."));
+    if (!read.stopReason.isEmpty()) {
+        failCheck(read.stopReason);
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
@@ -121,9 +179,11 @@ void Updater::onReply(QNetworkReply* reply)
         failCheck(tr("The server answered with HTTP status %1.").arg(status.toInt()));
         return;
     }
-    const QByteArray body = reply->read(maximumFeedSize + 1);
+    // What came after the last notice, if anything.
+    read.body += reply->read(maximumFeedSize + 1 - read.body.size());
+    const QByteArray& body = read.body;
     if (body.size() > maximumFeedSize) {
-        failCheck(tr("The update information is larger than 1 MiB."));
+        failCheck(oversizedText());
         return;
     }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 
 class Downloader;
@@ -16,9 +18,12 @@ class QNetworkReply;
 //
 // A check ends with exactly one checkingFinished, after the user has answered
 // any prompt it showed. A check that fails (network error, HTTP error, a
-// refused or sixth redirect, a body that is not JSON or is over 1 MiB, a feed
-// entry with an address that is not http or https) leaves updateAvailable()
-// false and says why in errorString(); it never reads as "up to date".
+// refused or sixth redirect, a body that is not JSON or is over 1 MiB, a
+// server silent for stallTimeout() or a feed not complete within
+// checkTimeout(), a feed entry with an address that is not http or https)
+// leaves updateAvailable() false and says why in errorString(); it never
+// reads as "up to date". The body is counted as it arrives, so an endless
+// feed costs no more memory than the bound.
 class Updater : public QObject
 {
     Q_OBJECT
@@ -28,6 +33,18 @@ public:
     static constexpr qint64 maximumFeedSize = 1024 * 1024;
     // Redirects followed before a check fails.
     static constexpr int maximumRedirects = 5;
+    // A check whose server sends nothing for this long fails. The feed is a
+    // few KB from one request: its whole exchange (name lookup, TLS
+    // handshake, answer) rarely takes a second, and half a minute covers
+    // the slowest mobile link's round trips many times over.
+    static constexpr std::chrono::milliseconds defaultStallTimeout = std::chrono::seconds(30);
+    // A check not complete after this long fails, however steadily bytes
+    // trickle: it runs in the background, and a minute is more than a
+    // working link needs for the largest feed read (1 MiB in 60 s is
+    // 140 kbit/s), while a server feeding a byte at a time never ends.
+    static constexpr std::chrono::milliseconds defaultCheckTimeout = std::chrono::seconds(60);
+    // Most of the feed Qt holds ahead of our count.
+    static constexpr qint64 readBufferSize = 64 * 1024;
 
     Updater();
     ~Updater() override;
@@ -52,6 +69,11 @@ public:
     // Why the last check failed, in the user's language; empty after a check
     // that worked.
     QString errorString() const { return m_errorString; }
+    std::chrono::milliseconds stallTimeout() const { return m_stallTimeout; }
+    std::chrono::milliseconds checkTimeout() const { return m_checkTimeout; }
+    // Both take effect with the next check.
+    void setStallTimeout(std::chrono::milliseconds timeout) { m_stallTimeout = timeout; }
+    void setCheckTimeout(std::chrono::milliseconds timeout) { m_checkTimeout = timeout; }
 
     // The downloader this updater starts; owned by the updater.
     Downloader* downloader() const { return m_downloader.get(); }
@@ -87,6 +109,17 @@ public slots:
     void setUpdateAvailable(bool available);
 
 private:
+    // What a running request has given so far, and why it was stopped (empty
+    // while it runs or when the network stack ended it).
+    struct FeedRead
+    {
+        QByteArray body;
+        QString stopReason;
+    };
+
+    void readFeed(QNetworkReply* reply);
+    // Aborts `reply`, which then ends the check with `reason`.
+    void stopFeed(QNetworkReply* reply, const QString& reason);
     void failCheck(const QString& reason);
     void acceptUpdate();
 
@@ -108,6 +141,10 @@ private:
     QString m_moduleVersion;
     QString m_latestVersion;
     QString m_errorString;
+    std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
+    std::chrono::milliseconds m_checkTimeout = defaultCheckTimeout;
+    // The running requests: checks may overlap, each ends on its own.
+    QHash<QNetworkReply*, FeedRead> m_reads;
     std::unique_ptr<Downloader> m_downloader;
     QNetworkAccessManager* m_manager;
 };

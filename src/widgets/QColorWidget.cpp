@@ -35,6 +35,13 @@ QColorWidget::~QColorWidget()
     delete ui;
 }
 
+void QColorWidget::setMaximumWidthKeepingBoxes(int width)
+{
+    // The style sheet's padding and the fonts count only once polished.
+    ensurePolished();
+    setMaximumWidth(qMax(width, minimumSizeHint().width()));
+}
+
 QColor QColorWidget::color() const
 {
     return ui->colorSquareWidget->color();

@@ -30,6 +30,11 @@ public:
     void setColor(const QColor& c);
     // The caption; an empty text hides it.
     void setDescText(const QString& text);
+    // The widest the owner would have the panel: `width`, or what the
+    // header row needs under the style in use if that is more, so that the
+    // boxes show three digits whole (a style's padding and a longer
+    // caption take more than a narrow host leaves). Polishes the panel.
+    void setMaximumWidthKeepingBoxes(int width);
 
 signals:
     void colorChanged(const QColor& color);

@@ -22,8 +22,16 @@ QPopupColorWidget::QPopupColorWidget(QWidget* parent)
 
     connect(ui->colorWidget, &QColorWidget::colorChanged, this, &QPopupColorWidget::colorChanged,
             Qt::DirectConnection);
-    ui->colorWidget->setMaximumWidth(220);
     ui->colorWidget->setMinimumWidth(200);
+    ui->colorWidget->setMaximumWidthKeepingBoxes(220);
+    // The form's fixed 220 pixels, less the margins, hold no panel whose
+    // boxes show three digits: the window is as wide as the panel needs.
+    const QMargins margins = layout()->contentsMargins();
+    const int needed = ui->colorWidget->minimumSizeHint().width() + margins.left() + margins.right();
+    if (needed > maximumWidth()) {
+        setMinimumWidth(needed);
+        setMaximumWidth(needed);
+    }
 }
 
 QPopupColorWidget::~QPopupColorWidget()
@@ -52,6 +60,10 @@ void QPopupColorWidget::showAt(const QPoint& pos)
     geom.moveTopLeft(pos);
     setGeometry(geom);
     show();
+    // Showing may lay the window out once more (a style polished late):
+    // the size it shows at is the one that must fit.
+    if (geometry() != geom)
+        setGeometry(geometry());
 }
 
 void QPopupColorWidget::setGeometry(const QRect& geom)
@@ -67,7 +79,9 @@ void QPopupColorWidget::setGeometry(const QRect& geom)
 
     QRect r = geom;
     if (screen) {
-        const QRect area = screen->geometry();
+        // What windows may cover: a panel or dock along an edge would hide
+        // the part of the pop-up under it.
+        const QRect area = screen->availableGeometry();
         if (r.bottom() > area.bottom())
             r.moveBottom(cursor.y());
         // A cursor off every screen must not take the pop-up along.

@@ -32,10 +32,11 @@ public slots:
     // the laid-out pop-up has, and shows it kept on the screen.
     void showAt(const QPoint& pos);
     // Keeps `geom` on the screen under the mouse cursor (or the pop-up's own
-    // screen, or the primary one, when no screen lies under the cursor): a
-    // rectangle past the bottom ends at the cursor's height, one past the
-    // right side ends at the screen's right edge, and neither then starts
-    // above or left of the screen.
+    // screen, or the primary one, when no screen lies under the cursor),
+    // within the part of it that panels and docks leave free: a rectangle
+    // past the bottom ends at the cursor's height, one past the right side
+    // ends at the screen's right edge, and neither then starts above or
+    // left of the screen.
     void setGeometry(const QRect& geom);
 
 signals:

@@ -64,7 +64,7 @@ RichTextEditorDialog::RichTextEditorDialog(QWidget* parent)
     buttons->addItem(new QSpacerItem(20, 20, QSizePolicy::Preferred, QSizePolicy::Minimum));
 
     m_colorInput = new QColorWidget(this);
-    m_colorInput->setMaximumWidth(200);
+    m_colorInput->setMaximumWidthKeepingBoxes(200);
     connect(m_colorInput, &QColorWidget::colorChanged, this, [this](const QColor& c) {
         m_editor->selectAll();
         m_editor->setTextColor(c);

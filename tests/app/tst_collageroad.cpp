@@ -7,6 +7,7 @@
 // With VELLUMAR_SCREENSHOT_DIR set, the editor is also photographed on the
 // way (run under a real X server, e.g. xvfb-run, for pop-ups to show).
 #include "app/MainWindow.h"
+#include "app/PromptQueue.h"
 
 #include "appframe/ModalPrompts.h"
 #include "appframe/SceneView.h"
@@ -34,63 +35,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
 #include <functional>
 
 namespace {
-
-// Answers ModalPrompts requests in order with the queued handlers; a
-// request with none queued fails the test by answering "reject".
-struct Prompts
-{
-    using Handler = std::function<int(const ModalPrompts::Request&)>;
-    std::deque<Handler> queue;
-    QList<ModalPrompts::Request> seen;
-    ModalPrompts::ScopedResponder responder {[this](const ModalPrompts::Request& request) {
-        seen << request;
-        if (queue.empty())
-            return request.kind == ModalPrompts::Kind::Dialog ? int(QDialog::Rejected) : int(QMessageBox::Cancel);
-        Handler next = queue.front();
-        queue.pop_front();
-        return next(request);
-    }};
-};
-
-// A file dialog run through the prompts: choose `path` and accept.
-Prompts::Handler chooseFile(const QString& path)
-{
-    return [path](const ModalPrompts::Request& request) {
-        auto* files = qobject_cast<QFileDialog*>(request.dialog);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        QMetaObject::invokeMethod(files, "accept");
-        return files->result();
-    };
-}
-
-// Counts the workflow's own message boxes and answers each with `button`.
-class BoxWatcher : public QObject
-{
-public:
-    explicit BoxWatcher(QMessageBox::StandardButton button)
-        : m_button(button)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts << box->text();
-            box->button(m_button)->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList texts;
-
-private:
-    QMessageBox::StandardButton m_button;
-    QTimer m_timer;
-};
 
 // A JPEG of `size` whose EXIF orientation 6 asks for a quarter turn
 // clockwise: shown, it is size.height() wide.
@@ -302,7 +249,7 @@ void TestCollageRoad::shoot(const QString& name, QWidget* widget)
 
 void TestCollageRoad::road()
 {
-    Prompts prompts;
+    PromptQueue prompts;
     QVERIFY(openCollageFromHome());
     CollageAppliance* editor = collage();
     QCOMPARE(m_window->windowTitle().contains(QStringLiteral("Collage")), true);
@@ -520,7 +467,9 @@ void TestCollageRoad::road()
         return int(QMessageBox::Ok);
     });
     editor->form().bProject->click();
-    QVERIFY(QTest::qWaitFor([this, editor] { return collage() && collage() != editor; }, 20000));
+    // Told once the new collage shows.
+    QVERIFY(QTest::qWaitFor([this, editor, &missingText] { return collage() != editor && !missingText.isEmpty(); },
+        20000));
     editor = collage();
     canvas = editor->canvas();
     QCOMPARE(missingText,

@@ -103,6 +103,11 @@ Workflow::Creators TestWorkflow::creators(bool withHome)
         journal << QStringLiteral("ask");
         return m_askAnswer;
     };
+    // A file named "damaged..." cannot be opened.
+    made.checkProjectFile = [](const QString& path) {
+        journal << QStringLiteral("check ") + QFileInfo(path).fileName();
+        return !QFileInfo(path).fileName().startsWith(QLatin1String("damaged"));
+    };
     for (int type = Workflow::OpenCollage; type <= Workflow::OpenPanoramaRetouch; ++type) {
         const bool canvas = type == 1 || type == 2 || type == 4 || type == 6;
         made.commands[type] = [this, type, canvas](const Workflow::CreateRequest& request) {
@@ -563,9 +568,14 @@ void TestWorkflow::loadCanvas_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("result");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("path given") << "/p/a.pmp2" << "" << true << QStringList {"delete a1", "make c1"};
-    QTest::newRow("asked, chosen") << "" << "/p/b.pmp2" << true << QStringList {"ask", "delete a1", "make c1"};
+    QTest::newRow("path given") << "/p/a.pmp2" << "" << true << QStringList {"check a.pmp2", "delete a1", "make c1"};
+    QTest::newRow("asked, chosen") << "" << "/p/b.pmp2" << true
+                                   << QStringList {"ask", "check b.pmp2", "delete a1", "make c1"};
     QTest::newRow("asked, cancelled") << "" << "" << false << QStringList {"ask"};
+    // Refused before anything is closed: the open work stays, unasked.
+    QTest::newRow("given, cannot be opened") << "/p/damaged.pmp2" << "" << false << QStringList {"check damaged.pmp2"};
+    QTest::newRow("asked, cannot be opened") << "" << "/p/damaged.pmp2" << false
+                                             << QStringList {"ask", "check damaged.pmp2"};
 }
 
 void TestWorkflow::loadCanvas()

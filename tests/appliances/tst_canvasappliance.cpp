@@ -79,6 +79,7 @@ private slots:
     void zoomIndicatorFollowsTheView();
     void addPicturesInChosenOrder();
     void addPictureCancelled();
+    void unreadablePicturesAreNamed();
     void backPicture_data();
     void backPicture();
     void saveCanvasWritesSceneSize();
@@ -263,7 +264,11 @@ void TestCanvasAppliance::addPicturesInChosenOrder()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^LoadImageThread::run: cannot read '.*c\\.png'"));
     DialogDriver::Seen seen;
     DialogDriver::answerFileDialog(m_dir->path(), {"e.png", "d.png", "c.png", "b.png", "a.png"}, &seen);
+    Answerer answerer;
     m_appliance->slotAddPicture();
+    // The one that did not load is named.
+    QCOMPARE(answerer.seen.size(), 1);
+    QVERIFY(answerer.seen.first().text.contains(QStringLiteral("\nc.png: ")));
 
     QVERIFY(seen.shown);
     QCOMPARE(seen.fileMode, int(QFileDialog::ExistingFiles));
@@ -296,6 +301,43 @@ void TestCanvasAppliance::addPictureCancelled()
     m_appliance->slotAddPicture();
     QVERIFY(m_canvas->contents().isEmpty());
     QCOMPARE(Settings::defaultSettings()->collagePicturesDir(), before);
+}
+
+void TestCanvasAppliance::unreadablePicturesAreNamed()
+{
+    // A photo cut short by a failed copy, and a text file named as a JPEG.
+    writePicture("whole.jpg", QSize(160, 120), Qt::darkGreen);
+    QFile whole(path("whole.jpg"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QVERIFY(TestSupport::writeFile(path("cut.jpg"), whole.read(whole.size() / 2)));
+    QVERIFY(TestSupport::writeFile(path("notes.jpg"), "shopping list\n"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^LoadImageThread::run: cannot read '.*cut\\.jpg'"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^LoadImageThread::run: cannot read '.*notes\\.jpg'"));
+
+    Answerer answerer;
+    DialogDriver::answerFileDialog(m_dir->path(), {"cut.jpg", "whole.jpg", "notes.jpg"});
+    m_appliance->slotAddPicture();
+    QCOMPARE(m_canvas->contents().size(), 1);
+    QCOMPARE(answerer.seen.size(), 1);
+    const ModalPrompts::Request& box = answerer.seen.first();
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.title, QStringLiteral("Pictures not added"));
+    const QStringList lines = box.text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), QStringLiteral("These files could not be added:"));
+    QCOMPARE(lines.at(1), QStringLiteral("cut.jpg: The file is damaged or incomplete."));
+    // No image reader knows the text; Qt's reader says so.
+    QCOMPARE(lines.at(2), QStringLiteral("notes.jpg: Unsupported image format"));
+    QCOMPARE(box.parent.data(), m_appliance->dialogParent());
+
+    // One file alone is named as one.
+    answerer.seen.clear();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^LoadImageThread::run: cannot read '.*cut\\.jpg'"));
+    DialogDriver::answerFileDialog(m_dir->path(), {"cut.jpg"});
+    m_appliance->slotAddPicture();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().text,
+        QStringLiteral("This file could not be added:\ncut.jpg: The file is damaged or incomplete."));
 }
 
 void TestCanvasAppliance::backPicture_data()

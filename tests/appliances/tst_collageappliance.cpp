@@ -95,6 +95,7 @@ private slots:
     void colourPopupEditsOneColour_data();
     void colourPopupEditsOneColour();
     void customSizeThenFree();
+    void fixedSizeShownAtOnce();
     void sizeMenuLeftAlone_data();
     void sizeMenuLeftAlone();
     void borderReachesTheCanvas();
@@ -367,6 +368,18 @@ void TestCollageAppliance::customSizeThenFree()
     QCOMPARE(m_canvas->sceneSize(), viewport);
     QCOMPARE(ui().sizeLabel->text(), QStringLiteral("%1 x %2 Pix").arg(viewport.width()).arg(viewport.height()));
     QVERIFY(m_appliance->appliancePendingChanges());
+}
+
+// A project read with a fixed size hands the canvas over with it: the view
+// lays the scene out at that size without announcing it.
+void TestCollageAppliance::fixedSizeShownAtOnce()
+{
+    m_canvas->modeInfo()->setFixedSize(QSizeF(1200, 800));
+    m_canvas->modeInfo()->setProjectMode(CanvasModeInfo::ModeExactSize);
+    m_canvas->adjustSceneSize();
+    makeAppliance();
+    QCOMPARE(m_canvas->sceneSize(), QSize(1200, 800));
+    QCOMPARE(ui().sizeLabel->text(), QStringLiteral("1200 x 800 Pix (Locked)"));
 }
 
 void TestCollageAppliance::sizeMenuLeftAlone_data()

@@ -147,11 +147,15 @@ private slots:
     void readRoots();
     void readFailures_data();
     void readFailures();
+    void textBound_data();
+    void textBound();
     void saveUnderRegularFile();
     void saveFailingMidwayKeepsOldFile();
     void roundTrip();
     void relocatedProject();
     void readManyPicturesAsOneByOne();
+    void unloadedPicturesAreTold_data();
+    void unloadedPicturesAreTold();
     void embeddedPreview_data();
     void embeddedPreview();
     void embeddedPreviewOfSavedProject();
@@ -252,6 +256,8 @@ void TestCollageProjectFile::readRoots()
     QVERIFY(TestSupport::writeFile(file, xml));
 
     Answerer answerer;
+    // The check before opening passes it, silently.
+    QVERIFY(CollageProjectFile::check(file));
     QVERIFY(CollageProjectFile::read(file, m_canvas.get(), true));
     QVERIFY(answerer.seen.isEmpty());
     QCOMPARE(recent().value(0), QUrl(file, QUrl::TolerantMode));
@@ -332,6 +338,70 @@ void TestCollageProjectFile::readFailures()
     QVERIFY(m_canvas->pendingChanges());
     QCOMPARE(m_canvas->baseDir(), base);
     QCOMPARE(recent(), QList<QUrl>{earlier});
+
+    // The check before opening refuses it with the same words.
+    const Answerer::Seen told = answerer.seen.first();
+    answerer.seen.clear();
+    QVERIFY(!CollageProjectFile::check(file));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, told.title);
+    QCOMPARE(answerer.seen.first().text, told.text);
+    QCOMPARE(recent(), QList<QUrl>{earlier});
+}
+
+// The text a project may carry, counted in bytes as stored before any
+// parser runs: character data (not the white space between elements) and
+// CDATA, whatever comments split it; entity declarations are refused.
+void TestCollageProjectFile::textBound_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("refusal"); // empty: read
+    const qint64 bound = CollageProjectFile::maxTextBytes;
+    QCOMPARE(bound, 4LL * 1024 * 1024);
+    const QByteArray open = "<Collage format=\"2\"><canvas><content><text><html-text>";
+    const QByteArray close = "</html-text></text></content></canvas></Collage>";
+    const QString tooMuch = QStringLiteral("The document holds more than 4194304 bytes of text.");
+    // "&lt;p&gt;" stands for 3 characters and counts its 9 bytes.
+    const QByteArray escaped = QByteArray("&lt;p&gt;").repeated(bound / 9) + QByteArray("x").repeated(bound % 9);
+    QTest::newRow("at the bound") << open + escaped + close << QString();
+    QTest::newRow("one byte more") << open + escaped + "y" + close << tooMuch;
+    QTest::newRow("in two texts") << open + QByteArray(bound / 2, 'a') + "</html-text></text><text><html-text>"
+            + QByteArray(bound / 2 + 1, 'b') + close
+                                  << tooMuch;
+    QTest::newRow("split by comments and CDATA")
+        << open + QByteArray(bound / 2, 'a') + "<!-- < > -->" + "<![CDATA[" + QByteArray(bound / 2, '<') + "]]>z" + close
+        << tooMuch;
+    QTest::newRow("attribute holding >") << "<Collage note=\"a > b\">" + QByteArray(bound, 'c') + "</Collage>" << QString();
+    // Indentation between elements is no text.
+    QTest::newRow("white space between elements")
+        << "<Collage>" + QByteArray(bound, ' ') + "<canvas/>\n\t" + QByteArray(bound, '\n') + "</Collage>" << QString();
+    QTest::newRow("entity declared") << QByteArray("<!DOCTYPE Collage [<!ENTITY a \"aaaa\">]><Collage>&a;&a;</Collage>")
+                                     << QStringLiteral("The document declares entities, which no project holds.");
+    QTest::newRow("parameter entity declared")
+        << QByteArray("<!DOCTYPE Collage [ <!-- ] --> <!ENTITY % p \"x\"> ]><Collage/>")
+        << QStringLiteral("The document declares entities, which no project holds.");
+    QTest::newRow("document type alone") << QByteArray("<!DOCTYPE Collage><Collage/>") << QString();
+}
+
+void TestCollageProjectFile::textBound()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, refusal);
+    const QString file = path("text.pmp2");
+    QVERIFY(TestSupport::writeFile(file, xml));
+    Answerer answerer;
+    QCOMPARE(CollageProjectFile::check(file), refusal.isEmpty());
+    if (refusal.isEmpty()) {
+        QVERIFY(answerer.seen.isEmpty());
+        return;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Parsing error"));
+    QCOMPARE(answerer.seen.first().text, "Unable to parse the Collage file " + file + ". The error was: " + refusal);
+    const CollageProjectFile::LoadResult result = CollageProjectFile::load(file, m_canvas.get());
+    QCOMPARE(result.status, CollageProjectFile::LoadStatus::CannotParse);
+    QCOMPARE(result.error, refusal);
+    QVERIFY(m_canvas->contents().isEmpty());
 }
 
 void TestCollageProjectFile::saveUnderRegularFile()
@@ -446,7 +516,7 @@ void TestCollageProjectFile::relocatedProject()
     QCOMPARE(answerer.seen.first().text,
         "Some pictures of the Collage file " + path("moved/p.pmp2")
             + " were not found. They keep their place and are saved with the project.");
-    QVERIFY(answerer.seen.first().details.split('\n').contains(path("moved/pics/a.png")));
+    QVERIFY(answerer.seen.first().details.split('\n').contains("Not found: " + path("moved/pics/a.png")));
     QVERIFY(!answerer.seen.first().parented);
     QCOMPARE(missing.contents().size(), 1);
     auto* placeholder = qobject_cast<PictureContent*>(missing.contents().first());
@@ -576,13 +646,61 @@ void TestCollageProjectFile::readManyPicturesAsOneByOne()
     QCOMPARE(m_canvas->backContent(), contents.at(4));
 
     QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen.first().title, QStringLiteral("Missing pictures"));
+    QCOMPARE(answerer.seen.first().title, QStringLiteral("Pictures not loaded"));
     QCOMPARE(answerer.seen.first().text,
         "Some pictures of the Collage file " + file
-            + " were not found. They keep their place and are saved with the project.");
+            + " were not found or could not be read. They keep their place and are saved with the project.");
     QCOMPARE(answerer.seen.first().details,
-        QStringList({path("gone.png"), path("damaged.jpg"), path("fifo.png"), path("gone2.png")}).join('\n'));
+        QStringList({"Not found: " + path("gone.png"),
+                        "Cannot be read: " + path("damaged.jpg") + " (The file is damaged or incomplete.)",
+                        "Cannot be read: " + path("fifo.png") + " (It is not a regular file.)",
+                        "Not found: " + path("gone2.png")})
+            .join('\n'));
     QVERIFY(!answerer.seen.first().parented);
+}
+
+// A file that is gone and one that is there but holds no picture are told
+// apart, in the title, the text and each line of the details.
+void TestCollageProjectFile::unloadedPicturesAreTold_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("details");
+    const QString keep = QStringLiteral(" They keep their place and are saved with the project.");
+    QTest::newRow("missing") << QStringList{"gone.png"} << "Missing pictures"
+                             << "Some pictures of the Collage file %1 were not found." + keep
+                             << QStringList{"Not found: %2/gone.png"};
+    QTest::newRow("no picture") << QStringList{"notes.png"} << "Pictures not loaded"
+                                << "Some pictures of the Collage file %1 could not be read." + keep
+                                << QStringList{"Cannot be read: %2/notes.png (Unsupported image format)"};
+    QTest::newRow("both") << QStringList{"notes.png", "gone.png"} << "Pictures not loaded"
+                          << "Some pictures of the Collage file %1 were not found or could not be read." + keep
+                          << QStringList{"Cannot be read: %2/notes.png (Unsupported image format)",
+                                 "Not found: %2/gone.png"};
+}
+
+void TestCollageProjectFile::unloadedPicturesAreTold()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QStringList, details);
+    QVERIFY(TestSupport::writeFile(path("notes.png"), "a text, not a picture\n"));
+    QByteArray elements;
+    for (int i = 0; i < files.size(); ++i)
+        elements += pictureElement(30 * (i + 1), "<fileUrl>" + path(files.at(i)) + "</fileUrl>");
+    const QString file = path("p.pmp2");
+    QVERIFY(TestSupport::writeFile(
+        file, "<Collage format=\"2\" version=\"1\"><canvas><content>" + elements + "</content></canvas></Collage>"));
+
+    Answerer answerer;
+    QVERIFY(CollageProjectFile::read(file, m_canvas.get(), false));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().title, title);
+    QCOMPARE(answerer.seen.first().text, text.arg(file));
+    QCOMPARE(answerer.seen.first().details, details.join('\n').replace("%2", m_dir->path()));
+    QCOMPARE(m_canvas->contents().size(), files.size());
 }
 
 void TestCollageProjectFile::embeddedPreview_data()

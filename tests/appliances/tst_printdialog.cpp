@@ -97,6 +97,8 @@ private slots:
     void pdfPage_data();
     void pdfPage();
     void pdfPathStartsAtLastFile();
+    void pdfNameEndsInPdf_data();
+    void pdfNameEndsInPdf();
     void noImageClosesWithoutOutput();
     void cancelledPathDialogKeepsDialogOpen();
     void unwritablePathReportsError();
@@ -396,6 +398,31 @@ void TestPrintDialog::pdfPathStartsAtLastFile()
 
     dialog.setOutputPath(QString());
     QCOMPARE(dialog.pdfPrinter()->outputFileName(), QString(" "));
+}
+
+void TestPrintDialog::pdfNameEndsInPdf_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("typed without") << "album" << "album.pdf";
+    QTest::newRow("typed with") << "album.pdf" << "album.pdf";
+    QTest::newRow("capitals") << "ALBUM.PDF" << "ALBUM.PDF";
+    QTest::newRow("another suffix") << "album.v2" << "album.v2.pdf";
+}
+
+void TestPrintDialog::pdfNameEndsInPdf()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTemporaryDir folder;
+    PrintDialog dialog(PrintInfo{});
+    dialog.setImage(PdfReadback::smoothPicture(20, 20));
+    Prompts prompts(folder.filePath(typed));
+    dialog.exportPdf();
+    QVERIFY(prompts.messages.isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(PdfReadback::pageCount(folder.filePath(written)), 1);
+    QCOMPARE(dialog.pdfPrinter()->outputFileName(), folder.filePath(written));
 }
 
 void TestPrintDialog::noImageClosesWithoutOutput()

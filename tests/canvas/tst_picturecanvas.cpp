@@ -3,17 +3,21 @@
 // VELLUMAR_SCREENSHOT_DIR to keep the view as "pictures_on_canvas.png".
 #include "appframe/ModalPrompts.h"
 #include "canvas/Canvas.h"
+#include "canvas/CornerItem.h"
 #include "canvas/PictureContent.h"
 #include "canvas/PictureEffect.h"
 #include "canvas/PictureProperties.h"
 
 #include <QDir>
 #include <QDomDocument>
+#include <QContextMenuEvent>
 #include <QGraphicsView>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -46,6 +50,20 @@ PictureContent* addPicture(Canvas& canvas, int frameClass, const QPoint& pos)
     return picture;
 }
 
+void sendMouse(QWidget* viewport, QEvent::Type type, const QPoint& at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(viewport->mapToGlobal(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+}
+
+// The menu request a right click makes: with the press on X11 and macOS,
+// after the release on Windows.
+void sendContextMenu(QWidget* viewport, const QPoint& at)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+    QApplication::sendEvent(viewport, &event);
+}
+
 QColor viewPixel(const QImage& shot, const QGraphicsView& view, const QPointF& scenePoint)
 {
     return shot.pixelColor(view.mapFromScene(scenePoint));
@@ -60,6 +78,8 @@ class PictureCanvasTest : public QObject
 private slots:
     void picturesOnCanvas();
     void panelAndMenuShown();
+    void rightDragOnACornerResizesWithoutMenu_data();
+    void rightDragOnACornerResizesWithoutMenu();
 };
 
 void PictureCanvasTest::picturesOnCanvas()
@@ -164,6 +184,72 @@ void PictureCanvasTest::panelAndMenuShown()
     });
     picture->showContextMenu(QPoint(20, 20));
     QVERIFY(!menuSize.isEmpty());
+}
+
+void PictureCanvasTest::rightDragOnACornerResizesWithoutMenu_data()
+{
+    QTest::addColumn<bool>("menuWithPress");
+    QTest::addColumn<QPointF>("moveBy");
+    QTest::addColumn<QSize>("size");
+    // The 180 x 120 picture's bottom-right handle sits on its inclusive
+    // corner (89, 59). Dragged by (30, 20) to (119, 79), the half-diagonal
+    // becomes sqrt(119^2 + 79^2) = 142.83; at 3:2 the width is
+    // 2 x 142.83 / sqrt(1 + 1 / 1.5^2) = 237.7 and the height 158.4.
+    QTest::newRow("grow, menu request with the press") << true << QPointF(30, 20) << QSize(237, 158);
+    QTest::newRow("grow, menu request after the release") << false << QPointF(30, 20) << QSize(237, 158);
+    // Dragged to (9, 9) it stops at the smallest size, 50 x 40, and the
+    // mouse is released over the picture, away from the handle.
+    QTest::newRow("shrink, menu request with the press") << true << QPointF(-80, -50) << QSize(50, 40);
+    QTest::newRow("shrink, menu request after the release") << false << QPointF(-80, -50) << QSize(50, 40);
+}
+
+void PictureCanvasTest::rightDragOnACornerResizesWithoutMenu()
+{
+    QFETCH(bool, menuWithPress);
+    QFETCH(QPointF, moveBy);
+    QFETCH(QSize, size);
+    Canvas canvas(72, 72, nullptr);
+    QGraphicsView view(&canvas);
+    view.resize(600, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    canvas.resize(view.viewport()->size());
+    PictureContent* picture = addPicture(canvas, 0, QPoint(300, 200));
+    QVERIFY(picture);
+    picture->setControlsVisible(true);
+    int menus = 0;
+    ModalPrompts::ScopedResponder responder([&](const ModalPrompts::Request& request) {
+        menus += request.kind == ModalPrompts::Kind::Menu ? 1 : 0;
+        return -1;
+    });
+    auto rightClick = [&](const QPoint& press, const QPoint& release) {
+        sendMouse(view.viewport(), QEvent::MouseButtonPress, press, Qt::RightButton, Qt::RightButton);
+        if (menuWithPress)
+            sendContextMenu(view.viewport(), press);
+        if (release != press)
+            sendMouse(view.viewport(), QEvent::MouseMove, release, Qt::NoButton, Qt::RightButton);
+        sendMouse(view.viewport(), QEvent::MouseButtonRelease, release, Qt::RightButton, Qt::NoButton);
+        if (!menuWithPress)
+            sendContextMenu(view.viewport(), release);
+    };
+
+    CornerItem* corner = nullptr;
+    for (QGraphicsItem* child : picture->childItems()) {
+        auto* handle = dynamic_cast<CornerItem*>(child);
+        if (handle && handle->corner() == Qt::BottomRightCorner)
+            corner = handle;
+    }
+    QVERIFY(corner);
+    rightClick(view.mapFromScene(corner->scenePos()), view.mapFromScene(corner->scenePos() + moveBy));
+    QCOMPARE(menus, 0);
+    // Scaled, not turned.
+    QCOMPARE(picture->rotation(), 0.0);
+    QCOMPARE(picture->contentRect().size(), size);
+
+    // A right click on the picture itself still opens its menu.
+    const QPoint middle = view.mapFromScene(picture->scenePos());
+    rightClick(middle, middle);
+    QCOMPARE(menus, 1);
 }
 
 QTEST_MAIN(PictureCanvasTest)

@@ -393,7 +393,7 @@ private slots:
             pictureXml(QStringLiteral("<fileUrl>%1</fileUrl><fileUrl>%2</fileUrl><effects/>").arg(a, b));
         // Stands in for the reader: a 7 x 3 picture tells it was used; "a"
         // fails to decode.
-        const PicturePrefetch::Decoder decoder = [a](const QString& path) {
+        const PicturePrefetch::Decoder decoder = [a](const QString& path, QString*) {
             return path == a ? QImage() : QImage(7, 3, QImage::Format_RGB32);
         };
         QDomDocument doc;

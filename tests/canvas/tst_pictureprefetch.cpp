@@ -15,7 +15,7 @@
 namespace {
 
 // Decodes as the program's reader would for these tests: a file whose name
-// starts with "bad" does not decode, any other gives a 4 x 4 picture whose
+// starts with "bad" does not decode (and says so), any other gives a 4 x 4 picture whose
 // width tells the file (its name's length). Writes down what it was asked.
 struct RecordingDecoder
 {
@@ -24,13 +24,15 @@ struct RecordingDecoder
 
     PicturePrefetch::Decoder decoder()
     {
-        return [this](const QString& path) {
+        return [this](const QString& path, QString* error) {
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 asked << QFileInfo(path).fileName();
             }
-            if (QFileInfo(path).fileName().startsWith(QLatin1String("bad")))
+            if (QFileInfo(path).fileName().startsWith(QLatin1String("bad"))) {
+                *error = QStringLiteral("no picture in ") + QFileInfo(path).fileName();
                 return QImage();
+            }
             QImage image(QFileInfo(path).fileName().size(), 4, QImage::Format_RGB32);
             image.fill(Qt::green);
             return image;
@@ -56,7 +58,7 @@ struct Gate
 
     PicturePrefetch::Decoder decoder()
     {
-        return [this](const QString&) {
+        return [this](const QString&, QString*) {
             std::unique_lock<std::mutex> lock(mutex);
             ++entered;
             changed.notify_all();
@@ -150,9 +152,11 @@ private slots:
         PicturePrefetch prefetch({{bad, bad}, {bad, bad}, {a, a}, {b, b}}, recorder.decoder());
 
         for (int round = 0; round < 2; ++round) {
-            const std::optional<QImage> failed = prefetch.take(bad);
+            QString error;
+            const std::optional<QImage> failed = prefetch.take(bad, &error);
             QVERIFY(failed.has_value());
             QVERIFY(failed->isNull());
+            QCOMPARE(error, QStringLiteral("no picture in bad.jpg"));
         }
         QVERIFY(!prefetch.take(bad).has_value());
         const std::optional<QImage> image = prefetch.take(a);

@@ -37,6 +37,7 @@ class PictureRenderQueueTest : public QObject
 private slots:
     void hundredRequestsRunAHandfulOfTimes();
     void scaleNeverDisplacesAWaitingRun();
+    void scaleNeverDisplacesAFinishedRun();
     void supersededResultIsDropped();
 };
 
@@ -81,6 +82,38 @@ void PictureRenderQueueTest::scaleNeverDisplacesAWaitingRun()
     QCOMPARE(result->serial, quint64(2));
     // The waiting run took the new size.
     QCOMPARE(result->scaled.size(), QSize(100, 75));
+}
+
+// A picture read from a project asks for its effects at once; when that run
+// finishes before the first paint lands it, the paint's Scale request must
+// not take the run's place, or the picture shows without its effects.
+void PictureRenderQueueTest::scaleNeverDisplacesAFinishedRun()
+{
+    std::atomic<bool> ready(false);
+    PictureRenderQueue queue([&] { ready = true; });
+    const QImage picture = photoLike(400, 300);
+    queue.setOrigin(picture);
+    PictureRenderJob run = saturationJob(-100);
+    run.flipHorizontally = true;
+    queue.request(run);
+    QVERIFY(QTest::qWaitFor([&] { return ready && !queue.busy(); }, 20000));
+
+    PictureRenderJob scale;
+    scale.image = picture;
+    scale.shownSize = QSize(40, 30);
+    queue.requestScale(scale);
+    QVERIFY(QTest::qWaitFor([&] { return !queue.busy(); }, 20000));
+
+    const std::optional<PictureRenderResult> result = queue.takeResult();
+    QVERIFY(result);
+    QCOMPARE(result->kind, PictureRenderJob::Run);
+    QCOMPARE(result->serial, quint64(1));
+    QVERIFY(!result->image.isNull());
+    // Grey and mirrored: the left column holds what was the right one.
+    const QRgb left = result->image.pixel(0, 150);
+    QCOMPARE(qRed(left), qGreen(left));
+    QCOMPARE(qGreen(left), qBlue(left));
+    QVERIFY(qRed(left) > qRed(result->image.pixel(399, 150)));
 }
 
 void PictureRenderQueueTest::supersededResultIsDropped()

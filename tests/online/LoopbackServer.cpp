@@ -4,13 +4,22 @@
 #include <QFile>
 #include <QHostAddress>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSslKey>
 #include <QSslServer>
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <cstring>
+#include <memory>
 
 namespace {
+
+// A streamed body is topped up to this much waiting in the socket.
+constexpr qint64 streamAhead = 256 * 1024;
+constexpr qint64 streamChunk = 64 * 1024;
 
 QByteArray reasonPhrase(int status)
 {
@@ -57,6 +66,44 @@ QSslConfiguration LoopbackServer::selfSigned(const QString& dir, const QString& 
         return QSslConfiguration();
     }
     return configuration;
+}
+
+void LoopbackServer::pattern(qint64 offset, char* out, qint64 size)
+{
+    // The largest prime below 2^16.
+    constexpr qint64 period = 65521;
+    static const QByteArray cycle = [] {
+        QByteArray bytes(period, Qt::Uninitialized);
+        QRandomGenerator generator(20240607);
+        for (char& byte : bytes)
+            byte = char(generator.bounded(256));
+        return bytes;
+    }();
+    qint64 at = offset % period;
+    while (size > 0) {
+        const qint64 n = qMin(size, period - at);
+        std::memcpy(out, cycle.constData() + at, size_t(n));
+        out += n;
+        size -= n;
+        at = 0;
+    }
+}
+
+bool LoopbackServer::holdsPattern(const QString& path, qint64 length)
+{
+    constexpr qint64 block = 1024 * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() != length)
+        return false;
+    QByteArray expected(block, Qt::Uninitialized);
+    QByteArray actual(block, Qt::Uninitialized);
+    for (qint64 at = 0; at < length; at += block) {
+        const qint64 n = qMin(block, length - at);
+        pattern(at, expected.data(), n);
+        if (file.read(actual.data(), n) != n || std::memcmp(actual.constData(), expected.constData(), size_t(n)) != 0)
+            return false;
+    }
+    return true;
 }
 
 void LoopbackServer::trust(const QSslCertificate& certificate)
@@ -129,7 +176,10 @@ void LoopbackServer::accept()
         m_pending.insert(socket, QByteArray());
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, [this, socket] { m_pending.remove(socket); });
+        connect(socket, &QObject::destroyed, this, [this, socket] {
+            m_pending.remove(socket);
+            m_streams.remove(socket);
+        });
         if (socket->bytesAvailable() > 0)
             readRequest(socket);
     }
@@ -165,6 +215,8 @@ void LoopbackServer::answer(QTcpSocket* socket, const QString& path)
         response = m_responses.value(path);
     else
         response.status = 404;
+    if (response.framing == Silent)
+        return;
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status)
                       + "\r\nConnection: close\r\n";
@@ -172,6 +224,11 @@ void LoopbackServer::answer(QTcpSocket* socket, const QString& path)
         head += header.first + ": " + header.second + "\r\n";
     const QByteArray& body = response.body;
 
+    if (response.framing == Endless || (response.framing == Chunked && response.patternLength >= 0)) {
+        socket->write(head + "Transfer-Encoding: chunked\r\n\r\n");
+        stream(socket, response.framing == Endless ? -1 : response.patternLength, true);
+        return;
+    }
     if (response.framing == Chunked) {
         head += "Transfer-Encoding: chunked\r\n\r\n";
         socket->write(head);
@@ -184,10 +241,15 @@ void LoopbackServer::answer(QTcpSocket* socket, const QString& path)
         return;
     }
 
-    head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
+    const qint64 length = response.patternLength >= 0 ? response.patternLength : body.size();
+    head += "Content-Length: " + QByteArray::number(length) + "\r\n\r\n";
     socket->write(head);
     switch (response.framing) {
     case Sized:
+        if (response.patternLength >= 0) {
+            stream(socket, length, false);
+            break;
+        }
         socket->write(body);
         socket->disconnectFromHost();
         break;
@@ -199,9 +261,67 @@ void LoopbackServer::answer(QTcpSocket* socket, const QString& path)
         socket->write(body.left(body.size() / 2));
         m_held.append({socket, body.mid(body.size() / 2)});
         break;
+    case Trickle:
+        trickle(socket, body, response.trickleIntervalMs);
+        break;
     case Chunked:
+    case Endless:
+    case Silent:
         break;
     }
+}
+
+void LoopbackServer::stream(QTcpSocket* socket, qint64 length, bool chunked)
+{
+    m_streams.insert(socket, Stream{0, length, chunked});
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { refill(socket); });
+    if (auto* tls = qobject_cast<QSslSocket*>(socket))
+        connect(tls, &QSslSocket::encryptedBytesWritten, this, [this, socket] { refill(socket); });
+    refill(socket);
+}
+
+void LoopbackServer::refill(QTcpSocket* socket)
+{
+    const auto it = m_streams.find(socket);
+    if (it == m_streams.end() || socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    // A TLS socket counts what waits before and after encryption apart.
+    auto* tls = qobject_cast<QSslSocket*>(socket);
+    const auto waiting = [socket, tls] { return socket->bytesToWrite() + (tls ? tls->encryptedBytesToWrite() : 0); };
+    QByteArray block;
+    while (waiting() < streamAhead) {
+        const qint64 n = it->length < 0 ? streamChunk : qMin(streamChunk, it->length - it->sent);
+        if (n <= 0) {
+            // All sent: the close waits for the socket to drain.
+            if (it->chunked)
+                socket->write("0\r\n\r\n");
+            m_streams.erase(it);
+            socket->disconnectFromHost();
+            return;
+        }
+        block.resize(n);
+        pattern(it->sent, block.data(), n);
+        if (it->chunked)
+            socket->write(QByteArray::number(n, 16) + "\r\n" + block + "\r\n");
+        else
+            socket->write(block);
+        it->sent += n;
+    }
+}
+
+void LoopbackServer::trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs)
+{
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        if (*sent >= body.size()) {
+            timer->stop();
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(body.mid((*sent)++, 1));
+    });
+    timer->start(intervalMs);
 }
 
 void LoopbackServer::release()

@@ -17,6 +17,9 @@ class QTcpSocket;
 // A small HTTP/1.1 server on 127.0.0.1 (an ephemeral port) inside the test
 // process, plain or TLS. Each path answers as set; every answer closes its
 // connection. It lives as long as the test object that owns it.
+//
+// Long bodies are generated, not stored: pattern() bytes written as the
+// client takes them, so the server holds only a little ahead of the socket.
 class LoopbackServer : public QObject
 {
     Q_OBJECT
@@ -27,6 +30,9 @@ public:
         Chunked,      // chunked transfer coding, no length
         CloseMidBody, // Content-Length, half the body, then the connection closes
         Hold,         // Content-Length, half the body, the rest on release()
+        Trickle,      // Content-Length, then one byte of the body every trickleInterval
+        Endless,      // chunked transfer coding, pattern() bytes until the client leaves
+        Silent,       // reads the request and never answers
     };
 
     struct Response
@@ -35,7 +41,19 @@ public:
         QByteArray body;
         Framing framing = Sized;
         QList<QPair<QByteArray, QByteArray>> headers;
+        // With Sized or Chunked framing and a length of 0 or more, the body
+        // is that many pattern() bytes instead of `body`.
+        qint64 patternLength = -1;
+        int trickleIntervalMs = 250;
     };
+
+    // The generated body: byte i of every long answer is pattern byte i, a
+    // fixed pseudo-random sequence with a prime period, so that a lost,
+    // doubled or shifted block of any power-of-two size shows.
+    static void pattern(qint64 offset, char* out, qint64 size);
+    // Whether the file holds exactly `length` pattern() bytes; read a block
+    // at a time, so a long file costs no memory.
+    static bool holdsPattern(const QString& path, qint64 length);
 
     explicit LoopbackServer(QObject* parent = nullptr);
     ~LoopbackServer() override;
@@ -68,15 +86,28 @@ public:
     QByteArray lastUserAgent() const { return m_userAgent; }
 
 private:
+    // A body written as the socket drains: `sent` of `length` bytes (below
+    // 0: endless).
+    struct Stream
+    {
+        qint64 sent = 0;
+        qint64 length = -1;
+        bool chunked = false;
+    };
+
     void accept();
     void readRequest(QTcpSocket* socket);
     void answer(QTcpSocket* socket, const QString& path);
+    void stream(QTcpSocket* socket, qint64 length, bool chunked);
+    void refill(QTcpSocket* socket);
+    void trickle(QTcpSocket* socket, const QByteArray& body, int intervalMs);
 
     QTcpServer* m_server = nullptr;
     bool m_tls = false;
     QHash<QString, Response> m_responses;
     QHash<QTcpSocket*, QByteArray> m_pending;
     QList<QPair<QPointer<QTcpSocket>, QByteArray>> m_held;
+    QHash<QTcpSocket*, Stream> m_streams;
     QStringList m_paths;
     QByteArray m_userAgent;
 };

@@ -5,9 +5,11 @@
 
 #include "BoxDriver.h"
 #include "LoopbackServer.h"
+#include "MemoryProbeMain.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QSignalSpy>
@@ -38,6 +40,33 @@ QByteArray feedBody(const QList<QByteArray>& entries, const char* platform = "li
     for (qsizetype i = 0; i < entries.size(); ++i)
         body += (i ? "," : "") + entries.at(i);
     return body + "]}";
+}
+
+// The child of endlessFeedKeepsMemoryFlat: checks `warm` (the network
+// stack's first use), notes the peak resident size, checks `url` and
+// reports.
+int feedChild(const QStringList& arguments)
+{
+    if (arguments.size() != 3)
+        return 2;
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    Updater updater;
+    updater.setNotifyOnUpdate(false);
+    const auto check = [&](const QString& url) {
+        QSignalSpy finished(&updater, &Updater::checkingFinished);
+        updater.setUrl(url);
+        updater.checkForUpdates();
+        return MemoryProbe::waitUntil([&] { return finished.count() > 0; }, 300000);
+    };
+    if (!check(arguments.at(1)) || !updater.errorString().isEmpty())
+        return 3;
+    const MemoryProbe::Peak peak;
+    if (!check(arguments.at(2)))
+        return 4;
+    QTextStream out(stdout);
+    out << "grown " << peak.grownKiB() << "\n";
+    out << "error " << updater.errorString() << "\n";
+    return 0;
 }
 
 // Stands for the main window: asked to close, it asks about unsaved work
@@ -91,6 +120,9 @@ private slots:
     void failedChecks_data();
     void failedChecks();
     void userAgentIsSent();
+    void slowFeeds_data();
+    void slowFeeds();
+    void endlessFeedKeepsMemoryFlat();
 
     void acceptOpensWebPage();
     void acceptWithoutDownloaderOpensPackageAddress();
@@ -434,6 +466,7 @@ void TestUpdater::failedChecks_data()
     QTest::newRow("not JSON") << "not JSON" << "not readable";
     QTest::newRow("body over 1 MiB") << "oversized" << "larger than 1 MiB";
     QTest::newRow("chunked body over 1 MiB") << "oversized chunked" << "larger than 1 MiB";
+    QTest::newRow("endless chunked body") << "endless" << "larger than 1 MiB";
     QTest::newRow("untrusted certificate") << "untrusted" << "self-signed";
     QTest::newRow("six redirects") << "six redirects" << "Too many redirects";
     QTest::newRow("https to http") << "https to http" << "Insecure redirect";
@@ -460,6 +493,10 @@ void TestUpdater::failedChecks()
         LoopbackServer::Response response;
         response.body = good + QByteArray(Updater::maximumFeedSize, ' ');
         response.framing = setup.endsWith("chunked") ? LoopbackServer::Chunked : LoopbackServer::Sized;
+        m_http->serve(QStringLiteral("/feed.json"), response);
+    } else if (setup == "endless") {
+        LoopbackServer::Response response;
+        response.framing = LoopbackServer::Endless;
         m_http->serve(QStringLiteral("/feed.json"), response);
     } else if (setup == "untrusted") {
         m_untrusted->serve(QStringLiteral("/feed.json"), good);
@@ -519,6 +556,83 @@ void TestUpdater::userAgentIsSent()
     QVERIFY(check(*m_updater, {}, &seen));
     QCOMPARE(seen.size(), 0);
     QCOMPARE(m_http->lastUserAgent(), QByteArray("Tester/7"));
+}
+
+void TestUpdater::slowFeeds_data()
+{
+    QTest::addColumn<int>("framing");
+    QTest::addColumn<int>("intervalMs");
+    QTest::addColumn<int>("stallMs");
+    QTest::addColumn<int>("checkMs");
+    QTest::addColumn<QString>("reason");
+
+    const QString silent("The update server sent nothing for 2 seconds.");
+    QTest::newRow("no answer") << int(LoopbackServer::Silent) << 0 << 2000 << 30000 << silent;
+    QTest::newRow("half the feed, then nothing") << int(LoopbackServer::Hold) << 0 << 2000 << 30000 << silent;
+    // Each byte restarts the stall clock; only the whole check's limit
+    // ends a feed that trickles.
+    QTest::newRow("a byte every 250 ms")
+        << int(LoopbackServer::Trickle) << 250 << 2000 << 3000
+        << "The update information did not arrive within 3 seconds.";
+    // A short feed that way ends well within both limits (13 bytes, 1.3 s),
+    // though its whole time is longer than the stall limit.
+    QTest::newRow("short feed, a byte every 100 ms") << int(LoopbackServer::Trickle) << 100 << 1000 << 30000 << "";
+}
+
+void TestUpdater::slowFeeds()
+{
+    QFETCH(int, framing);
+    QFETCH(int, intervalMs);
+    QFETCH(int, stallMs);
+    QFETCH(int, checkMs);
+    QFETCH(QString, reason);
+
+    LoopbackServer::Response response;
+    response.framing = LoopbackServer::Framing(framing);
+    response.body = reason.isEmpty() ? QByteArray("{\"linux\": []}") : feedBody({entry("Vellumar", 0, "2.0")});
+    response.trickleIntervalMs = intervalMs;
+    m_http->serve(QStringLiteral("/feed.json"), response);
+    m_updater->setUrl(m_http->url(QStringLiteral("/feed.json")));
+    m_updater->setNotifyOnFinish(true);
+    m_updater->setStallTimeout(std::chrono::milliseconds(stallMs));
+    m_updater->setCheckTimeout(std::chrono::milliseconds(checkMs));
+
+    QElapsedTimer clock;
+    clock.start();
+    QList<BoxDriver::Seen> seen;
+    QVERIFY(check(*m_updater, {QMessageBox::Close}, &seen));
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(m_updater->errorString(), reason);
+    if (reason.isEmpty()) {
+        QVERIFY(seen.at(0).text.contains(QLatin1String("Congratulations")));
+        return;
+    }
+    QCOMPARE(seen.at(0).informativeText, reason);
+    QVERIFY(!m_updater->updateAvailable());
+    // Ended by the clock that ran out: not before it (timers may fire 5 %
+    // early), and soon after it.
+    const int limit = framing == LoopbackServer::Trickle ? checkMs : stallMs;
+    QVERIFY2(elapsed >= limit * 95 / 100 && elapsed <= limit + 2000, qPrintable(QString::number(elapsed)));
+    m_http->release();
+}
+
+void TestUpdater::endlessFeedKeepsMemoryFlat()
+{
+    m_http->serve(QStringLiteral("/warm.json"), feedBody({}));
+    LoopbackServer::Response endless;
+    endless.framing = LoopbackServer::Endless;
+    m_http->serve(QStringLiteral("/feed.json"), endless);
+
+    const MemoryProbe::Report report = MemoryProbe::run(
+        QStringLiteral("feed"), {m_http->url(QStringLiteral("/warm.json")), m_http->url(QStringLiteral("/feed.json"))},
+        120000);
+    QVERIFY2(report.ran, qPrintable(report.problem));
+    const qint64 grownKiB = report.value(QStringLiteral("grown")).toLongLong();
+    qInfo("peak resident size grew by %lld KiB", grownKiB);
+    QVERIFY2(!report.value(QStringLiteral("grown")).isEmpty() && grownKiB < 16 * 1024,
+             qPrintable(report.lines.join(QLatin1Char('\n'))));
+    QCOMPARE(report.value(QStringLiteral("error")), QStringLiteral("The update information is larger than 1 MiB."));
 }
 
 void TestUpdater::acceptOpensWebPage()
@@ -685,5 +799,8 @@ void TestUpdater::facadeGoesWithItsUpdatersAtOnce()
     QVERIFY(QSimpleUpdater::getInstance()->getUpdater(QStringLiteral("x")) != nullptr);
 }
 
-QTEST_MAIN(TestUpdater)
+int main(int argc, char** argv)
+{
+    return MemoryProbe::testMain<TestUpdater>(argc, argv, "feed", feedChild);
+}
 #include "tst_updater.moc"

@@ -144,7 +144,7 @@ void prefetchesTakenWhileOthersRun()
         QFile file(files.last());
         file.open(QIODevice::WriteOnly);
     }
-    const PicturePrefetch::Decoder decoder = [](const QString& path) {
+    const PicturePrefetch::Decoder decoder = [](const QString& path, QString*) {
         const QString name = path.section(QLatin1Char('/'), -1);
         if (name.startsWith(QLatin1String("bad")))
             return QImage();
