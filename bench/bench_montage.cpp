@@ -5,8 +5,9 @@
 // its wall time and peak memory (wait4's maximum resident set) are its
 // own; ours reports its decoding and drawing times besides.
 //
-// The photos are cut on first use by make_montage_photos.py into
-// build/bench/montage-data (or $VELLUMAR_MONTAGE_DATA).
+// The photos are cut on first use (MontagePhotos.h).
+#include "MontagePhotos.h"
+
 #include "appliances/IQZorivuvEngine.h"
 #include "files/IQImageLimits.h"
 #include "platform/RandomSource.h"
@@ -125,29 +126,13 @@ Measured runMeasured(const QStringList& args)
     return measured;
 }
 
-QString dataDir()
-{
-    const QString overridden = qEnvironmentVariable("VELLUMAR_MONTAGE_DATA");
-    if (!overridden.isEmpty())
-        return overridden;
-    char self[4096] = {};
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    const QString exeDir = QFileInfo(QString::fromLocal8Bit(self, int(std::max<ssize_t>(length, 0)))).absolutePath();
-    return QDir(exeDir).absoluteFilePath(QStringLiteral("../montage-data"));
-}
-
 // The photographs, made on first use.
 const QString& data()
 {
-    static const QString dir = [] {
-        const QString path = QDir::cleanPath(dataDir());
-        if (!QFile::exists(path + QStringLiteral("/complete"))) {
-            std::fprintf(stderr, "Cutting the montage photos into %s (once)...\n", qPrintable(path));
-            runMeasured({QStringLiteral("python3"),
-                         QStringLiteral(VELLUMAR_SOURCE_DIR "/bench/make_montage_photos.py"), path});
-        }
-        return path;
-    }();
+    static const QString dir = MontagePhotos::folder([](const QString& script, const QString& path) {
+        std::fprintf(stderr, "Cutting the montage photos into %s (once)...\n", qPrintable(path));
+        runMeasured({QStringLiteral("python3"), script, path});
+    });
     return dir;
 }
 

@@ -10,6 +10,7 @@ BUILD_PACKAGES=(
   qt6-5compat-dev qt6-image-formats-plugins qt6-translations-l10n qt6-qpa-plugins
   libqt6opengl6-dev qt6-svg-dev libgl-dev
   libraw-dev
+  libjpeg-dev libpng-dev libtiff-dev
 )
 
 # Installs the named Debian packages that are missing; does nothing (and

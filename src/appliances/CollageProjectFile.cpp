@@ -5,14 +5,13 @@
 #include "appliances/SuffixedSaveDialog.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"
+#include "files/IQImageIO.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
@@ -319,15 +318,12 @@ QImage CollageProjectFile::embeddedPreview(const QString& filePath)
     if (preview.isNull())
         return QImage();
 
-    QByteArray png = QByteArray::fromBase64(preview.text().toLatin1());
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "PNG");
+    const QByteArray png = QByteArray::fromBase64(preview.text().toLatin1());
     // The header tells the size; a preview claiming more is not decoded.
-    const QSize size = reader.size();
+    const QSize size = IQImageIO::readSize(png, "PNG");
     if (!size.isValid() || size.width() > maxPreviewSide || size.height() > maxPreviewSide)
         return QImage();
-    return reader.read();
+    return IQImageIO::readImage(png, "PNG", IQImageIO::SizeRule());
 }
 
 QDomDocument CollageProjectFile::toDocument(Canvas* canvas, const QString& projectDir)

@@ -1,9 +1,9 @@
 #include "appliances/IQPanoramaEngine.h"
 
+#include "files/IQImageIO.h"
 #include "stitch/image/BitmapInfo.h"
 #include "stitch/interface/PSStitch.h"
 
-#include <QImageReader>
 #include <QThread>
 #include <QThreadPool>
 
@@ -135,11 +135,12 @@ void runShared(int helpers, const Work& work)
 }
 
 // The reduced size of a photo of `size` for the output size: halved or
-// quartered, rounding down.
+// quartered, rounding down, at least a pixel (the size rule refuses what
+// is too small).
 QSize reduced(QSize size, tagStitchOutputSize outputSize)
 {
     const int shift = outputSize == StitchOutputHalf ? 1 : outputSize == StitchOutputQuarter ? 2 : 0;
-    return QSize(size.width() >> shift, size.height() >> shift);
+    return QSize(qMax(size.width() >> shift, 1), qMax(size.height() >> shift, 1));
 }
 
 } // namespace
@@ -196,47 +197,25 @@ void IQPanoramaEngine::report(int percent)
 
 QSize IQPanoramaEngine::photoSize(const QString& path, tagStitchOutputSize outputSize)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    const QSize upright = IQImageIO::readSize(path);
+    if (!upright.isValid() || upright.isEmpty())
         return QSize();
-    // The scaled size applies to the stored picture; turning it upright
-    // swaps the sides afterwards.
-    size = reduced(size, outputSize);
-    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-        size.transpose();
-    return size;
+    return reduced(upright, outputSize);
 }
 
-QImage IQPanoramaEngine::decodePhoto(const QString& path, tagStitchOutputSize outputSize)
+QImage IQPanoramaEngine::decodePhoto(const QString& path, tagStitchOutputSize outputSize, QString* error)
 {
-    // The program's image memory cap (set once on the GUI thread) stays in
-    // force: a photo over it is refused like an unreadable one.
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    const int divisor = outputSize == StitchOutputHalf ? 2 : outputSize == StitchOutputQuarter ? 4 : 1;
-    QImage image;
-    if (divisor > 1 && stored.width() >= 1 && stored.height() >= 1) {
-        const QSize target = reduced(stored, outputSize);
-        if (target.isEmpty())
-            return QImage();
-        reader.setScaledSize(target);
-        if (!reader.read(&image))
-            return QImage();
-    } else {
-        if (!reader.read(&image))
-            return QImage();
-        if (divisor > 1)
-            image = image.scaledToWidth(image.width() / divisor, Qt::SmoothTransformation);
-    }
-    return image;
+    // Through the program's one image road: its memory cap, its refusal
+    // of damaged and special files, its reduction while decoding.
+    if (outputSize == StitchOutputOriginal)
+        return IQImageIO::readImage(path, error);
+    return IQImageIO::readImage(
+        path, [outputSize](const QSize& upright) { return reduced(upright, outputSize); }, error);
 }
 
-QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outputSize)
+QImage IQPanoramaEngine::readPhoto(const QString& path, tagStitchOutputSize outputSize, QString* error)
 {
-    QImage image = decodePhoto(path, outputSize);
+    QImage image = decodePhoto(path, outputSize, error);
     if (image.isNull())
         return QImage();
     // The bitmap's own byte order.
@@ -357,6 +336,7 @@ int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
     const int count = int(paths.size());
     std::vector<void*> blocks(size_t(count), nullptr);
     std::vector<int> codes(size_t(count), 0);
+    std::vector<QString> reasons(static_cast<size_t>(count));
     std::atomic<int> next{0};
     std::atomic<int> done{0};
     // The first photo in list order known to be unreadable: photos after it
@@ -369,7 +349,7 @@ int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
             const int i = next.fetch_add(1);
             if (i >= count || i > firstFailed.load())
                 return;
-            const QImage image = decodePhoto(paths.at(i), m_OutputSize);
+            const QImage image = decodePhoto(paths.at(i), m_OutputSize, &reasons[size_t(i)]);
             codes[size_t(i)] = image.isNull() ? StitchBadArgument : imageToDib(image, &blocks[size_t(i)]);
             if (codes[size_t(i)] == 0) {
                 sizes[i] = tagPOINT{image.width(), image.height()};
@@ -388,10 +368,17 @@ int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
     runShared(std::min(count, threadBudget()) - 1, work);
 
     int result = 0;
-    if (cancelled())
+    m_RefusedPhoto.clear();
+    m_RefusedReason.clear();
+    if (cancelled()) {
         result = StitchCancelled;
-    else if (firstFailed.load() < count)
+    } else if (firstFailed.load() < count) {
         result = codes[size_t(firstFailed.load())];
+        if (result == StitchBadArgument) {
+            m_RefusedPhoto = paths.at(firstFailed.load());
+            m_RefusedReason = reasons[size_t(firstFailed.load())];
+        }
+    }
     for (int i = 0; i < count; ++i) {
         void* block = blocks[size_t(i)];
         if (!block)

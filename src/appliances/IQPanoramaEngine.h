@@ -42,8 +42,14 @@ public:
     // The photos are decoded once, already reduced to the output size and
     // packed as the library's bitmaps, several at a time, and dropped again
     // when stitch returns. The first photo in list order that cannot be
-    // read gives the code (-3), as if they were read one by one.
+    // read gives the code (-3), as if they were read one by one; that photo
+    // and the reason are then kept for the message (refusedPhoto()).
     QImage stitch(const QList<QString>& paths, QList<QString>& ordered, tagRECT* crop, int* code);
+
+    // The photo of the last stitch that could not be read and why (the
+    // user's message of the image road), or empty strings.
+    QString refusedPhoto() const { return m_RefusedPhoto; }
+    QString refusedReason() const { return m_RefusedReason; }
 
     // Progress of a running stitch, 0 to 100 on one forward scale (reading
     // and loading 0-20, ordering 20-30, stitching 30-100), called in the
@@ -68,9 +74,10 @@ public:
     static bool alignPhotoSize(const tagPOINT* sizes, long count, int* code);
 
     // A photo as the job sees it: turned upright, reduced by the output size
-    // while it is decoded, in Format_BGR888. Null when it cannot be read
-    // (or exceeds the program's image memory cap).
-    static QImage readPhoto(const QString& path, tagStitchOutputSize outputSize);
+    // while it is decoded, in Format_BGR888. Null when it cannot be read:
+    // damaged, not a regular file, or beyond the program's image memory cap
+    // (the reason in `error` when not null).
+    static QImage readPhoto(const QString& path, tagStitchOutputSize outputSize, QString* error = nullptr);
     // The size readPhoto() gives, from the file's header; invalid when the
     // header cannot be read.
     static QSize photoSize(const QString& path, tagStitchOutputSize outputSize);
@@ -136,7 +143,7 @@ private:
     int preload(const QList<QString>& paths, tagPOINT* sizes);
     void dropPhotos();
     // The photo decoded upright and reduced, in the reader's own format.
-    static QImage decodePhoto(const QString& path, tagStitchOutputSize outputSize);
+    static QImage decodePhoto(const QString& path, tagStitchOutputSize outputSize, QString* error = nullptr);
 
     CStitchOptions* m_pHandle = nullptr;
     tagRECT m_CropRect{0, 0, 0, 0};
@@ -151,6 +158,8 @@ private:
     tagStitchCallbacks m_Callbacks;
     // Each photo of the running stitch as its packed bitmap, by path.
     QMap<QString, void*> m_PhotoCache;
+    QString m_RefusedPhoto;
+    QString m_RefusedReason;
 
     ProgressReceiver m_Progress;
     const std::atomic_bool* m_pCancel = nullptr;

@@ -27,6 +27,8 @@ void IQStitchThread::run()
     }
     if (!image.isNull())
         image = m_pController->cropedImage();
+    if (engine && code == StitchBadArgument && !engine->refusedPhoto().isEmpty())
+        emit photoRefused(engine->refusedPhoto(), engine->refusedReason());
     emit threadFinished(image, code);
 }
 

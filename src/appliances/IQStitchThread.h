@@ -25,6 +25,9 @@ public:
 
 signals:
     void threadFinished(QImage image, int errorCode);
+    // Right before threadFinished() with -3 when a photo could not be read:
+    // which one, and the image road's reason.
+    void photoRefused(QString path, QString reason);
     // Whole percentages, never going back; emitted from the worker thread.
     void progressChanged(int percent);
 

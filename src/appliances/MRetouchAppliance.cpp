@@ -11,7 +11,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
 #include "canvas/PictureContent.h"
-#include "files/IQImageLimits.h"
+#include "files/IQImageIO.h"
 #include "files/IQMenuIconSizeStyle.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
@@ -24,7 +24,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayoutItem>
 #include <QMenu>
@@ -379,10 +378,9 @@ void MRetouchAppliance::slotLocalMask()
         return;
     const QString path = dialog.selectedFiles().constFirst();
 
-    // Read under the program's allocation cap: a mask file claiming a huge
-    // size must not take the memory down.
-    QImageReader reader(path);
-    const QImage image = IQImageLimits::exceedsLimit(reader.size()) ? QImage() : reader.read();
+    // Through the program's one image road: a mask file claiming a huge
+    // size, cut short or not a regular file is refused, not read.
+    const QImage image = IQImageIO::readImage(path);
     const QString title = QGuiApplication::applicationDisplayName();
     if (image.isNull()) {
         ModalPrompts::message(QMessageBox::Warning, dialogParent(), title,

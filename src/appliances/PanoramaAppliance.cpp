@@ -16,6 +16,7 @@
 #include "widgets/QWaitingDialog.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -235,6 +236,14 @@ QString PanoramaAppliance::failureText(int code)
     }
 }
 
+QString PanoramaAppliance::refusedPhotoText(const QString& path, const QString& reason)
+{
+    QString text = failureText(-3) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    return text;
+}
+
 void PanoramaAppliance::slotStitchToggled(int id, bool checked)
 {
     if (checked && id >= Horizontal && id <= Tile)
@@ -321,6 +330,12 @@ void PanoramaAppliance::slotStitch()
     m_stitch = thread;
     // The result is queued before finished(): it is handled before the
     // dialog closes, and the engine is released only once the worker ended.
+    m_refusedPhoto.clear();
+    m_refusedReason.clear();
+    connect(thread, &IQStitchThread::photoRefused, this, [this](const QString& path, const QString& reason) {
+        m_refusedPhoto = path;
+        m_refusedReason = reason;
+    });
     connect(thread, &IQStitchThread::threadFinished, this, &PanoramaAppliance::slotStitchFinished);
     connect(thread, &IQStitchThread::progressChanged, &busy, [&busy](int percent) { busy.setProgress(percent, 100); });
     connect(thread, &QThread::finished, this, [this] {
@@ -352,7 +367,10 @@ void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
     }
     if (errorCode == -1)
         return; // Cancelled by the user, who needs no message.
-    reportLater(failureText(errorCode));
+    if (errorCode == -3 && !m_refusedPhoto.isEmpty())
+        reportLater(refusedPhotoText(m_refusedPhoto, m_refusedReason));
+    else
+        reportLater(failureText(errorCode));
 }
 
 void PanoramaAppliance::reportLater(const QString& text)

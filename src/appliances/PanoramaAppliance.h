@@ -51,6 +51,9 @@ public:
     // message of a stitch that ended with `code` (not 0, not cancelled).
     static QString styleHint(int style);
     static QString failureText(int code);
+    // The message of a stitch refused because the photo at `path` could not
+    // be read: the message of -3, naming the photo and the reason.
+    static QString refusedPhotoText(const QString& path, const QString& reason);
     // The warning for `count` selected photos in `style`; empty when the
     // stitch may start.
     static QString countWarning(int style, int count);
@@ -88,6 +91,9 @@ private:
     QButtonGroup* m_sizeGroup = nullptr;
     QWidget* m_host = nullptr;
     QPointer<IQStitchThread> m_stitch;
+    // The photo the running stitch could not read, and why.
+    QString m_refusedPhoto;
+    QString m_refusedReason;
     // Set by a failed or cancelled stitch: the engine goes once the worker
     // has ended.
     bool m_releaseEngine = false;

@@ -1,10 +1,8 @@
 #include "files/IQImageFileItem.h"
 
 #include "files/IQImageIO.h"
-#include "rawplugin/RawIOHandler.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 
@@ -27,30 +25,9 @@ QImage IQImageFileItem::thumbnail(QSize size)
     m_error.clear();
     if (size.isEmpty())
         return QImage();
-    QImageReader reader(path(), QByteArray());
-    reader.setAutoTransform(true);
-    if (!IQImageIO::checkBeforeDecode(reader, &m_error))
-        return QImage();
-
-    // The scaled size applies to the picture as stored, before the
-    // orientation turns it; a box turned the same way makes the turned
-    // result fit the box the caller asked for.
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize box = turned ? size.transposed() : size;
-    const QSize stored = reader.size();
-    if (stored.isValid() && !stored.isEmpty())
-        reader.setScaledSize(fitInto(stored, box));
-
-    RawIOHandler::takeLastReadError();
-    QImage image = reader.read();
-    if (image.isNull()) {
-        m_error = IQImageIO::readFailure(reader);
-        return image;
-    }
-    // A decoder that cannot tell its size up front was read in full.
-    if (!image.isNull() && (image.width() > size.width() || image.height() > size.height()))
-        image = image.scaled(fitInto(image.size(), size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    // The box applies to the upright picture: a turned photo fits the box
+    // the caller asked for.
+    return IQImageIO::readImage(path(), [size](const QSize& upright) { return fitInto(upright, size); }, &m_error);
 }
 
 QString IQImageFileItem::text()

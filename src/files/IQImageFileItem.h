@@ -2,22 +2,20 @@
 
 #include "files/IQFileItem.h"
 
-// An image file as a browser item. Both reads go through QImageReader with
-// the decoder Qt picks (camera RAW through the RAW plug-in), apply the
-// orientation stored in the file, and refuse a damaged file as
-// IQImageIO::readImage() does. Neither changes process-wide reader
-// settings: the allocation cap is IQImageLimits' business.
+// An image file as a browser item. Both reads go through IQImageIO's one
+// road: the decoder the content names (camera RAW through the RAW
+// plug-in), the orientation stored in the file applied, a damaged or
+// special file refused with the same message wherever it is read.
 class IQImageFileItem : public IQFileItem
 {
 public:
     explicit IQImageFileItem(const QString& path);
 
-    // Decodes at reduced size: the box, turned when the stored orientation
-    // turns the picture, becomes the reader's scaled size, so JPEG decodes
-    // at a fraction of its scale and the RAW plug-in takes the camera's
-    // preview instead of the sensor data. The result fits inside `size` with
-    // the picture's aspect ratio (small pictures are enlarged to fill it).
-    // A null image when the file cannot be read or `size` is empty.
+    // Decodes at reduced size: JPEG at a fraction of its scale, PNG and
+    // TIFF a row at a time, the RAW plug-in from the camera's preview. The
+    // result fits inside `size` with the upright picture's aspect ratio
+    // (small pictures are enlarged to fill it). A null image when the file
+    // cannot be read or `size` is empty.
     QImage thumbnail(QSize size) override;
     // The file name.
     QString text() override;

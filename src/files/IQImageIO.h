@@ -1,42 +1,62 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
-class QImageReader;
+#include <functional>
 
-// Reading and writing one image file, as the load and save workers do it.
-// Safe on any thread; neither function changes process-wide reader settings
-// (see IQImageLimits).
+// The one road by which the program reads a picture file, whole or
+// reduced, and by which it writes one. Every reader of pictures (the load
+// worker, the browser's thumbnails, the montage's target and tiles, the
+// panorama's photos, the platform layer) comes through here, so a file is
+// judged alike wherever it is opened:
+//
+// - anything but a regular file (a FIFO, socket, device or folder) is
+//   refused before it is read, so no reader ever waits on one;
+// - a header claiming more pixels than its file can hold, or more than
+//   the memory cap, is refused before anything is allocated
+//   (IQImageLimits);
+// - a file that stops before its end, or whose data do not decode (a JPEG
+//   with garbled scan data included), is refused with damagedMessage(),
+//   never shown with grey or noise where data were missing;
+// - a reduced read holds about the reduced size in memory: JPEG is
+//   reduced while it is decoded, PNG and TIFF strips are decoded a row at a
+//   time and reduced as the rows come, and a format that can only be
+//   decoded whole is refused beyond IQImageLimits::reducedWholeLimitMB.
+//
+// The stored orientation (EXIF, TIFF) is applied. Safe on any thread;
+// nothing here changes process-wide reader settings. On failure a read
+// returns a null image and, when `error` is not null, the user's message.
 class IQImageIO
 {
 public:
     IQImageIO() = delete;
 
-    // Decodes `path` with the decoder Qt picks by content and suffix (camera
-    // RAW through the RAW plug-in), with the orientation stored in the file
-    // applied. A file is refused before decoding when its header claims
-    // more pixels than its size can hold (IQImageLimits), and when it stops
-    // before its own end: a
-    // damaged file never comes back as a picture with grey where data is
-    // missing. On failure returns a null image and, when `error` is not
-    // null, a message for the user there.
+    // The size a reduced read makes of a picture that is `upright` (its
+    // stored orientation applied): each side at least 1. An invalid size
+    // asks for the whole picture.
+    using SizeRule = std::function<QSize(const QSize& upright)>;
+
+    // The whole picture, decoded with the decoder the content (and, for
+    // camera RAW, the suffix) names.
     static QImage readImage(const QString& path, QString* error = nullptr);
+    // The picture at the size `size` gives, exactly; the whole picture
+    // when `size` is empty.
+    static QImage readImage(const QString& path, const SizeRule& size, QString* error = nullptr);
+    // A picture held in memory (one stored inside a project file). When
+    // `format` is not empty ("PNG", "JPEG" ...) the content must be of it.
+    static QImage readImage(const QByteArray& bytes, const QByteArray& format, const SizeRule& size,
+                            QString* error = nullptr);
 
-    // The checks readImage() makes before decoding (plausibility and
-    // completeness; the allocation cap is the decoder's, as a scaled read
-    // needs less), for callers that set up their own reader (thumbnails):
-    // `reader` reads a file by name. False,
-    // with the message in `error` when not null, when the file must not be
-    // decoded.
-    static bool checkBeforeDecode(QImageReader& reader, QString* error = nullptr);
-    // The user's message for a read of `reader` that gave a null image; call
-    // it right after the read, on the same thread, and drop the RAW
-    // plug-in's stale reason before the read (RawIOHandler::takeLastReadError).
-    static QString readFailure(QImageReader& reader);
+    // The upright size a file's header states, after the checks a read
+    // makes before decoding; invalid on failure.
+    static QSize readSize(const QString& path, QString* error = nullptr);
+    static QSize readSize(const QByteArray& bytes, const QByteArray& format, QString* error = nullptr);
 
-    // The message for a file that stops before its end or whose data do not
-    // decode.
+    // The message for a file that stops before its end, whose data do not
+    // decode, or that is not a regular file at all.
     static QString damagedMessage();
 
     // Writes `image` to `path` in the format its suffix names, with the

@@ -1,21 +1,45 @@
 #include "files/IQImageLimits.h"
 
+#include "files/IQImageIO.h"
+#include "platform/MacOSIO.h"
+
 #include <QCoreApplication>
 #include <QImageReader>
+
+#include <limits>
+
+namespace {
+
+QImage platformRead(const QString& filePath, const MacOSIO::SizeRule& size)
+{
+    return IQImageIO::readImage(filePath, size);
+}
+
+} // namespace
 
 void IQImageLimits::install()
 {
     QImageReader::setAllocationLimit(allocationLimitMB);
+    MacOSIO::setDecoder(platformRead);
 }
 
-bool IQImageLimits::exceedsLimit(const QSize& size, QImage::Format format)
+bool IQImageLimits::exceedsLimit(const QSize& size, QImage::Format format, int limitMB)
 {
-    const int limitMB = QImageReader::allocationLimit();
+    if (limitMB <= 0)
+        limitMB = QImageReader::allocationLimit();
     if (limitMB <= 0 || !size.isValid())
         return false;
     const int depth = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
     const double bytes = double(size.width()) * double(size.height()) * double(qMax(depth, 8)) / 8.0;
     return bytes > double(limitMB) * 1024.0 * 1024.0;
+}
+
+int IQImageLimits::wholeLimitMB(bool reduced)
+{
+    const int cap = QImageReader::allocationLimit();
+    if (!reduced)
+        return cap > 0 ? cap : std::numeric_limits<int>::max();
+    return cap > 0 ? qMin(cap, reducedWholeLimitMB) : reducedWholeLimitMB;
 }
 
 qint64 IQImageLimits::maxPixelsPerByte(IQImageStructure::Kind kind)
@@ -57,14 +81,22 @@ bool IQImageLimits::isPlausible(const QSize& claimed, qint64 fileBytes, IQImageS
     return pixels <= qMax<qint64>(fileBytes, 0) * perByte;
 }
 
-QString IQImageLimits::tooLargeMessage(const QSize& size)
+bool IQImageLimits::isPlausibleSamples(quint64 sampleBytes, qint64 fileBytes)
+{
+    if (sampleBytes <= quint64(plausibleAnywayPixels) * 4)
+        return true;
+    // Below 2^51 bytes of file the product cannot overflow.
+    return sampleBytes <= quint64(qMax<qint64>(fileBytes, 0)) * quint64(tiffBytesPerByte);
+}
+
+QString IQImageLimits::tooLargeMessage(const QSize& size, int limitMB)
 {
     return QCoreApplication::translate("IQImageLimits",
                                        "The image of %1 x %2 pixels is too large to open "
                                        "(more than %3 MB of memory).")
         .arg(size.width())
         .arg(size.height())
-        .arg(QImageReader::allocationLimit());
+        .arg(limitMB > 0 ? limitMB : QImageReader::allocationLimit());
 }
 
 QString IQImageLimits::implausibleMessage(const QSize& claimed, qint64 fileBytes)

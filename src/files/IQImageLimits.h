@@ -63,13 +63,28 @@ public:
     // Claims up to this many pixels (4096 x 4096) pass whatever the file size.
     static constexpr qint64 plausibleAnywayPixels = qint64(4096) * 4096;
 
-    // Sets the cap with QImageReader::setAllocationLimit. Call on the GUI
-    // thread before any worker thread reads an image.
+    // Megabytes a read that wants the picture smaller (a thumbnail, a tile,
+    // a reduced panorama photo) may hold at the picture's full size: 64
+    // megapixels at four bytes. Most formats are decoded a row or band at a
+    // time and never come near it; a decoder that can only give the whole
+    // picture is refused beyond it, so that many such reads side by side
+    // cannot take the memory a few whole pictures would.
+    static constexpr int reducedWholeLimitMB = 256;
+
+    // Sets the cap with QImageReader::setAllocationLimit, and hands the
+    // platform layer, which sits below the image road, its decoder
+    // (MacOSIO::setDecoder). Call on the GUI thread before any worker
+    // thread reads an image.
     static void install();
 
     // True when an image of `size` in `format` would be refused by the cap
-    // currently in force. An unknown format counts as 4 bytes a pixel.
-    static bool exceedsLimit(const QSize& size, QImage::Format format = QImage::Format_Invalid);
+    // currently in force (or by `limitMB`, when positive). An unknown format
+    // counts as 4 bytes a pixel.
+    static bool exceedsLimit(const QSize& size, QImage::Format format = QImage::Format_Invalid, int limitMB = 0);
+
+    // The megabytes one read may hold at the picture's full size: the cap,
+    // or for a reduced read the smaller of the cap and reducedWholeLimitMB.
+    static int wholeLimitMB(bool reduced);
 
     // The most pixels one byte of a file of `kind` can hold (see above);
     // 0 when the format has no bound.
@@ -80,8 +95,18 @@ public:
     // to check, and the decoder refuses it.
     static bool isPlausible(const QSize& claimed, qint64 fileBytes, IQImageStructure::Kind kind);
 
-    // The message for an image refused because of its size.
-    static QString tooLargeMessage(const QSize& size);
+    // A TIFF's pixels may hold many samples, each of up to 64 bits, so its
+    // claim is also weighed in decoded bytes: whatever the pixel depth, one
+    // byte of file decodes to at most 4096 bytes of samples (an LZW code of
+    // at least 9 bits stands for at most 4096 bytes; deflate gives 1032,
+    // PackBits 64). Up to the 64 MB that plausibleAnywayPixels may take any
+    // claim passes. False when `sampleBytes` exceed the bound.
+    static constexpr qint64 tiffBytesPerByte = 4096;
+    static bool isPlausibleSamples(quint64 sampleBytes, qint64 fileBytes);
+
+    // The message for an image refused because of its size, under the cap
+    // or under `limitMB` when positive.
+    static QString tooLargeMessage(const QSize& size, int limitMB = 0);
     // The message for a header refused by isPlausible().
     static QString implausibleMessage(const QSize& claimed, qint64 fileBytes);
 };

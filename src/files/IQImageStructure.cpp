@@ -8,14 +8,6 @@
 
 namespace {
 
-quint32 bigEndian(const uchar* p, int bytes)
-{
-    quint32 value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = (value << 8) | p[i];
-    return value;
-}
-
 quint32 littleEndian(const uchar* p, int bytes)
 {
     quint32 value = 0;
@@ -27,58 +19,6 @@ quint32 littleEndian(const uchar* p, int bytes)
 bool startsWith(const QByteArray& head, const char* magic, int length, int at = 0)
 {
     return head.size() >= at + length && std::memcmp(head.constData() + at, magic, size_t(length)) == 0;
-}
-
-// Walks the marker segments to the end-of-image marker. The entropy-coded
-// data after a start-of-scan holds no other marker than restarts (a data
-// byte 0xFF is followed by 0x00), so the next real marker is found by
-// searching for 0xFF.
-bool jpegComplete(const uchar* data, qint64 size)
-{
-    qint64 pos = 2; // after the start-of-image marker
-    while (true) {
-        if (pos >= size)
-            return false;
-        if (data[pos] != 0xFF) {
-            // Stray bytes between segments: libjpeg skips them with a warning.
-            ++pos;
-            continue;
-        }
-        while (pos < size && data[pos] == 0xFF)
-            ++pos; // fill bytes
-        if (pos >= size)
-            return false;
-        const uchar marker = data[pos++];
-        if (marker == 0xD9)
-            return true;
-        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
-            continue; // no length follows
-        if (pos + 2 > size)
-            return false;
-        const quint32 length = bigEndian(data + pos, 2);
-        if (length < 2)
-            return true; // malformed: the decoder refuses it with its own words
-        pos += length;
-        if (pos > size)
-            return false;
-        if (marker != 0xDA)
-            continue;
-        while (true) {
-            const void* found = pos < size ? std::memchr(data + pos, 0xFF, size_t(size - pos)) : nullptr;
-            if (!found)
-                return false;
-            const qint64 at = static_cast<const uchar*>(found) - data;
-            if (at + 1 >= size)
-                return false;
-            const uchar next = data[at + 1];
-            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
-                pos = at + 2;
-                continue;
-            }
-            pos = at;
-            break;
-        }
-    }
 }
 
 // Skips a chain of GIF data sub-blocks starting at `pos`; -1 when the data
@@ -241,7 +181,7 @@ QSize IQImageStructure::claimedSize(Kind kind, const QByteArray& head, QSize rea
 
 bool IQImageStructure::hasCompletenessCheck(Kind kind)
 {
-    return kind == Kind::Jpeg || kind == Kind::Gif || kind == Kind::Bmp;
+    return kind == Kind::Gif || kind == Kind::Bmp;
 }
 
 bool IQImageStructure::isComplete(Kind kind, const uchar* data, qint64 size)
@@ -249,8 +189,6 @@ bool IQImageStructure::isComplete(Kind kind, const uchar* data, qint64 size)
     if (!data || size <= 0)
         return !hasCompletenessCheck(kind);
     switch (kind) {
-    case Kind::Jpeg:
-        return jpegComplete(data, size);
     case Kind::Gif:
         return gifComplete(data, size);
     case Kind::Bmp:

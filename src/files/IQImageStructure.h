@@ -10,9 +10,10 @@
 // structure announces. Pure functions over bytes; safe on any thread.
 //
 // The completeness check exists for the formats whose Qt decoders accept a
-// file cut short and fill what never arrived (JPEG, GIF, BMP). PNG, TIFF
-// and WebP decoders fail on such a file by themselves, and camera RAW files
-// are checked by LibRaw.
+// file cut short and fill what never arrived (GIF, BMP). PNG, TIFF and
+// WebP decoders fail on such a file by themselves, JPEG is read through
+// libjpeg by IQImageIO, which notices the end of the data itself, and
+// camera RAW files are checked by LibRaw.
 class IQImageStructure
 {
 public:
@@ -43,9 +44,8 @@ public:
     static bool hasCompletenessCheck(Kind kind);
 
     // False when `data` (the whole file) stops before the end its
-    // structure announces: a JPEG without its end-of-image marker, a GIF
-    // whose first frame's data runs out, a BMP whose rows or run-length
-    // codes run out. True for every other format, and for malformed
-    // structures the decoder itself refuses.
+    // structure announces: a GIF whose first frame's data runs out, a BMP
+    // whose rows or run-length codes run out. True for every other format,
+    // and for malformed structures the decoder itself refuses.
     static bool isComplete(Kind kind, const uchar* data, qint64 size);
 };

@@ -1,19 +1,29 @@
 #include "platform/MacOSIO.h"
 
-#include <QImageIOHandler>
-#include <QImageReader>
-
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+
+namespace {
+
+std::atomic<MacOSIO::Decoder> s_decoder{nullptr};
+
+QImage decode(const QString& filePath, const MacOSIO::SizeRule& size)
+{
+    const MacOSIO::Decoder decoder = s_decoder.load();
+    return decoder ? decoder(filePath, size) : QImage();
+}
+
+} // namespace
+
+void MacOSIO::setDecoder(Decoder decoder)
+{
+    s_decoder = decoder;
+}
 
 QImage MacOSIO::readImage(const QString& filePath)
 {
-    QImageReader reader(filePath);
-    reader.setAutoTransform(true);
-    QImage image;
-    if (!reader.read(&image))
-        return QImage();
-    return image;
+    return decode(filePath, SizeRule());
 }
 
 QSize MacOSIO::fittedSize(const QSize& size, const QSize& bounds)
@@ -32,24 +42,6 @@ QImage MacOSIO::readImageByQL(const QString& filePath, const QSize& maximumSize)
 {
     if (maximumSize.isEmpty())
         return QImage();
-    QImageReader reader(filePath);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (stored.isValid()) {
-        // The scaled size applies before the orientation turns the picture,
-        // so a quarter turn fits the box with its sides swapped.
-        const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        const QSize bounds = quarterTurn ? maximumSize.transposed() : maximumSize;
-        const QSize target = fittedSize(stored, bounds);
-        if (!target.isValid())
-            return QImage();
-        reader.setScaledSize(target);
-    }
-    QImage image;
-    if (!reader.read(&image))
-        return QImage();
-    // Readers that cannot tell the size in advance decode in full.
-    if (image.width() > maximumSize.width() || image.height() > maximumSize.height())
-        image = image.scaled(fittedSize(image.size(), maximumSize), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    // The box applies to the upright picture.
+    return decode(filePath, [maximumSize](const QSize& upright) { return fittedSize(upright, maximumSize); });
 }

@@ -387,9 +387,10 @@ void TestPanoramaRoad::cancelled()
 void TestPanoramaRoad::refused_data()
 {
     QTest::addColumn<QList<QSize>>("sizes"); // an empty size: an unreadable file
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("text");       // %1: the unreadable file
     QTest::newRow("unreadable photo") << QList<QSize> {QSize(320, 240), QSize()}
-                                      << "Some selected photos are not supported or damaged.";
+                                      << "Some selected photos are not supported or damaged.\n\n%1\n"
+                                         "The file is damaged or incomplete.";
     // 150 x 150 = 22500 pixels, below 40000.
     QTest::newRow("two 150 x 150") << QList<QSize> {QSize(150, 150), QSize(150, 150)}
                                    << "The selected photos are too small.";
@@ -411,6 +412,7 @@ void TestPanoramaRoad::refused()
             QFile broken(file);
             QVERIFY(broken.open(QIODevice::WriteOnly));
             broken.write("\xff\xd8\xff\xe0 not a photo at all");
+            text = text.arg(QDir::toNativeSeparators(file));
         } else {
             QVERIFY(source.scaled(sizes.at(i)).save(file, nullptr, 90));
         }

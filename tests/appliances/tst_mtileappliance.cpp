@@ -11,7 +11,11 @@
 #include "appliances/ZorivuvTestSupport.h"
 #include "support/TestSupport.h"
 #include "files/IQImageFileItem.h"
+#include "files/IQImageIO.h"
 #include "files/IQThumbsViewer.h"
+#include "platform/RandomSource.h"
+
+#include "../files/HostileImageFiles.h"
 #include "widgets/QWaitingDialog.h"
 
 #include <QDir>
@@ -19,7 +23,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QIcon>
 #include <QPushButton>
+#include <QStandardItem>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -68,6 +74,7 @@ private slots:
     void counts();
     void nextMakesMosaic();
     void leftOutPhotosAreTold();
+    void damagedTilesAreMarkedCountedAndNeverDrawn();
     void noReadablePhoto();
     void nullTarget();
     void successWithoutMosaic();
@@ -307,6 +314,135 @@ void TestMTileAppliance::leftOutPhotosAreTold()
     QCOMPARE(box.title, QStringLiteral("Vellumar"));
     QCOMPARE(box.text, QStringLiteral("1 of 3 tile photos could not be read and were left out."));
     QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void TestMTileAppliance::damagedTilesAreMarkedCountedAndNeverDrawn()
+{
+    // Real photographs as tiles (plasma-workspace-wallpapers at 640 x 480),
+    // with damaged files mixed in: copies of the same photographs cut short
+    // or garbled, a lying header, a PNG cut short, a FIFO, a folder and an
+    // empty file named like photos.
+    QStringList photos;
+    const QDir wallpapers(QStringLiteral("/usr/share/wallpapers"));
+    for (const QString& name : wallpapers.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString small = wallpapers.filePath(name + QStringLiteral("/contents/images/640x480.jpg"));
+        const QString larger = wallpapers.filePath(name + QStringLiteral("/contents/images/800x600.jpg"));
+        if (QFileInfo(small).isFile() && QFileInfo(larger).isFile())
+            photos << small;
+    }
+    if (photos.size() < 9)
+        QSKIP("plasma-workspace-wallpapers is not installed (scripts/test installs it)");
+    const auto bytesOf = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const auto larger = [&photos, &bytesOf](int i) {
+        return bytesOf(QString(photos.at(i)).replace(QStringLiteral("640x480"), QStringLiteral("800x600")));
+    };
+    using HostileImageFiles::Row;
+    using HostileImageFiles::Thing;
+    const QByteArray png = ImageFixtures::encode(QImage(photos.at(5)), "png");
+    const QList<Row> damaged = {
+        {"cut in half", "d-cut.jpg", Thing::Bytes, larger(0).left(larger(0).size() / 2), {}, {}},
+        {"cut near the end", "d-end.jpg", Thing::Bytes, larger(1).left(larger(1).size() * 9 / 10), {}, {}},
+        {"garbled", "d-garbled.jpg", Thing::Bytes, HostileImageFiles::garbled(larger(2), 0.5, 4096, 11), {}, {}},
+        {"lying header", "d-lying.jpg", Thing::Bytes, ImageFixtures::jpegClaiming(20000, 16000), {}, {}},
+        {"PNG cut", "d-cut.png", Thing::Bytes, png.left(png.size() / 2), {}, {}},
+        {"FIFO", "d-fifo.jpg", Thing::Fifo, {}, {}, {}},
+        {"folder", "d-folder.jpg", Thing::Folder, {}, {}, {}},
+        {"empty", "d-empty.jpg", Thing::Bytes, QByteArray(""), {}, {}},
+    };
+    QStringList good;
+    QStringList mixed;
+    const QDir dir(m_dir->path());
+    for (int i = 0; i < photos.size(); ++i) {
+        const QString path = m_dir->filePath(QStringLiteral("tile-%1.jpg").arg(i));
+        QVERIFY(QFile::copy(photos.at(i), path));
+        good << path;
+        mixed << path;
+        if (i < damaged.size()) {
+            const QString broken = HostileImageFiles::materialise(damaged.at(i), dir);
+            QVERIFY2(!broken.isEmpty(), qPrintable(damaged.at(i).tag));
+            mixed << broken;
+        }
+    }
+    QString error;
+    const QImage target = IQImageIO::readImage(QString(photos.last()).replace(QStringLiteral("640x480"), QStringLiteral("800x600")), &error);
+    QVERIFY2(!target.isNull(), qPrintable(error));
+    IQZorivuvEngine::globalInstance()->setBackgroundImage(target.convertToFormat(QImage::Format_BGR888));
+
+    // One montage over a list; the list's marks, read once its thumbnails
+    // are in, by path. With VELLUMAR_SCREENSHOT_DIR set, the list and the
+    // mosaic are kept there to be looked at.
+    const QString shots = qEnvironmentVariable("VELLUMAR_SCREENSHOT_DIR");
+    const auto run = [&shots](const QStringList& paths, QMap<QString, QImage>* marks, QStringList* told) {
+        Boxes boxes;
+        Road road;
+        road.workflow->scheduleCommand({Workflow::OpenZorivuvTiles, QVariant()});
+        runQueue();
+        auto* step = dynamic_cast<MTileAppliance*>(road.workflow->currentAppliance());
+        if (!step)
+            return QImage();
+        QList<std::shared_ptr<IQThumbnailItem>> items;
+        for (const QString& path : paths)
+            items << std::make_shared<IQImageFileItem>(path);
+        IQThumbsViewer* list = step->thumbsViewer();
+        step->sceneWidget()->resize(1600, 2400);
+        step->sceneWidget()->show();
+        list->addThumbs(items);
+        const auto allLoaded = [list] {
+            for (int row = 0; row < list->sourceCount(); ++row)
+                if (!list->itemAtRow(row)->data(IQThumbsViewer::LoadedRole).toBool())
+                    return false;
+            return true;
+        };
+        if (!QTest::qWaitFor(allLoaded, 30000))
+            return QImage();
+        for (int row = 0; row < list->sourceCount(); ++row) {
+            const QStandardItem* item = list->itemAtRow(row);
+            for (const auto& listed : std::as_const(items))
+                if (listed->id() == item->data(IQThumbsViewer::TagRole).toString())
+                    marks->insert(listed->path(), item->data(Qt::DecorationRole).value<QIcon>().pixmap(64, 64).toImage());
+        }
+        const QString name = QStringLiteral("damaged-tiles-%1").arg(paths.size());
+        if (!shots.isEmpty())
+            step->sceneWidget()->grab().save(QDir(shots).filePath(name + QStringLiteral("-list.png")));
+        RandomSource::seed(20261211);
+        step->form().nextButton->click();
+        runQueue();
+        QTest::qWaitFor([&boxes] { return !boxes.seen.isEmpty(); }, 3 * MTileAppliance::messageDelayMsecs);
+        for (const ModalPrompts::Request& box : std::as_const(boxes.seen))
+            *told << box.text;
+        step->sceneWidget()->hide();
+        if (road.results != 1)
+            return QImage();
+        if (!shots.isEmpty())
+            road.result.save(QDir(shots).filePath(name + QStringLiteral("-mosaic.jpg")));
+        return road.result.toImage();
+    };
+
+    QMap<QString, QImage> goodMarks;
+    QStringList goodTold;
+    const QImage clean = run(good, &goodMarks, &goodTold);
+    QVERIFY(!clean.isNull());
+    QVERIFY(goodTold.isEmpty());
+
+    QMap<QString, QImage> marks;
+    QStringList told;
+    const QImage withDamaged = run(mixed, &marks, &told);
+    QVERIFY(!withDamaged.isNull());
+    // Every damaged file left out and counted...
+    QCOMPARE(told, QStringList {MTileAppliance::leftOutText(int(damaged.size()), int(mixed.size()))});
+    // ... marked in the list, and only those: the failure mark is the one
+    // the FIFO's row shows, and no photo's row shows it.
+    QCOMPARE(marks.size(), mixed.size());
+    const QImage failed = marks.value(dir.filePath(QStringLiteral("d-fifo.jpg")));
+    QVERIFY(!failed.isNull());
+    for (const QString& path : std::as_const(mixed))
+        QVERIFY2((marks.value(path) == failed) == !good.contains(path), qPrintable(path));
+    // ... and never drawn: the mosaic is the one the photos alone make.
+    QCOMPARE(withDamaged.size(), clean.size());
+    QVERIFY(withDamaged == clean);
 }
 
 void TestMTileAppliance::noReadablePhoto()

@@ -6,8 +6,11 @@
 #include "appliances/IQStitchThread.h"
 #include "stitch/job/CStitchOptions.h"
 
-#include "../files/ImageFixtures.h"
+#include "../files/HostileImageFiles.h"
+#include "files/IQImageIO.h"
 #include "SyntheticViews.h"
+
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,6 +25,8 @@ struct Run
     QList<int> percents;
     QImage image;
     int code = 12345;
+    QString refusedPhoto; // from photoRefused()
+    QString refusedReason;
 };
 
 // Runs a stitch worker over the controller's engine; with cancelAbove set,
@@ -35,6 +40,12 @@ Run runThread(const QList<QString>& paths, int cancelAbove = -1)
                          out.percents << percent;
                          if (cancelAbove >= 0 && percent > cancelAbove)
                              thread->cancel();
+                     },
+                     Qt::DirectConnection);
+    QObject::connect(thread, &IQStitchThread::photoRefused, thread,
+                     [&out](const QString& path, const QString& reason) {
+                         out.refusedPhoto = path;
+                         out.refusedReason = reason;
                      },
                      Qt::DirectConnection);
     QObject::connect(thread, &IQStitchThread::threadFinished, thread,
@@ -75,6 +86,7 @@ private slots:
     void cancelThenStitchAgain();
     void nearDuplicateLeavesTheGrid();
     void photosAreLentUnchanged();
+    void damagedPhotoIsRefusedByName();
 
 private:
     // Saves the views of `cameras` as PNG files and returns their paths.
@@ -352,6 +364,52 @@ void TestPanoramaStitch::photosAreLentUnchanged()
     IQPanoramaEngine::DeleteImage(&first, &engine);
     IQPanoramaEngine::DeleteImage(&fresh, &engine);
     QCOMPARE(IQPanoramaEngine::sharedPhotoCount(), 0);
+}
+
+void TestPanoramaStitch::damagedPhotoIsRefusedByName()
+{
+    // Three camera photographs of one scene (JPEG, as cameras write them)
+    // and a fourth cut short by a failed copy, listed second: the stitch is
+    // refused with the code of an unreadable photo, naming that photo and
+    // why; the three alone stitch.
+    const double focal = 160 / std::tan(30 * M_PI / 180);
+    const SyntheticViews views(m_photo, SyntheticViews::Surface::Cylinder, 320, 240, focal);
+    const QList<SyntheticViews::Camera> cameras = views.row(3, 0.4);
+    QList<QString> good;
+    QByteArray lastJpeg;
+    for (int i = 0; i < cameras.size(); ++i) {
+        const QImage view = IQPanoramaEngine::dib2Image(views.render(cameras.at(i)).constData());
+        lastJpeg = ImageFixtures::encode(view, "jpeg", 95);
+        const QString path = m_dir.filePath(QStringLiteral("camera-%1.jpg").arg(i));
+        QVERIFY(TestSupport::writeFile(path, lastJpeg));
+        good << path;
+    }
+    const QString cut = m_dir.filePath(QStringLiteral("camera-cut.jpg"));
+    QVERIFY(TestSupport::writeFile(cut, lastJpeg.left(lastJpeg.size() / 2)));
+    const QString garbled = m_dir.filePath(QStringLiteral("camera-garbled.jpg"));
+    QVERIFY(TestSupport::writeFile(garbled, HostileImageFiles::garbled(lastJpeg, 0.5, 2048, 7)));
+
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    for (const QString& damaged : {cut, garbled}) {
+        controller->createEngine(StitchStyleHorizontal, StitchOutputOriginal);
+        const Run refused = runThread({good.at(0), damaged, good.at(1), good.at(2)});
+        QCOMPARE(refused.code, -3);
+        QVERIFY(refused.image.isNull());
+        QCOMPARE(refused.refusedPhoto, damaged);
+        QCOMPARE(refused.refusedReason, IQImageIO::damagedMessage());
+        controller->releaseEngine();
+    }
+
+    controller->createEngine(StitchStyleHorizontal, StitchOutputOriginal);
+    const Run stitched = runThread(good);
+    QCOMPARE(stitched.code, 0);
+    QVERIFY(!stitched.image.isNull());
+    QVERIFY(stitched.refusedPhoto.isEmpty());
+    // On a cylinder of radius f the views' centres lie f x (yaw step) apart:
+    // the panorama spans two steps and about a view's width.
+    const double step = focal * (cameras.at(1).yaw - cameras.at(0).yaw);
+    QVERIFY2(stitched.image.width() > 2 * step + 0.8 * 320 && stitched.image.width() < 2 * step + 1.2 * 320,
+             qPrintable(QStringLiteral("%1 against a step of %2").arg(stitched.image.width()).arg(step)));
 }
 
 QTEST_GUILESS_MAIN(TestPanoramaStitch)

@@ -212,9 +212,10 @@ inline QByteArray gifClaiming(quint16 width, quint16 height)
     return gifOf(width, height, pixels);
 }
 
-// A TIFF with its directory first, claiming width x height 8-bit grey
-// pixels in one uncompressed strip, followed by `dataBytes` of them.
-inline QByteArray tiffClaiming(quint32 width, quint32 height, int dataBytes)
+// A TIFF with its directory first, claiming width x height pixels of
+// `samples` samples of `bits` bits (8-bit grey unless said) in one
+// uncompressed strip, followed by `dataBytes` bytes of them.
+inline QByteArray tiffClaiming(quint32 width, quint32 height, int dataBytes, quint16 samples = 1, quint16 bits = 8)
 {
     QByteArray tiff("II*\0", 4);
     appendLittleEndian(tiff, 8, 4);
@@ -231,13 +232,13 @@ inline QByteArray tiffClaiming(quint32 width, quint32 height, int dataBytes)
     const quint16 longType = 4;
     entry(256, longType, width);
     entry(257, longType, height);
-    entry(258, shortType, 8);       // bits a sample
+    entry(258, shortType, bits);    // bits a sample
     entry(259, shortType, 1);       // no compression
     entry(262, shortType, 1);       // black is zero
     entry(273, longType, dataAt);   // the strip's offset
-    entry(277, shortType, 1);       // samples a pixel
+    entry(277, shortType, samples); // samples a pixel
     entry(278, longType, height);   // rows in the strip
-    entry(279, longType, width * height); // the strip's size
+    entry(279, longType, quint32(qMin<quint64>(quint64(width) * height * samples * bits / 8, 0xFFFFFFFFu)));
     appendLittleEndian(tiff, 0, 4); // no next directory
     tiff += QByteArray(dataBytes, '\x80');
     return tiff;

@@ -177,8 +177,9 @@ void TestLoadImageThread::absurdHeaderFailsCleanly_data()
                                             << QSize(100000, 100000);
     QTest::newRow("JPEG of 65000 x 65000") << "huge.jpg" << ImageFixtures::jpegClaiming(65000, 65000)
                                            << QSize(65000, 65000);
+    // The largest a PNG header can state: read, and refused for it.
     QTest::newRow("PNG of 2^31-1 x 2^31-1") << "max.png" << ImageFixtures::pngClaiming(0x7FFFFFFF, 0x7FFFFFFF)
-                                            << QSize();
+                                            << QSize(0x7FFFFFFF, 0x7FFFFFFF);
 }
 
 void TestLoadImageThread::absurdHeaderFailsCleanly()

@@ -1,3 +1,4 @@
+#include "files/IQImageLimits.h"
 #include "platform/MacOSAPI.h"
 #include "platform/MacOSIO.h"
 
@@ -85,6 +86,8 @@ private:
 void TestMacOSIO::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // Start-up hands the layer its decoder.
+    IQImageLimits::install();
 }
 
 void TestMacOSIO::readImageTurnsOrientationSixUpright()

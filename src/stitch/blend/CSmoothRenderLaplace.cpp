@@ -186,15 +186,28 @@ void CoverRun(CMask* mask, int row, int from, int count)
 }
 
 // One channel of a run of pixels three bytes apart, from A and from B. Built
-// also for wider vector units: the stride needs byte shuffles.
+// also for wider vector units: the stride needs byte shuffles. One clone set
+// a sample type, as Clang clones no templates.
 template <typename T>
-SMOOTH_RENDER_CLONES void ChannelRun(const unsigned char* __restrict a, const unsigned char* __restrict b, int count,
-                                     T* __restrict ta, T* __restrict tb)
+SMOOTH_RENDER_INLINE void ChannelRunOf(const unsigned char* __restrict a, const unsigned char* __restrict b,
+                                       int count, T* __restrict ta, T* __restrict tb)
 {
     for (int j = 0; j < count; ++j) {
         ta[j] = T(a[3 * j]);
         tb[j] = T(b[3 * j]);
     }
+}
+
+SMOOTH_RENDER_CLONES void ChannelRun(const unsigned char* __restrict a, const unsigned char* __restrict b, int count,
+                                     short* __restrict ta, short* __restrict tb)
+{
+    ChannelRunOf(a, b, count, ta, tb);
+}
+
+SMOOTH_RENDER_CLONES void ChannelRun(const unsigned char* __restrict a, const unsigned char* __restrict b, int count,
+                                     int* __restrict ta, int* __restrict tb)
+{
+    ChannelRunOf(a, b, count, ta, tb);
 }
 
 } // namespace

@@ -247,6 +247,16 @@ struct AtanTable
 // in all); 1e-14 more covers the C library's atan2, within one unit.
 constexpr double kAngleDoubt = 2e-14;
 
+// Four angles reduced as in reducedAngle. A function of the AVX2 unit
+// rather than a lambda inside one: Clang builds a lambda's body for the
+// baseline, where a vector of four doubles cannot be passed.
+__attribute__((target("avx2"))) inline F4 reducedAngleAvx2(D4 a)
+{
+    a += kTwoPi;
+    a = a >= kTwoPi ? a - kTwoPi : a;
+    return __builtin_convertvector(a, F4);
+}
+
 __attribute__((target("avx2"))) void gradientRowAvx2(const float* row, const float* up, const float* down, int n,
                                                       float* out)
 {
@@ -282,12 +292,7 @@ __attribute__((target("avx2"))) void gradientRowAvx2(const float* row, const flo
         r = X < zero ? M_PI - r : r;
         r = Y < zero ? -r : r;
         // The float angle of both ends of the doubt, reduced as in reducedAngle.
-        auto reduced = [&](D4 a) {
-            a += kTwoPi;
-            a = a >= kTwoPi ? a - kTwoPi : a;
-            return __builtin_convertvector(a, F4);
-        };
-        const F4 low = reduced(r - kAngleDoubt), high = reduced(r + kAngleDoubt);
+        const F4 low = reducedAngleAvx2(r - kAngleDoubt), high = reducedAngleAvx2(r + kAngleDoubt);
         const F4 magnitude = F4(_mm_sqrt_ps(__m128(square)));
         float* pair = out + 2 * x;
         for (int j = 0; j < 4; ++j) {

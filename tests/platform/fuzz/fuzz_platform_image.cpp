@@ -1,5 +1,6 @@
 // Reads arbitrary bytes through the platform layer's two image readers: the
 // full read, turned upright, and the thumbnail decoded at a reduced size.
+#include "files/IQImageLimits.h"
 #include "platform/MacOSIO.h"
 
 #include <QFile>
@@ -11,16 +12,17 @@
 
 namespace {
 
-// The readers take paths; the input goes to a file first. The allocation cap
-// is far below the program's, so that a header asking for much memory is
-// refused quickly instead of tripping the fuzzer's memory limit.
+// The readers take paths; the input goes to a file first. The decoder is
+// handed to the layer as at start-up; then the allocation cap is set far
+// below the program's, so that a header asking for much memory is refused
+// quickly instead of tripping the fuzzer's memory limit.
 QString writeInput(const std::uint8_t* data, std::size_t size)
 {
     static int argc = 1;
     static char name[] = "fuzz_platform_image";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
-    static const bool limited = (QImageReader::setAllocationLimit(256), true);
+    static const bool limited = (IQImageLimits::install(), QImageReader::setAllocationLimit(256), true);
     (void)limited;
     static QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("input"));

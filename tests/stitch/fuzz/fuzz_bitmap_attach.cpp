@@ -1,7 +1,9 @@
 // Hands arbitrary bytes to CImage::Attach as a host's bitmap. A host's block
 // holds the rows its header promises, so the input is padded (with zeros)
 // to what the header asks for, computed here independently; inputs whose
-// header asks for more than 16 MB are skipped.
+// header asks for more than 16 MB are skipped. An input shorter than the
+// header is read as the header it becomes once padded, so its rows are
+// counted too.
 #include "FuzzFile.h"
 
 #include "stitch/image/CImage.h"
@@ -12,10 +14,11 @@
 
 namespace {
 
-long long claimedSize(const std::uint8_t* data, std::size_t size)
+constexpr std::size_t kHeaderBytes = 40;
+
+// The block size `header` (its 40 bytes) asks for; -1 when it asks for no rows.
+long long claimedSize(const std::uint8_t* data)
 {
-    if (size < 40)
-        return -1;
     std::int32_t width, height;
     std::uint16_t bits;
     std::memcpy(&width, data + 4, 4);
@@ -27,18 +30,21 @@ long long claimedSize(const std::uint8_t* data, std::size_t size)
     const long long stride = (static_cast<long long>(bits) * width + 31) / 32 * 4;
     if (stride > (1ll << 25) || height > (1ll << 25))
         return 1ll << 50;
-    return 40 + palette + stride * height;
+    return static_cast<long long>(kHeaderBytes) + palette + stride * height;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const long long claimed = claimedSize(data, size);
+    std::uint8_t header[kHeaderBytes] = {};
+    if (size)
+        std::memcpy(header, data, std::min(size, kHeaderBytes));
+    const long long claimed = claimedSize(header);
     if (claimed > 16ll << 20)
         return 0; // no host hands over a block it does not have
     // Every host block holds at least a header.
-    const std::size_t bytes = std::max<std::size_t>({size, 40, claimed > 0 ? std::size_t(claimed) : 0});
+    const std::size_t bytes = std::max<std::size_t>({size, kHeaderBytes, claimed > 0 ? std::size_t(claimed) : 0});
     auto* block = static_cast<unsigned char*>(std::calloc(bytes, 1));
     if (size)
         std::memcpy(block, data, size);
