@@ -7,9 +7,9 @@
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
-#include "stitch/CAutoStyle.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchOptions.h"
+#include "stitch/style/CAutoStyle.h"
 
 #include <QDir>
 #include <QImage>

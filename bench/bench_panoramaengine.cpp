@@ -23,7 +23,7 @@
 
 #include "appliances/IQPanoramaEngine.h"
 #include "appliances/IQPanoramaEngineController.h"
-#include "stitch/CStitchOptions.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

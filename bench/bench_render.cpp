@@ -28,13 +28,13 @@
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
-#include "stitch/CImage.h"
-#include "stitch/CMask.h"
-#include "stitch/CStitchBlend.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
-#include "stitch/StitchThreads.h"
+#include "stitch/image/CImage.h"
+#include "stitch/image/CMask.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
+#include "stitch/render/CStitchBlend.h"
+#include "stitch/threads/StitchThreads.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -10,9 +10,9 @@
 // pairs through that same RANSAC, and the ratio-test pairs of both.
 #include "SiftViews.h"
 
-#include "stitch/APMK.h"
-#include "stitch/SIFTMatching.h"
-#include "stitch/SIFTObject.h"
+#include "stitch/sift/APMK.h"
+#include "stitch/sift/SIFTMatching.h"
+#include "stitch/sift/SIFTObject.h"
 
 #include <QImage>
 

@@ -4,12 +4,12 @@
 // scale) followed by MultiBandBlender with 3 bands, and beside enblend on
 // the same two layers; one thread each. Ours includes writing the seam-graph
 // file, which it needs for a later seam adjustment.
-#include "stitch/CImage.h"
-#include "stitch/CMask.h"
-#include "stitch/CSmoothRender.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/blend/CSmoothRender.h"
+#include "stitch/image/CImage.h"
+#include "stitch/image/CMask.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

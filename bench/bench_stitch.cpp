@@ -6,12 +6,12 @@
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
-#include "stitch/CImage.h"
-#include "stitch/CStitchAlign.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchMatch.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/align/CStitchAlign.h"
+#include "stitch/align/CStitchMatch.h"
+#include "stitch/image/CImage.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include "VipsPeer.h"
 

@@ -34,10 +34,10 @@
 #include "StitchRoadSets.h"
 #include "StitchTestHost.h"
 
-#include "stitch/CStitchAlign.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/align/CStitchAlign.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <QDir>
 #include <QFile>

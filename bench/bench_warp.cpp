@@ -4,14 +4,14 @@
 // colour table) beside OpenCV 4.6's cv::detail::CylindricalWarper and
 // SphericalWarper (maps and remap), one thread each. Figures are source
 // megapixels per second.
-#include "stitch/CImage.h"
-#include "stitch/CMask.h"
-#include "stitch/CScanRegion.h"
-#include "stitch/CStitchBlend.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchLayout.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/image/CImage.h"
+#include "stitch/image/CMask.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
+#include "stitch/outline/CScanRegion.h"
+#include "stitch/outline/CStitchLayout.h"
+#include "stitch/render/CStitchBlend.h"
 
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>

@@ -58,12 +58,16 @@ function(vellumar_test_environment test name)
     "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache;VELLUMAR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
-# vellumar_tests(<folder> LIBS <targets>)
-# Each tst_<name>.cpp of the calling folder becomes one Qt Test program and
-# one CTest test "<folder>/<name>".
+# vellumar_tests(<folder> [RECURSE] LIBS <targets>)
+# Each tst_<name>.cpp of the calling folder (with RECURSE: of its sub-folders
+# too) becomes one Qt Test program and one CTest test "<folder>/<name>".
 function(vellumar_tests folder)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  cmake_parse_arguments(ARG "RECURSE" "" "LIBS" ${ARGN})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  else()
+    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  endif()
   foreach(src IN LISTS tests)
     get_filename_component(base ${src} NAME_WE)
     string(REGEX REPLACE "^tst_" "" name ${base})

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stitch/Rect.h"
+#include "stitch/image/Rect.h"
 
 #include <QList>
 #include <QPoint>

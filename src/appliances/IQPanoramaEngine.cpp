@@ -1,8 +1,8 @@
 #include "appliances/IQPanoramaEngine.h"
 
 #include "files/IQImageIO.h"
-#include "stitch/BitmapInfo.h"
-#include "stitch/PSStitch.h"
+#include "stitch/image/BitmapInfo.h"
+#include "stitch/interface/PSStitch.h"
 
 #include <QThread>
 #include <QThreadPool>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "stitch/Rect.h"
-#include "stitch/StitchCallbacks.h"
-#include "stitch/StitchEnums.h"
+#include "stitch/image/Rect.h"
+#include "stitch/interface/StitchCallbacks.h"
+#include "stitch/interface/StitchEnums.h"
 
 #include <QImage>
 #include <QList>

@@ -2,7 +2,7 @@
 #include "appliances/IQPanoramaEngine.h"
 #include "appliances/IQPanoramaEngineController.h"
 #include "appliances/IQStitchThread.h"
-#include "stitch/CStitchOptions.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include "../files/ImageFixtures.h"
 

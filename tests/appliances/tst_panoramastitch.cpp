@@ -4,7 +4,7 @@
 #include "appliances/IQPanoramaEngine.h"
 #include "appliances/IQPanoramaEngineController.h"
 #include "appliances/IQStitchThread.h"
-#include "stitch/CStitchOptions.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include "../files/HostileImageFiles.h"
 #include "files/IQImageIO.h"

@@ -6,7 +6,7 @@
 // counted too.
 #include "FuzzFile.h"
 
-#include "stitch/CImage.h"
+#include "stitch/image/CImage.h"
 
 #include <algorithm>
 #include <cstdlib>

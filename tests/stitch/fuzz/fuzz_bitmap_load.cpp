@@ -2,7 +2,7 @@
 // was loaded: resampling, clearing, saving and loading back.
 #include "FuzzFile.h"
 
-#include "stitch/CImage.h"
+#include "stitch/image/CImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

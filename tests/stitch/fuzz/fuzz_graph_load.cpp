@@ -1,7 +1,7 @@
 // Loads arbitrary bytes as a seam-graph file and reads every cost.
 #include "FuzzFile.h"
 
-#include "stitch/CFileManager.h"
+#include "stitch/pyramid/CFileManager.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 // on what was loaded.
 #include "FuzzFile.h"
 
-#include "stitch/CMask.h"
+#include "stitch/image/CMask.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stitch/BitmapInfo.h"
+#include "stitch/image/BitmapInfo.h"
 
 #include <QByteArray>
 #include <QtEndian>

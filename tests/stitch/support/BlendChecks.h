@@ -5,10 +5,10 @@
 
 #include "StitchTestHost.h"
 
-#include "stitch/CImage.h"
-#include "stitch/CStitchBlend.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
+#include "stitch/image/CImage.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
+#include "stitch/render/CStitchBlend.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,13 +2,13 @@
 
 #include "StitchTestHost.h"
 
-#include "stitch/CCameraCalibration.h"
-#include "stitch/CMotionEstimation.h"
-#include "stitch/CStitchAlign.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchMatch.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/align/CStitchAlign.h"
+#include "stitch/align/CStitchMatch.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
+#include "stitch/motion/CCameraCalibration.h"
+#include "stitch/motion/CMotionEstimation.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 
 #include "SyntheticViews.h"
 
-#include "stitch/Rect.h"
-#include "stitch/StitchEnums.h"
+#include "stitch/image/Rect.h"
+#include "stitch/interface/StitchEnums.h"
 
 #include <QList>
 #include <QPointF>

@@ -3,10 +3,10 @@
 #include "StitchTestHost.h"
 #include "SyntheticViews.h"
 
-#include "stitch/CImage.h"
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/image/CImage.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "StitchTestHost.h"
 
-#include "stitch/BitmapInfo.h"
-#include "stitch/CStitchOptions.h"
-#include "stitch/PSStitch.h"
+#include "stitch/image/BitmapInfo.h"
+#include "stitch/interface/PSStitch.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stitch/StitchCallbacks.h"
+#include "stitch/interface/StitchCallbacks.h"
 
 #include <QByteArray>
 #include <QHash>

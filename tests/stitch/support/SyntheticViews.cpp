@@ -1,7 +1,7 @@
 #include "SyntheticViews.h"
 
-#include "stitch/CStitchElement.h"
-#include "stitch/CStitchOptions.h"
+#include "stitch/job/CStitchElement.h"
+#include "stitch/job/CStitchOptions.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "RoadRecord.h"
 #include "SyntheticViews.h"
 
-#include "stitch/StitchThreads.h"
+#include "stitch/threads/StitchThreads.h"
 
 #include <QGuiApplication>
 
