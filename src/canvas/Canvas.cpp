@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -252,6 +253,13 @@ void Canvas::resize(const QSize& size)
 
 void Canvas::resizeEvent()
 {
+    // A view that is not on screen yet offers its provisional size (640 x 480
+    // before any layout); keeping contents inside it would crowd a project
+    // just read into that corner for good. Only a size the user sees counts.
+    const QList<QGraphicsView*> shownIn = views();
+    if (!shownIn.isEmpty()
+        && std::none_of(shownIn.cbegin(), shownIn.cend(), [](QGraphicsView* view) { return view->window()->isVisible(); }))
+        return;
     // Keeping contents inside a smaller view is no edit of the user's.
     ++m_quietEdits;
     for (AbstractContent* content : std::as_const(m_contents))

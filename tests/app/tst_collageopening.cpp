@@ -8,6 +8,7 @@
 
 #include "appframe/Workflow.h"
 #include "appliances/CollageAppliance.h"
+#include "canvas/AbstractContent.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"
 #include "support/TestSupport.h"
@@ -31,6 +32,7 @@ private slots:
     void unreadableProjectLeavesTheCollage();
     void placeholdersToldOverTheNewCollage();
     void fixedSizeShownOnOpening();
+    void contentsKeepTheirPlaceOnOpening();
 
 private:
     CollageAppliance* collage() const
@@ -169,6 +171,40 @@ void TestCollageOpening::fixedSizeShownOnOpening()
     QVERIFY(QTest::qWaitFor([this] { return collage() != nullptr; }, 20000));
     QCOMPARE(collage()->canvas()->sceneSize(), QSize(1500, 1000));
     QCOMPARE(collage()->form().sizeLabel->text(), QStringLiteral("1500 x 1000 Pix (Locked)"));
+}
+
+// The collage's view exists off screen, at the provisional 640 x 480 every
+// widget starts with, before the window lays it out: contents read from
+// the project must not be pulled into that corner of a free-size canvas.
+void TestCollageOpening::contentsKeepTheirPlaceOnOpening()
+{
+    m_window->showNormal();
+    m_window->resize(1500, 1000);
+    App::workflow->startCanvas();
+    QVERIFY(QTest::qWaitFor([this] { return collage() != nullptr; }, 20000));
+    const QSize shown = collage()->canvas()->sceneSize();
+    if (shown.width() < 760 || shown.height() < 560)
+        QSKIP("the window's canvas is not larger than a widget's provisional size");
+    const QPoint far(shown.width() - 60, shown.height() - 40);
+    const QString project = path(QStringLiteral("spread.pmp2"));
+    QVERIFY(TestSupport::writeFile(project,
+        QStringLiteral("<Collage format=\"2\" version=\"1\"><canvas><content>"
+                       "<text><pos><x>%1</x><y>%2</y></pos><html-text>&lt;p&gt;far&lt;/p&gt;</html-text></text>"
+                       "<text><pos><x>100</x><y>80</y></pos><html-text>&lt;p&gt;near&lt;/p&gt;</html-text></text>"
+                       "</content></canvas></Collage>")
+            .arg(far.x())
+            .arg(far.y())
+            .toUtf8()));
+    QPointer<CollageAppliance> before = collage();
+    PromptQueue prompts;
+    prompts.queue.push_back(chooseFile(project));
+    before->form().bProject->click();
+    QVERIFY(QTest::qWaitFor([&] { return collage() && collage() != before.data(); }, 20000));
+    QCOMPARE(collage()->canvas()->sceneSize(), shown);
+    const QList<AbstractContent*> contents = collage()->canvas()->contents();
+    QCOMPARE(contents.size(), 2);
+    QCOMPARE(contents.at(0)->pos(), QPointF(far));
+    QCOMPARE(contents.at(1)->pos(), QPointF(100, 80));
 }
 
 QTEST_MAIN(TestCollageOpening)
