@@ -34,8 +34,9 @@ public:
     void stop();
     void scrollTo(int x, int y);
     void scrollBy(int dx, int dy);
-    // Scrolls by a fractional distance; what is left below a whole pixel is
-    // carried to the next call.
+    // Moves the picture by a fractional distance, as a touch-pad does (the
+    // scroll position goes the other way); what is left below a whole pixel
+    // is carried to the next call.
     void scrollCarrying(QPointF delta);
     // Only the signs count: one step per axis, extended by a press in the
     // direction already running.
