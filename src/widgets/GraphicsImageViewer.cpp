@@ -1,6 +1,8 @@
 #include "widgets/GraphicsImageViewer.h"
 
 #include "widgets/ImageViewInput.h"
+#include "widgets/ImageViewScroller.h"
+#include "widgets/ImageViewZoom.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,12 +11,7 @@
 #include <QGraphicsScene>
 #include <QNativeGestureEvent>
 #include <QScrollBar>
-#include <QTimeLine>
 #include <QTimer>
-#include <QtDebug>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -38,14 +35,8 @@ GraphicsImageViewer::GraphicsImageViewer(QWidget* parent)
     grabGesture(Qt::PinchGesture);
     m_ratio = metric(QPaintDevice::PdmDevicePixelRatioScaled) / 65536.0;
 
-    m_timelineX = new QTimeLine(m_scrollDuration, this);
-    m_timelineY = new QTimeLine(m_scrollDuration, this);
-    for (QTimeLine* line : {m_timelineX, m_timelineY}) {
-        line->setEasingCurve(QEasingCurve::OutSine);
-        line->setUpdateInterval(m_scrollFrameInterval);
-        connect(line, &QTimeLine::finished, this, &GraphicsImageViewer::onScrollTimelineFinished);
-    }
-
+    m_scroller = std::make_unique<ImageViewScroller>(*this);
+    m_zoom = std::make_unique<ImageViewZoom>(*this, *m_scroller);
     m_frameTimer = new QTimer(this);
     m_frameTimer->setSingleShot(true);
     m_scalingTimer = new QTimer(this);
@@ -68,8 +59,6 @@ GraphicsImageViewer::GraphicsImageViewer(QWidget* parent)
     setResizeAnchor(QGraphicsView::AnchorViewCenter);
     setScene(m_scene);
 
-    connect(m_timelineX, &QTimeLine::frameChanged, this, &GraphicsImageViewer::scrollToX);
-    connect(m_timelineY, &QTimeLine::frameChanged, this, &GraphicsImageViewer::scrollToY);
     connect(m_frameTimer, &QTimer::timeout, this, &GraphicsImageViewer::onAnimationTimer, Qt::UniqueConnection);
     connect(m_scalingTimer, &QTimer::timeout, this, &GraphicsImageViewer::requestScaling);
     auto emitPosition = [this] {
@@ -95,30 +84,36 @@ GraphicsImageViewer::~GraphicsImageViewer()
 
 // ---------------------------------------------------------------- queries
 
-ImageFitMode GraphicsImageViewer::fitMode() const
-{
-    return m_fitMode;
-}
+ImageFitMode GraphicsImageViewer::fitMode() const { return m_zoom->fitMode(); }
+double GraphicsImageViewer::currentScale() const { return m_item->scale(); }
+QSize GraphicsImageViewer::sourceSize() const { return m_pixmap ? m_pixmap->size() : QSize(0, 0); }
+bool GraphicsImageViewer::isDisplaying() const { return m_pixmap != nullptr; }
+ScalingFilter GraphicsImageViewer::scalingFilter() const { return m_filter; }
+QWidget* GraphicsImageViewer::widget() { return this; }
+double GraphicsImageViewer::minimumScale() const { return m_zoom->minimumScale(); }
+double GraphicsImageViewer::maximalScale() const { return m_zoom->maximalScale(); }
+double GraphicsImageViewer::fitWindowScale() const { return m_zoom->fitWindowScale(); }
+double GraphicsImageViewer::zoomStep() const { return m_zoom->step(); }
+bool GraphicsImageViewer::expandImage() const { return m_zoom->expandImage(); }
+int GraphicsImageViewer::scrollDuration() const { return m_scroller->duration(); }
+int GraphicsImageViewer::scrollStep() const { return m_scroller->step(); }
+ImageScrolling GraphicsImageViewer::imageScrolling() const { return ImageScrollingDefault; }
+QPixmap GraphicsImageViewer::displayedPixmap() const { return m_pixmap ? *m_pixmap : QPixmap(); }
+QImage GraphicsImageViewer::displayedImage() const { return m_pixmap ? m_pixmap->toImage() : QImage(); }
+bool GraphicsImageViewer::isAnimationRunning() const { return m_movie && m_frameTimer->isActive(); }
 
 QRect GraphicsImageViewer::scaledRect() const
 {
-    const QRectF r = m_item->sceneBoundingRect();
+    const QRectF r = pictureRect();
     return QRect(mapFromScene(r.topLeft()), mapFromScene(r.bottomRight()));
 }
 
-double GraphicsImageViewer::currentScale() const
+QSize GraphicsImageViewer::scaledSize() const
 {
-    return m_item->scale();
-}
-
-QSize GraphicsImageViewer::sourceSize() const
-{
-    return m_pixmap ? m_pixmap->size() : QSize(0, 0);
-}
-
-bool GraphicsImageViewer::isDisplaying() const
-{
-    return m_pixmap != nullptr;
+    if (!m_pixmap)
+        return QSize(0, 0);
+    const QSizeF s = pictureRect().size();
+    return QSize(qRound(s.width()), qRound(s.height()));
 }
 
 bool GraphicsImageViewer::imageFits() const
@@ -137,24 +132,6 @@ bool GraphicsImageViewer::scaledImageFits() const
     return viewportWidth() >= s.width() && viewportHeight() >= s.height();
 }
 
-ScalingFilter GraphicsImageViewer::scalingFilter() const
-{
-    return m_filter;
-}
-
-QWidget* GraphicsImageViewer::widget()
-{
-    return this;
-}
-
-QSize GraphicsImageViewer::scaledSize() const
-{
-    if (!m_pixmap)
-        return QSize(0, 0);
-    const QSizeF s = m_item->sceneBoundingRect().size();
-    return QSize(qRound(s.width()), qRound(s.height()));
-}
-
 QPointF GraphicsImageViewer::sceneRoundPos(QPointF scenePos) const
 {
     return mapToScene(mapFromScene(scenePos));
@@ -165,45 +142,12 @@ QRectF GraphicsImageViewer::sceneRoundRect(QRectF sceneRect) const
     return QRectF(sceneRoundPos(sceneRect.topLeft()), sceneRect.size());
 }
 
-bool GraphicsImageViewer::lockZoomEnabled() const
-{
-    return m_viewLock == 1;
-}
+// ------------------------------------------------------- geometry helpers
 
-bool GraphicsImageViewer::lockViewEnabled() const
-{
-    return m_viewLock == 2;
-}
-
-ImageScrolling GraphicsImageViewer::imageScrolling() const
-{
-    return ImageScrollingDefault;
-}
-
-QPixmap GraphicsImageViewer::displayedPixmap() const
-{
-    return m_pixmap ? *m_pixmap : QPixmap();
-}
-
-QImage GraphicsImageViewer::displayedImage() const
-{
-    return m_pixmap ? m_pixmap->toImage() : QImage();
-}
-
-bool GraphicsImageViewer::isAnimationRunning() const
-{
-    return m_movie && m_frameTimer->isActive();
-}
-
-QPointF GraphicsImageViewer::visibleCentre() const
-{
-    return mapToScene(viewport()->rect()).boundingRect().center();
-}
-
-QPointF GraphicsImageViewer::sceneCentre() const
-{
-    return sceneRect().center();
-}
+QPointF GraphicsImageViewer::sceneCentre() const { return sceneRect().center(); }
+QRectF GraphicsImageViewer::pictureRect() const { return m_item->sceneBoundingRect(); }
+QPoint GraphicsImageViewer::cursorInViewport() const { return viewport()->mapFromGlobal(QCursor::pos()); }
+QPointF GraphicsImageViewer::viewportPosOf(QPointF scenePos) const { return viewportTransform().map(scenePos); }
 
 int GraphicsImageViewer::viewportWidth() const
 {
@@ -217,22 +161,15 @@ int GraphicsImageViewer::viewportHeight() const
     return r.bottom() - r.top() + 1;
 }
 
+QPoint GraphicsImageViewer::viewportCentre() const
+{
+    const QRect r = viewport()->rect();
+    return QPoint(r.right() / 2, r.bottom() / 2);
+}
+
 double GraphicsImageViewer::freshRatio() const
 {
     return metric(QPaintDevice::PdmDevicePixelRatioScaled) / 65536.0;
-}
-
-QPointF GraphicsImageViewer::viewportPosOf(QPointF scenePos) const
-{
-    return viewportTransform().map(scenePos);
-}
-
-void GraphicsImageViewer::centreViewOn(QPointF scenePos)
-{
-    // Rounded, not truncated like centerOn(), so that repeated anchored
-    // zooms do not creep by a pixel each time.
-    horizontalScrollBar()->setValue(qRound(scenePos.x() - viewport()->width() / 2.0));
-    verticalScrollBar()->setValue(qRound(scenePos.y() - viewport()->height() / 2.0));
 }
 
 void GraphicsImageViewer::repaintNow()
@@ -242,7 +179,7 @@ void GraphicsImageViewer::repaintNow()
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
 }
 
-// --------------------------------------------------------- showing pictures
+// ------------------------------------------------------- showing pictures
 
 void GraphicsImageViewer::displayImage(std::unique_ptr<QPixmap> pixmap)
 {
@@ -275,15 +212,12 @@ void GraphicsImageViewer::updateDisplayImage2(std::unique_ptr<QPixmap> pixmap)
     m_item->setPixmap(QPixmap());
     m_item->setScale(1.0);
     m_pixmap.reset();
-    centreViewOn(sceneCentre());
+    m_scroller->centreViewOn(sceneCentre());
     viewport()->update();
     resetPixmap(std::move(pixmap));
 }
 
-void GraphicsImageViewer::closeImage()
-{
-    reset();
-}
+void GraphicsImageViewer::closeImage() { reset(); }
 
 void GraphicsImageViewer::reset()
 {
@@ -293,7 +227,7 @@ void GraphicsImageViewer::reset()
     m_pixmap.reset();
     stopAnimation();
     m_movie.reset();
-    centreViewOn(sceneCentre());
+    m_scroller->centreViewOn(sceneCentre());
     viewport()->update();
 }
 
@@ -315,7 +249,7 @@ void GraphicsImageViewer::resetPixmap(std::unique_ptr<QPixmap> pixmap)
     m_item->setVisible(true);
     placeItem();
     updateScaleRange();
-    chooseFitModeForNewPicture();
+    m_zoom->fitNewPicture();
     requestScaling();
     viewport()->update();
 }
@@ -330,21 +264,7 @@ void GraphicsImageViewer::updatePixmap(std::unique_ptr<QPixmap> pixmap)
     m_item->update();
 }
 
-void GraphicsImageViewer::chooseFitModeForNewPicture()
-{
-    if (!(m_keepFitMode && m_fitMode != FitFree))
-        m_fitMode = m_defaultFitMode;
-    if (m_viewLock != 0) {
-        m_fitMode = FitFree;
-        fitFree(float(m_lockedScale));
-        if (m_viewLock == 2)
-            applySavedViewportPos();
-    } else {
-        applyFitMode();
-    }
-}
-
-// ------------------------------------------------------------ zoom and fit
+// ---------------------------------------------------------------- drawing
 
 void GraphicsImageViewer::applyTransformationMode()
 {
@@ -363,245 +283,11 @@ void GraphicsImageViewer::doZoom(float scale)
 {
     if (!m_pixmap)
         return;
-    const float s = float(std::clamp(double(scale), m_minScale, m_maxScale));
+    const float s = m_zoom->clamped(scale);
     m_item->setScale(s);
     applyTransformationMode();
     m_item->setVisible(true);
     emit scaleChanged(double(s));
-}
-
-void GraphicsImageViewer::updateFitWindowScale()
-{
-    const double ratio = freshRatio();
-    const float fx = float(ratio * viewportWidth() / m_pixmap->width());
-    const float fy = float(ratio * viewportHeight() / m_pixmap->height());
-    double s = std::min(fx, fy);
-    if (m_expandImage && s > m_expandLimit)
-        s = m_expandLimit;
-    m_fitWindowScale = s;
-}
-
-void GraphicsImageViewer::updateScaleRange()
-{
-    if (!m_pixmap)
-        return;
-    updateFitWindowScale();
-    m_minScale = imageFits() ? 1.0 : m_fitWindowScale;
-    if (m_viewLock != 0 && m_minScale > m_lockedScale)
-        m_minScale = m_lockedScale;
-    emit scaleRangeChanged(m_minScale, m_maxScale);
-}
-
-void GraphicsImageViewer::fitWindow()
-{
-    if (!m_pixmap)
-        return;
-    if (imageFits() && !m_expandImage) {
-        fitFree(1.0f);
-        return;
-    }
-    if (currentScale() != m_fitWindowScale) {
-        m_item->setVisible(true);
-        doZoom(float(m_fitWindowScale));
-    }
-    centreViewOn(m_item->sceneBoundingRect().center());
-}
-
-void GraphicsImageViewer::fitWidth()
-{
-    if (!m_pixmap)
-        return;
-    float s = float(freshRatio() * viewportWidth() / m_pixmap->width());
-    if (!m_expandImage)
-        s = std::min(1.0f, s);
-    s = std::min(s, float(m_expandLimit));
-    if (currentScale() != double(s)) {
-        m_item->setVisible(true);
-        doZoom(s);
-    }
-    centerIfNecessary();
-    // Scene y 0 lies far above the picture; the snap below brings the
-    // picture's top edge to the viewport's top.
-    if (scaledSize().height() > viewportHeight())
-        centreViewOn(QPointF(visibleCentre().x(), 0));
-    snapToEdges();
-}
-
-void GraphicsImageViewer::fitFree(float scale)
-{
-    if (!m_pixmap)
-        return;
-    const QRect vr = viewport()->rect();
-    switch (m_fitFreeAnchor) {
-    case 0:
-        doZoom(scale);
-        centerIfNecessary();
-        if (scaledSize().height() > viewportHeight())
-            centreViewOn(QPointF(sceneCentre().x(), 0));
-        break;
-    case 2:
-        setAnchorAt(viewport()->mapFromGlobal(QCursor::pos()));
-        zoomAnchored(scale);
-        centerIfNecessary();
-        break;
-    default:
-        setAnchorAt(QPoint(vr.right() / 2, vr.bottom() / 2));
-        zoomAnchored(scale);
-        centerIfNecessary();
-        break;
-    }
-    snapToEdges();
-}
-
-void GraphicsImageViewer::applyFitMode()
-{
-    switch (m_fitMode) {
-    case FitWindow:
-        fitWindow();
-        break;
-    case FitWidth:
-        fitWidth();
-        break;
-    case FitOriginal:
-        fitNormal();
-        break;
-    case FitFree:
-        break;
-    }
-}
-
-void GraphicsImageViewer::setAnchorAt(QPoint viewportPos)
-{
-    m_anchorViewport = viewportPos;
-    m_anchorPicture = m_item->mapFromScene(mapToScene(viewportPos));
-}
-
-void GraphicsImageViewer::setZoomAnchor(QPoint viewportPos)
-{
-    setAnchorAt(viewportPos);
-}
-
-void GraphicsImageViewer::zoomAnchored(float scale)
-{
-    if (currentScale() == double(scale))
-        return;
-    const QPointF c = visibleCentre();
-    doZoom(scale);
-    const QPointF q = viewportPosOf(m_item->mapToScene(m_anchorPicture));
-    centreViewOn(c - (QPointF(m_anchorViewport) - q));
-    requestScaling();
-}
-
-void GraphicsImageViewer::finishUserZoom()
-{
-    centerIfNecessary();
-    snapToEdges();
-    m_fitMode = currentScale() == m_fitWindowScale ? FitWindow : FitFree;
-}
-
-void GraphicsImageViewer::zoom(float scale)
-{
-    const QRect vr = viewport()->rect();
-    setAnchorAt(QPoint(vr.right() / 2, vr.bottom() / 2));
-    zoomAnchored(scale);
-    finishUserZoom();
-}
-
-void GraphicsImageViewer::zoomIn()
-{
-    zoom(float(currentScale() * (1.0 + m_zoomStep)));
-}
-
-void GraphicsImageViewer::zoomOut()
-{
-    zoom(float(currentScale() * (1.0 - m_zoomStep)));
-}
-
-void GraphicsImageViewer::zoomStepAt(QPoint viewportPos, bool in)
-{
-    setAnchorAt(viewportPos);
-    zoomAnchored(float(currentScale() * (in ? 1.0 + m_zoomStep : 1.0 - m_zoomStep)));
-    finishUserZoom();
-}
-
-void GraphicsImageViewer::zoomInCursor()
-{
-    if (!underMouse()) {
-        zoomIn();
-        return;
-    }
-    zoomStepAt(viewport()->mapFromGlobal(QCursor::pos()), true);
-}
-
-void GraphicsImageViewer::zoomOutCursor()
-{
-    if (!underMouse()) {
-        zoomOut();
-        return;
-    }
-    zoomStepAt(viewport()->mapFromGlobal(QCursor::pos()), false);
-}
-
-void GraphicsImageViewer::centerIfNecessary()
-{
-    if (!m_pixmap)
-        return;
-    QPointF c = visibleCentre();
-    const QSize s = scaledSize();
-    if (viewportWidth() >= s.width())
-        c.setX(sceneCentre().x());
-    if (viewportHeight() >= s.height())
-        c.setY(sceneCentre().y());
-    centreViewOn(c);
-}
-
-void GraphicsImageViewer::snapToEdges()
-{
-    if (!m_pixmap)
-        return;
-    const QRect r = scaledRect();
-    const int w = width();
-    const int h = height();
-    int dx = 0;
-    int dy = 0;
-    if (r.width() > w) {
-        if (r.left() >= 1)
-            dx = r.left();
-        else if (w > r.right())
-            dx = r.right() - w;
-    }
-    if (r.height() > h) {
-        if (r.top() >= 1)
-            dy = r.top();
-        else if (h > r.bottom())
-            dy = r.bottom() - h;
-    }
-    if (dx != 0 || dy != 0)
-        centreViewOn(visibleCentre() + QPointF(dx, dy));
-}
-
-void GraphicsImageViewer::setFitMode(ImageFitMode mode)
-{
-    m_scalingTimer->stop();
-    stopPosAnimation();
-    m_fitMode = mode;
-    applyFitMode();
-    requestScaling();
-}
-
-void GraphicsImageViewer::setFitOriginal()
-{
-    setFitMode(FitOriginal);
-}
-
-void GraphicsImageViewer::setFitWidth()
-{
-    setFitMode(FitWidth);
-}
-
-void GraphicsImageViewer::setFitWindow()
-{
-    setFitMode(FitWindow);
 }
 
 void GraphicsImageViewer::requestScaling()
@@ -615,37 +301,13 @@ void GraphicsImageViewer::requestScaling()
     emit scalingRequested(QSize(qRound(s.width() * m_ratio), qRound(s.height() * m_ratio)), m_filter);
 }
 
-// ---------------------------------------------------------------- settings
+void GraphicsImageViewer::setFilterNearest() { setScalingFilter(FilterNearest); }
+void GraphicsImageViewer::setFilterBilinear() { setScalingFilter(FilterBilinear); }
 
-void GraphicsImageViewer::readSettings()
+void GraphicsImageViewer::setScalingFilter(ScalingFilter filter)
 {
-    m_expandImage = true;
-    m_smoothAnimation = true;
-    m_smoothUpscaling = true;
-    m_expandLimit = 4.0;
-    m_keepFitMode = false;
-    m_defaultFitMode = FitWindow;
-    m_fitFreeAnchor = 1;
-    m_zoomStep = 0.2;
-    onFullscreenModeChanged(m_fullscreen);
-    if (m_pixmap)
-        updateScaleRange();
-    setScalingFilter(FilterBilinear);
-    setFitMode(m_defaultFitMode);
-}
-
-void GraphicsImageViewer::setZoomStep(double step)
-{
-    m_zoomStep = step;
-}
-
-void GraphicsImageViewer::setExpandImage(bool mode)
-{
-    m_expandImage = mode;
-    if (m_pixmap)
-        updateScaleRange();
-    applyFitMode();
-    requestScaling();
+    m_filter = filter;
+    applyTransformationMode();
 }
 
 void GraphicsImageViewer::setBackgroundColor(QColor color)
@@ -658,6 +320,39 @@ void GraphicsImageViewer::onFullscreenModeChanged(bool mode)
 {
     m_fullscreen = mode;
     setBackgroundColor(QColor(34, 34, 34));
+}
+
+void GraphicsImageViewer::removeItem(QGraphicsItem* item)
+{
+    m_scene->removeItem(item);
+}
+
+void GraphicsImageViewer::swapToOriginalPixmap()
+{
+    if (m_pixmap)
+        m_item->setVisible(true);
+}
+
+// --------------------------------------------------------------- settings
+
+void GraphicsImageViewer::readSettings()
+{
+    m_zoom->restoreDefaults();
+    m_smoothAnimation = true;
+    m_smoothUpscaling = true;
+    onFullscreenModeChanged(m_fullscreen);
+    if (m_pixmap)
+        updateScaleRange();
+    setScalingFilter(FilterBilinear);
+    setFitMode(m_zoom->defaultFitMode());
+}
+
+void GraphicsImageViewer::setZoomStep(double step) { m_zoom->setStep(step); }
+
+void GraphicsImageViewer::setExpandImage(bool mode)
+{
+    m_zoom->setExpandImage(mode);
+    requestScaling();
 }
 
 void GraphicsImageViewer::show()
@@ -673,189 +368,82 @@ void GraphicsImageViewer::hide()
     QGraphicsView::hide();
 }
 
-void GraphicsImageViewer::setFilterNearest()
-{
-    setScalingFilter(FilterNearest);
-}
+// ----------------------------------------------------------- zoom and fit
 
-void GraphicsImageViewer::setFilterBilinear()
+void GraphicsImageViewer::setFitMode(ImageFitMode mode)
 {
-    setScalingFilter(FilterBilinear);
-}
-
-void GraphicsImageViewer::setScalingFilter(ScalingFilter filter)
-{
-    m_filter = filter;
-    applyTransformationMode();
-}
-
-void GraphicsImageViewer::removeItem(QGraphicsItem* item)
-{
-    m_scene->removeItem(item);
-}
-
-void GraphicsImageViewer::swapToOriginalPixmap()
-{
-    if (m_pixmap)
-        m_item->setVisible(true);
-}
-
-// --------------------------------------------------------------- scrolling
-
-void GraphicsImageViewer::stopPosAnimation()
-{
-    if (m_timelineX->state() == QTimeLine::Running)
-        m_timelineX->stop();
-    if (m_timelineY->state() == QTimeLine::Running)
-        m_timelineY->stop();
-}
-
-void GraphicsImageViewer::scroll(int x, int y)
-{
+    m_scalingTimer->stop();
     stopPosAnimation();
-    horizontalScrollBar()->setValue(x);
-    verticalScrollBar()->setValue(y);
-    centerIfNecessary();
-    snapToEdges();
-    saveViewportPos();
+    m_zoom->setFitMode(mode);
+    requestScaling();
 }
 
-void GraphicsImageViewer::scrollPrecise(int dx, int dy)
-{
-    stopPosAnimation();
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
-    centerIfNecessary();
-    snapToEdges();
-    saveViewportPos();
-}
+void GraphicsImageViewer::setFitOriginal() { setFitMode(FitOriginal); }
+void GraphicsImageViewer::setFitWidth() { setFitMode(FitWidth); }
+void GraphicsImageViewer::setFitWindow() { setFitMode(FitWindow); }
+void GraphicsImageViewer::zoom(float scale) { m_zoom->zoomAt(viewportCentre(), scale); }
+void GraphicsImageViewer::zoomIn() { zoom(m_zoom->steppedScale(true)); }
+void GraphicsImageViewer::zoomOut() { zoom(m_zoom->steppedScale(false)); }
+void GraphicsImageViewer::zoomInCursor() { zoomAtCursor(true); }
+void GraphicsImageViewer::zoomOutCursor() { zoomAtCursor(false); }
 
-void GraphicsImageViewer::scrollSmooth(int dx, int dy)
+void GraphicsImageViewer::zoomAtCursor(bool in)
 {
-    auto axis = [this](int direction, QTimeLine* line, QScrollBar* bar) {
-        if (direction == 0)
-            return;
-        const int s = direction > 0 ? -m_scrollStep : m_scrollStep;
-        const int v = bar->value();
-        int target = v - s;
-        if (line->state() == QTimeLine::Running) {
-            const int end = line->endFrame();
-            // A press in the direction already running extends that scroll.
-            if ((s > 0 && v >= end) || (s < 0 && v <= end))
-                target = end - int(s * m_scrollAcceleration);
-        }
-        line->stop();
-        line->setFrameRange(v, target);
-        line->start();
-    };
-    axis(dx, m_timelineX, horizontalScrollBar());
-    axis(dy, m_timelineY, verticalScrollBar());
-    saveViewportPos();
-}
-
-void GraphicsImageViewer::scrollUp()
-{
-    scrollSmooth(0, -m_scrollStep);
-}
-
-void GraphicsImageViewer::scrollDown()
-{
-    scrollSmooth(0, m_scrollStep);
-}
-
-void GraphicsImageViewer::scrollLeft()
-{
-    scrollSmooth(-m_scrollStep, 0);
-}
-
-void GraphicsImageViewer::scrollRight()
-{
-    scrollSmooth(m_scrollStep, 0);
-}
-
-void GraphicsImageViewer::scrollToX(int x)
-{
-    horizontalScrollBar()->setValue(x);
-    centerIfNecessary();
-    snapToEdges();
-    // Painted here and now: handing control to the event loop from inside
-    // this slot could delete the viewer under our feet.
-    repaintNow();
-}
-
-void GraphicsImageViewer::scrollToY(int y)
-{
-    verticalScrollBar()->setValue(y);
-    centerIfNecessary();
-    snapToEdges();
-    repaintNow();
-}
-
-void GraphicsImageViewer::onScrollTimelineFinished()
-{
-    saveViewportPos();
-}
-
-// ------------------------------------------------------------------- locks
-
-void GraphicsImageViewer::toggleLock(int lock)
-{
-    if (!m_pixmap)
-        return;
-    if (m_viewLock == lock) {
-        m_viewLock = 0;
+    if (!underMouse()) {
+        if (in)
+            zoomIn();
+        else
+            zoomOut();
         return;
     }
-    m_viewLock = lock;
-    m_lockedScale = currentScale();
-    m_fitMode = FitFree;
-    saveViewportPos();
+    m_zoom->stepAt(cursorInViewport(), in);
 }
 
-void GraphicsImageViewer::toggleLockZoom()
-{
-    toggleLock(1);
-}
+void GraphicsImageViewer::setZoomAnchor(QPoint viewportPos) { m_zoom->setAnchorAt(viewportPos); }
+void GraphicsImageViewer::toggleLockZoom() { m_zoom->toggleLock(1); }
+void GraphicsImageViewer::toggleLockView() { m_zoom->toggleLock(2); }
+bool GraphicsImageViewer::lockZoomEnabled() const { return m_zoom->lock() == 1; }
+bool GraphicsImageViewer::lockViewEnabled() const { return m_zoom->lock() == 2; }
+void GraphicsImageViewer::lockZoom() { m_zoom->lockZoom(); }
 
-void GraphicsImageViewer::toggleLockView()
-{
-    toggleLock(2);
-}
+// Protected steps for subclasses; the zoom helper does the work.
 
-void GraphicsImageViewer::lockZoom()
-{
-    m_lockedScale = currentScale();
-    m_fitMode = FitFree;
-    saveViewportPos();
-}
+void GraphicsImageViewer::updateScaleRange() { m_zoom->updateScaleRange(); }
+void GraphicsImageViewer::updateFitWindowScale() { m_zoom->updateFitWindowScale(); }
+void GraphicsImageViewer::fitWindow() { m_zoom->fitWindow(); }
+void GraphicsImageViewer::fitWidth() { m_zoom->fitWidth(); }
+void GraphicsImageViewer::fitFree(float scale) { m_zoom->fitFree(scale); }
+void GraphicsImageViewer::applyFitMode() { m_zoom->applyFitMode(); }
+void GraphicsImageViewer::zoomAnchored(float scale) { m_zoom->zoomAnchored(scale); }
+void GraphicsImageViewer::toggleLock(int lock) { m_zoom->toggleLock(lock); }
 
-void GraphicsImageViewer::saveViewportPos()
-{
-    if (m_viewLock != 2 || !m_pixmap)
-        return;
-    const QRect vr = viewport()->rect();
-    const QPointF p = mapToScene(QPoint(vr.right() / 2, vr.bottom() / 2)) + QPointF(1, 1);
-    const QRectF r = m_item->sceneBoundingRect();
-    if (r.isEmpty())
-        return;
-    m_savedViewX = std::clamp((p.x() - r.left()) / r.width(), 0.0, 1.0);
-    m_savedViewY = std::clamp((p.y() - r.top()) / r.height(), 0.0, 1.0);
-}
+// -------------------------------------------------------------- scrolling
 
-void GraphicsImageViewer::applySavedViewportPos()
-{
-    const QRectF r = m_item->sceneBoundingRect();
-    centreViewOn(QPointF(r.left() + m_savedViewX * r.width(), r.top() + m_savedViewY * r.height()));
-    centerIfNecessary();
-    snapToEdges();
-}
+void GraphicsImageViewer::scroll(int x, int y) { m_scroller->scrollTo(x, y); }
+void GraphicsImageViewer::scrollPrecise(int dx, int dy) { m_scroller->scrollBy(dx, dy); }
+void GraphicsImageViewer::scrollUp() { scrollSmooth(0, -scrollStep()); }
+void GraphicsImageViewer::scrollDown() { scrollSmooth(0, scrollStep()); }
+void GraphicsImageViewer::scrollLeft() { scrollSmooth(-scrollStep(), 0); }
+void GraphicsImageViewer::scrollRight() { scrollSmooth(scrollStep(), 0); }
+void GraphicsImageViewer::scrollSmooth(int dx, int dy) { m_scroller->scrollSmooth(dx, dy); }
+void GraphicsImageViewer::scrollToX(int x) { m_scroller->showFrameX(x); }
+void GraphicsImageViewer::scrollToY(int y) { m_scroller->showFrameY(y); }
+void GraphicsImageViewer::onScrollTimelineFinished() { saveViewportPos(); }
+
+// Protected steps for subclasses; the scroll helper does the work.
+
+void GraphicsImageViewer::stopPosAnimation() { m_scroller->stop(); }
+void GraphicsImageViewer::centerIfNecessary() { m_scroller->centerIfNecessary(); }
+void GraphicsImageViewer::snapToEdges() { m_scroller->snapToEdges(); }
+void GraphicsImageViewer::saveViewportPos() { m_scroller->saveViewPos(); }
+void GraphicsImageViewer::applySavedViewportPos() { m_scroller->applySavedViewPos(); }
 
 // ------------------------------------------------------------ view events
 
 void GraphicsImageViewer::resizeEvent(QResizeEvent* event)
 {
     QGraphicsView::resizeEvent(event);
-    m_input->setPressPos(viewport()->mapFromGlobal(QCursor::pos()));
+    m_input->setPressPos(cursorInViewport());
     // A viewer inside a hidden parent gets its real size when shown.
     const QWidget* parent = parentWidget();
     if (parent && !parent->isVisible())
@@ -863,12 +451,11 @@ void GraphicsImageViewer::resizeEvent(QResizeEvent* event)
     stopPosAnimation();
     if (m_pixmap)
         updateScaleRange();
-    if (m_fitMode == FitWindow || m_fitMode == FitWidth) {
+    const ImageFitMode mode = m_zoom->fitMode();
+    if (mode == FitWindow || mode == FitWidth)
         applyFitMode();
-    } else {
-        centerIfNecessary();
-        snapToEdges();
-    }
+    else
+        m_scroller->keepInView();
     viewport()->update();
     m_scalingTimer->start();
     saveViewportPos();
@@ -877,7 +464,7 @@ void GraphicsImageViewer::resizeEvent(QResizeEvent* event)
 void GraphicsImageViewer::showEvent(QShowEvent* event)
 {
     QGraphicsView::showEvent(event);
-    if (m_fitMode == FitOriginal)
+    if (m_zoom->fitMode() == FitOriginal)
         fitFree(1.0f);
 }
 
@@ -903,71 +490,13 @@ bool GraphicsImageViewer::event(QEvent* event)
     }
 }
 
-bool GraphicsImageViewer::nativeGesture(QNativeGestureEvent* event)
-{
-    return m_input->nativeGesture(event);
-}
-
-bool GraphicsImageViewer::gestureEvent(QGestureEvent* event)
-{
-    return m_input->pinch(event);
-}
-
-bool GraphicsImageViewer::nativeMagnifyEvent(float delta, float, float)
-{
-    if (m_interaction) {
-        if (delta > 0)
-            zoomInCursor();
-        else if (delta < 0)
-            zoomOutCursor();
-    }
-    return m_interaction;
-}
-
-bool GraphicsImageViewer::nativeSmartMagnifyEvent(float, float, float)
-{
-    if (m_interaction) {
-        switch (m_fitMode) {
-        case FitOriginal:
-        case FitFree:
-            setFitWindow();
-            break;
-        case FitWindow:
-            setFitOriginal();
-            break;
-        case FitWidth:
-            break;
-        }
-    }
-    return m_interaction;
-}
-
-bool GraphicsImageViewer::nativeSwipeEvent(float, float, float)
-{
-    return true;
-}
-
-void GraphicsImageViewer::mousePressEvent(QMouseEvent* event)
-{
-    m_input->mousePress(event);
-}
-
-void GraphicsImageViewer::mouseMoveEvent(QMouseEvent* event)
-{
-    m_input->mouseMove(event);
-}
-
-void GraphicsImageViewer::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_input->mouseRelease(event);
-}
-
-void GraphicsImageViewer::wheelEvent(QWheelEvent* event)
-{
-    m_input->wheel(event);
-}
-
-void GraphicsImageViewer::keyPressEvent(QKeyEvent* event)
-{
-    event->accept();
-}
+bool GraphicsImageViewer::nativeGesture(QNativeGestureEvent* event) { return m_input->nativeGesture(event); }
+bool GraphicsImageViewer::gestureEvent(QGestureEvent* event) { return m_input->pinch(event); }
+bool GraphicsImageViewer::nativeMagnifyEvent(float delta, float, float) { return m_input->magnify(delta); }
+bool GraphicsImageViewer::nativeSmartMagnifyEvent(float, float, float) { return m_input->smartMagnify(); }
+bool GraphicsImageViewer::nativeSwipeEvent(float, float, float) { return true; }
+void GraphicsImageViewer::mousePressEvent(QMouseEvent* event) { m_input->mousePress(event); }
+void GraphicsImageViewer::mouseMoveEvent(QMouseEvent* event) { m_input->mouseMove(event); }
+void GraphicsImageViewer::mouseReleaseEvent(QMouseEvent* event) { m_input->mouseRelease(event); }
+void GraphicsImageViewer::wheelEvent(QWheelEvent* event) { m_input->wheel(event); }
+void GraphicsImageViewer::keyPressEvent(QKeyEvent* event) { event->accept(); }

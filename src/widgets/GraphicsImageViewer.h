@@ -12,11 +12,12 @@
 #include <memory>
 
 class ImageViewInput;
+class ImageViewScroller;
+class ImageViewZoom;
 class QGestureEvent;
 class QGraphicsPixmapItem;
 class QGraphicsScene;
 class QNativeGestureEvent;
-class QTimeLine;
 class QTimer;
 
 // A view that shows one picture (or the frames of an animation) and lets the
@@ -29,14 +30,19 @@ class QTimer;
 // item, applied around its centre, and the picture sits centred on the
 // scene centre. So one viewport pixel is one scene unit everywhere.
 //
-// Mouse, wheel, touch-pad and gestures (handled by ImageViewInput) act only
-// while interaction is on and a picture is shown; keys are swallowed. The
+// The view holds the picture, draws it and answers for it; three helpers
+// own the rest: ImageViewZoom (scale limits, fit modes, anchored zoom,
+// locks), ImageViewScroller (position, centring, edges, smooth scrolling)
+// and ImageViewInput (mouse, wheel, touch-pad and gestures, which act only
+// while interaction is on and a picture is shown; keys are swallowed). The
 // scene and both scroll timelines are children of the view. GUI thread only.
 class GraphicsImageViewer : public QGraphicsView
 {
     Q_OBJECT
-    // The mouse, wheel and gesture handling works on the view's zoom and scroll.
+    // The helpers work on the view's picture and item and call back into it.
     friend class ImageViewInput;
+    friend class ImageViewScroller;
+    friend class ImageViewZoom;
 
 public:
     using FrameCallback = int (*)(QPixmap*, void*);
@@ -74,11 +80,11 @@ public:
     QPointF sceneRoundPos(QPointF scenePos) const;
     QRectF sceneRoundRect(QRectF sceneRect) const;
 
-    double minimumScale() const { return m_minScale; }
-    double maximalScale() const { return m_maxScale; }
-    double fitWindowScale() const { return m_fitWindowScale; }
-    double zoomStep() const { return m_zoomStep; }
-    bool expandImage() const { return m_expandImage; }
+    double minimumScale() const;
+    double maximalScale() const;
+    double fitWindowScale() const;
+    double zoomStep() const;
+    bool expandImage() const;
     bool interactionEnabled() const { return m_interaction; }
     bool loopPlayback() const { return m_loopPlayback; }
 
@@ -103,8 +109,8 @@ public:
     void stopPosAnimation();
 
     // Frame duration and step of smooth scrolling, for tests and benchmarks.
-    int scrollDuration() const { return m_scrollDuration; }
-    int scrollStep() const { return m_scrollStep; }
+    int scrollDuration() const;
+    int scrollStep() const;
 
 signals:
     void scalingRequested(QSize size, ScalingFilter filter);
@@ -201,24 +207,25 @@ private slots:
     void onScrollTimelineFinished();
 
 private:
-    QPointF visibleCentre() const;
     QPointF sceneCentre() const;
     int viewportWidth() const;
     int viewportHeight() const;
+    // The middle of the viewport, rounded down to a whole pixel.
+    QPoint viewportCentre() const;
+    QPoint cursorInViewport() const;
+    // The picture's rectangle in the scene, zoom included.
+    QRectF pictureRect() const;
     double freshRatio() const;
     // Viewport position of a scene point, unrounded.
     QPointF viewportPosOf(QPointF scenePos) const;
-    void setAnchorAt(QPoint viewportPos);
-    void zoomStepAt(QPoint viewportPos, bool in);
-    void finishUserZoom();
-    void chooseFitModeForNewPicture();
+    // A zoom step about the cursor, or about the centre when the mouse is elsewhere.
+    void zoomAtCursor(bool in);
     void placeItem();
     void showCurrentFrame();
     void logFrameError() const;
     void startFrameTimer();
     bool nativeGesture(QNativeGestureEvent* event);
     void repaintNow();
-    void centreViewOn(QPointF scenePos);
     bool viewportEvent(QEvent* event) override;
 
     QGraphicsScene* m_scene = nullptr;
@@ -227,37 +234,17 @@ private:
     QGraphicsPixmapItem* m_item = nullptr;
     QTimer* m_frameTimer = nullptr;
     QTimer* m_scalingTimer = nullptr;
-    bool m_expandImage = false;
     bool m_smoothAnimation = true;
     bool m_smoothUpscaling = true;
-    bool m_keepFitMode = false;
     bool m_loopPlayback = true;
     bool m_fullscreen = false;
-    int m_scrollFrameInterval = 7;
-    int m_scrollStep = 220;
-    double m_scrollAcceleration = 1.3;
-    int m_scrollDuration = 150;
     float m_scalingThreshold = 1.0f;
-    double m_zoomStep = 0.05;
     double m_ratio = 1.0;
-    double m_minScale = double(0.01f);
-    double m_maxScale = 10.0;
-    double m_fitWindowScale = 0.125;
-    double m_expandLimit = 4.0;
-    double m_lockedScale = 1.0;
-    double m_savedViewX = 0.0;
-    double m_savedViewY = 0.0;
-    int m_viewLock = 0;
     FrameCallback m_frameCallback = nullptr;
     void* m_callbackData = nullptr;
-    QPointF m_anchorPicture;
-    QPoint m_anchorViewport;
-    ImageFitMode m_fitMode = FitWindow;
-    ImageFitMode m_defaultFitMode = FitWindow;
-    int m_fitFreeAnchor = 1;
     ScalingFilter m_filter = FilterBilinear;
     bool m_interaction = true;
-    QTimeLine* m_timelineX = nullptr;
-    QTimeLine* m_timelineY = nullptr;
+    std::unique_ptr<ImageViewScroller> m_scroller;
+    std::unique_ptr<ImageViewZoom> m_zoom;
     std::unique_ptr<ImageViewInput> m_input;
 };

@@ -2,6 +2,8 @@
 // the viewer's own timer, looping or stopping at the end.
 #include "widgets/GraphicsImageViewer.h"
 
+#include "widgets/ImageViewZoom.h"
+
 #include <QGraphicsPixmapItem>
 #include <QTimer>
 #include <QtDebug>
@@ -36,7 +38,7 @@ void GraphicsImageViewer::displayAnimation(std::unique_ptr<QMovieProxy> movie)
     updatePixmap(std::make_unique<QPixmap>(frame));
     emit durationChanged(m_movie->nextFrameDelay(), m_movie->frameCount());
     updateScaleRange();
-    chooseFitModeForNewPicture();
+    m_zoom->fitNewPicture();
     startAnimation();
 }
 

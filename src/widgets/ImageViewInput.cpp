@@ -1,13 +1,14 @@
 #include "widgets/ImageViewInput.h"
 
 #include "widgets/GraphicsImageViewer.h"
+#include "widgets/ImageViewScroller.h"
+#include "widgets/ImageViewZoom.h"
 
 #include <QGestureEvent>
 #include <QInputDevice>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPinchGesture>
-#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -43,7 +44,7 @@ void ImageViewInput::mousePress(QMouseEvent* event)
     m_pressPos = pos;
     m_draggedOut = false;
     if (event->button() == Qt::RightButton)
-        v.setAnchorAt(pos);
+        v.setZoomAnchor(pos);
     s_mousePressed = true;
     event->accept();
 }
@@ -111,12 +112,7 @@ void ImageViewInput::dragRight(QPoint pos)
     const int dy = m_dragPos.y() - pos.y(); // upward zooms in
     const float scale = float(v.currentScale() * (1.0 + float(dy) * kZoomDragPerPixel * v.m_ratio));
     m_dragPos = pos;
-    v.m_fitMode = FitFree;
-    v.zoomAnchored(scale);
-    v.centerIfNecessary();
-    v.snapToEdges();
-    if (v.currentScale() == v.m_fitWindowScale)
-        v.m_fitMode = FitWindow;
+    v.m_zoom->dragTo(scale);
 }
 
 void ImageViewInput::mouseRelease(QMouseEvent* event)
@@ -172,7 +168,7 @@ void ImageViewInput::wheel(QWheelEvent* event)
     const QPoint pos = event->position().toPoint();
     m_state = WheelZooming;
     for (int i = 0; i < std::abs(steps); ++i)
-        v.zoomStepAt(pos, steps > 0);
+        v.m_zoom->stepAt(pos, steps > 0);
     m_state = Idle;
 }
 
@@ -185,35 +181,16 @@ bool ImageViewInput::scrollTouchPad(QWheelEvent* event)
         return true;
     const QPoint pixels = event->pixelDelta();
     if (!pixels.isNull()) {
-        scrollBy(pixels);
+        m_view.m_scroller->scrollCarrying(QPointF(pixels) * m_touchPadFactor);
     } else {
         const QPoint angle = event->angleDelta();
         if (angle.y() != 0 && angle.y() % kWheelNotch == 0 && m_touchPadTimer.elapsed() >= kTouchPadNotchGapMs)
             return false;
-        scrollBy(angle);
+        m_view.m_scroller->scrollCarrying(QPointF(angle) * m_touchPadFactor);
         m_touchPadTimer.restart();
     }
     m_view.saveViewportPos();
     return true;
-}
-
-void ImageViewInput::scrollBy(QPointF delta)
-{
-    GraphicsImageViewer& v = m_view;
-    v.stopPosAnimation();
-    // Scroll positions are whole pixels; the fractions are carried to the
-    // next event, else slow strokes of 1-pixel deltas would move one way only.
-    const QPointF move = m_touchPadRemainder - delta * m_touchPadFactor;
-    // The nudge keeps 0.7 added ten times from falling short of 7.
-    auto wholePart = [](double d) { return int(d + (d > 0 ? 1e-9 : -1e-9)); };
-    const QPoint whole(wholePart(move.x()), wholePart(move.y()));
-    m_touchPadRemainder = move - QPointF(whole);
-    QScrollBar* h = v.horizontalScrollBar();
-    QScrollBar* vertical = v.verticalScrollBar();
-    h->setValue(h->value() + whole.x());
-    vertical->setValue(vertical->value() + whole.y());
-    v.centerIfNecessary();
-    v.snapToEdges();
 }
 
 bool ImageViewInput::pinch(QGestureEvent* event)
@@ -250,7 +227,7 @@ bool ImageViewInput::nativeGesture(QNativeGestureEvent* event)
         if (!v.m_interaction)
             return false;
         m_magnifyRemainder += event->value();
-        const double step = v.m_zoomStep > 0.0 ? v.m_zoomStep : 0.05;
+        const double step = v.zoomStep() > 0.0 ? v.zoomStep() : 0.05;
         while (std::abs(m_magnifyRemainder) >= step) {
             const float sign = m_magnifyRemainder > 0 ? 1.0f : -1.0f;
             v.nativeMagnifyEvent(sign, float(pos.x()), float(pos.y()));
@@ -269,4 +246,33 @@ bool ImageViewInput::nativeGesture(QNativeGestureEvent* event)
     }
     event->setAccepted(handled);
     return handled;
+}
+
+bool ImageViewInput::magnify(float delta)
+{
+    if (m_view.m_interaction) {
+        if (delta > 0)
+            m_view.zoomInCursor();
+        else if (delta < 0)
+            m_view.zoomOutCursor();
+    }
+    return m_view.m_interaction;
+}
+
+bool ImageViewInput::smartMagnify()
+{
+    if (m_view.m_interaction) {
+        switch (m_view.m_zoom->fitMode()) {
+        case FitOriginal:
+        case FitFree:
+            m_view.setFitWindow();
+            break;
+        case FitWindow:
+            m_view.setFitOriginal();
+            break;
+        case FitWidth:
+            break;
+        }
+    }
+    return m_view.m_interaction;
 }

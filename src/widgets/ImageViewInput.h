@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QPoint>
-#include <QPointF>
 
 class GraphicsImageViewer;
 class QGestureEvent;
@@ -29,6 +28,10 @@ public:
     bool pinch(QGestureEvent* event);
     // Touch-pad pinch, double tap and swipe as Qt reports them on Linux.
     bool nativeGesture(QNativeGestureEvent* event);
+    // One magnification: a zoom step at the cursor in its direction.
+    bool magnify(float delta);
+    // A double tap: between fit-window and natural size.
+    bool smartMagnify();
 
     // Where a zoom drag measures its threshold from.
     void setPressPos(QPoint pos) { m_pressPos = pos; }
@@ -41,7 +44,6 @@ private:
     void dragLeft(QPoint pos);
     void dragRight(QPoint pos);
     bool scrollTouchPad(QWheelEvent* event);
-    void scrollBy(QPointF delta);
 
     GraphicsImageViewer& m_view;
     int m_state = Idle;
@@ -56,8 +58,6 @@ private:
     QElapsedTimer m_touchPadTimer;
     // Wheel angle not yet turned into zoom steps (eighths of a degree).
     int m_wheelRemainder = 0;
-    // Touch-pad scrolling not yet turned into whole pixels.
-    QPointF m_touchPadRemainder;
     // Pinch magnification not yet turned into zoom steps.
     double m_magnifyRemainder = 0.0;
 };
