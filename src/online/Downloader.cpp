@@ -3,7 +3,7 @@
 #include "ui_Downloader.h"
 
 #include "online/UpdateFeed.h"
-#include "online/uniqueFileName.h"
+#include "platform/uniqueFileName.h"
 
 #include <QApplication>
 #include <QDateTime>
