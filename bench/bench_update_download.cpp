@@ -5,8 +5,8 @@
 // The server runs in a thread of its own, as a real server is another
 // machine: it sends as fast as the socket takes, whatever the client does.
 // VELLUMAR_DOWNLOAD_MB sets the download's length (default 2048).
-#include "online/Downloader.h"
-#include "online/Updater.h"
+#include "updates/Downloader.h"
+#include "updates/Updater.h"
 
 #include "LoopbackServer.h"
 #include "MemoryProbe.h"

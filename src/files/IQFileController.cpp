@@ -1,6 +1,6 @@
 #include "files/IQFileController.h"
 
-#include "online/uniqueFileName.h"
+#include "platform/uniqueFileName.h"
 
 #include <QObject>
 

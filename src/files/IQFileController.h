@@ -45,7 +45,7 @@ public:
     static QString suffixForFilter(const QString& filter);
 
     // "dir/base.suffix" when free, else the first free "dir/base_N.suffix"
-    // with N counting from 1 (the rule of online/uniqueFileName.h, which the
+    // with N counting from 1 (the rule of platform/uniqueFileName.h, which the
     // update downloader shares).
     static QString uniqueFileName(const QString& fileName, const QString& dir);
 };

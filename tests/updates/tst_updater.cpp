@@ -1,7 +1,7 @@
-#include "online/Downloader.h"
-#include "online/QSimpleUpdater.h"
-#include "online/UpdateFeed.h"
-#include "online/Updater.h"
+#include "updates/Downloader.h"
+#include "updates/QSimpleUpdater.h"
+#include "updates/UpdateFeed.h"
+#include "updates/Updater.h"
 
 #include "BoxDriver.h"
 #include "LoopbackServer.h"

@@ -1,4 +1,4 @@
-#include "online/UpdateFeed.h"
+#include "updates/UpdateFeed.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as an update feed for two module names and channels,
 // and compares whatever version it finds with fixed ones.
-#include "online/UpdateFeed.h"
-#include "online/Updater.h"
+#include "updates/UpdateFeed.h"
+#include "updates/Updater.h"
 
 #include <cstdint>
 

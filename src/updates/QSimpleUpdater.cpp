@@ -1,6 +1,6 @@
-#include "online/QSimpleUpdater.h"
+#include "updates/QSimpleUpdater.h"
 
-#include "online/Updater.h"
+#include "updates/Updater.h"
 
 #include <QCoreApplication>
 #include <QPointer>

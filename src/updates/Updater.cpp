@@ -1,7 +1,7 @@
-#include "online/Updater.h"
+#include "updates/Updater.h"
 
-#include "online/Downloader.h"
-#include "online/UpdateFeed.h"
+#include "updates/Downloader.h"
+#include "updates/UpdateFeed.h"
 
 #include <QApplication>
 #include <QDesktopServices>

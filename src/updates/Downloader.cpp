@@ -1,9 +1,9 @@
-#include "online/Downloader.h"
+#include "updates/Downloader.h"
 
 #include "ui_Downloader.h"
 
-#include "online/UpdateFeed.h"
-#include "online/uniqueFileName.h"
+#include "platform/uniqueFileName.h"
+#include "updates/UpdateFeed.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -21,7 +21,8 @@
 
 namespace {
 
-// Progress notices are many; they are shown only when asked for.
+// Progress notices are many; they are shown only when asked for. The
+// category keeps its first name, so logging rules already written still apply.
 Q_LOGGING_CATEGORY(lcDownloader, "vellumar.online.downloader", QtInfoMsg)
 
 qint64 secondsSinceEpoch()

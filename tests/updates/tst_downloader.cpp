@@ -1,4 +1,4 @@
-#include "online/Downloader.h"
+#include "updates/Downloader.h"
 
 #include "BoxDriver.h"
 #include "LoopbackServer.h"

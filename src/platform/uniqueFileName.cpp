@@ -1,4 +1,4 @@
-#include "online/uniqueFileName.h"
+#include "platform/uniqueFileName.h"
 
 #include <QFile>
 
