@@ -60,6 +60,10 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Bu dosya eklenemedi:</translation>
     </message>
@@ -125,10 +129,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Clear background</source>
         <translation>Arka planı temizle</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>
@@ -488,10 +488,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>Döşeme boyutu:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Şablonlar</translation>
     </message>
@@ -573,18 +569,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Dosya yok</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 dosya</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Yeterli bellek yok.</translation>
@@ -672,6 +656,21 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Dosya yok</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
     <message>
         <source>Fine-tuning</source>
@@ -684,10 +683,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Dosya yok</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 dosya</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1185,10 +1168,6 @@ Değiştirmek istiyor musunuz?</translation>
     <message>
         <source>No background yet.</source>
         <translation>Henüz arka plan yok.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>

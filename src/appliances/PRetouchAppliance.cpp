@@ -1,6 +1,5 @@
 #include "appliances/PRetouchAppliance.h"
 
-#include "appframe/SceneView.h"
 #include "appframe/Workflow.h"
 #include "appliances/ColorBorderWidget.h"
 #include "canvas/Canvas.h"
@@ -12,7 +11,6 @@
 #include "widgets/QToolBoxWidget.h"
 
 #include <QLabel>
-#include <QLayoutItem>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -71,16 +69,13 @@ PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QOb
 
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
-    ui.propertiesBox->hide();
     topbarAddWidget(ui.rightBox, true, -1);
 
     configureColorBorder();
-    configureZoom();
-
-    if (m_canvas) {
-        connect(m_canvas, &Canvas::showPropertiesWidget, this, &PRetouchAppliance::slotShowPropertiesWidget);
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    configurePropertyPanels(ui.propertiesBox, ui.propLayout, ui.canvasPropertiesBox);
+    if (m_canvas)
         connect(m_canvas, &AbstractScene::sceneSizeChanged, this, &PRetouchAppliance::showSize);
-    }
 
     setCanvasImage(panorama);
     refreshPreview();
@@ -150,37 +145,6 @@ void PRetouchAppliance::configureColorBorder()
     });
 }
 
-void PRetouchAppliance::configureZoom()
-{
-    ui.scaleSlider->setRange(0.05, 4.0);
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &PRetouchAppliance::syncZoomSlider);
-
-    ui.fitinButn->setFixedSize(16, 16);
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setFixedSize(16, 16);
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-}
-
-void PRetouchAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
-}
-
 void PRetouchAppliance::showSize()
 {
     if (!m_canvas)
@@ -201,10 +165,8 @@ void PRetouchAppliance::setCanvasImage(QImage image)
     m_canvas->adjustSceneSize();
     // Fitted once the view has its size in the window.
     QTimer::singleShot(0, this, [this] {
-        if (m_sceneView && m_canvas) {
-            m_sceneView->fitIn();
-            syncZoomSlider();
-        }
+        if (m_canvas)
+            fitSceneInView();
     });
     showSize();
 
@@ -221,9 +183,7 @@ void PRetouchAppliance::setCanvasImage(QImage image)
         m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
         m_finetune->setEnabled(true);
     }
-    ui.actualButn->show();
-    ui.fitinButn->show();
-    ui.scaleSlider->show();
+    setZoomBarVisible(true);
     setFocusToScene();
 }
 
@@ -265,25 +225,4 @@ void PRetouchAppliance::applyEffect(int code, double param)
     effect.rect = QRect(0, 0, -1, -1);
     m_canvas->applyBackgroundEffect(effect);
     refreshPreview();
-}
-
-void PRetouchAppliance::slotShowPropertiesWidget(QWidget* widget)
-{
-    if (QLayoutItem* item = ui.propLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    if (ui.propLayout->count() > 0) {
-        qWarning("PRetouchAppliance::slotShowPropertiesWidget: problem in the properties layout: not empty (%d)",
-            ui.propLayout->count());
-    }
-    if (!widget) {
-        ui.propertiesBox->hide();
-        ui.canvasPropertiesBox->show();
-        return;
-    }
-    ui.canvasPropertiesBox->hide();
-    widget->setParent(ui.propertiesBox);
-    ui.propLayout->addWidget(widget);
-    ui.propertiesBox->show();
 }

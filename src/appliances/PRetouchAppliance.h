@@ -37,7 +37,6 @@ public:
     bool applicanceSaveImage() override;
     bool applianceSave(const QString& path) override;
 
-    void configureZoom();
     void configureColorBorder();
 
     // For tests and screenshots.
@@ -48,14 +47,12 @@ public slots:
     void setPreviewImage(QPixmap pixmap);
     void setCanvasImage(QImage image);
     bool slotSaveAsImage();
-    void slotShowPropertiesWidget(QWidget* widget);
     void slotFinetuneChanged(FinetuneWidget::FinetuneType type, int value);
     void slotEffectSelected(uint effectId);
 
 private:
     void applyEffect(int code, double param);
     void refreshPreview();
-    void syncZoomSlider();
     void showSize();
     bool save();
 

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpacerItem>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -101,7 +100,8 @@ ZorivuvAppliance::ZorivuvAppliance(Canvas* canvas, QObject* parent)
             m_canvas->setBorder(border);
     });
 
-    configureZoom();
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    setZoomBarVisible(false);
 
     ui.nextButton->setEnabled(false);
     connect(ui.nextButton, &QPushButton::clicked, this, &ZorivuvAppliance::next);
@@ -147,40 +147,6 @@ bool ZorivuvAppliance::applicanceSaveImage()
     return false;
 }
 
-void ZorivuvAppliance::configureZoom()
-{
-    ui.scaleSlider->setRange(0.05, 4.0);
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &ZorivuvAppliance::syncZoomSlider);
-
-    ui.fitinButn->setFixedSize(16, 16);
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setFixedSize(16, 16);
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-    ui.scaleSlider->hide();
-    ui.fitinButn->hide();
-    ui.actualButn->hide();
-}
-
-void ZorivuvAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
-}
-
 void ZorivuvAppliance::slotSetBackground()
 {
     selectBackContent([this](int, const QString& path, const QImage& image) { pictureLoaded(path, image); });
@@ -198,8 +164,7 @@ void ZorivuvAppliance::pictureLoaded(const QString& path, const QImage& image)
     mode->setFixedSize(QSizeF(image.width(), image.height()));
     mode->setProjectMode(CanvasModeInfo::ModeExactSize);
     m_canvas->adjustSceneSize();
-    m_sceneView->fitIn();
-    syncZoomSlider();
+    fitSceneInView();
 
     const QSize size = m_canvas->sceneSize();
     ui.sizeLabel->setText(QStringLiteral("%1 x %2 Pix").arg(size.width()).arg(size.height()));
@@ -217,9 +182,7 @@ void ZorivuvAppliance::pictureLoaded(const QString& path, const QImage& image)
     m_finetune->setEnabled(true);
 
     ui.nextButton->setEnabled(true);
-    ui.scaleSlider->show();
-    ui.fitinButn->show();
-    ui.actualButn->show();
+    setZoomBarVisible(true);
     watchBackPicture();
     setFocusToScene();
 }
@@ -256,28 +219,9 @@ void ZorivuvAppliance::refreshPreview()
         setBackgroundImage(picture->toPixmap(ui.imageThumbLabel->size(), Qt::KeepAspectRatio).toImage());
 }
 
-void ZorivuvAppliance::watchBackPicture()
+void ZorivuvAppliance::backPictureRendered()
 {
-    PictureContent* picture = m_canvas ? m_canvas->backContent() : nullptr;
-    if (picture == m_watchedPicture)
-        return;
-    if (m_watchedPicture)
-        disconnect(m_watchedPicture, nullptr, this, nullptr);
-    m_watchedPicture = picture;
-    if (!picture)
-        return;
-    // A fine-tune render lands after the change that asked for it: show it
-    // then, once per event-loop turn.
-    connect(picture, &AbstractContent::contentChanged, this, [this] {
-        if (m_previewPending)
-            return;
-        m_previewPending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_previewPending = false;
-            if (m_canvas && m_canvas->backContent() == m_watchedPicture)
-                refreshPreview();
-        });
-    });
+    refreshPreview();
 }
 
 void ZorivuvAppliance::setBackgroundImage(const QImage& image)
