@@ -60,6 +60,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>ملاءمة</translation>
     </message>
@@ -673,14 +681,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>ضبط دقيق</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>الحدود</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>بانوراما</translation>
     </message>
@@ -1157,14 +1157,6 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>ضبط دقيق</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>الحدود</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>لا توجد خلفية بعد.</translation>

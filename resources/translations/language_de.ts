@@ -60,6 +60,14 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Einpassen</translation>
     </message>
@@ -673,14 +681,6 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Feinabstimmung</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Möchten Sie die Datei ersetzen?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Feinabstimmung</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Noch kein Hintergrund.</translation>

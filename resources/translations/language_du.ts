@@ -60,6 +60,14 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Passend maken</translation>
     </message>
@@ -673,14 +681,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Fijnafstemming</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Wilt u het vervangen?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Fijnafstemming</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Nog geen achtergrond.</translation>

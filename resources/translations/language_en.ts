@@ -60,6 +60,14 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Fit in</translation>
     </message>
@@ -673,14 +681,6 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Fine-tuning</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Border</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Do you want to replace it?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Fine-tuning</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Border</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>No background yet.</translation>

@@ -60,6 +60,14 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Ajuster</translation>
     </message>
@@ -673,14 +681,6 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Réglage fin</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordure</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Voulez-vous le remplacer ?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Réglage fin</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordure</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Pas encore d'arrière-plan.</translation>

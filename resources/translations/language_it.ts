@@ -60,6 +60,14 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Adatta</translation>
     </message>
@@ -673,14 +681,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Regolazione fine</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordo</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Sostituirlo?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Regolazione fine</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordo</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Nessuno sfondo ancora.</translation>

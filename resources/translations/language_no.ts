@@ -60,6 +60,14 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Tilpass</translation>
     </message>
@@ -673,14 +681,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Vil du erstatte den?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Ingen bakgrunn ennå.</translation>

@@ -60,6 +60,14 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Ajustar</translation>
     </message>
@@ -673,14 +681,6 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Margem</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Pretende substituí-lo?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Margem</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Nenhum fundo ainda.</translation>

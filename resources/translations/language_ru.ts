@@ -60,6 +60,14 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Вписать</translation>
     </message>
@@ -673,14 +681,6 @@ Double click to cancel the transformations.</source>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Тонкая настройка</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Рамка</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Панорама</translation>
     </message>
@@ -1157,14 +1157,6 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Тонкая настройка</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Рамка</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Фон ещё не выбран.</translation>

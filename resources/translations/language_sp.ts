@@ -60,6 +60,14 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Ajustar</translation>
     </message>
@@ -673,14 +681,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Borde</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Borde</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Aún no hay fondo.</translation>

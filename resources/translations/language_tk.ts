@@ -60,6 +60,14 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
         <source>Fit in</source>
         <translation>Sığdır</translation>
     </message>
@@ -673,14 +681,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>PRetouchAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>İnce ayar</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kenarlık</translation>
-    </message>
-    <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
     </message>
@@ -1157,14 +1157,6 @@ Değiştirmek istiyor musunuz?</translation>
 </context>
 <context>
     <name>ZorivuvAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>İnce ayar</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kenarlık</translation>
-    </message>
     <message>
         <source>No background yet.</source>
         <translation>Henüz arka plan yok.</translation>

@@ -8,6 +8,7 @@
 #include "appliances/PrintDialog.h"
 #include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
+#include "canvas/FinetuneWidget.h"
 #include "canvas/PictureContent.h"
 #include "files/IQCommon.h"
 #include "files/IQFileController.h"
@@ -16,6 +17,7 @@
 #include "widgets/FloatingWidgetContainer.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
+#include "widgets/QToolBoxWidget.h"
 #include "widgets/ZoomIndicatorOverlay.h"
 #include "widgets/ZoomIndicatorOverlayProxy.h"
 
@@ -106,6 +108,54 @@ void CanvasAppliance::setFocusToScene()
 {
     if (m_sceneView)
         m_sceneView->setFocus(Qt::OtherFocusReason);
+}
+
+void CanvasAppliance::connectContentButtons(QAbstractButton* picture, QAbstractButton* text, QAbstractButton* print)
+{
+    connect(picture, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddPicture);
+    connect(text, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddText);
+    connect(print, &QAbstractButton::clicked, this, &CanvasAppliance::slotPrint);
+}
+
+void CanvasAppliance::setPlainBackColor()
+{
+    if (!m_canvas)
+        return;
+    CanvasBackColor back;
+    back.mode = 0;
+    back.color = Qt::white;
+    back.topColor = QColor(192, 192, 192);
+    back.bottomColor = QColor(80, 80, 80);
+    back.showGrid = false;
+    m_canvas->setBackColor(back);
+}
+
+FinetuneWidget* CanvasAppliance::addPictureOptionPanels(QBoxLayout* column, QWidget* border)
+{
+    auto* finetune = new FinetuneWidget;
+    finetune->setContentsMargins(12, 12, 12, 12);
+    finetune->setEnabled(false);
+    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    finetuneBox->addWidget(tr("Fine-tuning"), finetune, true);
+    column->addWidget(finetuneBox);
+    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    borderBox->addWidget(tr("Border"), border, true);
+    column->addWidget(borderBox);
+    return finetune;
+}
+
+void CanvasAppliance::resetFinetune(FinetuneWidget* finetune, const QSize& size)
+{
+    finetune->setValue(FinetuneWidget::Saturation, 0, true);
+    finetune->setValue(FinetuneWidget::Contrast, 0, true);
+    finetune->setValue(FinetuneWidget::Brightness, 0, true);
+    finetune->setValue(FinetuneWidget::Sharpness, 0, true);
+    finetune->setValue(FinetuneWidget::Temperature, 5000, true);
+    finetune->setValue(FinetuneWidget::Tint, 10, true);
+    // In 64 bits: a gigapixel picture must not wrap round into live updates.
+    const qint64 pixels = qint64(size.width()) * qint64(size.height());
+    finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
+    finetune->setEnabled(true);
 }
 
 bool CanvasAppliance::applianceCommand(int command)

@@ -11,9 +11,12 @@
 
 class AbstractScene;
 class Canvas;
+class FinetuneWidget;
 class FloatingWidgetContainer;
 class PictureContent;
 class PixmapButton;
+class QAbstractButton;
+class QBoxLayout;
 class QDoubleSlider;
 class QLayout;
 class QThread;
@@ -74,6 +77,9 @@ public:
     static constexpr int zoomIndicatorMsecs = 600;
     // New pictures of one choice are laid out diagonally this far apart.
     static constexpr int pictureStep = 30;
+    // From this many pixels on the fine-tune rows apply only when a handle
+    // is released.
+    static constexpr qint64 liveFinetuneLimit = 4000000;
     // The zoom bar's range, as view scales.
     static constexpr double zoomMinimum = 0.05;
     static constexpr double zoomMaximum = 4.0;
@@ -95,6 +101,18 @@ protected:
     // Builds the scene area around `canvas`. Called by the constructor.
     void configureScene(Canvas* canvas);
     void setFocusToScene();
+
+    // The buttons that add a picture, add a text and print.
+    void connectContentButtons(QAbstractButton* picture, QAbstractButton* text, QAbstractButton* print);
+    // White, with the grey gradient ready, and no checkerboard: for a step
+    // whose picture fills the scene.
+    void setPlainBackColor();
+    // Adds the "Fine-tuning" panel (disabled until there is a picture) and
+    // the "Border" panel around `border` to `column`; returns the rows.
+    FinetuneWidget* addPictureOptionPanels(QBoxLayout* column, QWidget* border);
+    // Shows the rows neutral without applying them and enables them, live
+    // while a picture of `size` stays under liveFinetuneLimit pixels.
+    static void resetFinetune(FinetuneWidget* finetune, const QSize& size);
 
     // Asks for one picture, loads it on a worker and hands it to `onLoaded`
     // (index 0, path, image) before returning. A picture that cannot be read

@@ -72,9 +72,7 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
     m_param.makeDefault();
     ui.setupUi(m_host);
 
-    connect(ui.bPicture, &QToolButton::clicked, this, &CanvasAppliance::slotAddPicture);
-    connect(ui.bText, &QToolButton::clicked, this, &CanvasAppliance::slotAddText);
-    connect(ui.bPrint, &QToolButton::clicked, this, &CanvasAppliance::slotPrint);
+    connectContentButtons(ui.bPicture, ui.bText, ui.bPrint);
     connect(ui.bBack, &QToolButton::clicked, this, [] {
         if (App::workflow)
             App::workflow->popCurrentAppliance();

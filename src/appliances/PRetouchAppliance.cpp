@@ -8,7 +8,6 @@
 #include "canvas/PictureEffect.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
-#include "widgets/QToolBoxWidget.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -30,9 +29,7 @@ PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QOb
 {
     ui.setupUi(m_host);
 
-    connect(ui.bPicture, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddPicture);
-    connect(ui.bText, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddText);
-    connect(ui.bPrint, &QAbstractButton::clicked, this, &CanvasAppliance::slotPrint);
+    connectContentButtons(ui.bPicture, ui.bText, ui.bPrint);
     connect(ui.bSaveImage, &QAbstractButton::clicked, this, &PRetouchAppliance::slotSaveAsImage);
     connect(ui.bHome, &QAbstractButton::clicked, this, [] {
         if (App::workflow)
@@ -41,31 +38,15 @@ PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QOb
 
     windowTitleSet(applianceName());
 
-    if (m_canvas) {
-        CanvasBackColor back;
-        back.mode = 0;
-        back.color = Qt::white;
-        back.topColor = QColor(192, 192, 192);
-        back.bottomColor = QColor(80, 80, 80);
-        back.showGrid = false;
-        m_canvas->setBackColor(back);
-    }
+    setPlainBackColor();
 
     bottomBarAddWidget(ui.bottomWidget, -1);
     ui.addContentBox->setProperty("@onTopbar", true);
     topbarAddWidget(ui.addContentBox, false, -1);
 
-    m_finetune = new FinetuneWidget;
-    m_finetune->setContentsMargins(12, 12, 12, 12);
-    m_finetune->setEnabled(false);
+    m_finetune = addPictureOptionPanels(ui.scrollLayout, ui.borderColorWidget);
     connect(m_finetune, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
-    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    finetuneBox->addWidget(tr("Fine-tuning"), m_finetune, true);
-    ui.scrollLayout->addWidget(finetuneBox);
-    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
-    ui.scrollLayout->addWidget(borderBox);
 
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
@@ -170,19 +151,9 @@ void PRetouchAppliance::setCanvasImage(QImage image)
     });
     showSize();
 
-    if (m_finetune) {
-        // A new panorama starts neutral; showing the values applies nothing.
-        m_finetune->setValue(FinetuneWidget::Saturation, 0, true);
-        m_finetune->setValue(FinetuneWidget::Contrast, 0, true);
-        m_finetune->setValue(FinetuneWidget::Brightness, 0, true);
-        m_finetune->setValue(FinetuneWidget::Sharpness, 0, true);
-        m_finetune->setValue(FinetuneWidget::Temperature, 5000, true);
-        m_finetune->setValue(FinetuneWidget::Tint, 10, true);
-        // In 64 bits: a very large panorama must not wrap into live updates.
-        const qint64 pixels = qint64(image.width()) * qint64(image.height());
-        m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
-        m_finetune->setEnabled(true);
-    }
+    // A new panorama starts neutral.
+    if (m_finetune)
+        resetFinetune(m_finetune, image.size());
     setZoomBarVisible(true);
     setFocusToScene();
 }

@@ -23,8 +23,6 @@ class PRetouchAppliance : public CanvasAppliance
 public:
     // Effect codes of the six fine-tune rows, by FinetuneWidget::FinetuneType.
     static constexpr int finetuneEffect[FinetuneWidget::TypeCount] = {15, 16, 17, 18, 19, 20};
-    // From this many pixels on the rows apply only when a handle is released.
-    static constexpr qint64 liveFinetuneLimit = 4000000;
 
     PRetouchAppliance(Canvas* canvas, const QImage& panorama, QObject* parent = nullptr);
     ~PRetouchAppliance() override;

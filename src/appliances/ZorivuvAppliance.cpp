@@ -10,7 +10,6 @@
 #include "canvas/PictureEffect.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
-#include "widgets/QToolBoxWidget.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,9 +23,6 @@ const char* const toolButtonStyle
     = "QToolButton { background-color:#222222; color:white; border:1px solid #444444; border-radius:4px;}"
       "QToolButton:hover {background-color:#333333; border:1px solid #444444; border-radius:4px;}"
       "QToolButton:disabled {background-color:#222222; color:#646464;border:1px solid #444444; border-radius:4px;}";
-
-// Below this many pixels the fine-tune sliders re-render while dragged.
-constexpr qint64 liveFinetuneLimit = 4000000;
 
 // The resolution a picture carries, or 72 when it has none. Qt's readers
 // leave a file without a stored resolution at the default of a new QImage
@@ -56,31 +52,15 @@ ZorivuvAppliance::ZorivuvAppliance(Canvas* canvas, QObject* parent)
             App::workflow->scheduleCommand(Workflow::Command {Workflow::CloseDownTo, QVariant(0)});
     });
 
-    if (m_canvas) {
-        CanvasBackColor back;
-        back.mode = 0;
-        back.color = Qt::white;
-        back.topColor = QColor(192, 192, 192);
-        back.bottomColor = QColor(80, 80, 80);
-        back.showGrid = false;
-        m_canvas->setBackColor(back);
-    }
+    setPlainBackColor();
     m_sceneView->setInteractive(false);
 
     windowTitleSet(applianceName());
     bottomBarAddWidget(ui.bottomWidget, -1);
 
-    m_finetune = new FinetuneWidget;
-    m_finetune->setContentsMargins(12, 12, 12, 12);
-    m_finetune->setEnabled(false);
+    m_finetune = addPictureOptionPanels(ui.scrollLayout, ui.borderColorWidget);
     connect(m_finetune, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
-    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    finetuneBox->addWidget(tr("Fine-tuning"), m_finetune, true);
-    ui.scrollLayout->addWidget(finetuneBox);
-    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
-    ui.scrollLayout->addWidget(borderBox);
     ui.scrollLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
     ui.addContentBox->setProperty("@onTopbar", true);
@@ -169,17 +149,8 @@ void ZorivuvAppliance::pictureLoaded(const QString& path, const QImage& image)
     const QSize size = m_canvas->sceneSize();
     ui.sizeLabel->setText(QStringLiteral("%1 x %2 Pix").arg(size.width()).arg(size.height()));
 
-    // A new picture starts neutral; showing the values must not apply them.
-    m_finetune->setValue(FinetuneWidget::Saturation, 0, true);
-    m_finetune->setValue(FinetuneWidget::Contrast, 0, true);
-    m_finetune->setValue(FinetuneWidget::Brightness, 0, true);
-    m_finetune->setValue(FinetuneWidget::Sharpness, 0, true);
-    m_finetune->setValue(FinetuneWidget::Temperature, 5000, true);
-    m_finetune->setValue(FinetuneWidget::Tint, 10, true);
-    // In 64 bits: a gigapixel picture must not wrap round into live updates.
-    const qint64 pixels = qint64(image.width()) * qint64(image.height());
-    m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
-    m_finetune->setEnabled(true);
+    // A new picture starts neutral.
+    resetFinetune(m_finetune, image.size());
 
     ui.nextButton->setEnabled(true);
     setZoomBarVisible(true);
