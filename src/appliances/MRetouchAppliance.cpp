@@ -130,11 +130,7 @@ MRetouchAppliance::~MRetouchAppliance()
         qWarning("MRetouchAppliance::~MRetouchAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each montage
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.propertiesBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_host;
     delete m_modeGroup;
     delete m_maskMenu;

@@ -60,9 +60,7 @@ MTileAppliance::~MTileAppliance()
 {
     // The main window adopted the bars; without this each montage road
     // would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_host;
 }
 

@@ -68,11 +68,7 @@ PRetouchAppliance::~PRetouchAppliance()
         qWarning("PRetouchAppliance::~PRetouchAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each panorama
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.propertiesBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_host;
 }
 

@@ -101,10 +101,7 @@ PanoramaAppliance::~PanoramaAppliance()
     IQPanoramaEngineController::globalInstance()->releaseEngine();
     // The main window adopted the bars; without this each panorama road
     // would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_styleGroup;
     delete m_sizeGroup;
     delete m_host;

@@ -63,7 +63,6 @@ ZorivuvAppliance::ZorivuvAppliance(Canvas* canvas, QObject* parent)
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
     ui.scrollLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
-    ui.addContentBox->setProperty("@onTopbar", true);
     for (QToolButton* button : {ui.bHome, ui.bPicture})
         button->setStyleSheet(QLatin1String(toolButtonStyle));
     topbarAddWidget(ui.addContentBox, false, -1);
@@ -103,10 +102,7 @@ ZorivuvAppliance::~ZorivuvAppliance()
         qWarning("ZorivuvAppliance::~ZorivuvAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each montage
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_container;
     // Step 1 going ends the montage road: the engine forgets the target.
     IQZorivuvEngine::globalInstance()->setBackgroundImage(QImage());
