@@ -15,6 +15,23 @@
 
 namespace StepFormParts {
 
+namespace {
+
+// A box named `boxName` on `host` and its column `columnName`, without
+// spacing or margins.
+QVBoxLayout* columnBox(QWidget*& box, QWidget* host, const char* boxName, const char* columnName)
+{
+    box = new QWidget(host);
+    box->setObjectName(QLatin1String(boxName));
+    auto* column = new QVBoxLayout(box);
+    column->setObjectName(QLatin1String(columnName));
+    column->setSpacing(0);
+    column->setContentsMargins(0, 0, 0, 0);
+    return column;
+}
+
+} // namespace
+
 QToolButton* toolButton(QWidget* parent, const char* name, const QIcon& icon)
 {
     auto* button = new QToolButton(parent);
@@ -146,23 +163,13 @@ PanelHead panelHead(QWidget* box, QVBoxLayout* column, const char* topLineName, 
 
 void addPropertyBox(PropertyMembers& form, QWidget* host)
 {
-    form.propertiesBox = new QWidget(host);
-    form.propertiesBox->setObjectName(QStringLiteral("propertiesBox"));
-    form.propLayout = new QVBoxLayout(form.propertiesBox);
-    form.propLayout->setObjectName(QStringLiteral("propLayout"));
-    form.propLayout->setSpacing(0);
-    form.propLayout->setContentsMargins(0, 0, 0, 0);
+    form.propLayout = columnBox(form.propertiesBox, host, "propertiesBox", "propLayout");
 }
 
 void addSideBox(SideBarMembers& form, QWidget* host)
 {
-    form.canvasPropertiesBox = new QWidget(host);
-    form.canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
+    form.verticalLayout_10 = columnBox(form.canvasPropertiesBox, host, "canvasPropertiesBox", "verticalLayout_10");
     form.canvasPropertiesBox->setFixedWidth(260);
-    form.verticalLayout_10 = new QVBoxLayout(form.canvasPropertiesBox);
-    form.verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
-    form.verticalLayout_10->setSpacing(0);
-    form.verticalLayout_10->setContentsMargins(0, 0, 0, 0);
 }
 
 ScrollPanel scrollPanel(SideBarMembers& form, QWidget* parent)
