@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>ضبط دقيق</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ملاءمة</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>تعذرت إضافة هذا الملف:</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Clear background</source>
         <translation>مسح الخلفية</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ملاءمة</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</source>
         <translation>حجم البلاطة:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>ملاءمة</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>قوالب</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</source>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>لا توجد ملفات</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 ملف/ملفات</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>تم تحديد %1 من %2 ملف/ملفات.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>لا توجد ذاكرة كافية.</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>لا توجد ملفات</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 ملف/ملفات</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>تم تحديد %1 من %2 ملف/ملفات.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>ضبط دقيق</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>الحدود</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>بانوراما</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ملاءمة</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Style</source>
         <translation>النمط</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>لا توجد ملفات</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>تم تحديد %1 من %2 ملف/ملفات.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 ملف/ملفات</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>ضبط دقيق</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>الحدود</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>لا توجد خلفية بعد.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ملاءمة</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>邊框</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>符合視窗</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>無法加入此檔案：</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Clear background</source>
         <translation>清除背景</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>符合視窗</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</source>
         <translation>磚塊大小：</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>符合視窗</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>範本</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</source>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>沒有檔案</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 個檔案</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>已選取 %2 個檔案中的 %1 個。</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>記憶體不足。</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>沒有檔案</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個檔案</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>已選取 %2 個檔案中的 %1 個。</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>微調</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>邊框</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>全景</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>符合視窗</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Style</source>
         <translation>樣式</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>沒有檔案</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>已選取 %2 個檔案中的 %1 個。</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 個檔案</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>微調</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>邊框</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>尚未選擇背景。</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>符合視窗</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dobbeltklik for at annullere transformationerne.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpas</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Denne fil kunne ikke tilføjes:</translation>
     </message>
@@ -125,10 +137,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Clear background</source>
         <translation>Fjern baggrund</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpas</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
         <translation>Flisestørrelse:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Tilpas</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Skabeloner</translation>
     </message>
@@ -573,18 +577,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Ingen filer</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 af %2 fil(er) valgt.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok hukommelse.</translation>
@@ -672,22 +664,25 @@ Dobbeltklik for at annullere transformationerne.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Ingen filer</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 af %2 fil(er) valgt.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpas</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dobbeltklik for at annullere transformationerne.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Ingen filer</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 af %2 fil(er) valgt.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Vil du erstatte den?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Ingen baggrund endnu.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpas</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Doppelklick hebt die Transformationen auf.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Feinabstimmung</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Diese Datei konnte nicht hinzugefügt werden:</translation>
     </message>
@@ -125,10 +137,6 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Clear background</source>
         <translation>Hintergrund entfernen</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Einpassen</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Doppelklick hebt die Transformationen auf.</translation>
         <translation>Kachelgröße:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Einpassen</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Vorlagen</translation>
     </message>
@@ -573,18 +577,6 @@ Doppelklick hebt die Transformationen auf.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Keine Dateien</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 Datei(en)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 von %2 Datei(en) ausgewählt.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Nicht genügend Arbeitsspeicher.</translation>
@@ -672,22 +664,25 @@ Doppelklick hebt die Transformationen auf.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Keine Dateien</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 Datei(en)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 von %2 Datei(en) ausgewählt.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Feinabstimmung</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Einpassen</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Doppelklick hebt die Transformationen auf.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Keine Dateien</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 von %2 Datei(en) ausgewählt.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 Datei(en)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Feinabstimmung</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Noch kein Hintergrund.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Einpassen</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dubbelklik om de transformaties te annuleren.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fijnafstemming</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Passend maken</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Dit bestand kon niet worden toegevoegd:</translation>
     </message>
@@ -125,10 +137,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Clear background</source>
         <translation>Achtergrond wissen</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Passend maken</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
         <translation>Tegelgrootte:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Passend maken</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Sjablonen</translation>
     </message>
@@ -573,18 +577,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Geen bestanden</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 bestand(en)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 van %2 bestand(en) geselecteerd.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Onvoldoende geheugen.</translation>
@@ -672,22 +664,25 @@ Dubbelklik om de transformaties te annuleren.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Geen bestanden</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 bestand(en)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 van %2 bestand(en) geselecteerd.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Fijnafstemming</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Passend maken</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dubbelklik om de transformaties te annuleren.</translation>
     <message>
         <source>Style</source>
         <translation>Stijl</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Geen bestanden</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 van %2 bestand(en) geselecteerd.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 bestand(en)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Wilt u het vervangen?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Fijnafstemming</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Rand</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Nog geen achtergrond.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Passend maken</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Fine-tuning</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Fit in</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>This file could not be added:</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</translation>
     <message>
         <source>Clear background</source>
         <translation>Clear background</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Fit in</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</translation>
         <translation>Tile Size:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Fit in</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Templates</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>No files</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 file(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 of %2 file(s) selected.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Not enough memory.</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>No files</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 of %2 file(s) selected.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Fine-tuning</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Border</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Fit in</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</translation>
     <message>
         <source>Style</source>
         <translation>Style</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>No files</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 of %2 file(s) selected.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 file(s)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Fine-tuning</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Border</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>No background yet.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Fit in</translation>
     </message>
 </context>
 <context>

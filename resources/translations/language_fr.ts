@@ -60,6 +60,18 @@ Double-cliquez pour annuler les transformations.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Réglage fin</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordure</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Ce fichier n'a pas pu être ajouté :</translation>
     </message>
@@ -125,10 +137,6 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Clear background</source>
         <translation>Effacer l'arrière-plan</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajuster</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double-cliquez pour annuler les transformations.</translation>
         <translation>Taille des tuiles :</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Ajuster</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Modèles</translation>
     </message>
@@ -573,18 +577,6 @@ Double-cliquez pour annuler les transformations.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Aucun fichier</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fichier(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 sur %2 fichier(s) sélectionné(s).</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Mémoire insuffisante.</translation>
@@ -672,22 +664,25 @@ Double-cliquez pour annuler les transformations.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fichier(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 sur %2 fichier(s) sélectionné(s).</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Réglage fin</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordure</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajuster</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double-cliquez pour annuler les transformations.</translation>
     <message>
         <source>Style</source>
         <translation>Style</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Aucun fichier</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 sur %2 fichier(s) sélectionné(s).</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fichier(s)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Réglage fin</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordure</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Pas encore d'arrière-plan.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajuster</translation>
     </message>
 </context>
 <context>

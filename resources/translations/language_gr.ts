@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Λεπτή ρύθμιση</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Περίγραμμα</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Προσαρμογή</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Δεν ήταν δυνατή η προσθήκη αυτού του αρχείου:</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Clear background</source>
         <translation>Απαλοιφή φόντου</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Προσαρμογή</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</source>
         <translation>Μέγεθος πλακιδίου:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Προσαρμογή</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Πρότυπα</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</source>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Κανένα αρχείο</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 αρχείο(α)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>Επιλέχθηκαν %1 από %2 αρχεία.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Δεν υπάρχει αρκετή μνήμη.</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Κανένα αρχείο</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 αρχείο(α)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Επιλέχθηκαν %1 από %2 αρχεία.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Λεπτή ρύθμιση</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Περίγραμμα</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Πανόραμα</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Προσαρμογή</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Style</source>
         <translation>Στυλ</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Κανένα αρχείο</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>Επιλέχθηκαν %1 από %2 αρχεία.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 αρχείο(α)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Λεπτή ρύθμιση</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Περίγραμμα</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Δεν υπάρχει ακόμη φόντο.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Προσαρμογή</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Regolazione fine</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Bordo</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Impossibile aggiungere questo file:</translation>
     </message>
@@ -125,10 +137,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Clear background</source>
         <translation>Rimuovi sfondo</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Adatta</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
         <translation>Dimensione tessera:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Adatta</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Modelli</translation>
     </message>
@@ -573,18 +577,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Nessun file</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 file</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 di %2 file selezionati.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Memoria insufficiente.</translation>
@@ -672,22 +664,25 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Nessun file</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 file</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 di %2 file selezionati.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Regolazione fine</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordo</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Adatta</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Fai doppio clic per annullare le trasformazioni.</translation>
     <message>
         <source>Style</source>
         <translation>Stile</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Nessun file</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 di %2 file selezionati.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 file</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Sostituirlo?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Regolazione fine</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Bordo</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Nessuno sfondo ancora.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Adatta</translation>
     </message>
 </context>
 <context>

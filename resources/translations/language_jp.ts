@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>微調整</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>枠線</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>このファイルは追加できませんでした:</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Clear background</source>
         <translation>背景を消去</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ウィンドウに合わせる</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</source>
         <translation>タイルサイズ：</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>ウィンドウに合わせる</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>テンプレート</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</source>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>ファイルなし</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 個のファイル</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 個のファイルのうち %1 個を選択。</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>メモリが不足しています。</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>ファイルなし</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 個のファイル</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 個のファイルのうち %1 個を選択。</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>微調整</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>枠線</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>パノラマ</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ウィンドウに合わせる</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Style</source>
         <translation>スタイル</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>ファイルなし</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 個のファイルのうち %1 個を選択。</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 個のファイル</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>微調整</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>枠線</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>背景がまだありません。</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>ウィンドウに合わせる</translation>
     </message>
 </context>
 <context>

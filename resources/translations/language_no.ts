@@ -60,6 +60,18 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Tilpass</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Denne filen kunne ikke legges til:</translation>
     </message>
@@ -125,10 +137,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Clear background</source>
         <translation>Fjern bakgrunn</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpass</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
         <translation>Flisstørrelse:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Tilpass</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Maler</translation>
     </message>
@@ -573,18 +577,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Ingen filer</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 av %2 fil(er) valgt.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Ikke nok minne.</translation>
@@ -672,22 +664,25 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Ingen filer</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) valgt.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpass</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dobbeltklikk for å oppheve transformasjonene.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Ingen filer</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 av %2 fil(er) valgt.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Vil du erstatte den?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Ingen bakgrunn ennå.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Tilpass</translation>
     </message>
 </context>
 <context>

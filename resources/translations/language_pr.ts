@@ -60,6 +60,18 @@ Faça duplo clique para cancelar as transformações.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Margem</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Não foi possível adicionar este ficheiro:</translation>
     </message>
@@ -125,10 +137,6 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Clear background</source>
         <translation>Limpar fundo</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Faça duplo clique para cancelar as transformações.</translation>
         <translation>Tamanho do ladrilho:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Modelos</translation>
     </message>
@@ -573,18 +577,6 @@ Faça duplo clique para cancelar as transformações.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Nenhum arquivo</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 arquivo(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 de %2 arquivo(s) selecionado(s).</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Memória insuficiente.</translation>
@@ -672,22 +664,25 @@ Faça duplo clique para cancelar as transformações.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Nenhum arquivo</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 arquivo(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 de %2 arquivo(s) selecionado(s).</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Margem</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Faça duplo clique para cancelar as transformações.</translation>
     <message>
         <source>Style</source>
         <translation>Estilo</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Nenhum arquivo</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 de %2 arquivo(s) selecionado(s).</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 arquivo(s)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Pretende substituí-lo?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Margem</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Nenhum fundo ainda.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Double click to cancel the transformations.</source>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Тонкая настройка</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Не удалось добавить этот файл:</translation>
     </message>
@@ -125,10 +137,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Clear background</source>
         <translation>Очистить фон</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Вписать</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Double click to cancel the transformations.</source>
         <translation>Размер плитки:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Вписать</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Шаблоны</translation>
     </message>
@@ -573,18 +577,6 @@ Double click to cancel the transformations.</source>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Нет файлов</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>Файлов: %1</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>Выбрано файлов: %1 из %2.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Недостаточно памяти.</translation>
@@ -672,22 +664,25 @@ Double click to cancel the transformations.</source>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Нет файлов</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>Файлов: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>Выбрано файлов: %1 из %2.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Тонкая настройка</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Рамка</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Панорама</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Вписать</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Double click to cancel the transformations.</source>
     <message>
         <source>Style</source>
         <translation>Стиль</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Нет файлов</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>Выбрано файлов: %1 из %2.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>Файлов: %1</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Тонкая настройка</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Рамка</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Фон ещё не выбран.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Вписать</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Haga doble clic para cancelar las transformaciones.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Ajuste fino</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Borde</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>No se pudo añadir este archivo:</translation>
     </message>
@@ -125,10 +137,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Clear background</source>
         <translation>Quitar fondo</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
         <translation>Tamaño de tesela:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Plantillas</translation>
     </message>
@@ -573,18 +577,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Ningún archivo</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 archivo(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 de %2 archivo(s) seleccionado(s).</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>No hay suficiente memoria.</translation>
@@ -672,22 +664,25 @@ Haga doble clic para cancelar las transformaciones.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Ningún archivo</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 archivo(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 de %2 archivo(s) seleccionado(s).</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Borde</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Haga doble clic para cancelar las transformaciones.</translation>
     <message>
         <source>Style</source>
         <translation>Estilo</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Ningún archivo</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 de %2 archivo(s) seleccionado(s).</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 archivo(s)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Do you want to replace it?</source>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Ajuste fino</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Borde</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Aún no hay fondo.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Ajustar</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>Finjustering</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kant</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Anpassa</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Den här filen kunde inte läggas till:</translation>
     </message>
@@ -125,10 +137,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Clear background</source>
         <translation>Ta bort bakgrund</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Anpassa</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
         <translation>Rutstorlek:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Anpassa</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Mallar</translation>
     </message>
@@ -573,18 +577,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Inga filer</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 av %2 fil(er) markerade.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Inte tillräckligt med minne.</translation>
@@ -672,22 +664,25 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Inga filer</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 fil(er)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%1 av %2 fil(er) markerade.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Anpassa</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dubbelklicka för att ta bort transformationerna.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Inga filer</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%1 av %2 fil(er) markerade.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 fil(er)</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Vill du ersätta den?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>Finjustering</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kant</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Ingen bakgrund än.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Anpassa</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,18 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 <context>
     <name>CanvasAppliance</name>
     <message>
+        <source>Fine-tuning</source>
+        <translation>İnce ayar</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Kenarlık</translation>
+    </message>
+    <message>
+        <source>Fit in</source>
+        <translation>Sığdır</translation>
+    </message>
+    <message>
         <source>This file could not be added:</source>
         <translation>Bu dosya eklenemedi:</translation>
     </message>
@@ -125,10 +137,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Clear background</source>
         <translation>Arka planı temizle</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>
@@ -488,10 +496,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
         <translation>Döşeme boyutu:</translation>
     </message>
     <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
-    </message>
-    <message>
         <source>Templates</source>
         <translation>Şablonlar</translation>
     </message>
@@ -573,18 +577,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
 </context>
 <context>
     <name>MTileAppliance</name>
-    <message>
-        <source>No files</source>
-        <translation>Dosya yok</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 dosya</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
-    </message>
     <message>
         <source>Not enough memory.</source>
         <translation>Yeterli bellek yok.</translation>
@@ -672,22 +664,25 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     </message>
 </context>
 <context>
+    <name>ModePhotoListAppliance</name>
+    <message>
+        <source>No files</source>
+        <translation>Dosya yok</translation>
+    </message>
+    <message>
+        <source>%1 file(s)</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file(s) selected.</source>
+        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
+    </message>
+</context>
+<context>
     <name>PRetouchAppliance</name>
-    <message>
-        <source>Fine-tuning</source>
-        <translation>İnce ayar</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kenarlık</translation>
-    </message>
     <message>
         <source>Panorama</source>
         <translation>Panorama</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>
@@ -726,18 +721,6 @@ Dönüşümleri iptal etmek için çift tıklayın.</translation>
     <message>
         <source>Style</source>
         <translation>Stil</translation>
-    </message>
-    <message>
-        <source>No files</source>
-        <translation>Dosya yok</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file(s) selected.</source>
-        <translation>%2 dosyadan %1 tanesi seçildi.</translation>
-    </message>
-    <message>
-        <source>%1 file(s)</source>
-        <translation>%1 dosya</translation>
     </message>
     <message>
         <source>For horizontal panoramas, you need to select 2 or more photos.</source>
@@ -1175,20 +1158,8 @@ Değiştirmek istiyor musunuz?</translation>
 <context>
     <name>ZorivuvAppliance</name>
     <message>
-        <source>Fine-tuning</source>
-        <translation>İnce ayar</translation>
-    </message>
-    <message>
-        <source>Border</source>
-        <translation>Kenarlık</translation>
-    </message>
-    <message>
         <source>No background yet.</source>
         <translation>Henüz arka plan yok.</translation>
-    </message>
-    <message>
-        <source>Fit in</source>
-        <translation>Sığdır</translation>
     </message>
 </context>
 <context>

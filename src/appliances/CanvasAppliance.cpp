@@ -4,27 +4,33 @@
 #include "appframe/ModalPrompts.h"
 #include "appframe/SceneView.h"
 #include "appframe/Settings.h"
+#include "appliances/ModeBusyRun.h"
 #include "appliances/PrintDialog.h"
 #include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
+#include "canvas/FinetuneWidget.h"
 #include "canvas/PictureContent.h"
 #include "files/IQCommon.h"
 #include "files/IQFileController.h"
 #include "files/LoadImageThread.h"
 #include "files/SaveImageThread.h"
 #include "widgets/FloatingWidgetContainer.h"
-#include "widgets/QWaitingDialog.h"
+#include "widgets/PixmapButton.h"
+#include "widgets/QDoubleSlider.h"
+#include "widgets/QToolBoxWidget.h"
 #include "widgets/ZoomIndicatorOverlay.h"
 #include "widgets/ZoomIndicatorOverlayProxy.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLayoutItem>
+#include <QTimer>
 
 PrintInfo CanvasAppliance::s_PrintInfo;
 
 CanvasAppliance::CanvasAppliance(Canvas* canvas, QObject* parent)
-    : QObject(parent)
+    : ModeAppliance(parent)
     , m_canvas(canvas)
 {
     configureScene(canvas);
@@ -104,6 +110,54 @@ void CanvasAppliance::setFocusToScene()
         m_sceneView->setFocus(Qt::OtherFocusReason);
 }
 
+void CanvasAppliance::connectContentButtons(QAbstractButton* picture, QAbstractButton* text, QAbstractButton* print)
+{
+    connect(picture, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddPicture);
+    connect(text, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddText);
+    connect(print, &QAbstractButton::clicked, this, &CanvasAppliance::slotPrint);
+}
+
+void CanvasAppliance::setPlainBackColor()
+{
+    if (!m_canvas)
+        return;
+    CanvasBackColor back;
+    back.mode = 0;
+    back.color = Qt::white;
+    back.topColor = QColor(192, 192, 192);
+    back.bottomColor = QColor(80, 80, 80);
+    back.showGrid = false;
+    m_canvas->setBackColor(back);
+}
+
+FinetuneWidget* CanvasAppliance::addPictureOptionPanels(QBoxLayout* column, QWidget* border)
+{
+    auto* finetune = new FinetuneWidget;
+    finetune->setContentsMargins(12, 12, 12, 12);
+    finetune->setEnabled(false);
+    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    finetuneBox->addWidget(tr("Fine-tuning"), finetune, true);
+    column->addWidget(finetuneBox);
+    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
+    borderBox->addWidget(tr("Border"), border, true);
+    column->addWidget(borderBox);
+    return finetune;
+}
+
+void CanvasAppliance::resetFinetune(FinetuneWidget* finetune, const QSize& size)
+{
+    finetune->setValue(FinetuneWidget::Saturation, 0, true);
+    finetune->setValue(FinetuneWidget::Contrast, 0, true);
+    finetune->setValue(FinetuneWidget::Brightness, 0, true);
+    finetune->setValue(FinetuneWidget::Sharpness, 0, true);
+    finetune->setValue(FinetuneWidget::Temperature, 5000, true);
+    finetune->setValue(FinetuneWidget::Tint, 10, true);
+    // In 64 bits: a gigapixel picture must not wrap round into live updates.
+    const qint64 pixels = qint64(size.width()) * qint64(size.height());
+    finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
+    finetune->setEnabled(true);
+}
+
 bool CanvasAppliance::applianceCommand(int command)
 {
     Q_UNUSED(command);
@@ -113,11 +167,6 @@ bool CanvasAppliance::applianceCommand(int command)
 bool CanvasAppliance::appliancePendingChanges() const
 {
     return m_canvas && m_canvas->pendingChanges();
-}
-
-QWidget* CanvasAppliance::dialogParent() const
-{
-    return applianceContainer();
 }
 
 QImage CanvasAppliance::renderForOutput() const
@@ -132,15 +181,117 @@ QImage CanvasAppliance::renderForOutput() const
 
 void CanvasAppliance::runWorker(QThread* worker)
 {
-    QWaitingDialog busy(dialogParent());
-    // finished() comes from the worker's thread, so close() is queued behind
-    // the results the worker posted before it: exec() returns only after
-    // they were all handled.
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, &busy, &QWidget::close);
-    worker->start(QThread::InheritPriority);
-    busy.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    busy.exec();
+    ModeBusyRun(worker, dialogParent()).exec();
+}
+
+void CanvasAppliance::configureZoomBar(QDoubleSlider* slider, PixmapButton* fitIn, PixmapButton* actual)
+{
+    m_zoomSlider = slider;
+    m_fitInButton = fitIn;
+    m_actualButton = actual;
+    slider->setRange(zoomMinimum, zoomMaximum);
+    connect(slider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
+        if (m_sceneView)
+            m_sceneView->setViewScale(scale);
+    });
+    connect(m_sceneView, &SceneView::viewScaleChanged, this, &CanvasAppliance::syncZoomSlider);
+
+    fitIn->setFixedSize(16, 16);
+    fitIn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
+    fitIn->setToolTip(tr("Fit in"));
+    connect(fitIn, &QAbstractButton::clicked, this, &CanvasAppliance::fitSceneInView);
+    actual->setFixedSize(16, 16);
+    actual->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
+    actual->setToolTip(QStringLiteral("1:1"));
+    connect(actual, &QAbstractButton::clicked, this, [this] {
+        if (m_sceneView)
+            m_sceneView->setViewScale(1.0);
+        if (m_zoomSlider)
+            m_zoomSlider->setValue(1.0, true);
+    });
+}
+
+void CanvasAppliance::syncZoomSlider()
+{
+    if (m_sceneView && m_zoomSlider)
+        m_zoomSlider->setValue(m_sceneView->viewScale(), true);
+}
+
+void CanvasAppliance::fitSceneInView()
+{
+    if (!m_sceneView)
+        return;
+    m_sceneView->fitIn();
+    syncZoomSlider();
+}
+
+void CanvasAppliance::setZoomBarVisible(bool visible)
+{
+    for (QWidget* part : {static_cast<QWidget*>(m_zoomSlider), static_cast<QWidget*>(m_fitInButton),
+             static_cast<QWidget*>(m_actualButton)}) {
+        if (part)
+            part->setVisible(visible);
+    }
+}
+
+void CanvasAppliance::configurePropertyPanels(QWidget* panelBox, QLayout* panelLayout, QWidget* canvasBox)
+{
+    m_panelBox = panelBox;
+    m_panelLayout = panelLayout;
+    m_canvasBox = canvasBox;
+    panelBox->hide();
+    if (m_canvas)
+        connect(m_canvas, &Canvas::showPropertiesWidget, this, &CanvasAppliance::slotShowPropertiesWidget);
+}
+
+void CanvasAppliance::slotShowPropertiesWidget(QWidget* panel)
+{
+    if (!m_panelBox || !m_panelLayout || !m_canvasBox)
+        return;
+    // One panel at a time: the one shown before goes.
+    while (QLayoutItem* item = m_panelLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    if (!panel) {
+        m_panelBox->hide();
+        m_canvasBox->show();
+        return;
+    }
+    m_canvasBox->hide();
+    panel->setParent(m_panelBox);
+    m_panelLayout->addWidget(panel);
+    panel->show();
+    m_panelBox->show();
+}
+
+PictureContent* CanvasAppliance::backPicture() const
+{
+    return m_canvas ? m_canvas->backContent() : nullptr;
+}
+
+void CanvasAppliance::watchBackPicture()
+{
+    PictureContent* picture = backPicture();
+    if (picture == m_watchedBackPicture)
+        return;
+    if (m_watchedBackPicture)
+        disconnect(m_watchedBackPicture, nullptr, this, nullptr);
+    m_watchedBackPicture = picture;
+    if (!picture)
+        return;
+    // Renders land after the change that asked for them; the announcements
+    // of one event-loop turn make one call.
+    connect(picture, &AbstractContent::contentChanged, this, [this] {
+        if (m_backPicturePending)
+            return;
+        m_backPicturePending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_backPicturePending = false;
+            if (backPicture() == m_watchedBackPicture)
+                backPictureRendered();
+        });
+    });
 }
 
 void CanvasAppliance::slotAddPicture()

@@ -1,17 +1,24 @@
 #pragma once
 
-#include "appframe/AbstractAppliance.h"
+#include "appliances/ModeAppliance.h"
 #include "appliances/PrintInfo.h"
 
 #include <QImage>
-#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 
 class AbstractScene;
 class Canvas;
+class FinetuneWidget;
 class FloatingWidgetContainer;
+class PictureContent;
+class PixmapButton;
+class QAbstractButton;
+class QBoxLayout;
+class QDoubleSlider;
+class QLayout;
 class QThread;
 class SceneView;
 class ZoomIndicatorOverlayProxy;
@@ -30,7 +37,11 @@ class ZoomIndicatorOverlayProxy;
 // Every dialog and message box these operations open with a parent uses the
 // container the appliance is attached to, or none when it is not attached.
 // Boxes go through ModalPrompts, so a test can answer them. GUI thread only.
-class CanvasAppliance : public QObject, public PlugGui::AbstractAppliance
+//
+// It also holds the parts of the steps' forms that behave alike in every
+// mode: the zoom bar, the right bar's swap between the selection's property
+// panel and the canvas panels, and the watch on the back picture's renders.
+class CanvasAppliance : public ModeAppliance
 {
     Q_OBJECT
 
@@ -66,6 +77,12 @@ public:
     static constexpr int zoomIndicatorMsecs = 600;
     // New pictures of one choice are laid out diagonally this far apart.
     static constexpr int pictureStep = 30;
+    // From this many pixels on the fine-tune rows apply only when a handle
+    // is released.
+    static constexpr qint64 liveFinetuneLimit = 4000000;
+    // The zoom bar's range, as view scales.
+    static constexpr double zoomMinimum = 0.05;
+    static constexpr double zoomMaximum = 4.0;
 
 public slots:
     // Asks for pictures and adds those that load near the visible centre,
@@ -76,11 +93,26 @@ public slots:
     void slotAddText();
     // Renders the canvas and runs the print dialog on it.
     void slotPrint();
+    // Shows `panel` (the selected content's, adopted) in the property box,
+    // or the canvas panels when null. The previous panel is deleted.
+    void slotShowPropertiesWidget(QWidget* panel);
 
 protected:
     // Builds the scene area around `canvas`. Called by the constructor.
     void configureScene(Canvas* canvas);
     void setFocusToScene();
+
+    // The buttons that add a picture, add a text and print.
+    void connectContentButtons(QAbstractButton* picture, QAbstractButton* text, QAbstractButton* print);
+    // White, with the grey gradient ready, and no checkerboard: for a step
+    // whose picture fills the scene.
+    void setPlainBackColor();
+    // Adds the "Fine-tuning" panel (disabled until there is a picture) and
+    // the "Border" panel around `border` to `column`; returns the rows.
+    FinetuneWidget* addPictureOptionPanels(QBoxLayout* column, QWidget* border);
+    // Shows the rows neutral without applying them and enables them, live
+    // while a picture of `size` stays under liveFinetuneLimit pixels.
+    static void resetFinetune(FinetuneWidget* finetune, const QSize& size);
 
     // Asks for one picture, loads it on a worker and hands it to `onLoaded`
     // (index 0, path, image) before returning. A picture that cannot be read
@@ -96,17 +128,39 @@ protected:
     // picture's own pixels are written at its full size.
     bool saveCanvas2();
 
-    // The dialog parent: the attached container, or null.
-    QWidget* dialogParent() const;
-
     // The canvas rendered for output at the scene's size (each side
     // truncated), without editing aids. Null when it cannot be allocated.
     QImage renderForOutput() const;
 
     // Runs `worker` (made with new, no parent, signals already connected)
-    // under the modal busy dialog and returns when it has finished and its
-    // queued results were handled. The worker deletes itself later.
+    // under the modal busy dialog over the container and returns when it has
+    // finished and its queued results were handled (see ModeBusyRun). The
+    // worker deletes itself later.
     void runWorker(QThread* worker);
+
+    // The bottom bar's zoom controls: the slider (5 % to 400 %) sets the
+    // view's scale and follows it, "Fit in" fits the scene into the view,
+    // "1:1" shows it at its own pixels. Once, after configureScene().
+    void configureZoomBar(QDoubleSlider* slider, PixmapButton* fitIn, PixmapButton* actual);
+    // Shows the view's scale on the slider without setting it back.
+    void syncZoomSlider();
+    // Fits the scene into the view and shows the new scale.
+    void fitSceneInView();
+    void setZoomBarVisible(bool visible);
+
+    // The right bar's two faces: `panelBox` holds the selected content's
+    // property panel in `panelLayout`, `canvasBox` the canvas panels. The
+    // canvas's selection switches between them; starts on the canvas panels.
+    void configurePropertyPanels(QWidget* panelBox, QLayout* panelLayout, QWidget* canvasBox);
+
+    // The canvas's background picture, or null.
+    PictureContent* backPicture() const;
+    // Follows the current back picture: backPictureRendered() is called
+    // once per event-loop turn in which it announced a change (its renders
+    // land after the call that asked for them), as long as it is still the
+    // back picture. Call again after the back picture changed.
+    void watchBackPicture();
+    virtual void backPictureRendered() {}
 
     Canvas* m_canvas = nullptr;
     FloatingWidgetContainer* m_sceneContainer = nullptr;
@@ -115,4 +169,13 @@ protected:
 
 private:
     bool saveImage(bool backPictureAlone);
+
+    QPointer<QDoubleSlider> m_zoomSlider;
+    QPointer<PixmapButton> m_fitInButton;
+    QPointer<PixmapButton> m_actualButton;
+    QPointer<QWidget> m_panelBox;
+    QPointer<QLayout> m_panelLayout;
+    QPointer<QWidget> m_canvasBox;
+    QPointer<PictureContent> m_watchedBackPicture;
+    bool m_backPicturePending = false;
 };

@@ -69,7 +69,7 @@ CollageAppliance::CollageAppliance(Canvas* canvas, QObject* parent)
     ui.editWidget->setEnabled(backPicture() != nullptr);
 
     // The right bar starts on the canvas panels; a selection swaps them.
-    ui.propertiesBox->hide();
+    configurePropertyPanels(ui.propertiesBox, ui.propLayout, ui.canvasPropertiesBox);
     bottomBarAddWidget(ui.bottomWidget, -1);
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
@@ -81,12 +81,12 @@ CollageAppliance::CollageAppliance(Canvas* canvas, QObject* parent)
     configureColorBorder();
     configureBackColor();
     configureBackContent();
-    configureZoom();
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    syncZoomSlider();
 
     slotBackConfigChanged();
 
     if (m_canvas) {
-        connect(m_canvas, SIGNAL(showPropertiesWidget(QWidget*)), this, SLOT(slotShowPropertiesWidget(QWidget*)));
         connect(m_canvas, SIGNAL(backConfigChanged()), this, SLOT(slotBackConfigChanged()));
         connect(m_canvas, &AbstractScene::sceneSizeChanged, this, [this] {
             if (m_canvas)
@@ -161,25 +161,4 @@ bool CollageAppliance::slotSaveAsImage()
 bool CollageAppliance::slotFileExport()
 {
     return false;
-}
-
-void CollageAppliance::slotShowPropertiesWidget(QWidget* panel)
-{
-    if (QLayoutItem* item = ui.propLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    if (ui.propLayout->count() > 0)
-        qWarning("CanvasAppliance::slotShowPropertiesWidget: problem in the properties layout: not empty (%d)",
-            ui.propLayout->count());
-    if (!panel) {
-        ui.propertiesBox->hide();
-        ui.canvasPropertiesBox->show();
-        return;
-    }
-    ui.canvasPropertiesBox->hide();
-    panel->setParent(ui.propertiesBox);
-    ui.propLayout->addWidget(panel);
-    panel->show();
-    ui.propertiesBox->show();
 }

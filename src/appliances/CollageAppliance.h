@@ -53,7 +53,6 @@ public slots:
     bool slotSaveAsImage();
     bool slotFileExport();
     void slotBackConfigChanged();
-    void slotShowPropertiesWidget(QWidget* panel);
     void slotFinetuneChanged(FinetuneWidget::FinetuneType type, int value);
     void slotEffectChanged(uint code);
     void slotAspectComboCurrentIndexChanged(int index);
@@ -63,7 +62,6 @@ private:
     void configureColorBorder();
     void configureBackColor();
     void configureBackContent();
-    void configureZoom();
     void popupColor(ColorSelectorButton* button, int tag);
     void setNormalProject();
     void setExactSizeProject();
@@ -73,17 +71,12 @@ private:
     // Renders the back picture into the preview; `size` is what it is asked
     // to render at.
     void refreshPreview(const QSize& size);
-    // Follows the back picture's own changes (its fine-tune renders land
-    // after the call that asked for them).
-    void watchBackPicture();
-    void syncZoomSlider();
-    // The canvas's background picture, or null.
-    PictureContent* backPicture() const;
+    // The back picture's own changes (its fine-tune renders) refresh the
+    // preview.
+    void backPictureRendered() override;
 
     Ui::CollageApplianceElements ui;
     QWidget* m_formRoot = nullptr;
     QPointer<QPopupColorWidget> m_colorPopup;
     QMenu* m_sizeMenu = nullptr;
-    QPointer<PictureContent> m_watchedBackPicture;
-    bool m_previewPending = false;
 };

@@ -12,7 +12,6 @@
 
 #include <QCursor>
 #include <QMenu>
-#include <QTimer>
 
 #include <cmath>
 
@@ -59,8 +58,7 @@ void CollageAppliance::setNormalProject()
     // an edit the user must not lose by closing.
     m_canvas->slotMarkChanges();
     m_canvas->adjustSceneSize();
-    m_sceneView->fitIn();
-    syncZoomSlider();
+    fitSceneInView();
 }
 
 void CollageAppliance::setExactSizeProject()
@@ -84,8 +82,7 @@ void CollageAppliance::setExactSizeProject()
     if (changed)
         m_canvas->slotMarkChanges();
     m_canvas->adjustSceneSize();
-    m_sceneView->fitIn();
-    syncZoomSlider();
+    fitSceneInView();
 }
 
 void CollageAppliance::showSize(const QSize& size)
@@ -211,11 +208,6 @@ void CollageAppliance::configureBackContent()
     }
 }
 
-PictureContent* CollageAppliance::backPicture() const
-{
-    return m_canvas ? m_canvas->backContent() : nullptr;
-}
-
 void CollageAppliance::loadFinetuneValues()
 {
     PictureContent* picture = backPicture();
@@ -234,28 +226,9 @@ void CollageAppliance::refreshPreview(const QSize& size)
         setPreviewImage(picture->toPixmap(size, Qt::KeepAspectRatio));
 }
 
-void CollageAppliance::watchBackPicture()
+void CollageAppliance::backPictureRendered()
 {
-    PictureContent* picture = backPicture();
-    if (picture == m_watchedBackPicture)
-        return;
-    if (m_watchedBackPicture)
-        disconnect(m_watchedBackPicture, nullptr, this, nullptr);
-    m_watchedBackPicture = picture;
-    if (!picture)
-        return;
-    // Renders land after the change that asked for them; coalesce the
-    // announcements of one event-loop turn into one preview.
-    connect(picture, &AbstractContent::contentChanged, this, [this] {
-        if (m_previewPending)
-            return;
-        m_previewPending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_previewPending = false;
-            if (backPicture() == m_watchedBackPicture)
-                refreshPreview(ui.imageThumbLabel->size());
-        });
-    });
+    refreshPreview(ui.imageThumbLabel->size());
 }
 
 void CollageAppliance::setPreviewImage(QPixmap pixmap)
@@ -338,36 +311,4 @@ void CollageAppliance::slotBackConfigChanged()
         const QSignalBlocker blocker(ui.aspectCombo);
         ui.aspectCombo->setCurrentIndex(2 - ratio);
     }
-}
-
-void CollageAppliance::configureZoom()
-{
-    ui.scaleSlider->setRange(0.05, 4.0);
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &CollageAppliance::syncZoomSlider);
-    syncZoomSlider();
-
-    ui.fitinButn->setFixedSize(16, 16);
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setFixedSize(16, 16);
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-}
-
-void CollageAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
 }

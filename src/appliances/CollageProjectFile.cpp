@@ -16,7 +16,6 @@
 #include <QSet>
 #include <QTextStream>
 #include <QUrl>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cstring>
@@ -129,25 +128,15 @@ QString structureRefusal(const QByteArray& data)
     const QString text = textRefusal(data);
     if (!text.isEmpty())
         return text;
-    QXmlStreamReader xml(data);
-    int depth = 0;
-    int elements = 0;
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > CollageProjectFile::maxDepth)
-                return CollageProjectFile::tr("The document is nested more than %1 levels deep.")
-                    .arg(CollageProjectFile::maxDepth);
-            if (++elements > CollageProjectFile::maxElements)
-                return CollageProjectFile::tr("The document holds more than %1 elements.")
-                    .arg(CollageProjectFile::maxElements);
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
+    switch (XmlDepthGuard::check(data, CollageProjectFile::maxDepth, CollageProjectFile::maxElements)) {
+    case XmlDepthGuard::Verdict::TooDeep:
+        return CollageProjectFile::tr("The document is nested more than %1 levels deep.")
+            .arg(CollageProjectFile::maxDepth);
+    case XmlDepthGuard::Verdict::TooManyElements:
+        return CollageProjectFile::tr("The document holds more than %1 elements.")
+            .arg(CollageProjectFile::maxElements);
+    case XmlDepthGuard::Verdict::Within:
+        break;
     }
     return QString();
 }

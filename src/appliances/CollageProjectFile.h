@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/PictureContent.h"
+#include "canvas/XmlDepthGuard.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -27,8 +28,8 @@ public:
     // Deeper or larger documents are refused before the DOM is built; a
     // real project is a few levels deep and holds a few elements per
     // content.
-    static constexpr int maxDepth = 64;
-    static constexpr int maxElements = 250000;
+    static constexpr int maxDepth = XmlDepthGuard::defaultMaxDepth;
+    static constexpr int maxElements = XmlDepthGuard::defaultMaxElements;
     // The text a document may carry, all its elements together, in bytes
     // as stored; more is refused before any parser builds it. A collage's
     // text is drawn glyph by glyph over the pictures: a poster's worth is a

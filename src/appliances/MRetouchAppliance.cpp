@@ -1,12 +1,10 @@
 #include "appliances/MRetouchAppliance.h"
 
-#include "appframe/Container.h"
 #include "appframe/ModalPrompts.h"
 #include "appframe/SceneView.h"
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
 #include "appliances/IQZorivuvEngine.h"
-#include "appliances/IQZorivuvThread.h"
 #include "appliances/MTileAppliance.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
@@ -17,7 +15,6 @@
 #include "widgets/QDoubleSlider.h"
 #include "widgets/QSliderWidget.h"
 #include "widgets/QToolBoxWidget.h"
-#include "widgets/QWaitingDialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,9 +22,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayoutItem>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpacerItem>
@@ -43,8 +38,6 @@ const char* const toolButtonStyle
       "QToolButton:disabled {background-color:#222222; color:#646464;border:1px solid #444444; border-radius:4px;}";
 
 const char* const generateStyle = "QPushButton {color:rgba(67, 156, 243,255); }";
-
-constexpr double maximumZoom = 4.0;
 
 // White where `image` is opaque: the form the canvas and the engine take.
 QImage invertedAlphaMask(const QImage& image)
@@ -79,9 +72,7 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
     m_param.makeDefault();
     ui.setupUi(m_host);
 
-    connect(ui.bPicture, &QToolButton::clicked, this, &CanvasAppliance::slotAddPicture);
-    connect(ui.bText, &QToolButton::clicked, this, &CanvasAppliance::slotAddText);
-    connect(ui.bPrint, &QToolButton::clicked, this, &CanvasAppliance::slotPrint);
+    connectContentButtons(ui.bPicture, ui.bText, ui.bPrint);
     connect(ui.bBack, &QToolButton::clicked, this, [] {
         if (App::workflow)
             App::workflow->popCurrentAppliance();
@@ -109,18 +100,14 @@ MRetouchAppliance::MRetouchAppliance(Canvas* canvas, const QPixmap& mosaic, QObj
     topbarAddWidget(ui.addContentBox, false, -1);
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
-    ui.propertiesBox->hide();
     // The right box's label is a stand-in of the form, not a text for users.
     ui.label_4->hide();
     topbarAddWidget(ui.rightBox, true, -1);
 
-    ui.scaleSlider->setRange(0.05, maximumZoom);
-    configureZoom();
-
-    if (m_canvas) {
-        connect(m_canvas, &Canvas::showPropertiesWidget, this, &MRetouchAppliance::slotShowPropertiesWidget);
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    configurePropertyPanels(ui.propertiesBox, ui.propLayout, ui.canvasPropertiesBox);
+    if (m_canvas)
         connect(m_canvas, &AbstractScene::sceneSizeChanged, this, &MRetouchAppliance::updateZoomRange);
-    }
 
     const QImage& target = IQZorivuvEngine::globalInstance()->background;
     setCanvasPixmap(mosaic, target.hasAlphaChannel() ? invertedAlphaMask(target) : QImage(), true);
@@ -143,11 +130,7 @@ MRetouchAppliance::~MRetouchAppliance()
         qWarning("MRetouchAppliance::~MRetouchAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each montage
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.propertiesBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_host;
     delete m_modeGroup;
     delete m_maskMenu;
@@ -202,34 +185,6 @@ void MRetouchAppliance::configureZorivuv()
     connect(ui.generateButton, &QPushButton::clicked, this, &MRetouchAppliance::slotGenerateZorivuv);
 }
 
-void MRetouchAppliance::configureZoom()
-{
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &MRetouchAppliance::syncZoomSlider);
-
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-}
-
-void MRetouchAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
-}
-
 double MRetouchAppliance::zoomFloor(const QSize& size)
 {
     const int w = size.width();
@@ -246,7 +201,7 @@ void MRetouchAppliance::updateZoomRange()
     if (!m_canvas)
         return;
     const double floor = zoomFloor(m_canvas->sceneSize());
-    ui.scaleSlider->setRange(floor, maximumZoom);
+    ui.scaleSlider->setRange(floor, zoomMaximum);
     m_sceneView->setMinimumWheelScale(floor);
     showSize();
 }
@@ -271,10 +226,8 @@ bool MRetouchAppliance::setCanvasPixmap(const QPixmap& pixmap, const QImage& mas
         mode->setProjectMode(CanvasModeInfo::ModeExactSize);
         m_canvas->adjustSceneSize();
         auto fit = [this] {
-            if (m_sceneView && m_canvas) {
-                m_sceneView->fitIn();
-                syncZoomSlider();
-            }
+            if (m_canvas)
+                fitSceneInView();
         };
         if (deferFit)
             QTimer::singleShot(0, this, fit);
@@ -282,9 +235,7 @@ bool MRetouchAppliance::setCanvasPixmap(const QPixmap& pixmap, const QImage& mas
             fit();
     }
     showSize();
-    ui.actualButn->setVisible(shown);
-    ui.fitinButn->setVisible(shown);
-    ui.scaleSlider->setVisible(shown);
+    setZoomBarVisible(shown);
     setFocusToScene();
     return shown;
 }
@@ -304,23 +255,6 @@ void MRetouchAppliance::setPreviewImage(const QPixmap& pixmap)
     scaled.setDevicePixelRatio(ratio);
     label->setPixmap(scaled);
     label->show();
-}
-
-void MRetouchAppliance::slotShowPropertiesWidget(QWidget* widget)
-{
-    while (QLayoutItem* item = ui.propLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    if (!widget) {
-        ui.propertiesBox->hide();
-        ui.canvasPropertiesBox->show();
-        return;
-    }
-    ui.canvasPropertiesBox->hide();
-    widget->setParent(ui.propertiesBox);
-    ui.propLayout->addWidget(widget);
-    ui.propertiesBox->show();
 }
 
 void MRetouchAppliance::buildMaskMenu()
@@ -408,57 +342,29 @@ void MRetouchAppliance::slotGenerateZorivuv()
     if (m_canvas && m_canvas->backContent())
         m_canvas->backContent()->clearCache();
 
-    IQZorivuvEngine* engine = IQZorivuvEngine::globalInstance();
-    m_runTileCount = int(engine->tilePaths.size());
-
-    QWaitingDialog busy(nullptr);
-    busy.showProgress();
-    QPointer<IQZorivuvThread> thread = new IQZorivuvThread(engine, &m_param, QImage());
-    // The thread deletes itself after finished(); close() is queued behind
-    // the result, so exec() returns once it was handled.
-    connect(thread, &IQZorivuvThread::zorivuvFinished, this, &MRetouchAppliance::slotZorivuvFinished);
-    connect(thread, &IQZorivuvThread::progress, &busy, &QWaitingDialog::setProgress);
-    connect(thread, &QThread::finished, &busy, &QWidget::close);
-    connect(&busy, &QWaitingDialog::cancelRequested, this, [thread] {
-        if (thread)
-            thread->cancel();
+    m_runTileCount = int(IQZorivuvEngine::globalInstance()->tilePaths.size());
+    MTileAppliance::runMontage(&m_param, this, [this](QImage mosaic, QImage mask, int errorCode, int leftOut) {
+        slotZorivuvFinished(std::move(mosaic), std::move(mask), errorCode, leftOut);
     });
-    thread->start(QThread::InheritPriority);
-    busy.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    busy.exec();
 }
 
 void MRetouchAppliance::slotZorivuvFinished(QImage mosaic, QImage mask, int errorCode, int leftOut)
 {
-    switch (errorCode) {
-    case IQZorivuvEngine::Success: {
-        if (mosaic.isNull()) {
-            // A run that claims success without a mosaic must not pass
-            // silently.
-            reportLater(QMessageBox::Critical, MTileAppliance::runFailureText(errorCode));
-            return;
-        }
-        // Moved in: a large mosaic is not held twice. A pixmap that cannot
-        // be made is a mosaic the canvas cannot take: setCanvasPixmap then
-        // hides the zoom controls as for any other refusal.
-        const QPixmap pixmap = QPixmap::fromImage(std::move(mosaic));
-        if (!setCanvasPixmap(pixmap, mask, false)) {
-            // The previous mosaic stays, and so does its pending state.
-            reportLater(QMessageBox::Critical, tr("Not enough memory."));
-            return;
-        }
-        m_pendingChanges = true;
-        if (leftOut > 0)
-            reportLater(QMessageBox::Information, MTileAppliance::leftOutText(leftOut, m_runTileCount));
+    // A cancelled or failed run leaves canvas and options as they were.
+    if (!MTileAppliance::montageSucceeded(this, mosaic, errorCode))
+        return;
+    // Moved in: a large mosaic is not held twice. A pixmap that cannot be
+    // made is a mosaic the canvas cannot take: setCanvasPixmap then hides
+    // the zoom controls as for any other refusal.
+    const QPixmap pixmap = QPixmap::fromImage(std::move(mosaic));
+    if (!setCanvasPixmap(pixmap, mask, false)) {
+        // The previous mosaic stays, and so does its pending state.
+        reportLater(QMessageBox::Critical, tr("Not enough memory."));
         return;
     }
-    case IQZorivuvEngine::Cancelled:
-        // The user stopped it; canvas and options stay as they were.
-        return;
-    default:
-        reportLater(QMessageBox::Critical, MTileAppliance::runFailureText(errorCode));
-        return;
-    }
+    m_pendingChanges = true;
+    if (leftOut > 0)
+        reportLater(QMessageBox::Information, MTileAppliance::leftOutText(leftOut, m_runTileCount));
 }
 
 void MRetouchAppliance::slotSaveAsImage()
@@ -467,11 +373,4 @@ void MRetouchAppliance::slotSaveAsImage()
     // export leaves them as they were.
     if (applicanceSaveImage())
         m_pendingChanges = false;
-}
-
-void MRetouchAppliance::reportLater(QMessageBox::Icon icon, const QString& text)
-{
-    QTimer::singleShot(messageDelayMsecs, this, [this, icon, text] {
-        ModalPrompts::message(icon, dialogParent(), QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
-    });
 }

@@ -5,7 +5,6 @@
 #include "appliances/MRetouchApplianceElements.h"
 
 #include <QImage>
-#include <QMessageBox>
 #include <QPixmap>
 
 class QButtonGroup;
@@ -46,12 +45,8 @@ public:
     const IQZorivuvParam& param() const { return m_param; }
     QMenu* maskMenu() const { return m_maskMenu; }
 
-    // How long a failed run waits before it says so.
-    static constexpr int messageDelayMsecs = 100;
-
 public slots:
     void slotSaveAsImage();
-    void slotShowPropertiesWidget(QWidget* widget);
     void slotGenerateZorivuv();
     // The run's result, queued to the GUI thread.
     void slotZorivuvFinished(QImage mosaic, QImage mask, int errorCode, int leftOut);
@@ -62,13 +57,10 @@ public slots:
 
 private:
     void configureZorivuv();
-    void configureZoom();
     void buildMaskMenu();
     void updateZoomRange();
-    void syncZoomSlider();
     void showSize();
     void applyMask(const QImage& mask, int maskMode);
-    void reportLater(QMessageBox::Icon icon, const QString& text);
 
     Ui::MRetouchApplianceElements ui;
     QButtonGroup* m_modeGroup = nullptr;

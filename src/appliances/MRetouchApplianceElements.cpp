@@ -31,17 +31,7 @@ void MRetouchApplianceElements::setupUi(QWidget* host)
     auto* hostLayout = new QVBoxLayout(host);
 
     // Top bar, left: Back | Export Print | Stickers Text.
-    addContentBox = new QWidget(host);
-    addContentBox->setObjectName(QStringLiteral("addContentBox"));
-    addContentBox->setProperty("@onTopbar", true);
-    horizontalLayout_8 = new QHBoxLayout(addContentBox);
-    horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
-    horizontalLayout_8->setSpacing(6);
-    horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bBack = toolButton(addContentBox, "bBack", QIcon(QStringLiteral(":/data/step-backward.png")));
-    horizontalLayout_8->addWidget(bBack);
-    line_8 = verticalLine(addContentBox, "line_8");
-    horizontalLayout_8->addWidget(line_8);
+    StepFormParts::addBackBox(*this, host, bBack, "bBack", line_8, "line_8");
     bSaveImage = toolButton(addContentBox, "bSaveImage", QIcon(QStringLiteral(":/data/save-image.png")));
     horizontalLayout_8->addWidget(bSaveImage);
     bPrint = toolButton(addContentBox, "bPrint", QIcon(QStringLiteral(":/data/printer.png")));
@@ -54,24 +44,13 @@ void MRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->addWidget(bText);
     hostLayout->addWidget(addContentBox);
 
-    label = new QLabel(host);
-    label->setObjectName(QStringLiteral("label"));
-    label->setText(QStringLiteral("This is the 'add content' Box"));
+    StepFormParts::addStandInLabel(*this, host);
     hostLayout->addWidget(label);
 
-    propertiesBox = new QWidget(host);
-    propertiesBox->setObjectName(QStringLiteral("propertiesBox"));
-    propLayout = new QVBoxLayout(propertiesBox);
-    propLayout->setObjectName(QStringLiteral("propLayout"));
-    propLayout->setSpacing(0);
-    propLayout->setContentsMargins(0, 0, 0, 0);
+    StepFormParts::addPropertyBox(*this, host);
     hostLayout->addWidget(propertiesBox);
 
-    rightBox = new QWidget(host);
-    rightBox->setObjectName(QStringLiteral("rightBox"));
-    horizontalLayout_7 = new QHBoxLayout(rightBox);
-    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
-    horizontalLayout_7->setContentsMargins(20, 0, 0, 0);
+    StepFormParts::addRightBox(*this, host, 20, 0);
     label_4 = new QLabel(rightBox);
     label_4->setObjectName(QStringLiteral("label_4"));
     label_4->setText(QStringLiteral("This is the right Box"));
@@ -79,13 +58,7 @@ void MRetouchApplianceElements::setupUi(QWidget* host)
     hostLayout->addWidget(rightBox);
 
     // Right bar: target preview, Mask, options, Generate.
-    canvasPropertiesBox = new QWidget(host);
-    canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
-    canvasPropertiesBox->setFixedWidth(260);
-    verticalLayout_10 = new QVBoxLayout(canvasPropertiesBox);
-    verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
-    verticalLayout_10->setContentsMargins(0, 0, 0, 0);
-    verticalLayout_10->setSpacing(0);
+    StepFormParts::addSideBox(*this, host);
     verticalLayout_4 = new QVBoxLayout;
     verticalLayout_4->setObjectName(QStringLiteral("verticalLayout_4"));
     line_9 = horizontalLine(canvasPropertiesBox, "line_9");
@@ -136,40 +109,7 @@ void MRetouchApplianceElements::setupUi(QWidget* host)
     hostLayout->addWidget(canvasPropertiesBox);
 
     // Bottom bar: size read-out, zoom.
-    bottomWidget = new QWidget(host);
-    bottomWidget->setObjectName(QStringLiteral("bottomWidget"));
-    verticalLayout = new QVBoxLayout(bottomWidget);
-    verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    verticalLayout->setContentsMargins(0, 0, 0, 0);
-    line = horizontalLine(bottomWidget, "line");
-    verticalLayout->addWidget(line);
-    horizontalLayout_4 = new QHBoxLayout;
-    horizontalLayout_4->setObjectName(QStringLiteral("horizontalLayout_4"));
-    horizontalLayout_4->setContentsMargins(12, 0, 0, 0);
-    sizeLabel = new QLabel(bottomWidget);
-    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
-    horizontalLayout_4->addWidget(sizeLabel);
-    horizontalLayout_4->addStretch(1);
-    horizontalLayout = new QHBoxLayout;
-    horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
-    const QMargins zoomDefaults = horizontalLayout->contentsMargins();
-    horizontalLayout->setContentsMargins(12, zoomDefaults.top(), 12, zoomDefaults.bottom());
-    horizontalLayout->setSpacing(12);
-    fitinButn = new PixmapButton(bottomWidget);
-    fitinButn->setObjectName(QStringLiteral("fitinButn"));
-    fitinButn->setFixedSize(16, 16);
-    horizontalLayout->addWidget(fitinButn);
-    actualButn = new PixmapButton(bottomWidget);
-    actualButn->setObjectName(QStringLiteral("actualButn"));
-    actualButn->setFixedSize(16, 16);
-    horizontalLayout->addWidget(actualButn);
-    scaleSlider = new QDoubleSlider(bottomWidget);
-    scaleSlider->setObjectName(QStringLiteral("scaleSlider"));
-    scaleSlider->setOrientation(Qt::Horizontal);
-    scaleSlider->setFixedWidth(160);
-    horizontalLayout->addWidget(scaleSlider);
-    horizontalLayout_4->addLayout(horizontalLayout);
-    verticalLayout->addLayout(horizontalLayout_4);
+    StepFormParts::addEditingBottomBar(*this, host);
     hostLayout->addWidget(bottomWidget);
 
     // The "Options" panel's contents.

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "appframe/AbstractAppliance.h"
 #include "appliances/MTileApplianceElements.h"
+#include "appliances/ModePhotoListAppliance.h"
 
 #include <QImage>
-#include <QMessageBox>
-#include <QObject>
 #include <QPixmap>
 
-class FloatingWidgetContainer;
-class IQThumbsViewer;
+#include <functional>
+
+class IQZorivuvParam;
 
 // Montage step 2: the user collects the tile photos in a thumbnail list, and
 // Next runs the first montage with default settings on a worker thread under
@@ -19,7 +18,7 @@ class IQThumbsViewer;
 //
 // The appliance owns every widget it made, those lent to the main window's
 // bars and the scene (the list) included. GUI thread only.
-class MTileAppliance : public QObject, public PlugGui::AbstractAppliance
+class MTileAppliance : public ModePhotoListAppliance
 {
     Q_OBJECT
 
@@ -30,6 +29,14 @@ public:
     // same.
     static QString runFailureText(int code);
     static QString leftOutText(int leftOut, int tileCount);
+    // Runs a montage of the engine's tile photos with `param` under the
+    // busy dialog (progress and Cancel) and returns once `onResult` (with
+    // zorivuvFinished()'s arguments) was called in `context`.
+    static void runMontage(const IQZorivuvParam* param, QObject* context,
+        std::function<void(QImage, QImage, int, int)> onResult);
+    // Whether a run that ended with `errorCode` gave a mosaic; when not,
+    // `step` tells the user why (a cancel needs no word).
+    static bool montageSucceeded(ModeAppliance* step, const QImage& mosaic, int errorCode);
 
     explicit MTileAppliance(QObject* parent = nullptr);
     ~MTileAppliance() override;
@@ -37,15 +44,9 @@ public:
     // "Zorivuv" in every language; also the window title.
     QString applianceName() const override;
     bool appliancePendingChanges() const override;
-    void setFocusToScene();
-    void removeFromApplianceContainer();
 
     // For tests and screenshots.
     const Ui::MTileApplianceElements& form() const { return ui; }
-    IQThumbsViewer* thumbsViewer() const { return m_thumbsViewer; }
-
-    // How long a failed or partial run waits before it says so.
-    static constexpr int messageDelayMsecs = 100;
 
 public slots:
     void slotAddPicture();
@@ -55,15 +56,11 @@ public slots:
     // listed photos that could not be read.
     void slotZorivuvFinished(QImage mosaic, QImage mask, int errorCode, int leftOut);
 
-private:
-    void configureAppliance();
-    void showCounts();
-    // A message box 100 ms from now, over the main window when attached.
-    void reportLater(QMessageBox::Icon icon, const QString& text);
+protected:
+    void listChanged() override;
 
+private:
     Ui::MTileApplianceElements ui;
-    FloatingWidgetContainer* m_sceneContainer = nullptr;
-    IQThumbsViewer* m_thumbsViewer = nullptr;
     QWidget* m_host = nullptr;
     // Photos listed when the running montage started.
     int m_runTileCount = 0;

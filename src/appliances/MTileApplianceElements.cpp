@@ -22,16 +22,7 @@ void MTileApplianceElements::setupUi(QWidget* host)
     auto* hostLayout = new QVBoxLayout(host);
 
     // Top bar, left: Back | Add Tiles, Remove Tiles.
-    addContentBox = new QWidget(host);
-    addContentBox->setObjectName(QStringLiteral("addContentBox"));
-    addContentBox->setProperty("@onTopbar", true);
-    horizontalLayout_8 = new QHBoxLayout(addContentBox);
-    horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
-    horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bHome = toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
-    horizontalLayout_8->addWidget(bHome);
-    line_6 = StepFormParts::verticalLine(addContentBox, "line_6");
-    horizontalLayout_8->addWidget(line_6);
+    StepFormParts::addBackBox(*this, host, bHome, "bHome", line_6, "line_6");
     bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
     horizontalLayout_8->addWidget(bPicture);
     QIcon removeIcon(QStringLiteral(":/data/file-remove.png"));
@@ -41,16 +32,11 @@ void MTileApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->addWidget(bRemovePicture);
     hostLayout->addWidget(addContentBox);
 
-    label = new QLabel(host);
-    label->setObjectName(QStringLiteral("label"));
-    label->setText(QStringLiteral("This is the 'add content' Box"));
+    StepFormParts::addStandInLabel(*this, host);
     hostLayout->addWidget(label);
 
     // Top bar, right: the step's title.
-    const StepFormParts::TitleBox title = StepFormParts::titleBox(host, "label_6");
-    rightBox = title.box;
-    horizontalLayout_7 = title.layout;
-    label_6 = title.label;
+    label_6 = StepFormParts::addTitleBox(*this, host, "label_6");
     hostLayout->addWidget(rightBox);
 
     // Bottom bar: the count and Next.

@@ -1,6 +1,5 @@
 #include "appliances/PRetouchAppliance.h"
 
-#include "appframe/SceneView.h"
 #include "appframe/Workflow.h"
 #include "appliances/ColorBorderWidget.h"
 #include "canvas/Canvas.h"
@@ -9,10 +8,8 @@
 #include "canvas/PictureEffect.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
-#include "widgets/QToolBoxWidget.h"
 
 #include <QLabel>
-#include <QLayoutItem>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -32,9 +29,7 @@ PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QOb
 {
     ui.setupUi(m_host);
 
-    connect(ui.bPicture, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddPicture);
-    connect(ui.bText, &QAbstractButton::clicked, this, &CanvasAppliance::slotAddText);
-    connect(ui.bPrint, &QAbstractButton::clicked, this, &CanvasAppliance::slotPrint);
+    connectContentButtons(ui.bPicture, ui.bText, ui.bPrint);
     connect(ui.bSaveImage, &QAbstractButton::clicked, this, &PRetouchAppliance::slotSaveAsImage);
     connect(ui.bHome, &QAbstractButton::clicked, this, [] {
         if (App::workflow)
@@ -43,44 +38,25 @@ PRetouchAppliance::PRetouchAppliance(Canvas* canvas, const QImage& panorama, QOb
 
     windowTitleSet(applianceName());
 
-    if (m_canvas) {
-        CanvasBackColor back;
-        back.mode = 0;
-        back.color = Qt::white;
-        back.topColor = QColor(192, 192, 192);
-        back.bottomColor = QColor(80, 80, 80);
-        back.showGrid = false;
-        m_canvas->setBackColor(back);
-    }
+    setPlainBackColor();
 
     bottomBarAddWidget(ui.bottomWidget, -1);
     ui.addContentBox->setProperty("@onTopbar", true);
     topbarAddWidget(ui.addContentBox, false, -1);
 
-    m_finetune = new FinetuneWidget;
-    m_finetune->setContentsMargins(12, 12, 12, 12);
-    m_finetune->setEnabled(false);
+    m_finetune = addPictureOptionPanels(ui.scrollLayout, ui.borderColorWidget);
     connect(m_finetune, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
-    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    finetuneBox->addWidget(tr("Fine-tuning"), m_finetune, true);
-    ui.scrollLayout->addWidget(finetuneBox);
-    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
-    ui.scrollLayout->addWidget(borderBox);
 
     rightbarAddWidget(ui.propertiesBox, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
-    ui.propertiesBox->hide();
     topbarAddWidget(ui.rightBox, true, -1);
 
     configureColorBorder();
-    configureZoom();
-
-    if (m_canvas) {
-        connect(m_canvas, &Canvas::showPropertiesWidget, this, &PRetouchAppliance::slotShowPropertiesWidget);
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    configurePropertyPanels(ui.propertiesBox, ui.propLayout, ui.canvasPropertiesBox);
+    if (m_canvas)
         connect(m_canvas, &AbstractScene::sceneSizeChanged, this, &PRetouchAppliance::showSize);
-    }
 
     setCanvasImage(panorama);
     refreshPreview();
@@ -92,11 +68,7 @@ PRetouchAppliance::~PRetouchAppliance()
         qWarning("PRetouchAppliance::~PRetouchAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each panorama
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.propertiesBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_host;
 }
 
@@ -150,37 +122,6 @@ void PRetouchAppliance::configureColorBorder()
     });
 }
 
-void PRetouchAppliance::configureZoom()
-{
-    ui.scaleSlider->setRange(0.05, 4.0);
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &PRetouchAppliance::syncZoomSlider);
-
-    ui.fitinButn->setFixedSize(16, 16);
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setFixedSize(16, 16);
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-}
-
-void PRetouchAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
-}
-
 void PRetouchAppliance::showSize()
 {
     if (!m_canvas)
@@ -201,29 +142,15 @@ void PRetouchAppliance::setCanvasImage(QImage image)
     m_canvas->adjustSceneSize();
     // Fitted once the view has its size in the window.
     QTimer::singleShot(0, this, [this] {
-        if (m_sceneView && m_canvas) {
-            m_sceneView->fitIn();
-            syncZoomSlider();
-        }
+        if (m_canvas)
+            fitSceneInView();
     });
     showSize();
 
-    if (m_finetune) {
-        // A new panorama starts neutral; showing the values applies nothing.
-        m_finetune->setValue(FinetuneWidget::Saturation, 0, true);
-        m_finetune->setValue(FinetuneWidget::Contrast, 0, true);
-        m_finetune->setValue(FinetuneWidget::Brightness, 0, true);
-        m_finetune->setValue(FinetuneWidget::Sharpness, 0, true);
-        m_finetune->setValue(FinetuneWidget::Temperature, 5000, true);
-        m_finetune->setValue(FinetuneWidget::Tint, 10, true);
-        // In 64 bits: a very large panorama must not wrap into live updates.
-        const qint64 pixels = qint64(image.width()) * qint64(image.height());
-        m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
-        m_finetune->setEnabled(true);
-    }
-    ui.actualButn->show();
-    ui.fitinButn->show();
-    ui.scaleSlider->show();
+    // A new panorama starts neutral.
+    if (m_finetune)
+        resetFinetune(m_finetune, image.size());
+    setZoomBarVisible(true);
     setFocusToScene();
 }
 
@@ -265,25 +192,4 @@ void PRetouchAppliance::applyEffect(int code, double param)
     effect.rect = QRect(0, 0, -1, -1);
     m_canvas->applyBackgroundEffect(effect);
     refreshPreview();
-}
-
-void PRetouchAppliance::slotShowPropertiesWidget(QWidget* widget)
-{
-    if (QLayoutItem* item = ui.propLayout->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
-    if (ui.propLayout->count() > 0) {
-        qWarning("PRetouchAppliance::slotShowPropertiesWidget: problem in the properties layout: not empty (%d)",
-            ui.propLayout->count());
-    }
-    if (!widget) {
-        ui.propertiesBox->hide();
-        ui.canvasPropertiesBox->show();
-        return;
-    }
-    ui.canvasPropertiesBox->hide();
-    widget->setParent(ui.propertiesBox);
-    ui.propLayout->addWidget(widget);
-    ui.propertiesBox->show();
 }

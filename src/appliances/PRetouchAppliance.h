@@ -23,8 +23,6 @@ class PRetouchAppliance : public CanvasAppliance
 public:
     // Effect codes of the six fine-tune rows, by FinetuneWidget::FinetuneType.
     static constexpr int finetuneEffect[FinetuneWidget::TypeCount] = {15, 16, 17, 18, 19, 20};
-    // From this many pixels on the rows apply only when a handle is released.
-    static constexpr qint64 liveFinetuneLimit = 4000000;
 
     PRetouchAppliance(Canvas* canvas, const QImage& panorama, QObject* parent = nullptr);
     ~PRetouchAppliance() override;
@@ -37,7 +35,6 @@ public:
     bool applicanceSaveImage() override;
     bool applianceSave(const QString& path) override;
 
-    void configureZoom();
     void configureColorBorder();
 
     // For tests and screenshots.
@@ -48,14 +45,12 @@ public slots:
     void setPreviewImage(QPixmap pixmap);
     void setCanvasImage(QImage image);
     bool slotSaveAsImage();
-    void slotShowPropertiesWidget(QWidget* widget);
     void slotFinetuneChanged(FinetuneWidget::FinetuneType type, int value);
     void slotEffectSelected(uint effectId);
 
 private:
     void applyEffect(int code, double param);
     void refreshPreview();
-    void syncZoomSlider();
     void showSize();
     bool save();
 

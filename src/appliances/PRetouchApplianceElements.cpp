@@ -40,25 +40,15 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->addWidget(line_8);
     addContentBox->setGeometry(10, 40, 120, barButtonSide);
 
-    label = new QLabel(host);
-    label->setObjectName(QStringLiteral("label"));
+    StepFormParts::addStandInLabel(*this, host);
     label->setGeometry(10, 10, 240, 25);
-    label->setText(QStringLiteral("This is the 'add content' Box"));
 
     // Right bar while a content is selected: its property panel.
-    propertiesBox = new QWidget(host);
-    propertiesBox->setObjectName(QStringLiteral("propertiesBox"));
-    propLayout = new QVBoxLayout(propertiesBox);
-    propLayout->setObjectName(QStringLiteral("propLayout"));
-    propLayout->setContentsMargins(0, 0, 0, 0);
+    StepFormParts::addPropertyBox(*this, host);
     propertiesBox->setGeometry(400, 100, 260, 300);
 
     // Top bar, right: Add Picture, Add Text | Save as Image | Print.
-    rightBox = new QWidget(host);
-    rightBox->setObjectName(QStringLiteral("rightBox"));
-    horizontalLayout_7 = new QHBoxLayout(rightBox);
-    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
-    horizontalLayout_7->setContentsMargins(20, 0, 0, 0);
+    StepFormParts::addRightBox(*this, host, 20, 0);
     bPicture = barButton(rightBox, "bPicture", ":/data/insert-image.png");
     bPicture->setMinimumSize(barButtonSide, barButtonSide);
     horizontalLayout_7->addWidget(bPicture);
@@ -80,21 +70,9 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     label_4->setText(QStringLiteral("This is the right Box"));
 
     // Right bar: header, preview, the "Fine-tuning" and "Border" panels.
-    canvasPropertiesBox = new QWidget(host);
-    canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
-    canvasPropertiesBox->setMinimumWidth(260);
-    canvasPropertiesBox->setMaximumWidth(260);
-    verticalLayout_10 = new QVBoxLayout(canvasPropertiesBox);
-    verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
-    verticalLayout_10->setSpacing(0);
-    verticalLayout_10->setContentsMargins(0, 0, 0, 0);
-    const StepFormParts::PanelHead head =
-        panelHead(canvasPropertiesBox, verticalLayout_10, "line_9", "horizontalLayout_11", "label_6", "line_4");
-    line_9 = head.topLine;
-    horizontalLayout_11 = head.row;
-    label_6 = head.title;
-    widget = head.slot;
-    line_4 = head.bottomLine;
+    StepFormParts::addSideBox(*this, host);
+    std::tie(line_9, horizontalLayout_11, label_6, widget, line_4)
+        = panelHead(canvasPropertiesBox, verticalLayout_10, "line_9", "horizontalLayout_11", "label_6", "line_4");
 
     contentWidget = new QWidget(canvasPropertiesBox);
     contentWidget->setObjectName(QStringLiteral("contentWidget"));
@@ -116,25 +94,10 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     // No side margins: the panels (at least 240 wide) and the scroll bar
     // take the whole 260 of the bar, and the panels indent their own rows.
     setSideMargins(horizontalLayout_6, 0, 0);
-    scrollArea = new QScrollArea(canvasPropertiesBox);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea->setWidgetResizable(true);
-    scrollAreaWidgetContents = new QWidget;
-    scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
-    auto* contentsLayout = new QVBoxLayout(scrollAreaWidgetContents);
-    contentsLayout->setContentsMargins(0, 0, 0, 0);
-    scrollFrame = new QFrame(scrollAreaWidgetContents);
-    scrollFrame->setObjectName(QStringLiteral("scrollFrame"));
-    scrollFrame->setMinimumWidth(240);
-    scrollLayout = new QVBoxLayout(scrollFrame);
-    scrollLayout->setObjectName(QStringLiteral("scrollLayout"));
-    scrollLayout->setSpacing(1);
-    scrollLayout->setContentsMargins(0, 0, 0, 0);
-    contentsLayout->addWidget(scrollFrame);
-    contentsLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
-    scrollArea->setWidget(scrollAreaWidgetContents);
+    const StepFormParts::ScrollPanel scroll = StepFormParts::scrollPanel(*this, canvasPropertiesBox);
+    scrollAreaWidgetContents = scroll.contents;
+    scrollFrame = scroll.frame;
+    scroll.contentsLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
     horizontalLayout_6->addWidget(scrollArea);
     verticalLayout_10->addLayout(horizontalLayout_6, 1);
     canvasPropertiesBox->setGeometry(10, 100, 260, 600);
@@ -144,47 +107,13 @@ void PRetouchApplianceElements::setupUi(QWidget* host)
     borderColorWidget->setGeometry(300, 420, 240, 200);
 
     // Bottom bar: size read-out and zoom.
-    bottomWidget = new QWidget(host);
-    bottomWidget->setObjectName(QStringLiteral("bottomWidget"));
-    verticalLayout = new QVBoxLayout(bottomWidget);
-    verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
-    verticalLayout->setContentsMargins(0, 0, 0, 0);
-    line = horizontalLine(bottomWidget, "line");
-    verticalLayout->addWidget(line);
-    horizontalLayout_4 = new QHBoxLayout;
-    horizontalLayout_4->setObjectName(QStringLiteral("horizontalLayout_4"));
-    const QMargins rowDefaults = horizontalLayout_4->contentsMargins();
-    horizontalLayout_4->setContentsMargins(12, rowDefaults.top(), rowDefaults.right(), rowDefaults.bottom());
-    sizeLabel = new QLabel(bottomWidget);
-    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
-    horizontalLayout_4->addWidget(sizeLabel);
-    horizontalLayout_4->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
-    horizontalLayout = new QHBoxLayout;
-    horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
-    setSideMargins(horizontalLayout, 12, 12);
-    horizontalLayout->setSpacing(12);
-    fitinButn = new PixmapButton(bottomWidget);
-    fitinButn->setObjectName(QStringLiteral("fitinButn"));
-    fitinButn->setMinimumSize(16, 16);
-    horizontalLayout->addWidget(fitinButn);
-    actualButn = new PixmapButton(bottomWidget);
-    actualButn->setObjectName(QStringLiteral("actualButn"));
-    actualButn->setMinimumSize(16, 16);
-    horizontalLayout->addWidget(actualButn);
-    scaleSlider = new QDoubleSlider(bottomWidget);
-    scaleSlider->setObjectName(QStringLiteral("scaleSlider"));
-    scaleSlider->setOrientation(Qt::Horizontal);
-    scaleSlider->setMinimumWidth(160);
-    scaleSlider->setMaximumWidth(160);
-    horizontalLayout->addWidget(scaleSlider);
-    horizontalLayout_4->addLayout(horizontalLayout);
+    StepFormParts::addEditingBottomBar(*this, host);
     line_10 = new QFrame(bottomWidget);
     line_10->setObjectName(QStringLiteral("line_10"));
     line_10->setFrameShape(QFrame::VLine);
     line_10->setFrameShadow(QFrame::Sunken);
     line_10->setMaximumWidth(1);
     horizontalLayout_4->addWidget(line_10);
-    verticalLayout->addLayout(horizontalLayout_4);
     bottomWidget->setGeometry(10, 720, 600, 40);
 
     retranslateUi(host);

@@ -1,32 +1,19 @@
 #pragma once
 
+#include "appliances/StepFormParts.h"
+
 class ColorBorderWidget;
-class PixmapButton;
-class QDoubleSlider;
-class QFrame;
-class QHBoxLayout;
-class QLabel;
-class QScrollArea;
-class QVBoxLayout;
-class QWidget;
 
 namespace Ui {
 
 // The widgets of the panorama retouch step, built on a host widget that is
 // never shown: the appliance hands its boxes to the main window's bars and
 // the border editor to its "Border" panel.
-class PRetouchApplianceElements
+class PRetouchApplianceElements : public StepFormParts::EditingFormMembers
 {
 public:
-    QWidget* addContentBox = nullptr;
-    QHBoxLayout* horizontalLayout_8 = nullptr;
     PixmapButton* bHome = nullptr;
     QFrame* line_8 = nullptr;
-    QLabel* label = nullptr;
-    QWidget* propertiesBox = nullptr;
-    QVBoxLayout* propLayout = nullptr;
-    QWidget* rightBox = nullptr;
-    QHBoxLayout* horizontalLayout_7 = nullptr;
     PixmapButton* bPicture = nullptr;
     PixmapButton* bText = nullptr;
     QFrame* line_6 = nullptr;
@@ -34,8 +21,6 @@ public:
     QFrame* line_7 = nullptr;
     PixmapButton* bPrint = nullptr;
     QLabel* label_4 = nullptr;
-    QWidget* canvasPropertiesBox = nullptr;
-    QVBoxLayout* verticalLayout_10 = nullptr;
     QFrame* line_9 = nullptr;
     QHBoxLayout* horizontalLayout_11 = nullptr;
     QLabel* label_6 = nullptr;
@@ -46,20 +31,9 @@ public:
     QHBoxLayout* horizontalLayout_9 = nullptr;
     QLabel* imageThumbLabel = nullptr;
     QHBoxLayout* horizontalLayout_6 = nullptr;
-    QScrollArea* scrollArea = nullptr;
     QWidget* scrollAreaWidgetContents = nullptr;
     QFrame* scrollFrame = nullptr;
-    QVBoxLayout* scrollLayout = nullptr;
     ::ColorBorderWidget* borderColorWidget = nullptr;
-    QWidget* bottomWidget = nullptr;
-    QVBoxLayout* verticalLayout = nullptr;
-    QFrame* line = nullptr;
-    QHBoxLayout* horizontalLayout_4 = nullptr;
-    QLabel* sizeLabel = nullptr;
-    QHBoxLayout* horizontalLayout = nullptr;
-    PixmapButton* fitinButn = nullptr;
-    PixmapButton* actualButn = nullptr;
-    QDoubleSlider* scaleSlider = nullptr;
     QFrame* line_10 = nullptr;
 
     void setupUi(QWidget* host);

@@ -6,47 +6,30 @@
 #include "appframe/Workflow.h"
 #include "appliances/IQPanoramaEngineController.h"
 #include "appliances/IQStitchThread.h"
-#include "files/IQCommon.h"
-#include "files/IQFileController.h"
-#include "files/IQImageFileItem.h"
+#include "appliances/ModeBusyRun.h"
+#include "files/IQThumbnailItem.h"
 #include "files/IQThumbsViewer.h"
-#include "widgets/FloatingWidgetContainer.h"
 #include "widgets/PixmapTextButton.h"
 #include "widgets/QToolBoxWidget.h"
 #include "widgets/QWaitingDialog.h"
 
 #include <QButtonGroup>
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QSpacerItem>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <memory>
 
 namespace {
 
 const char* const listStyle = "QListView{background-color: transparent;border:1px solid black}";
 
-// One photo reached through two paths ("./" forms, symbolic links) is one
-// photo; names differing only in case are two photos on this system.
-QString identity(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
-}
-
 } // namespace
 
 PanoramaAppliance::PanoramaAppliance(QObject* parent)
-    : QObject(parent)
+    : ModePhotoListAppliance(parent)
     , m_host(new QWidget)
 {
     ui.setupUi(m_host);
@@ -102,10 +85,9 @@ PanoramaAppliance::PanoramaAppliance(QObject* parent)
     topbarAddWidget(ui.addContentBox, false, -1);
     rightbarAddWidget(ui.canvasPropertiesBox, -1);
     bottomBarAddWidget(ui.bottomWidget, -1);
-    ui.countLabel->setText(tr("No files"));
     topbarAddWidget(ui.rightBox, true, -1);
 
-    configureAppliance();
+    configurePhotoList("panoramaScene", listStyle, ui.countLabel);
 }
 
 PanoramaAppliance::~PanoramaAppliance()
@@ -117,51 +99,17 @@ PanoramaAppliance::~PanoramaAppliance()
     }
     // The engine's temporary folder goes with it.
     IQPanoramaEngineController::globalInstance()->releaseEngine();
-    // The main window adopted the bars and the list; without this each
-    // panorama road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
-    delete m_sceneContainer;
+    // The main window adopted the bars; without this each panorama road
+    // would leave them behind in it.
+    StepFormParts::deleteLentBoxes(ui);
     delete m_styleGroup;
     delete m_sizeGroup;
     delete m_host;
 }
 
-void PanoramaAppliance::configureAppliance()
+void PanoramaAppliance::listChanged()
 {
-    m_sceneContainer = new FloatingWidgetContainer(nullptr);
-    m_sceneContainer->setObjectName(QStringLiteral("panoramaScene"));
-    auto* layout = new QHBoxLayout(m_sceneContainer);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_thumbsViewer = new IQThumbsViewer(m_sceneContainer);
-    m_thumbsViewer->setObjectName(QStringLiteral("thumbsViewer"));
-    m_thumbsViewer->setLoadingIcon(QStringLiteral(":/data/icon_loading.png"));
-    m_thumbsViewer->setLoadFailedIcon(QStringLiteral(":/data/icon_loading_error.png"));
-    m_thumbsViewer->setStyleSheet(QLatin1String(listStyle));
-    connect(m_thumbsViewer, &IQThumbsViewer::selectionCountChanged, this, [this](int) {
-        ui.nextButton->setEnabled(m_thumbsViewer->selectedCount() >= 2);
-        showCounts();
-    });
-    connect(m_thumbsViewer, &IQThumbsViewer::countChanged, this, [this](int) { showCounts(); });
-
-    layout->addWidget(m_thumbsViewer);
-    sceneSet(m_sceneContainer, nullptr, nullptr);
-}
-
-void PanoramaAppliance::showCounts()
-{
-    const int total = m_thumbsViewer->sourceCount();
-    const int selected = m_thumbsViewer->selectedCount();
-    if (total != 0 && selected != 0)
-        ui.countLabel->setText(tr("%1 of %2 file(s) selected.").arg(selected).arg(total));
-    else if (selected == 0 && total >= 1)
-        ui.countLabel->setText(tr("%1 file(s)").arg(total));
-    else
-        ui.countLabel->setText(tr("No files"));
+    ui.nextButton->setEnabled(thumbsViewer()->selectedCount() >= 2);
 }
 
 QString PanoramaAppliance::applianceName() const
@@ -172,17 +120,6 @@ QString PanoramaAppliance::applianceName() const
 bool PanoramaAppliance::appliancePendingChanges() const
 {
     return false;
-}
-
-void PanoramaAppliance::setFocusToScene()
-{
-    if (m_thumbsViewer)
-        m_thumbsViewer->setFocus(Qt::OtherFocusReason);
-}
-
-void PanoramaAppliance::removeFromApplianceContainer()
-{
-    PlugGui::AbstractAppliance::removeFromApplianceContainer();
 }
 
 QString PanoramaAppliance::styleHint(int style)
@@ -258,56 +195,23 @@ void PanoramaAppliance::slotSizeToggled(int, bool)
     // The size is read when the next stitch starts.
 }
 
-int PanoramaAppliance::appendPhotos(const QStringList& paths)
-{
-    QSet<QString> listed;
-    const auto items = m_thumbsViewer->getAllThumbnails(false);
-    for (const auto& item : items)
-        listed.insert(identity(item->path()));
-
-    QList<std::shared_ptr<IQThumbnailItem>> added;
-    for (const QString& path : paths) {
-        const QString key = identity(path);
-        if (listed.contains(key) || !IQCommon::isSupportedFile(path, IQCommon::ImageFilter))
-            continue;
-        // Also keeps one row for a photo chosen twice at once.
-        listed.insert(key);
-        added.append(std::make_shared<IQImageFileItem>(path));
-    }
-    if (!added.isEmpty())
-        m_thumbsViewer->addThumbs(added);
-    return int(added.size());
-}
-
 void PanoramaAppliance::addPhotos(const QStringList& paths)
 {
     // addThumbs processes events; the appliance may be gone after it.
     QPointer<PanoramaAppliance> self(this);
     appendPhotos(paths);
-    if (self && m_thumbsViewer->sourceCount() > 0)
-        m_thumbsViewer->selectAll();
+    if (self && thumbsViewer()->sourceCount() > 0)
+        thumbsViewer()->selectAll();
 }
 
 void PanoramaAppliance::slotAddPicture()
 {
-    Settings* settings = Settings::defaultSettings();
-    QList<QString> files;
-    const int result = IQFileController::openFileDialog(nullptr, files, IQCommon::ImageFilter,
-        settings->panoramaPicturesDir(), QFileDialog::ExistingFiles);
-    if (result != QDialog::Accepted || files.isEmpty())
-        return;
-    QPointer<PanoramaAppliance> self(this);
-    appendPhotos(files);
-    if (self)
-        settings->setPanoramaPicturesDir(QFileInfo(files.first()).path());
+    askForPhotos(&Settings::panoramaPicturesDir, &Settings::setPanoramaPicturesDir);
 }
 
 void PanoramaAppliance::slotStitch()
 {
-    QList<QString> paths;
-    const auto items = m_thumbsViewer->getSelectedThumbs();
-    for (const auto& item : items)
-        paths.append(item->path());
+    const QStringList paths = pathsOf(thumbsViewer()->getSelectedThumbs());
     if (paths.isEmpty())
         return;
 
@@ -319,11 +223,7 @@ void PanoramaAppliance::slotStitch()
         return;
     }
 
-    QWaitingDialog busy(nullptr);
-    busy.showProgress();
-    busy.setProgress(0, 100);
     const int size = m_sizeGroup->checkedId();
-
     IQPanoramaEngineController* controller = IQPanoramaEngineController::globalInstance();
     controller->releaseEngine();
     controller->createEngine(tagStitchStyle(style), tagStitchOutputSize(size));
@@ -331,8 +231,6 @@ void PanoramaAppliance::slotStitch()
     m_releaseEngine = false;
     auto* thread = new IQStitchThread(controller, paths);
     m_stitch = thread;
-    // The result is queued before finished(): it is handled before the
-    // dialog closes, and the engine is released only once the worker ended.
     m_refusedPhoto.clear();
     m_refusedReason.clear();
     connect(thread, &IQStitchThread::photoRefused, this, [this](const QString& path, const QString& reason) {
@@ -340,19 +238,20 @@ void PanoramaAppliance::slotStitch()
         m_refusedReason = reason;
     });
     connect(thread, &IQStitchThread::threadFinished, this, &PanoramaAppliance::slotStitchFinished);
-    connect(thread, &IQStitchThread::progressChanged, &busy, [&busy](int percent) { busy.setProgress(percent, 100); });
-    connect(thread, &QThread::finished, this, [this] {
+
+    ModeBusyRun run(thread);
+    run.showProgress([thread] { thread->cancel(); });
+    QWaitingDialog* busy = run.dialog();
+    busy->setProgress(0, 100);
+    connect(thread, &IQStitchThread::progressChanged, busy, [busy](int percent) { busy->setProgress(percent, 100); });
+    // The result is handled before this; the engine is released only once
+    // the worker no longer uses it.
+    run.onEnded([this] {
         if (m_releaseEngine)
             IQPanoramaEngineController::globalInstance()->releaseEngine();
         m_releaseEngine = false;
     });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, &busy, &QWidget::close);
-    connect(&busy, &QWaitingDialog::cancelRequested, thread, &IQStitchThread::cancel, Qt::DirectConnection);
-
-    thread->start(QThread::InheritPriority);
-    busy.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    busy.exec();
+    run.exec();
 }
 
 void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
@@ -373,15 +272,7 @@ void PanoramaAppliance::slotStitchFinished(QImage image, int errorCode)
     if (errorCode == -1)
         return; // Cancelled by the user, who needs no message.
     if (errorCode == -3 && !m_refusedPhoto.isEmpty())
-        reportLater(refusedPhotoText(m_refusedPhoto, m_refusedReason));
+        reportLater(QMessageBox::Warning, refusedPhotoText(m_refusedPhoto, m_refusedReason));
     else
-        reportLater(failureText(errorCode));
-}
-
-void PanoramaAppliance::reportLater(const QString& text)
-{
-    QTimer::singleShot(messageDelayMsecs, this, [this, text] {
-        ModalPrompts::message(QMessageBox::Warning, applianceContainer(), QGuiApplication::applicationDisplayName(),
-            text, QMessageBox::Ok);
-    });
+        reportLater(QMessageBox::Warning, failureText(errorCode));
 }

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "appframe/AbstractAppliance.h"
+#include "appliances/ModePhotoListAppliance.h"
 #include "appliances/PanoramaApplianceElements.h"
 
 #include <QImage>
-#include <QObject>
 #include <QPointer>
 #include <QStringList>
 
-class FloatingWidgetContainer;
 class IQStitchThread;
-class IQThumbsViewer;
 class QButtonGroup;
 
 // Panorama step 1: the user lists photos, picks a layout style (horizontal,
@@ -23,7 +20,7 @@ class QButtonGroup;
 // failed or cancelled one and when this appliance goes. The appliance owns
 // every widget it made, those lent to the main window's bars and the list
 // included. Message boxes go through ModalPrompts. GUI thread only.
-class PanoramaAppliance : public QObject, public PlugGui::AbstractAppliance
+class PanoramaAppliance : public ModePhotoListAppliance
 {
     Q_OBJECT
 
@@ -39,8 +36,6 @@ public:
     QString applianceName() const override;
     // Never anything to save.
     bool appliancePendingChanges() const override;
-    void setFocusToScene();
-    void removeFromApplianceContainer();
 
     // Lists `paths` as the photo dialog would (unsupported files and files
     // already listed are skipped) and selects every listed photo.
@@ -60,13 +55,8 @@ public:
 
     // For tests and screenshots.
     const Ui::PanoramaApplianceElements& form() const { return ui; }
-    IQThumbsViewer* thumbsViewer() const { return m_thumbsViewer; }
     QButtonGroup* styleGroup() const { return m_styleGroup; }
     QButtonGroup* sizeGroup() const { return m_sizeGroup; }
-
-    // How long a failed stitch waits, for the busy dialog to go, before it
-    // says so.
-    static constexpr int messageDelayMsecs = 100;
 
 public slots:
     void slotAddPicture();
@@ -77,16 +67,11 @@ public slots:
     // with 0, or a null image with the engine's code.
     void slotStitchFinished(QImage image, int errorCode);
 
-private:
-    void configureAppliance();
-    void showCounts();
-    // Listed photos that were added; skips as the dialog does.
-    int appendPhotos(const QStringList& paths);
-    void reportLater(const QString& text);
+protected:
+    void listChanged() override;
 
+private:
     Ui::PanoramaApplianceElements ui;
-    FloatingWidgetContainer* m_sceneContainer = nullptr;
-    IQThumbsViewer* m_thumbsViewer = nullptr;
     QButtonGroup* m_styleGroup = nullptr;
     QButtonGroup* m_sizeGroup = nullptr;
     QWidget* m_host = nullptr;

@@ -65,17 +65,11 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     horizontalLayout_8->addWidget(bPicture);
     addContentBox->setGeometry(10, 40, 200, barButtonSide);
 
-    label = new QLabel(host);
-    label->setObjectName(QStringLiteral("label"));
+    StepFormParts::addStandInLabel(*this, host);
     label->setGeometry(10, 10, 240, 25);
-    label->setText(QStringLiteral("This is the 'add content' Box"));
 
     // Top bar, right: what to do here.
-    rightBox = new QWidget(host);
-    rightBox->setObjectName(QStringLiteral("rightBox"));
-    horizontalLayout_7 = new QHBoxLayout(rightBox);
-    horizontalLayout_7->setObjectName(QStringLiteral("horizontalLayout_7"));
-    horizontalLayout_7->setContentsMargins(12, 0, 12, 0);
+    StepFormParts::addRightBox(*this, host, 12, 12);
     label_6 = new QLabel(rightBox);
     label_6->setObjectName(QStringLiteral("label_6"));
     label_6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -84,41 +78,13 @@ void PanoramaApplianceElements::setupUi(QWidget* host)
     rightBox->setGeometry(260, 40, 400, barButtonSide);
 
     // Right bar: "Options" header, the panels, Next.
-    canvasPropertiesBox = new QWidget(host);
-    canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
-    canvasPropertiesBox->setMinimumWidth(260);
-    canvasPropertiesBox->setMaximumWidth(260);
-    verticalLayout_10 = new QVBoxLayout(canvasPropertiesBox);
-    verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
-    verticalLayout_10->setSpacing(0);
-    verticalLayout_10->setContentsMargins(0, 0, 0, 0);
-    const StepFormParts::PanelHead head =
-        panelHead(canvasPropertiesBox, verticalLayout_10, "line_5", "horizontalLayout_10", "label_5", "line_3");
-    line_5 = head.topLine;
-    horizontalLayout_10 = head.row;
-    label_5 = head.title;
-    widget = head.slot;
-    line_3 = head.bottomLine;
+    StepFormParts::addSideBox(*this, host);
+    std::tie(line_5, horizontalLayout_10, label_5, widget, line_3)
+        = panelHead(canvasPropertiesBox, verticalLayout_10, "line_5", "horizontalLayout_10", "label_5", "line_3");
 
-    scrollArea = new QScrollArea(canvasPropertiesBox);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea->setWidgetResizable(true);
-    scrollAreaWidgetContents = new QWidget;
-    scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
-    auto* contentsLayout = new QVBoxLayout(scrollAreaWidgetContents);
-    contentsLayout->setContentsMargins(0, 0, 0, 0);
-    scrollFrame = new QFrame(scrollAreaWidgetContents);
-    scrollFrame->setObjectName(QStringLiteral("scrollFrame"));
-    scrollFrame->setMinimumWidth(240);
-    scrollLayout = new QVBoxLayout(scrollFrame);
-    scrollLayout->setObjectName(QStringLiteral("scrollLayout"));
-    scrollLayout->setSpacing(1);
-    scrollLayout->setContentsMargins(0, 0, 0, 0);
-    contentsLayout->addWidget(scrollFrame);
-    scrollArea->setWidget(scrollAreaWidgetContents);
+    const StepFormParts::ScrollPanel scroll = StepFormParts::scrollPanel(*this, canvasPropertiesBox);
+    scrollAreaWidgetContents = scroll.contents;
+    scrollFrame = scroll.frame;
     verticalLayout_10->addWidget(scrollArea, 1);
 
     line_2 = horizontalLine(canvasPropertiesBox, "line_2");

@@ -1,48 +1,33 @@
 #pragma once
 
-class PixmapButton;
+#include "appliances/StepFormParts.h"
+
 class PixmapTextButton;
-class QFrame;
-class QHBoxLayout;
-class QLabel;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
-class QVBoxLayout;
-class QWidget;
 
 namespace Ui {
 
 // The widgets of the panorama photo list, built on a host widget that is
 // never shown: the appliance hands its boxes to the main window's bars and
 // the "Size" and "Style" contents to its side panels.
-class PanoramaApplianceElements
+class PanoramaApplianceElements : public StepFormParts::PanelFormMembers
 {
 public:
-    QWidget* addContentBox = nullptr;
-    QHBoxLayout* horizontalLayout_8 = nullptr;
     PixmapButton* bHome = nullptr;
     QFrame* line_6 = nullptr;
     PixmapButton* bPicture = nullptr;
-    QLabel* label = nullptr;
-    QWidget* rightBox = nullptr;
-    QHBoxLayout* horizontalLayout_7 = nullptr;
     QLabel* label_6 = nullptr;
-    QWidget* canvasPropertiesBox = nullptr;
-    QVBoxLayout* verticalLayout_10 = nullptr;
     QFrame* line_5 = nullptr;
     QHBoxLayout* horizontalLayout_10 = nullptr;
     QLabel* label_5 = nullptr;
     QWidget* widget = nullptr;
     QFrame* line_3 = nullptr;
-    QScrollArea* scrollArea = nullptr;
     QWidget* scrollAreaWidgetContents = nullptr;
     QFrame* scrollFrame = nullptr;
-    QVBoxLayout* scrollLayout = nullptr;
     QFrame* line_2 = nullptr;
     QHBoxLayout* horizontalLayout = nullptr;
     QPushButton* nextButton = nullptr;
-    QWidget* bottomWidget = nullptr;
     QVBoxLayout* verticalLayout_3 = nullptr;
     QLabel* countLabel = nullptr;
     QWidget* sizeWidget = nullptr;

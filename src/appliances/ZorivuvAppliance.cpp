@@ -10,12 +10,10 @@
 #include "canvas/PictureEffect.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QDoubleSlider.h"
-#include "widgets/QToolBoxWidget.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSpacerItem>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,9 +23,6 @@ const char* const toolButtonStyle
     = "QToolButton { background-color:#222222; color:white; border:1px solid #444444; border-radius:4px;}"
       "QToolButton:hover {background-color:#333333; border:1px solid #444444; border-radius:4px;}"
       "QToolButton:disabled {background-color:#222222; color:#646464;border:1px solid #444444; border-radius:4px;}";
-
-// Below this many pixels the fine-tune sliders re-render while dragged.
-constexpr qint64 liveFinetuneLimit = 4000000;
 
 // The resolution a picture carries, or 72 when it has none. Qt's readers
 // leave a file without a stored resolution at the default of a new QImage
@@ -57,34 +52,17 @@ ZorivuvAppliance::ZorivuvAppliance(Canvas* canvas, QObject* parent)
             App::workflow->scheduleCommand(Workflow::Command {Workflow::CloseDownTo, QVariant(0)});
     });
 
-    if (m_canvas) {
-        CanvasBackColor back;
-        back.mode = 0;
-        back.color = Qt::white;
-        back.topColor = QColor(192, 192, 192);
-        back.bottomColor = QColor(80, 80, 80);
-        back.showGrid = false;
-        m_canvas->setBackColor(back);
-    }
+    setPlainBackColor();
     m_sceneView->setInteractive(false);
 
     windowTitleSet(applianceName());
     bottomBarAddWidget(ui.bottomWidget, -1);
 
-    m_finetune = new FinetuneWidget;
-    m_finetune->setContentsMargins(12, 12, 12, 12);
-    m_finetune->setEnabled(false);
+    m_finetune = addPictureOptionPanels(ui.scrollLayout, ui.borderColorWidget);
     connect(m_finetune, SIGNAL(valueChanged(FinetuneWidget::FinetuneType,int)), this,
         SLOT(slotFinetuneChanged(FinetuneWidget::FinetuneType,int)));
-    auto* finetuneBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    finetuneBox->addWidget(tr("Fine-tuning"), m_finetune, true);
-    ui.scrollLayout->addWidget(finetuneBox);
-    auto* borderBox = new QToolBoxWidget(nullptr, QToolBoxWidget::Flush);
-    borderBox->addWidget(tr("Border"), ui.borderColorWidget, true);
-    ui.scrollLayout->addWidget(borderBox);
     ui.scrollLayout->addItem(new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding));
 
-    ui.addContentBox->setProperty("@onTopbar", true);
     for (QToolButton* button : {ui.bHome, ui.bPicture})
         button->setStyleSheet(QLatin1String(toolButtonStyle));
     topbarAddWidget(ui.addContentBox, false, -1);
@@ -101,7 +79,8 @@ ZorivuvAppliance::ZorivuvAppliance(Canvas* canvas, QObject* parent)
             m_canvas->setBorder(border);
     });
 
-    configureZoom();
+    configureZoomBar(ui.scaleSlider, ui.fitinButn, ui.actualButn);
+    setZoomBarVisible(false);
 
     ui.nextButton->setEnabled(false);
     connect(ui.nextButton, &QPushButton::clicked, this, &ZorivuvAppliance::next);
@@ -123,10 +102,7 @@ ZorivuvAppliance::~ZorivuvAppliance()
         qWarning("ZorivuvAppliance::~ZorivuvAppliance: we still have a Canvas. take it before deleting this");
     // The main window adopted the bar widgets; without this each montage
     // road would leave them behind in it.
-    delete ui.addContentBox;
-    delete ui.canvasPropertiesBox;
-    delete ui.rightBox;
-    delete ui.bottomWidget;
+    StepFormParts::deleteLentBoxes(ui);
     delete m_container;
     // Step 1 going ends the montage road: the engine forgets the target.
     IQZorivuvEngine::globalInstance()->setBackgroundImage(QImage());
@@ -147,40 +123,6 @@ bool ZorivuvAppliance::applicanceSaveImage()
     return false;
 }
 
-void ZorivuvAppliance::configureZoom()
-{
-    ui.scaleSlider->setRange(0.05, 4.0);
-    connect(ui.scaleSlider, qOverload<double>(&QDoubleSlider::valueChanged), this, [this](double scale) {
-        if (m_sceneView)
-            m_sceneView->setViewScale(scale);
-    });
-    connect(m_sceneView, &SceneView::viewScaleChanged, this, &ZorivuvAppliance::syncZoomSlider);
-
-    ui.fitinButn->setFixedSize(16, 16);
-    ui.fitinButn->setPixmap(QPixmap(QStringLiteral(":/data/icon_fit_in.png")));
-    ui.fitinButn->setToolTip(tr("Fit in"));
-    connect(ui.fitinButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->fitIn();
-        syncZoomSlider();
-    });
-    ui.actualButn->setFixedSize(16, 16);
-    ui.actualButn->setPixmap(QPixmap(QStringLiteral(":/data/icon-actual_size.png")));
-    ui.actualButn->setToolTip(QStringLiteral("1:1"));
-    connect(ui.actualButn, &QAbstractButton::clicked, this, [this] {
-        m_sceneView->setViewScale(1.0);
-        ui.scaleSlider->setValue(1.0, true);
-    });
-    ui.scaleSlider->hide();
-    ui.fitinButn->hide();
-    ui.actualButn->hide();
-}
-
-void ZorivuvAppliance::syncZoomSlider()
-{
-    if (m_sceneView)
-        ui.scaleSlider->setValue(m_sceneView->viewScale(), true);
-}
-
 void ZorivuvAppliance::slotSetBackground()
 {
     selectBackContent([this](int, const QString& path, const QImage& image) { pictureLoaded(path, image); });
@@ -198,28 +140,16 @@ void ZorivuvAppliance::pictureLoaded(const QString& path, const QImage& image)
     mode->setFixedSize(QSizeF(image.width(), image.height()));
     mode->setProjectMode(CanvasModeInfo::ModeExactSize);
     m_canvas->adjustSceneSize();
-    m_sceneView->fitIn();
-    syncZoomSlider();
+    fitSceneInView();
 
     const QSize size = m_canvas->sceneSize();
     ui.sizeLabel->setText(QStringLiteral("%1 x %2 Pix").arg(size.width()).arg(size.height()));
 
-    // A new picture starts neutral; showing the values must not apply them.
-    m_finetune->setValue(FinetuneWidget::Saturation, 0, true);
-    m_finetune->setValue(FinetuneWidget::Contrast, 0, true);
-    m_finetune->setValue(FinetuneWidget::Brightness, 0, true);
-    m_finetune->setValue(FinetuneWidget::Sharpness, 0, true);
-    m_finetune->setValue(FinetuneWidget::Temperature, 5000, true);
-    m_finetune->setValue(FinetuneWidget::Tint, 10, true);
-    // In 64 bits: a gigapixel picture must not wrap round into live updates.
-    const qint64 pixels = qint64(image.width()) * qint64(image.height());
-    m_finetune->setAcceptContinuesValue(pixels < liveFinetuneLimit);
-    m_finetune->setEnabled(true);
+    // A new picture starts neutral.
+    resetFinetune(m_finetune, image.size());
 
     ui.nextButton->setEnabled(true);
-    ui.scaleSlider->show();
-    ui.fitinButn->show();
-    ui.actualButn->show();
+    setZoomBarVisible(true);
     watchBackPicture();
     setFocusToScene();
 }
@@ -256,28 +186,9 @@ void ZorivuvAppliance::refreshPreview()
         setBackgroundImage(picture->toPixmap(ui.imageThumbLabel->size(), Qt::KeepAspectRatio).toImage());
 }
 
-void ZorivuvAppliance::watchBackPicture()
+void ZorivuvAppliance::backPictureRendered()
 {
-    PictureContent* picture = m_canvas ? m_canvas->backContent() : nullptr;
-    if (picture == m_watchedPicture)
-        return;
-    if (m_watchedPicture)
-        disconnect(m_watchedPicture, nullptr, this, nullptr);
-    m_watchedPicture = picture;
-    if (!picture)
-        return;
-    // A fine-tune render lands after the change that asked for it: show it
-    // then, once per event-loop turn.
-    connect(picture, &AbstractContent::contentChanged, this, [this] {
-        if (m_previewPending)
-            return;
-        m_previewPending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_previewPending = false;
-            if (m_canvas && m_canvas->backContent() == m_watchedPicture)
-                refreshPreview();
-        });
-    });
+    refreshPreview();
 }
 
 void ZorivuvAppliance::setBackgroundImage(const QImage& image)

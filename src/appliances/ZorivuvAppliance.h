@@ -5,9 +5,6 @@
 #include "canvas/FinetuneWidget.h"
 
 #include <QImage>
-#include <QPointer>
-
-class PictureContent;
 
 // Montage step 1: the user picks the target photo (the picture the mosaic
 // rebuilds), may fine-tune it and give it a border, and presses Next, which
@@ -50,19 +47,17 @@ protected:
     // Shows `image` fitted into the preview label; a null image empties it.
     void setBackgroundImage(const QImage& image);
 
+    // The back picture's fine-tune renders refresh the preview.
+    void backPictureRendered() override;
+
 private:
-    void configureZoom();
-    void syncZoomSlider();
     void pictureLoaded(const QString& path, const QImage& image);
     void applyEffect(int code, double param);
     void refreshPreview();
-    void watchBackPicture();
     void next();
 
     Ui::ZorivuvApplianceElements ui;
     QWidget* m_container = nullptr;
     FinetuneWidget* m_finetune = nullptr;
     bool m_hasAlpha = false;
-    QPointer<PictureContent> m_watchedPicture;
-    bool m_previewPending = false;
 };

@@ -28,40 +28,20 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     auto* hostLayout = new QVBoxLayout(host);
 
     // Top bar, left: Back | Select Background.
-    addContentBox = new QWidget(host);
-    addContentBox->setObjectName(QStringLiteral("addContentBox"));
-    horizontalLayout_8 = new QHBoxLayout(addContentBox);
-    horizontalLayout_8->setObjectName(QStringLiteral("horizontalLayout_8"));
-    horizontalLayout_8->setSpacing(6);
-    horizontalLayout_8->setContentsMargins(12, 4, 0, 4);
-    bHome = toolButton(addContentBox, "bHome", QIcon(QStringLiteral(":/data/step-backward.png")));
-    horizontalLayout_8->addWidget(bHome);
-    line_6 = StepFormParts::verticalLine(addContentBox, "line_6");
-    horizontalLayout_8->addWidget(line_6);
+    StepFormParts::addBackBox(*this, host, bHome, "bHome", line_6, "line_6");
     bPicture = toolButton(addContentBox, "bPicture", QIcon(QStringLiteral(":/data/file-add.png")));
     horizontalLayout_8->addWidget(bPicture);
     hostLayout->addWidget(addContentBox);
 
-    label = new QLabel(host);
-    label->setObjectName(QStringLiteral("label"));
-    label->setText(QStringLiteral("This is the 'add content' Box"));
+    StepFormParts::addStandInLabel(*this, host);
     hostLayout->addWidget(label);
 
     // Top bar, right: the step's title.
-    const StepFormParts::TitleBox title = StepFormParts::titleBox(host, "label_3");
-    rightBox = title.box;
-    horizontalLayout_7 = title.layout;
-    label_3 = title.label;
+    label_3 = StepFormParts::addTitleBox(*this, host, "label_3");
     hostLayout->addWidget(rightBox);
 
     // Right bar: preview, panels, Next.
-    canvasPropertiesBox = new QWidget(host);
-    canvasPropertiesBox->setObjectName(QStringLiteral("canvasPropertiesBox"));
-    canvasPropertiesBox->setFixedWidth(260);
-    verticalLayout_10 = new QVBoxLayout(canvasPropertiesBox);
-    verticalLayout_10->setObjectName(QStringLiteral("verticalLayout_10"));
-    verticalLayout_10->setSpacing(0);
-    verticalLayout_10->setContentsMargins(0, 0, 0, 0);
+    StepFormParts::addSideBox(*this, host);
 
     canvasPropertiesWidget = new QWidget(canvasPropertiesBox);
     canvasPropertiesWidget->setObjectName(QStringLiteral("canvasPropertiesWidget"));
@@ -78,27 +58,12 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     previewLayout->addWidget(line);
     verticalLayout_10->addWidget(canvasPropertiesWidget);
 
-    scrollArea = new QScrollArea(canvasPropertiesBox);
-    scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scrollArea->setWidgetResizable(true);
-    scrollAreaWidgetContents = new QWidget;
-    scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
-    auto* contentsLayout = new QVBoxLayout(scrollAreaWidgetContents);
-    contentsLayout->setContentsMargins(0, 0, 0, 0);
-    scrollFrame = new QWidget(scrollAreaWidgetContents);
-    scrollFrame->setObjectName(QStringLiteral("scrollFrame"));
-    scrollFrame->setMinimumWidth(240);
-    scrollLayout = new QVBoxLayout(scrollFrame);
-    scrollLayout->setObjectName(QStringLiteral("scrollLayout"));
-    scrollLayout->setSpacing(1);
+    const StepFormParts::ScrollPanel scroll = StepFormParts::scrollPanel(*this, canvasPropertiesBox);
+    scrollAreaWidgetContents = scroll.contents;
+    scrollFrame = scroll.frame;
     // -1: the style's own margin at the sides.
     scrollLayout->setContentsMargins(-1, 0, -1, 1);
-    contentsLayout->addWidget(scrollFrame);
-    contentsLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
-    scrollArea->setWidget(scrollAreaWidgetContents);
+    scroll.contentsLayout->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
     verticalLayout_10->addWidget(scrollArea);
 
     line_2 = horizontalLine(canvasPropertiesBox, "line_2");
@@ -128,19 +93,7 @@ void ZorivuvApplianceElements::setupUi(QWidget* host)
     row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     auto* zoomRow = new QHBoxLayout;
     zoomRow->setSpacing(12);
-    fitinButn = new PixmapButton(bottomWidget);
-    fitinButn->setObjectName(QStringLiteral("fitinButn"));
-    fitinButn->setMinimumSize(16, 16);
-    zoomRow->addWidget(fitinButn);
-    actualButn = new PixmapButton(bottomWidget);
-    actualButn->setObjectName(QStringLiteral("actualButn"));
-    actualButn->setMinimumSize(16, 16);
-    zoomRow->addWidget(actualButn);
-    scaleSlider = new QDoubleSlider(bottomWidget);
-    scaleSlider->setObjectName(QStringLiteral("scaleSlider"));
-    scaleSlider->setOrientation(Qt::Horizontal);
-    scaleSlider->setFixedWidth(160);
-    zoomRow->addWidget(scaleSlider);
+    StepFormParts::addZoomParts(*this, bottomWidget, zoomRow);
     row->addLayout(zoomRow);
     bottomLayout->addLayout(row);
     hostLayout->addWidget(bottomWidget);

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(XmlDepthGuard::Verdict)
+
 namespace {
 
 QByteArray nested(int depth)
@@ -18,6 +20,8 @@ class TestXmlDepthGuard : public QObject
 private slots:
     void depth_data();
     void depth();
+    void verdict_data();
+    void verdict();
 };
 
 void TestXmlDepthGuard::depth_data()
@@ -44,6 +48,36 @@ void TestXmlDepthGuard::depth()
     QFETCH(int, maxDepth);
     QFETCH(bool, within);
     QCOMPARE(XmlDepthGuard::withinDepth(xml, maxDepth), within);
+}
+
+void TestXmlDepthGuard::verdict_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<int>("maxDepth");
+    QTest::addColumn<int>("maxElements");
+    QTest::addColumn<XmlDepthGuard::Verdict>("verdict");
+
+    const QByteArray tenFlat = "<r>" + QByteArray("<a/>").repeated(9) + "</r>";
+    const QByteArray elevenFlat = "<r>" + QByteArray("<a/>").repeated(10) + "</r>";
+    QTest::newRow("elements at the limit") << tenFlat << 64 << 10 << XmlDepthGuard::Verdict::Within;
+    QTest::newRow("one element past") << elevenFlat << 64 << 10 << XmlDepthGuard::Verdict::TooManyElements;
+    // r, a, b, a, b: five elements, three levels.
+    QTest::newRow("elements counted at every depth")
+        << QByteArray("<r><a><b/></a><a><b/></a></r>") << 3 << 4 << XmlDepthGuard::Verdict::TooManyElements;
+    // The fifth opening tag passes both limits at once: depth is named.
+    QTest::newRow("depth before count") << nested(5) << 4 << 4 << XmlDepthGuard::Verdict::TooDeep;
+    QTest::newRow("defaults hold a deep chain")
+        << nested(XmlDepthGuard::defaultMaxDepth) << XmlDepthGuard::defaultMaxDepth
+        << XmlDepthGuard::defaultMaxElements << XmlDepthGuard::Verdict::Within;
+}
+
+void TestXmlDepthGuard::verdict()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(int, maxDepth);
+    QFETCH(int, maxElements);
+    QFETCH(XmlDepthGuard::Verdict, verdict);
+    QCOMPARE(XmlDepthGuard::check(xml, maxDepth, maxElements), verdict);
 }
 
 QTEST_MAIN(TestXmlDepthGuard)

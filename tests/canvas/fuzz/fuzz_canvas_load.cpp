@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a project's "canvas" element into a canvas and
-// writes it out again, as opening and saving a project does. Nesting is
-// checked before the DOM is built (the DOM frees nested elements
-// recursively); the image cap is small, so a file asking for a large canvas
+// writes it out again, as opening and saving a project does. Nesting and
+// the count of elements are checked before the DOM is built (the DOM frees
+// nested elements recursively); the image cap is small, so a file asking for a large canvas
 // or picture is refused rather than allocated; relative paths resolve in an
 // empty folder.
 #include "canvas/Canvas.h"
@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QImageReader::setAllocationLimit(16);
 
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    if (!XmlDepthGuard::withinDepth(bytes))
+    // The same guard, with the same limits, as opening a project.
+    if (XmlDepthGuard::check(bytes) != XmlDepthGuard::Verdict::Within)
         return 0;
     QDomDocument doc;
     if (!doc.setContent(bytes))
