@@ -10,7 +10,7 @@
 // threads, which ThreadSanitizer cannot follow (Qt is not instrumented). So
 // pictures that convert or scale stay below 65536 pixels, where Qt works on
 // the calling thread; the large picture, whose run the engine splits into
-// bands on threads of its own, is kept in the format it renders to.
+// bands on the executor's threads, is kept in the format it renders to.
 #include "canvas/PicturePrefetch.h"
 #include "canvas/PictureRenderPool.h"
 #include "canvas/PictureRenderQueue.h"
