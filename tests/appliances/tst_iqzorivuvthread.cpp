@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 class TestIQZorivuvThread : public QObject
 {
@@ -15,6 +16,7 @@ private slots:
     void resultReachesTheGuiThread();
     void progressReachesTheGuiThread();
     void cancelAtFirstReport();
+    void poolTaskStaysItsMakers();
 
 private:
     // Twenty small photos and a target in the engine.
@@ -170,6 +172,24 @@ void TestIQZorivuvThread::cancelAtFirstReport()
     }
     IQZorivuvEngine::globalInstance()->setThreadCount(0);
     IQZorivuvEngine::globalInstance()->setBackgroundImage(QImage());
+}
+
+void TestIQZorivuvThread::poolTaskStaysItsMakers()
+{
+    // Run through its QRunnable side rather than started as a thread, the
+    // worker is still there for its maker to delete when the pool is done.
+    IQZorivuvParam param;
+    param.tile = QSize(4, 4);
+    auto* thread = new IQZorivuvThread(nullptr, &param, QImage()); // no engine: ends at once
+    QSignalSpy finished(thread, &IQZorivuvThread::zorivuvFinished);
+    QPointer<IQZorivuvThread> watched(thread);
+    QThreadPool pool;
+    pool.start(thread);
+    QVERIFY(pool.waitForDone(60000));
+    QVERIFY2(!watched.isNull(), "the pool deleted the worker");
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(2).toInt(), int(IQZorivuvEngine::NoTarget));
+    delete watched.data();
 }
 
 QTEST_MAIN(TestIQZorivuvThread)
