@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <system_error>
+#include <utility>
 
 #if defined(__linux__)
 #include <cerrno>
@@ -144,35 +145,27 @@ void CpuExecutor::forEach(int count, const std::function<void(int)>& body, int l
             body(i);
         return;
     }
-    const bool inSlot = t_slotOf == this;
-
     Loop loop(count, body, maxLanes);
     std::unique_lock<std::mutex> lock(mutex);
     startThreads();
-    // The caller's own slot.
-    if (inSlot)
-        loop.lanes = 1;
     loops.push_back(&loop);
-    if (loop.open() && running < maxThreads) {
-        lock.unlock();
-        wake.notify_all();
-        lock.lock();
-    }
-    if (inSlot) {
-        lock.unlock();
-        loop.run();
-        lock.lock();
-    } else {
-        for (;;) {
-            if (loop.open() && running < maxThreads) {
-                ++loop.lanes;
+    // The caller takes part at once when it holds a slot or finds one free,
+    // before a worker is woken; else it waits for a slot or the workers.
+    const bool inSlot = t_slotOf == this;
+    for (;;) {
+        if (inSlot || (loop.open() && running < maxThreads)) {
+            ++loop.lanes;
+            if (!inSlot)
                 enter();
-                lock.unlock();
-                const CpuExecutor* held = t_slotOf;
-                t_slotOf = this;
-                loop.run();
-                t_slotOf = held;
-                lock.lock();
+            const bool helpers = loop.open() && running < maxThreads;
+            lock.unlock();
+            if (helpers)
+                wake.notify_all();
+            const CpuExecutor* held = std::exchange(t_slotOf, this);
+            loop.run();
+            t_slotOf = held;
+            lock.lock();
+            if (!inSlot) {
                 --running;
                 // The slot goes to another caller from outside or to a
                 // sleeping worker.
@@ -184,15 +177,15 @@ void CpuExecutor::forEach(int count, const std::function<void(int)>& body, int l
                 if (callers)
                     settled.notify_all();
                 lock.lock();
-                break;
             }
-            // Every index taken: what is left is to wait for the workers.
-            if (loop.next.load() >= count)
-                break;
-            ++callersWaiting;
-            settled.wait(lock);
-            --callersWaiting;
+            break;
         }
+        // Every index taken: what is left is to wait for the workers.
+        if (loop.next.load() >= count)
+            break;
+        ++callersWaiting;
+        settled.wait(lock);
+        --callersWaiting;
     }
     // No thread joins in any more; those in it are on their last indices.
     loops.erase(std::find(loops.begin(), loops.end(), &loop));
