@@ -12,6 +12,7 @@
 
 #include "appliances/IQPanoramaEngine.h"
 #include "concurrency/CpuExecutor.h"
+#include "TsanCheck.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -20,21 +21,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <thread>
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using TsanCheck::check;
 
 QImage pattern(int width, int height, int seed)
 {
@@ -183,6 +175,5 @@ int main(int argc, char** argv)
         IQPanoramaEngine::DeleteImage(&dibs[k], nullptr);
     }
 
-    std::printf("%s\n", failures ? "FAILED" : "passed");
-    return failures ? 1 : 0;
+    return TsanCheck::verdict("panorama_decode_tsan");
 }

@@ -9,6 +9,7 @@
 // own, which ThreadSanitizer cannot follow (Qt is not instrumented).
 #include "appliances/IQZorivuvTilePool.h"
 #include "concurrency/CpuExecutor.h"
+#include "TsanCheck.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -16,22 +17,13 @@
 #include <QTemporaryDir>
 
 #include <condition_variable>
-#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <thread>
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using TsanCheck::check;
 
 // Twenty-four photos, PNG and JPEG in turn, with a text file and a missing
 // file among them.
@@ -124,6 +116,5 @@ int main(int argc, char** argv)
     check(stopped.stopped && stopped.blocks.empty() && reports == 1, "a stop at the first report");
     check(stopped.started >= 1 && stopped.started <= 4, "a stopped run began only the photos under way");
 
-    std::printf("%s\n", failures ? "FAILED" : "passed");
-    return failures ? 1 : 0;
+    return TsanCheck::verdict("tile_pool_tsan");
 }

@@ -7,10 +7,10 @@
 // executor has; ThreadSanitizer makes the exit code 66 when it reports a
 // race.
 #include "concurrency/CpuExecutor.h"
+#include "TsanCheck.h"
 
 #include <atomic>
 #include <condition_variable>
-#include <cstdio>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -18,15 +18,7 @@
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using TsanCheck::check;
 
 // 0 + 1 + ... + (n - 1), by a loop of `lanes` threads whose bodies each
 // fill a slot of their own; the slots are summed afterwards.
@@ -130,6 +122,5 @@ int main()
     }
     check(ran == 50, "queued tasks run before the executor goes");
 
-    std::printf("%s\n", failures ? "FAILED" : "passed");
-    return failures ? 1 : 0;
+    return TsanCheck::verdict("executor_tsan");
 }
