@@ -1,12 +1,13 @@
 #include "appliances/IQZorivuvEngine.h"
 #include "appliances/IQZorivuvThread.h"
 
+#include "../files/ImageFixtures.h"
+
 #include <QImageWriter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThreadPool>
 
 class TestIQZorivuvThread : public QObject
 {
@@ -182,14 +183,10 @@ void TestIQZorivuvThread::poolTaskStaysItsMakers()
     param.tile = QSize(4, 4);
     auto* thread = new IQZorivuvThread(nullptr, &param, QImage()); // no engine: ends at once
     QSignalSpy finished(thread, &IQZorivuvThread::zorivuvFinished);
-    QPointer<IQZorivuvThread> watched(thread);
-    QThreadPool pool;
-    pool.start(thread);
-    QVERIFY(pool.waitForDone(60000));
-    QVERIFY2(!watched.isNull(), "the pool deleted the worker");
+    QVERIFY2(ImageFixtures::runAsPoolTask(thread, thread), "the pool deleted the worker");
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(2).toInt(), int(IQZorivuvEngine::NoTarget));
-    delete watched.data();
+    delete thread;
 }
 
 QTEST_MAIN(TestIQZorivuvThread)

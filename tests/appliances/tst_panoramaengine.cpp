@@ -8,11 +8,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstring>
@@ -871,15 +869,11 @@ void TestPanoramaEngine::poolTaskStaysItsMakers()
         task = worker;
     }
     QSignalSpy finished(thread, SIGNAL(threadFinished(QImage,int)));
-    QPointer<QThread> watched(thread);
-    QThreadPool pool;
-    pool.start(task);
-    QVERIFY(pool.waitForDone(60000));
-    QVERIFY2(!watched.isNull(), "the pool deleted the worker");
+    QVERIFY2(ImageFixtures::runAsPoolTask(thread, task), "the pool deleted the worker");
     QCOMPARE(finished.size(), 1);
     QVERIFY(finished.at(0).at(0).value<QImage>().isNull());
     QVERIFY(finished.at(0).at(1).toInt() < 0);
-    delete watched.data();
+    delete thread;
 }
 
 QTEST_GUILESS_MAIN(TestPanoramaEngine)
