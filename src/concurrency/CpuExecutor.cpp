@@ -52,14 +52,14 @@ struct CpuExecutor::Loop
 
     void run()
     {
-        for (int i = next.fetch_add(1); i < count; i = next.fetch_add(1))
-            body(i);
+        for (long long i = next.fetch_add(1); i < count; i = next.fetch_add(1))
+            body(int(i));
     }
 
     const std::function<void(int)>& body;
     const int count;
     const int maxLanes;
-    std::atomic<int> next{0};
+    std::atomic<long long> next{0}; // wide: each thread takes one past the end
     int lanes = 0;   // threads that joined in so far
     int helping = 0; // workers in it now
 };
