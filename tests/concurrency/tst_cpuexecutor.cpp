@@ -1,5 +1,7 @@
 #include "concurrency/CpuExecutor.h"
 
+#include "Latch.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -54,33 +56,6 @@ private:
     std::mutex mutex;
     std::condition_variable changed;
     bool opened = false;
-};
-
-// Counts down to zero; wait() returns false when it does not get there in
-// time (a hang is a failure, not a stuck test run).
-class Latch
-{
-public:
-    explicit Latch(int count)
-        : count(count)
-    {
-    }
-    void arrive()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (--count == 0)
-            zero.notify_all();
-    }
-    bool wait(std::chrono::milliseconds limit = 60s)
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        return zero.wait_for(lock, limit, [this] { return count <= 0; });
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable zero;
-    int count;
 };
 
 // The threads of this process, from the kernel's list.

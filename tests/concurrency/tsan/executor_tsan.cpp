@@ -8,10 +8,9 @@
 // race.
 #include "concurrency/CpuExecutor.h"
 #include "TsanCheck.h"
+#include "../Latch.h"
 
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 #include <numeric>
 #include <thread>
 #include <vector>
@@ -34,32 +33,6 @@ long long expectedSum(int n)
     return (long long)n * (n - 1) / 2;
 }
 
-// Counts down; wait() blocks until zero.
-class Countdown
-{
-public:
-    explicit Countdown(int count)
-        : count(count)
-    {
-    }
-    void done()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (--count == 0)
-            zero.notify_all();
-    }
-    void wait()
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        zero.wait(lock, [this] { return count == 0; });
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable zero;
-    int count;
-};
-
 } // namespace
 
 int main()
@@ -70,7 +43,7 @@ int main()
     // Tasks from three threads, each task a loop whose bodies run loops.
     const int tasksPerThread = 50;
     std::atomic<long long> total{0};
-    Countdown tasks(3 * tasksPerThread);
+    Latch tasks(3 * tasksPerThread);
     std::vector<std::thread> submitters;
     for (int s = 0; s < 3; ++s) {
         submitters.emplace_back([&] {
@@ -79,7 +52,7 @@ int main()
                     std::vector<long long> inner(16, 0);
                     executor.forEach(16, [&](int i) { inner[std::size_t(i)] = sumBelow(executor, 50 + i, 0); });
                     total += std::accumulate(inner.begin(), inner.end(), 0LL);
-                    tasks.done();
+                    tasks.arrive();
                 });
             }
         });
@@ -102,7 +75,7 @@ int main()
         thread.join();
     for (std::thread& thread : callers)
         thread.join();
-    tasks.wait();
+    check(tasks.wait(), "every queued task ran");
 
     long long perTask = 0;
     for (int i = 0; i < 16; ++i)
