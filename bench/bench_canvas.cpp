@@ -14,12 +14,17 @@
 // Projects of 200 pictures: saving (saveToXml with its preview, then the
 // DOM serialised) and opening (parsing, loadFromXml with every picture
 // decoded and rendered), beside IQImageIO::readImage of the same 200 files.
+//
+// Four 20-megapixel pictures whose effects change together, each rendered
+// by its render queue as the canvas does, with the threads of the process
+// counted meanwhile.
 #include "SyntheticPhoto.h"
 
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
 #include "canvas/FrameFactory.h"
 #include "canvas/PictureContent.h"
+#include "canvas/PictureRenderQueue.h"
 #include "files/IQImageIO.h"
 
 #include <QApplication>
@@ -31,7 +36,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <thread>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -249,6 +265,117 @@ void BM_ReadImage200(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadImage200)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// Samples the threads of this process from the kernel every millisecond
+// while it lives: the most alive at once, and the most runnable (running
+// or waiting for a core) at once, the sampler left out.
+class ThreadCounter
+{
+public:
+    ThreadCounter()
+        : sampler([this] { sample(); })
+    {
+    }
+    ~ThreadCounter() { stop(); }
+    void stop()
+    {
+        done = true;
+        if (sampler.joinable())
+            sampler.join();
+    }
+    int mostAlive() const { return alive; }
+    int mostRunnable() const { return runnable; }
+
+private:
+    void sample()
+    {
+        const long self = syscall(SYS_gettid);
+        while (!done) {
+            int live = 0;
+            int running = 0;
+            if (DIR* tasks = opendir("/proc/self/task")) {
+                while (dirent* entry = readdir(tasks)) {
+                    if (entry->d_name[0] == '.')
+                        continue;
+                    ++live;
+                    if (std::atol(entry->d_name) == self)
+                        continue;
+                    char path[64];
+                    std::snprintf(path, sizeof path, "/proc/self/task/%s/stat", entry->d_name);
+                    if (FILE* stat = std::fopen(path, "r")) {
+                        char line[512];
+                        const size_t n = std::fread(line, 1, sizeof line - 1, stat);
+                        std::fclose(stat);
+                        line[n] = 0;
+                        // The state follows the name's closing parenthesis.
+                        if (const char* close = std::strrchr(line, ')'); close && close[1] == ' ' && close[2] == 'R')
+                            ++running;
+                    }
+                }
+                closedir(tasks);
+            }
+            alive = std::max(alive.load(), live);
+            runnable = std::max(runnable.load(), running);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    std::atomic<bool> done{false};
+    std::atomic<int> alive{0};
+    std::atomic<int> runnable{0};
+    std::thread sampler;
+};
+
+// Argument: whether the pictures come as the canvas holds them (32-bit,
+// with a shown copy), where Qt's own threads convert and scale them, or
+// already in the effects' format with no shown copy, where every thread
+// that runs is the render's own.
+void BM_FourLargePictures(benchmark::State& state)
+{
+    const bool asCanvas = state.range(0) != 0;
+    static const QImage photo = syntheticPhoto(5472, 3648, 20);
+    const QImage origin = asCanvas ? photo : photo.convertToFormat(QImage::Format_BGR888);
+    int mostAlive = 0;
+    int mostRunnable = 0;
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<PictureRenderQueue>> queues;
+        for (int i = 0; i < 4; ++i) {
+            queues.push_back(std::make_unique<PictureRenderQueue>([] {}));
+            queues.back()->setOrigin(origin);
+        }
+        ThreadCounter counter;
+        for (int i = 0; i < 4; ++i) {
+            PictureRenderJob job;
+            job.fineTune = true;
+            job.param.contrast = 10 + i;
+            job.param.saturation = 20;
+            job.param.sharpness = 30;
+            if (asCanvas)
+                job.shownSize = QSize(1368, 912);
+            queues[std::size_t(i)]->request(job);
+        }
+        for (const auto& queue : queues) {
+            const std::optional<PictureRenderResult> result = queue->waitForResult();
+            if (!result || !result->ok)
+                state.SkipWithError("a render failed");
+        }
+        counter.stop();
+        mostAlive = std::max(mostAlive, counter.mostAlive());
+        mostRunnable = std::max(mostRunnable, counter.mostRunnable());
+        state.PauseTiming();
+        queues.clear();
+        state.ResumeTiming();
+    }
+    state.counters["threads_alive"] = mostAlive;
+    state.counters["threads_runnable"] = mostRunnable;
+}
+BENCHMARK(BM_FourLargePictures)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("as_canvas")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(8);
 
 } // namespace
 

@@ -12,3 +12,5 @@ add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
 add_link_options(-fsanitize=thread)
 
 get_filename_component(root ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+# TsanCheck.h, the programs' verdict.
+include_directories(${root}/tests/support)

@@ -110,7 +110,8 @@ endfunction()
 # A ThreadSanitizer test, which cannot share a build with AddressSanitizer:
 # the calling folder's tsan/ project is configured and built (quietly, its
 # log shown on failure) and its <program> run, as one CTest test
-# "<folder>/<name>". RUN_ENV is set for the program only.
+# "<folder>/<name>". RUN_ENV is set for the program only. Tests of one
+# folder share its build, one at a time.
 function(vellumar_tsan_test name)
   cmake_parse_arguments(ARG "" "PROGRAM;SKIP_RETURN_CODE" "RUN_ENV" ${ARGN})
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
@@ -121,7 +122,8 @@ function(vellumar_tsan_test name)
   add_test(NAME ${folder}/${name}
     COMMAND sh -c "'${CMAKE_COMMAND}' -S '${CMAKE_CURRENT_SOURCE_DIR}/tsan' -B tsan -G '${CMAKE_GENERATOR}' > /dev/null && '${CMAKE_COMMAND}' --build tsan --parallel 2 > tsan/build.log 2>&1 || { cat tsan/build.log; exit 1; }; ${env}tsan/${ARG_PROGRAM}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${folder}/${name} PROPERTIES ENVIRONMENT "TSAN_OPTIONS=halt_on_error=1")
+  set_tests_properties(${folder}/${name} PROPERTIES ENVIRONMENT "TSAN_OPTIONS=halt_on_error=1"
+    RESOURCE_LOCK tsan_${folder})
   if(DEFINED ARG_SKIP_RETURN_CODE)
     set_tests_properties(${folder}/${name} PROPERTIES SKIP_RETURN_CODE ${ARG_SKIP_RETURN_CODE})
   endif()

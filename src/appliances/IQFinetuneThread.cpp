@@ -8,6 +8,9 @@ IQFinetuneThread::IQFinetuneThread(IQPanoramaEngineController* controller, const
     , m_pController(controller)
     , m_Area(area)
 {
+    // Its maker owns it as a QObject; a pool running it as a task must not
+    // delete it too (from the pool's thread, with its signals in flight).
+    setAutoDelete(false);
 }
 
 void IQFinetuneThread::run()

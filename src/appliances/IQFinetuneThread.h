@@ -9,7 +9,8 @@
 class IQPanoramaEngineController;
 
 // Runs one fine-tune of the controller's engine in a worker thread and
-// hands back the cropped panorama with the code of the re-stitch.
+// hands back the cropped panorama with the code of the re-stitch. Started
+// as a thread or run as a pool task, it stays its maker's to delete.
 class IQFinetuneThread : public QThread, public QRunnable
 {
     Q_OBJECT

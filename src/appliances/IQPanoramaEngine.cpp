@@ -1,11 +1,11 @@
 #include "appliances/IQPanoramaEngine.h"
 
+#include "concurrency/CpuExecutor.h"
 #include "files/IQImageIO.h"
 #include "stitch/image/BitmapInfo.h"
 #include "stitch/interface/PSStitch.h"
 
 #include <QThread>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cstdlib>
@@ -108,31 +108,6 @@ bool releaseBlock(void* block)
 // full-size decode holds its picture twice (the reader's and the packed
 // copy), so more would raise the peak memory for little gain.
 constexpr int kMaxThreads = 4;
-
-int threadBudget()
-{
-    return std::clamp(QThread::idealThreadCount(), 1, kMaxThreads);
-}
-
-// Runs work() on the calling thread and on `helpers` more threads at once
-// and returns when all have finished; work() takes its own share of the
-// job until none is left.
-template <typename Work>
-void runShared(int helpers, const Work& work)
-{
-    if (helpers < 1) {
-        work();
-        return;
-    }
-    // A pool of this call's own: the program's global pool may be busy, and
-    // nothing queued may outlive the job it points into.
-    QThreadPool pool;
-    pool.setMaxThreadCount(helpers);
-    for (int i = 0; i < helpers; ++i)
-        pool.start([&work] { work(); });
-    work();
-    pool.waitForDone();
-}
 
 // The reduced size of a photo of `size` for the output size: halved or
 // quartered, rounding down, at least a pixel (the size rule refuses what
@@ -337,35 +312,30 @@ int IQPanoramaEngine::preload(const QList<QString>& paths, tagPOINT* sizes)
     std::vector<void*> blocks(size_t(count), nullptr);
     std::vector<int> codes(size_t(count), 0);
     std::vector<QString> reasons(static_cast<size_t>(count));
-    std::atomic<int> next{0};
     std::atomic<int> done{0};
     // The first photo in list order known to be unreadable: photos after it
     // are not started, those before it still finish, so the code is the one
     // reading one by one would give.
     std::atomic<int> firstFailed{count};
     const Qt::HANDLE caller = QThread::currentThreadId();
-    const auto work = [&] {
-        while (!cancelled()) {
-            const int i = next.fetch_add(1);
-            if (i >= count || i > firstFailed.load())
-                return;
-            const QImage image = decodePhoto(paths.at(i), m_OutputSize, &reasons[size_t(i)]);
-            codes[size_t(i)] = image.isNull() ? StitchBadArgument : imageToDib(image, &blocks[size_t(i)]);
-            if (codes[size_t(i)] == 0) {
-                sizes[i] = tagPOINT{image.width(), image.height()};
-            } else {
-                int known = firstFailed.load();
-                while (i < known && !firstFailed.compare_exchange_weak(known, i)) {
-                }
+    CpuExecutor::shared().forEach(count, [&](int i) {
+        if (cancelled() || i > firstFailed.load())
+            return;
+        const QImage image = decodePhoto(paths.at(i), m_OutputSize, &reasons[size_t(i)]);
+        codes[size_t(i)] = image.isNull() ? StitchBadArgument : imageToDib(image, &blocks[size_t(i)]);
+        if (codes[size_t(i)] == 0) {
+            sizes[i] = tagPOINT{image.width(), image.height()};
+        } else {
+            int known = firstFailed.load();
+            while (i < known && !firstFailed.compare_exchange_weak(known, i)) {
             }
-            const int finished = done.fetch_add(1) + 1;
-            // Progress goes to the receiver from the stitching thread only,
-            // and the end of reading is told once the photos are cached.
-            if (QThread::currentThreadId() == caller && finished < count)
-                report(finished * 100 / count);
         }
-    };
-    runShared(std::min(count, threadBudget()) - 1, work);
+        const int finished = done.fetch_add(1) + 1;
+        // Progress goes to the receiver from the stitching thread only,
+        // and the end of reading is told once the photos are cached.
+        if (QThread::currentThreadId() == caller && finished < count)
+            report(finished * 100 / count);
+    }, kMaxThreads);
 
     int result = 0;
     m_RefusedPhoto.clear();
@@ -526,17 +496,15 @@ QImage IQPanoramaEngine::dib2Image(const void* dib)
     constexpr qint64 kPixelsPerThread = 512 * 1024;
     const qint64 bands = (height + kBandRows - 1) / kBandRows;
     const int threads = int(std::min<qint64>(
-        {qint64(threadBudget()), bands, std::max<qint64>(1, width * height / kPixelsPerThread)}));
-    std::atomic<qint64> next{0};
+        {qint64(kMaxThreads), bands, std::max<qint64>(1, width * height / kPixelsPerThread)}));
     // The threads write through the bare pointer: taking a QImage's rows
     // for writing is not safe on several threads at once.
     uchar* out = image.bits();
     const qint64 outStride = image.bytesPerLine();
-    runShared(threads - 1, [&] {
-        for (qint64 band = next.fetch_add(1); band < bands; band = next.fetch_add(1))
-            convertRows(bits, stride, width, height, out, outStride, band * kBandRows,
-                        std::min(height, (band + 1) * kBandRows));
-    });
+    CpuExecutor::shared().forEach(int(bands), [&](int band) {
+        convertRows(bits, stride, width, height, out, outStride, band * kBandRows,
+                    std::min(height, (band + 1) * kBandRows));
+    }, threads);
     return image;
 }
 

@@ -9,6 +9,9 @@ IQStitchThread::IQStitchThread(IQPanoramaEngineController* controller, const QLi
     , m_pController(controller)
     , m_Paths(paths)
 {
+    // Its maker owns it as a QObject; a pool running it as a task must not
+    // delete it too (from the pool's thread, with its signals in flight).
+    setAutoDelete(false);
 }
 
 void IQStitchThread::run()

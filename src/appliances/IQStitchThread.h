@@ -11,7 +11,8 @@
 class IQPanoramaEngineController;
 
 // Runs one stitch of the controller's engine in a worker thread and hands
-// back the cropped panorama with the library's code.
+// back the cropped panorama with the library's code. Started as a thread
+// or run as a pool task, it stays its maker's to delete.
 class IQStitchThread : public QThread, public QRunnable
 {
     Q_OBJECT

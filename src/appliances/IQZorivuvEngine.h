@@ -69,9 +69,10 @@ public:
     // Format_ARGB32_Premultiplied when a mask was applied; `mask` is that
     // mask (null when none). Both are null on failure. `leftOut`, when
     // given, receives the number of listed photos that could not be read.
-    // Every listed photo is decoded once, before any cell is chosen, on
-    // threadCount() threads; the tile choice draws from RandomSource in cell
-    // order on the calling thread, so a seeded source gives the same mosaic
+    // Every listed photo is decoded once, before any cell is chosen, on at
+    // most threadCount() threads at once (the CPU executor's and the calling
+    // one); the tile choice draws from RandomSource in cell order on the
+    // calling thread, so a seeded source gives the same mosaic
     // every time, at any thread count. `info`, when given, is filled in
     // whatever the outcome.
     int zorivuv(const IQZorivuvParam* param, QImage& mosaic, QImage& mask, RunInfo* info = nullptr,

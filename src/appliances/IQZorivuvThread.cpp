@@ -7,7 +7,8 @@ IQZorivuvThread::IQZorivuvThread(IQZorivuvEngine* engine, const IQZorivuvParam* 
     , m_engine(engine)
     , m_overlay(overlay)
 {
-    // A pool that runs it as a task must not delete it too.
+    // Its maker owns it as a QObject; a pool running it as a task must not
+    // delete it too (from the pool's thread, with its signals in flight).
     setAutoDelete(false);
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }

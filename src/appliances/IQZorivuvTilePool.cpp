@@ -1,11 +1,11 @@
 #include "appliances/IQZorivuvTilePool.h"
 
+#include "concurrency/CpuExecutor.h"
+
 #include <QThread>
 
 #include <algorithm>
 #include <mutex>
-#include <system_error>
-#include <thread>
 
 int IQZorivuvTilePool::threadsFor(int requested, int photos)
 {
@@ -29,43 +29,26 @@ IQZorivuvTilePool::Result IQZorivuvTilePool::decode(const QList<QString>& paths,
     // the first report stops the run, only the photos already under way
     // (one a thread) have been started.
     std::mutex lock;
-    int next = 0;
+    int started = 0;
     int done = 0;
     bool stopped = false;
-    auto work = [&] {
-        for (;;) {
-            int index;
-            {
-                std::lock_guard<std::mutex> guard(lock);
-                if (stopped || next >= count)
-                    return;
-                index = next++;
-            }
-            read[size_t(index)] = blocks[size_t(index)].convert(tile) ? 1 : 0;
-            std::lock_guard<std::mutex> guard(lock);
-            ++done;
-            if (photoDone && !stopped && !photoDone(done))
-                stopped = true;
-        }
-    };
-
     const int used = threadsFor(threads, count);
-    std::vector<std::thread> helpers;
-    helpers.reserve(size_t(used - 1));
-    for (int i = 1; i < used; ++i) {
-        // A system out of threads leaves the work to those already running.
-        try {
-            helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            break;
+    CpuExecutor::shared().forEach(count, [&](int index) {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (stopped)
+                return;
+            ++started;
         }
-    }
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+        read[size_t(index)] = blocks[size_t(index)].convert(tile) ? 1 : 0;
+        std::lock_guard<std::mutex> guard(lock);
+        ++done;
+        if (photoDone && !stopped && !photoDone(done))
+            stopped = true;
+    }, used);
 
     Result result;
-    result.started = next;
+    result.started = started;
     result.stopped = stopped;
     if (stopped)
         return result;

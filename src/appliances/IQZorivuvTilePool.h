@@ -9,7 +9,8 @@
 #include <functional>
 #include <vector>
 
-// Decodes the tile photos of a montage run, on several threads.
+// Decodes the tile photos of a montage run, on several threads of the
+// program's CPU executor.
 //
 // Each listed photo is decoded once at the tile size (IQZorivuvBlock::
 // convert); the readable ones form the pool in list order, so the result
@@ -23,9 +24,9 @@ public:
     // decoding: no further photo is started.
     using PhotoDone = std::function<bool(int done)>;
 
-    // The thread count `decode` uses for `requested` threads (0 = as many
-    // as the machine runs at once) and `photos` photos: at least 1, never
-    // more than the photos.
+    // The most threads `decode` uses at once for `requested` threads (0 =
+    // as many as the machine runs at once) and `photos` photos: at least
+    // 1, never more than the photos (nor than the executor runs).
     static int threadsFor(int requested, int photos);
 
     struct Result

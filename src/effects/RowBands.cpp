@@ -1,10 +1,10 @@
 #include "effects/RowBands.h"
 
+#include "concurrency/CpuExecutor.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
 #include <thread>
-#include <vector>
 
 namespace Effects {
 
@@ -25,21 +25,11 @@ RowBand rowBand(int rows, int bands, int band)
 void runRowBands(int rows, int bands, const std::function<void(const RowBand&)>& job)
 {
     bands = std::max(bands, 1);
-    std::vector<std::thread> threads;
-    std::vector<int> leftOver;
-    threads.reserve(std::size_t(bands - 1));
-    for (int k = 1; k < bands; ++k) {
-        try {
-            threads.emplace_back(job, rowBand(rows, bands, k));
-        } catch (const std::system_error&) {
-            leftOver.push_back(k);
-        }
+    if (bands == 1) {
+        job(rowBand(rows, 1, 0));
+        return;
     }
-    job(rowBand(rows, bands, 0));
-    for (int k : leftOver)
-        job(rowBand(rows, bands, k));
-    for (std::thread& thread : threads)
-        thread.join();
+    CpuExecutor::shared().forEach(bands, [&](int k) { job(rowBand(rows, bands, k)); });
 }
 
 int rowBandCount(int width, int height, int requested)

@@ -1,6 +1,8 @@
 #include "appliances/IQZorivuvEngine.h"
 #include "appliances/IQZorivuvThread.h"
 
+#include "../files/ImageFixtures.h"
+
 #include <QImageWriter>
 #include <QPointer>
 #include <QSignalSpy>
@@ -15,6 +17,7 @@ private slots:
     void resultReachesTheGuiThread();
     void progressReachesTheGuiThread();
     void cancelAtFirstReport();
+    void poolTaskStaysItsMakers();
 
 private:
     // Twenty small photos and a target in the engine.
@@ -170,6 +173,20 @@ void TestIQZorivuvThread::cancelAtFirstReport()
     }
     IQZorivuvEngine::globalInstance()->setThreadCount(0);
     IQZorivuvEngine::globalInstance()->setBackgroundImage(QImage());
+}
+
+void TestIQZorivuvThread::poolTaskStaysItsMakers()
+{
+    // Run through its QRunnable side rather than started as a thread, the
+    // worker is still there for its maker to delete when the pool is done.
+    IQZorivuvParam param;
+    param.tile = QSize(4, 4);
+    auto* thread = new IQZorivuvThread(nullptr, &param, QImage()); // no engine: ends at once
+    QSignalSpy finished(thread, &IQZorivuvThread::zorivuvFinished);
+    QVERIFY2(ImageFixtures::runAsPoolTask(thread, thread), "the pool deleted the worker");
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(2).toInt(), int(IQZorivuvEngine::NoTarget));
+    delete thread;
 }
 
 QTEST_MAIN(TestIQZorivuvThread)

@@ -116,6 +116,8 @@ private slots:
     void cancelBeforeStart();
     void cancelAtFirstReport();
     void finetuneFailureIsNotSuccess();
+    void poolTaskStaysItsMakers_data();
+    void poolTaskStaysItsMakers();
 
 private:
     Collected runThread(const QList<QString>& paths, bool cancelBefore, bool cancelAtFirst);
@@ -835,6 +837,43 @@ void TestPanoramaEngine::finetuneFailureIsNotSuccess()
     // Nothing stitched: no overlap to query.
     IQFinetuneArea query;
     QVERIFY(controller->queryFinetuneArea(0, query) != 0);
+}
+
+void TestPanoramaEngine::poolTaskStaysItsMakers_data()
+{
+    QTest::addColumn<bool>("stitch");
+    QTest::newRow("stitch worker") << true;
+    QTest::newRow("fine-tune worker") << false;
+}
+
+void TestPanoramaEngine::poolTaskStaysItsMakers()
+{
+    // Run through its QRunnable side rather than started as a thread, the
+    // worker is still there for its maker to delete when the pool is done.
+    QFETCH(bool, stitch);
+    auto* controller = IQPanoramaEngineController::globalInstance();
+    controller->createEngine(StitchStyleHorizontal, StitchOutputOriginal);
+    QThread* thread = nullptr;
+    QRunnable* task = nullptr;
+    if (stitch) {
+        auto* worker = new IQStitchThread(controller, {writePhoto(m_dir, 0, QSize(240, 200))});
+        worker->cancel(); // ends at once with -1
+        thread = worker;
+        task = worker;
+    } else {
+        IQFinetuneArea area; // nothing stitched: the re-stitch fails
+        area.sizeA = QSize(300, 200);
+        area.sizeB = QSize(300, 200);
+        auto* worker = new IQFinetuneThread(controller, area);
+        thread = worker;
+        task = worker;
+    }
+    QSignalSpy finished(thread, SIGNAL(threadFinished(QImage,int)));
+    QVERIFY2(ImageFixtures::runAsPoolTask(thread, task), "the pool deleted the worker");
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(finished.at(0).at(0).value<QImage>().isNull());
+    QVERIFY(finished.at(0).at(1).toInt() < 0);
+    delete thread;
 }
 
 QTEST_GUILESS_MAIN(TestPanoramaEngine)

@@ -2,10 +2,17 @@
 // are kept, and what a Scale request may not displace.
 #include "canvas/PictureRenderPool.h"
 #include "canvas/PictureRenderQueue.h"
+#include "concurrency/CpuExecutor.h"
 
+#include <QDir>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -28,6 +35,12 @@ PictureRenderJob saturationJob(int value)
     return job;
 }
 
+// The threads of this process, from the kernel's list.
+int processThreads()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
 } // namespace
 
 class PictureRenderQueueTest : public QObject
@@ -39,6 +52,7 @@ private slots:
     void scaleNeverDisplacesAWaitingRun();
     void scaleNeverDisplacesAFinishedRun();
     void supersededResultIsDropped();
+    void fourLargePicturesAtOnceStayWithinTheCores();
 };
 
 void PictureRenderQueueTest::hundredRequestsRunAHandfulOfTimes()
@@ -125,6 +139,56 @@ void PictureRenderQueueTest::supersededResultIsDropped()
     QCOMPARE(queue.supersede(), quint64(3));
     QVERIFY(!queue.waitForResult());
     QVERIFY(!queue.busy());
+}
+
+// Four 20-megapixel pictures rendering at once, each run split into bands
+// of rows: the renders and their bands share the executor's threads, one a
+// core, so no more threads run at once than there are cores and none is
+// started for the renders.
+void PictureRenderQueueTest::fourLargePicturesAtOnceStayWithinTheCores()
+{
+    CpuExecutor& executor = CpuExecutor::shared();
+    const int cores = int(std::max(2u, std::thread::hardware_concurrency()));
+    QCOMPARE(executor.threadCount(), cores);
+    // Already in the effects' own format: the four share it, and no
+    // conversion hands it to Qt's threads.
+    QImage origin(5472, 3648, QImage::Format_BGR888);
+    origin.fill(QColor(120, 90, 60));
+
+    std::atomic<bool> rendering(true);
+    std::atomic<int> mostThreads(0);
+    std::thread counter([&] {
+        while (rendering) {
+            mostThreads = std::max(mostThreads.load(), processThreads());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    // With the counter running: the threads of the process bar the
+    // executor's not yet started.
+    const int others = processThreads() - executor.load().threads;
+    executor.resetPeak();
+
+    std::vector<std::unique_ptr<PictureRenderQueue>> queues;
+    for (int i = 0; i < 4; ++i) {
+        queues.push_back(std::make_unique<PictureRenderQueue>([] {}));
+        queues.back()->setOrigin(origin);
+    }
+    for (int i = 0; i < 4; ++i)
+        queues[std::size_t(i)]->request(saturationJob(10 + i));
+    for (const auto& queue : queues) {
+        const std::optional<PictureRenderResult> result = queue->waitForResult();
+        QVERIFY(result && result->ok);
+        QCOMPARE(result->image.size(), origin.size());
+    }
+    rendering = false;
+    counter.join();
+
+    const CpuExecutor::Load load = executor.load();
+    QVERIFY2(load.peakRunning <= cores, qPrintable(QString::number(load.peakRunning)));
+    QVERIFY2(mostThreads <= others + cores, qPrintable(QStringLiteral("%1 threads beside %2").arg(mostThreads).arg(others)));
+    // The bands did reach the threads the four renders left free.
+    if (cores > 4)
+        QVERIFY2(load.peakRunning > 4, qPrintable(QString::number(load.peakRunning)));
 }
 
 QTEST_MAIN(PictureRenderQueueTest)

@@ -7,7 +7,10 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QImageWriter>
+#include <QPointer>
+#include <QRunnable>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 
@@ -25,6 +28,17 @@ inline bool runToEnd(QThread* worker, int timeoutMs = 60000)
     const bool finished = loop.exec() == 0;
     worker->wait();
     return finished;
+}
+
+// Runs a worker that is also a QRunnable as a task of a pool of its own,
+// rather than starting it, and waits for the pool. True when the worker is
+// still there afterwards: the pool left it to its maker.
+inline bool runAsPoolTask(QThread* worker, QRunnable* task, int timeoutMs = 60000)
+{
+    const QPointer<QThread> watched(worker);
+    QThreadPool pool;
+    pool.start(task);
+    return pool.waitForDone(timeoutMs) && !watched.isNull();
 }
 
 inline QByteArray encode(const QImage& image, const char* format, int quality = -1)

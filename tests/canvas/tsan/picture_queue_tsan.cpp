@@ -10,10 +10,11 @@
 // threads, which ThreadSanitizer cannot follow (Qt is not instrumented). So
 // pictures that convert or scale stay below 65536 pixels, where Qt works on
 // the calling thread; the large picture, whose run the engine splits into
-// bands on threads of its own, is kept in the format it renders to.
+// bands on the executor's threads, is kept in the format it renders to.
 #include "canvas/PicturePrefetch.h"
 #include "canvas/PictureRenderPool.h"
 #include "canvas/PictureRenderQueue.h"
+#include "TsanCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,15 +26,7 @@
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using TsanCheck::check;
 
 // Filled in place: a conversion of a large picture would use Qt's threads.
 QImage picture(int width, int height, int seed, QImage::Format format = QImage::Format_RGB32)
@@ -186,6 +179,5 @@ int main()
     deletedWhileRunning();
     twoPicturesAtOnce();
     prefetchesTakenWhileOthersRun();
-    std::printf("%s\n", failures ? "picture_queue_tsan: FAILED" : "picture_queue_tsan: passed");
-    return failures ? 1 : 0;
+    return TsanCheck::verdict("picture_queue_tsan");
 }

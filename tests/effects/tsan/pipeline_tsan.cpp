@@ -4,6 +4,7 @@
 // a run gives other bytes than the single-threaded chain; ThreadSanitizer
 // makes the exit code 66 when it reports a race.
 #include "effects/ZIZuzaVuvovi.h"
+#include "TsanCheck.h"
 
 #include <atomic>
 #include <cstdint>
@@ -52,15 +53,7 @@ ZIZuzaVuvoviParam fineTune(int saturation, int brightness, int sharpness, int te
     return p;
 }
 
-int failures = 0;
-
-void check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "FAIL: %s\n", what);
-        ++failures;
-    }
-}
+using TsanCheck::check;
 
 // One engine: runs on this thread with four bands while another thread keeps
 // swapping its parameters; each run must be one whole record's result.
@@ -122,6 +115,5 @@ int main()
 {
     parametersDuringRuns();
     twoEnginesAtOnce();
-    std::printf("%s\n", failures ? "pipeline_tsan: FAILED" : "pipeline_tsan: passed");
-    return failures ? 1 : 0;
+    return TsanCheck::verdict("pipeline_tsan");
 }
