@@ -1,6 +1,6 @@
 #include "StitchStandIn.h"
 
-#include "stitch/PSStitch.h"
+#include "stitch/interface/PSStitch.h"
 
 #include <cstring>
 

@@ -6,7 +6,7 @@
 // each bitmap, gives it back through DeleteImage and ends the stitch with
 // LoadCode. Nothing else is done.
 
-#include "stitch/Rect.h"
+#include "stitch/image/Rect.h"
 
 #include <QByteArray>
 #include <QString>
