@@ -4,7 +4,6 @@
 #include "appliances/MRetouchAppliance.h"
 #include "appliances/MTileAppliance.h"
 #include "appliances/ZorivuvAppliance.h"
-#include "appliances/PlaceholderAppliance.h"
 #include "appliances/PRetouchAppliance.h"
 #include "appliances/PanoramaAppliance.h"
 #include "files/IQThumbsViewer.h"
@@ -19,7 +18,6 @@
 
 #include <QFileDialog>
 #include <QImage>
-#include <QLabel>
 #include <QPixmap>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -34,14 +32,11 @@ class TestDefaultWorkflowCreators : public QObject
 private slots:
     void initTestCase();
     void init();
-    void placeholders_data();
-    void placeholders();
     void montageSteps();
     void panoramaSteps();
     void collageEditor();
     void collageWithProject_data();
     void collageWithProject();
-    void placeholderCloses();
     void askProjectFile_data();
     void askProjectFile();
 
@@ -59,54 +54,6 @@ void TestDefaultWorkflowCreators::initTestCase()
 void TestDefaultWorkflowCreators::init()
 {
     journal.clear();
-}
-
-void TestDefaultWorkflowCreators::placeholders_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QVariant>("param");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("canvas");
-    QTest::newRow("5 panorama") << 5 << QVariant() << "Panorama" << false;
-    QTest::newRow("6 panorama retouch") << 6 << QVariant(QImage(8, 8, QImage::Format_RGB32)) << "Panorama retouch"
-                                        << true;
-}
-
-void TestDefaultWorkflowCreators::placeholders()
-{
-    QFETCH(int, type);
-    QFETCH(QVariant, param);
-    QFETCH(QString, name);
-    QFETCH(bool, canvas);
-
-    // The placeholder a mode without its appliance would get, as its
-    // creator made one: with a fresh canvas for the canvas modes.
-    Q_UNUSED(type);
-    Q_UNUSED(param);
-    QObject owner;
-    std::unique_ptr<PlugGui::AbstractAppliance> appliance(
-        new PlaceholderAppliance(name, canvas ? new Canvas(96, 120, &owner) : nullptr));
-
-    auto* placeholder = dynamic_cast<PlaceholderAppliance*>(appliance.get());
-    QVERIFY(placeholder);
-    QCOMPARE(placeholder->applianceName(), name);
-    QCOMPARE(placeholder->windowTitle(), name);
-    QVERIFY(!placeholder->appliancePendingChanges());
-    auto* message = placeholder->sceneWidget()->findChild<QLabel*>(QStringLiteral("placeholderMessage"));
-    QVERIFY(message);
-    QCOMPARE(message->text(), name + " is not available in this version yet.");
-
-    std::unique_ptr<AbstractScene> scene(placeholder->takeScene());
-    QCOMPARE(placeholder->takeScene(), nullptr);
-    if (!canvas) {
-        QVERIFY(!scene);
-        return;
-    }
-    auto* made = qobject_cast<Canvas*>(scene.get());
-    QVERIFY(made);
-    QCOMPARE(made->modeInfo()->canvasDpi().first, 96.0);
-    QCOMPARE(made->modeInfo()->canvasDpi().second, 120.0);
-    QCOMPARE(made->parent(), &owner);
 }
 
 void TestDefaultWorkflowCreators::montageSteps()
@@ -244,45 +191,6 @@ void TestDefaultWorkflowCreators::collageWithProject()
     // The collage opens all the same, on an empty canvas; the file is not
     // entered as a recent project.
     QVERIFY(Settings::defaultSettings()->recentTessoliaUrls().isEmpty());
-}
-
-void TestDefaultWorkflowCreators::placeholderCloses()
-{
-    Workflow::Creators creators;
-    registerDefaultWorkflowCreators(creators);
-    creators.commands[Workflow::OpenPanorama] = [](const Workflow::CreateRequest&) {
-        return new PlaceholderAppliance(QStringLiteral("Panorama"), nullptr);
-    };
-    creators.commands[Workflow::OpenPanoramaRetouch] = [](const Workflow::CreateRequest& request) {
-        return new PlaceholderAppliance(
-            QStringLiteral("Panorama retouch"), new Canvas(request.dpiX, request.dpiY, request.canvasParent));
-    };
-    creators.home = [] { return new FakeAppliance(QStringLiteral("home")); };
-    RecordingContainer container;
-    {
-        Workflow workflow(&container, nullptr, creators);
-        workflow.startPanorama();
-        runQueue();
-        auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
-        QVERIFY(placeholder);
-        placeholder->closeButton()->click();
-        runQueue();
-        QCOMPARE(workflow.nodeCount(), 1);
-        QCOMPARE(workflow.applianceName(), QStringLiteral("home"));
-        QVERIFY(!container.calls.contains(QStringLiteral("close")));
-    }
-
-    // With nothing below it, closing the mode closes the window.
-    creators.home = nullptr;
-    QTest::ignoreMessage(QtWarningMsg, "Workflow::Workflow: no home appliance to start on");
-    Workflow workflow(&container, nullptr, creators);
-    workflow.scheduleCommand({Workflow::OpenPanoramaRetouch, QVariant(QImage(8, 8, QImage::Format_RGB32))});
-    runQueue();
-    auto* placeholder = dynamic_cast<PlaceholderAppliance*>(workflow.currentAppliance());
-    QVERIFY(placeholder);
-    container.take();
-    placeholder->closeButton()->click();
-    QCOMPARE(container.take(), QStringList {"close"});
 }
 
 void TestDefaultWorkflowCreators::askProjectFile_data()
