@@ -1,9 +1,10 @@
 # Target helpers shared by src/, tests/ and bench/.
 #
 # Every folder of src/ is one static library, vellumar_<folder> (alias
-# vellumar::<folder>), built from the sources of that folder. Its
-# dependencies are stated where it is declared, so the layering of the
-# program reads off src/*/CMakeLists.txt.
+# vellumar::<folder>), built from the sources of that folder; a folder
+# nested in a mode's folder is named by both (src/montage/engine:
+# montage_engine). Its dependencies are stated where it is declared, so the
+# layering of the program reads off the CMakeLists.txt files of src/.
 
 # vellumar_library(<folder> [QT <Qt components>] [DEPENDS <our folders>] [LIBS <other targets>])
 function(vellumar_library folder)
