@@ -12,8 +12,8 @@
 #include "MontagePhotos.h"
 #include "ProcessMemory.h"
 
-#include "appliances/IQPanoramaEngine.h"
-#include "appliances/IQZorivuvTilePool.h"
+#include "panorama/engine/IQPanoramaEngine.h"
+#include "montage/engine/IQZorivuvTilePool.h"
 #include "files/IQImageFileItem.h"
 #include "files/IQImageLimits.h"
 

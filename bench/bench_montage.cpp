@@ -8,7 +8,7 @@
 // The photos are cut on first use (MontagePhotos.h).
 #include "MontagePhotos.h"
 
-#include "appliances/IQZorivuvEngine.h"
+#include "montage/engine/IQZorivuvEngine.h"
 #include "files/IQImageLimits.h"
 #include "platform/RandomSource.h"
 

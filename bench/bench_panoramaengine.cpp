@@ -21,8 +21,8 @@
 #include "ProcessMemory.h"
 #include "StitchRoadScene.h"
 
-#include "appliances/IQPanoramaEngine.h"
-#include "appliances/IQPanoramaEngineController.h"
+#include "panorama/engine/IQPanoramaEngine.h"
+#include "panorama/engine/IQPanoramaEngineController.h"
 #include "stitch/job/CStitchOptions.h"
 
 #include <QGuiApplication>

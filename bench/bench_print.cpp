@@ -4,7 +4,7 @@
 // Debian's tiff2pdf making a JPEG-compressed (quality 94) A2 page, fitted,
 // from the same pixels as an uncompressed TIFF.
 #include "appframe/ModalPrompts.h"
-#include "appliances/PrintDialog.h"
+#include "modebase/PrintDialog.h"
 
 #include "SyntheticPhoto.h"
 

@@ -19,7 +19,7 @@
 // children) is reported as a counter.
 #include "ProcessMemory.h"
 
-#include "appliances/CollageProjectFile.h"
+#include "collage/CollageProjectFile.h"
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
 #include "canvas/PictureContent.h"

@@ -10,7 +10,7 @@
 // above the resident set before the read).
 #include "ProcessMemory.h"
 
-#include "appliances/CollageProjectFile.h"
+#include "collage/CollageProjectFile.h"
 #include "canvas/Canvas.h"
 
 #include <QApplication>

@@ -1,9 +1,10 @@
 # Target helpers shared by src/, tests/ and bench/.
 #
 # Every folder of src/ is one static library, vellumar_<folder> (alias
-# vellumar::<folder>), built from the sources of that folder. Its
-# dependencies are stated where it is declared, so the layering of the
-# program reads off src/*/CMakeLists.txt.
+# vellumar::<folder>), built from the sources of that folder; a folder
+# nested in a mode's folder is named by both (src/montage/engine:
+# montage_engine). Its dependencies are stated where it is declared, so the
+# layering of the program reads off the CMakeLists.txt files of src/.
 
 # vellumar_library(<folder> [QT <Qt components>] [DEPENDS <our folders>] [LIBS <other targets>])
 function(vellumar_library folder)
@@ -15,6 +16,20 @@ function(vellumar_library folder)
     ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
   # Program entry points are not library code.
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  # A sub-folder with a CMakeLists.txt of its own is a library of its own
+  # (a mode's engine under the mode).
+  file(GLOB_RECURSE nested CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(list_file IN LISTS nested)
+    get_filename_component(nested_dir ${list_file} DIRECTORY)
+    set(kept)
+    foreach(source IN LISTS sources)
+      string(FIND "${source}" "${nested_dir}/" at)
+      if(NOT at EQUAL 0)
+        list(APPEND kept ${source})
+      endif()
+    endforeach()
+    set(sources ${kept})
+  endforeach()
   set(compiled ${sources})
   list(FILTER compiled INCLUDE REGEX "\\.cpp$")
 
@@ -49,6 +64,24 @@ function(vellumar_library folder)
   add_library(vellumar::${folder} ALIAS ${target})
 endfunction()
 
+# vellumar_drawn_pictures(<folder> <name> PREFIX <prefix> DIR <dir> DRAW <program> PICTURES <names>)
+# Pictures drawn by a program of ours and kept in the repository:
+# resources/<dir>/<name>.png for each of <names>, compiled into the folder's
+# library under the resource path <prefix>/<name>.png. The program that
+# draws them, resources/<program>.cpp, is a target outside the default
+# build (its source tells how to run it).
+function(vellumar_drawn_pictures folder name)
+  cmake_parse_arguments(ARG "" "PREFIX;DIR;DRAW" "PICTURES" ${ARGN})
+  set(dir ${PROJECT_SOURCE_DIR}/resources/${ARG_DIR})
+  set(pictures ${ARG_PICTURES})
+  list(TRANSFORM pictures PREPEND ${dir}/)
+  list(TRANSFORM pictures APPEND .png)
+  qt_add_resources(vellumar_${folder} ${name} PREFIX ${ARG_PREFIX} BASE ${dir} FILES ${pictures})
+  get_filename_component(program ${ARG_DRAW} NAME)
+  add_executable(${program} EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/resources/${ARG_DRAW}.cpp)
+  target_link_libraries(${program} PRIVATE Qt6::Gui)
+endfunction()
+
 # Environment of every test process: offscreen widgets and a home folder of
 # the test's own inside the build tree, never the user's.
 function(vellumar_test_environment test name)
@@ -61,6 +94,8 @@ endfunction()
 # vellumar_tests(<folder> [RECURSE] LIBS <targets>)
 # Each tst_<name>.cpp of the calling folder (with RECURSE: of its sub-folders
 # too) becomes one Qt Test program and one CTest test "<folder>/<name>".
+# <folder> may be a path such as montage/engine; the program is then
+# test_montage_engine_<name>.
 function(vellumar_tests folder)
   cmake_parse_arguments(ARG "RECURSE" "" "LIBS" ${ARGN})
   if(ARG_RECURSE)
@@ -71,7 +106,7 @@ function(vellumar_tests folder)
   foreach(src IN LISTS tests)
     get_filename_component(base ${src} NAME_WE)
     string(REGEX REPLACE "^tst_" "" name ${base})
-    set(target test_${folder}_${name})
+    string(REPLACE "/" "_" target test_${folder}_${name})
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE Qt6::Test vellumar_testsupport ${ARG_LIBS})
     # A test's own code is mostly calls and checks: unoptimised it compiles
@@ -110,11 +145,11 @@ endfunction()
 # A ThreadSanitizer test, which cannot share a build with AddressSanitizer:
 # the calling folder's tsan/ project is configured and built (quietly, its
 # log shown on failure) and its <program> run, as one CTest test
-# "<folder>/<name>". RUN_ENV is set for the program only. Tests of one
+# "<folder>/<name>", <folder> its path under tests/. RUN_ENV is set for the program only. Tests of one
 # folder share its build, one at a time.
 function(vellumar_tsan_test name)
   cmake_parse_arguments(ARG "" "PROGRAM;SKIP_RETURN_CODE" "RUN_ENV" ${ARGN})
-  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   list(JOIN ARG_RUN_ENV " " env)
   if(env)
     string(APPEND env " ")

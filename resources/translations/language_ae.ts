@@ -879,17 +879,6 @@ For digital display or web sharing,  select a small size.</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>إغلاق</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 غير متاح في هذا الإصدار بعد.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

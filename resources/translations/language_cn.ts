@@ -879,17 +879,6 @@ For digital display or web sharing,  select a small size.</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>關閉</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>此版本尚未提供 %1。</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

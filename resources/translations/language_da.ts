@@ -879,17 +879,6 @@ Vælg en lille størrelse til skærmvisning eller deling på nettet.</translatio
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>Luk</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 er endnu ikke tilgængelig i denne version.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

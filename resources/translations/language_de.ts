@@ -879,17 +879,6 @@ Für die Anzeige am Bildschirm oder im Web wählen Sie eine kleine Größe.</tra
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 ist in dieser Version noch nicht verfügbar.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

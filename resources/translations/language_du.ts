@@ -879,17 +879,6 @@ Kies voor weergave op een scherm of delen op het web een klein formaat.</transla
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 is in deze versie nog niet beschikbaar.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

@@ -879,17 +879,6 @@ For digital display or web sharing,  select a small size.</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>Закрыть</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>Режим «%1» пока недоступен в этой версии.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

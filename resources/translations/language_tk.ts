@@ -879,17 +879,6 @@ Ekranda gösterim veya web'de paylaşım için küçük bir boyut seçin.</trans
     </message>
 </context>
 <context>
-    <name>PlaceholderAppliance</name>
-    <message>
-        <source>Close</source>
-        <translation>Kapat</translation>
-    </message>
-    <message>
-        <source>%1 is not available in this version yet.</source>
-        <translation>%1 bu sürümde henüz kullanılamıyor.</translation>
-    </message>
-</context>
-<context>
     <name>PrintDialog</name>
     <message>
         <source>Print</source>

@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "appliances/HomeAppliance.h"
+#include "home/HomeAppliance.h"
 #include "appframe/IQEnvironment.h"
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"
-#include "appliances/DefaultWorkflowCreators.h"
+#include "app/DefaultWorkflowCreators.h"
 #include "online/OVEnv.h"
 #include "online/OVURL.h"
 

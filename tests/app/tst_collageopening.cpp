@@ -7,7 +7,7 @@
 #include "app/PromptQueue.h"
 
 #include "appframe/Workflow.h"
-#include "appliances/CollageAppliance.h"
+#include "collage/CollageAppliance.h"
 #include "canvas/AbstractContent.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"

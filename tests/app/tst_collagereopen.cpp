@@ -17,9 +17,9 @@
 
 #include "appframe/SceneView.h"
 #include "appframe/Workflow.h"
-#include "appliances/CollageAppliance.h"
-#include "appliances/DialogDriver.h"
-#include "appliances/ExactSizeDialog.h"
+#include "collage/CollageAppliance.h"
+#include "support/DialogDriver.h"
+#include "collage/ExactSizeDialog.h"
 #include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"

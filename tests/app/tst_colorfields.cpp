@@ -4,7 +4,7 @@
 // VELLUMAR_SCREENSHOT_DIR to keep each host as a picture.
 #include "app/MainWindow.h"
 
-#include "appliances/ColorBorderWidget.h"
+#include "modebase/ColorBorderWidget.h"
 #include "widgets/QPopupColorWidget.h"
 #include "widgets/RichTextEditorDialog.h"
 

@@ -1,7 +1,0 @@
-#include "appliances/ExactSizeDialog.h"
-
-ExactSizeDialog::ExactSizeDialog(QWidget* parent)
-    : QDialog(parent)
-{
-    ui.setupUi(this);
-}
