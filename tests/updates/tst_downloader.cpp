@@ -3,6 +3,7 @@
 #include "BoxDriver.h"
 #include "LoopbackServer.h"
 #include "MemoryProbeMain.h"
+#include "StandInWindows.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -78,32 +79,6 @@ int downloadChild(const QStringList& arguments)
         out << "error " << driver.seen().constLast().informativeText << "\n";
     return 0;
 }
-
-// Stands for the main window with unsaved work: asked to close, the user
-// answers Cancel.
-class UnsavedWindow : public QWidget
-{
-public:
-    int closeRequests = 0;
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        ++closeRequests;
-        event->ignore();
-    }
-};
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 } // namespace
 

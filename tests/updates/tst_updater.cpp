@@ -6,6 +6,7 @@
 #include "BoxDriver.h"
 #include "LoopbackServer.h"
 #include "MemoryProbeMain.h"
+#include "StandInWindows.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -68,33 +69,6 @@ int feedChild(const QStringList& arguments)
     out << "error " << updater.errorString() << "\n";
     return 0;
 }
-
-// Stands for the main window: asked to close, it asks about unsaved work
-// and the user answers Cancel.
-class UnsavedWindow : public QWidget
-{
-public:
-    int closeRequests = 0;
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        ++closeRequests;
-        event->ignore();
-    }
-};
-
-// Receives the addresses handed to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 } // namespace
 
