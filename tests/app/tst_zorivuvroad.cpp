@@ -42,6 +42,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -249,16 +250,29 @@ double cellDifference(const QImage& mosaic, const QImage& reduced, int tile)
 // unmatched a cell has its photo's mean; matched each channel of a pixel
 // becomes min((in x gain) >> 10, 255) with gain = (c << 10) / m for the
 // cell's colour c and the photo's stored mean m.
-double predictedDifference(const QList<IQZorivuvBlock>& photos, const QImage& reduced, bool match)
+// The mean cell difference a mosaic is predicted to have when each cell
+// takes a photo chosen at random, and how far the mosaic's mean may stray
+// from it by the choice alone: the standard deviation of the mean of the
+// cells' independent, uniform choices.
+struct Prediction
+{
+    double mean = 0;
+    double spread = 0;
+};
+
+Prediction predictedDifference(const QList<IQZorivuvBlock>& photos, const QImage& reduced, bool match)
 {
     double sum = 0;
+    double variance = 0;
     for (int r = 0; r < reduced.height(); ++r) {
         for (int x = 0; x < reduced.width(); ++x) {
             const QRgb cell = reduced.pixel(x, r);
             const uint target[3] = {uint(qRed(cell)), uint(qGreen(cell)), uint(qBlue(cell))};
+            QList<double> choices;
             for (const IQZorivuvBlock& photo : photos) {
                 const QImage& image = photo.image;
                 const double n = double(image.width()) * image.height();
+                double difference = 0;
                 for (int c = 0; c < 3; ++c) {
                     const uint gain = (target[c] << 10) / photo.mean[c];
                     qint64 total = 0;
@@ -269,12 +283,20 @@ double predictedDifference(const QList<IQZorivuvBlock>& photos, const QImage& re
                             total += match ? qMin<uint>((in * gain) >> 10, 255) : in;
                         }
                     }
-                    sum += qAbs(total / n - target[c]);
+                    difference += qAbs(total / n - target[c]) / 3.0;
                 }
+                choices << difference;
             }
+            double mean = 0;
+            for (double d : std::as_const(choices))
+                mean += d / choices.size();
+            for (double d : std::as_const(choices))
+                variance += (d - mean) * (d - mean) / choices.size();
+            sum += mean;
         }
     }
-    return sum / (3.0 * reduced.width() * reduced.height() * photos.size());
+    const double cells = double(reduced.width()) * reduced.height();
+    return {sum / cells, std::sqrt(variance) / cells};
 }
 
 } // namespace
@@ -369,20 +391,23 @@ void TestZorivuvRoad::realPhotographs()
     // by at most 1 + m / 1024 < 1.25 levels from the truncations, plus what
     // the pixels that clip at 255 lose; unmatched, a cell has the mean of
     // some photo. Both are predicted from the photos; the drawn tiles,
-    // stretched by one pixel, and the random choice of 4800 cells may stray
-    // from the prediction by a level.
+    // stretched by one pixel, may stray from the prediction by a level, and
+    // the random choice of the 4800 cells' photos by up to four standard
+    // deviations of its mean (0.05 levels matched, 0.35 unmatched on these
+    // photographs; a level alone was once overstepped by 0.03).
     ui.matchColorCheckBox->click();
     QVERIFY(step3->param().colourise);
     ui.generateButton->click();
     QCOMPARE(step3->canvas()->sceneSize(), QSize(1280, 960));
     const double matched = cellDifference(step3->canvas()->backContent()->photo()->toImage(), reduced, 16);
-    const double matchedRule = predictedDifference(photos, reduced, true);
-    const double unmatchedRule = predictedDifference(photos, reduced, false);
-    qInfo("mean cell difference: %.2f levels matched (rule %.2f), %.2f unmatched (rule %.2f)", matched,
-        matchedRule, unmatched, unmatchedRule);
-    QVERIFY2(qAbs(matched - matchedRule) < 1.0, qPrintable(QStringLiteral("%1 vs %2").arg(matched).arg(matchedRule)));
-    QVERIFY2(qAbs(unmatched - unmatchedRule) < 1.0,
-        qPrintable(QStringLiteral("%1 vs %2").arg(unmatched).arg(unmatchedRule)));
+    const Prediction matchedRule = predictedDifference(photos, reduced, true);
+    const Prediction unmatchedRule = predictedDifference(photos, reduced, false);
+    qInfo("mean cell difference: %.2f levels matched (rule %.2f +- %.2f), %.2f unmatched (rule %.2f +- %.2f)",
+        matched, matchedRule.mean, matchedRule.spread, unmatched, unmatchedRule.mean, unmatchedRule.spread);
+    QVERIFY2(qAbs(matched - matchedRule.mean) < 1.0 + 4 * matchedRule.spread,
+        qPrintable(QStringLiteral("%1 vs %2").arg(matched).arg(matchedRule.mean)));
+    QVERIFY2(qAbs(unmatched - unmatchedRule.mean) < 1.0 + 4 * unmatchedRule.spread,
+        qPrintable(QStringLiteral("%1 vs %2").arg(unmatched).arg(unmatchedRule.mean)));
     // Matched, close: a few levels where unmatched is tens.
     QVERIFY(matched < unmatched / 4);
     shoot(QStringLiteral("real-08-matched"));
