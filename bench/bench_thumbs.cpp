@@ -3,9 +3,9 @@
 // which the event loop did not turn (what the user feels as a frozen
 // window). The items read at reduced size through the reader's scaled size;
 // the peer reads each photograph in full and scales it down afterwards.
+#include "filebrowser/IQThumbsViewer.h"
 #include "files/IQImageFileItem.h"
 #include "files/IQImageLimits.h"
-#include "files/IQThumbsViewer.h"
 
 #include "SyntheticPhoto.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appframe/Container.h"
-#include "platform/MacOSUI.h"
+#include "desktop/MacOSUI.h"
 
 class QActionGroup;
 class QLayout;

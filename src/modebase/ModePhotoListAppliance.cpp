@@ -1,10 +1,10 @@
 #include "modebase/ModePhotoListAppliance.h"
 
 #include "appframe/Settings.h"
+#include "filebrowser/IQFileController.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "files/IQCommon.h"
-#include "files/IQFileController.h"
 #include "files/IQImageFileItem.h"
-#include "files/IQThumbsViewer.h"
 #include "widgets/FloatingWidgetContainer.h"
 
 #include <QFileInfo>

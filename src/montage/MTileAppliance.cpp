@@ -6,8 +6,8 @@
 #include "montage/engine/IQZorivuvParam.h"
 #include "montage/engine/IQZorivuvThread.h"
 #include "modebase/ModeBusyRun.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "files/IQThumbnailItem.h"
-#include "files/IQThumbsViewer.h"
 #include "widgets/QWaitingDialog.h"
 
 #include <QLabel>

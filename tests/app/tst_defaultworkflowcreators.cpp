@@ -6,7 +6,7 @@
 #include "montage/ZorivuvAppliance.h"
 #include "panorama/PRetouchAppliance.h"
 #include "panorama/PanoramaAppliance.h"
-#include "files/IQThumbsViewer.h"
+#include "filebrowser/IQThumbsViewer.h"
 
 #include "appframe/Settings.h"
 #include "appframe/Workflow.h"

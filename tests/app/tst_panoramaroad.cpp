@@ -20,7 +20,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/FinetuneWidget.h"
 #include "canvas/PictureContent.h"
-#include "files/IQThumbsViewer.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/PixmapTextButton.h"
 #include "widgets/QDoubleSlider.h"

@@ -23,7 +23,7 @@
 #include "canvas/CPixmap.h"
 #include "canvas/Canvas.h"
 #include "canvas/PictureContent.h"
-#include "files/IQThumbsViewer.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "widgets/QSliderWidget.h"
 #include "widgets/QWaitingDialog.h"
 

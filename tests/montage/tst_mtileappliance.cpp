@@ -10,9 +10,9 @@
 #include "montage/engine/IQZorivuvEngine.h"
 #include "montage/ZorivuvTestSupport.h"
 #include "support/TestSupport.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "files/IQImageFileItem.h"
 #include "files/IQImageIO.h"
-#include "files/IQThumbsViewer.h"
 #include "platform/RandomSource.h"
 
 #include "../files/HostileImageFiles.h"

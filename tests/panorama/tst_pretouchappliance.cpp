@@ -14,7 +14,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/CanvasModeInfo.h"
 #include "canvas/PictureContent.h"
-#include "files/IQThumbsViewer.h"
+#include "filebrowser/IQThumbsViewer.h"
 #include "widgets/PixmapButton.h"
 #include "widgets/QContinuesSlider.h"
 #include "widgets/QDoubleSlider.h"

@@ -1,4 +1,4 @@
-#include "files/IQMenuIconSizeStyle.h"
+#include "filebrowser/IQMenuIconSizeStyle.h"
 
 #include <QAction>
 #include <QApplication>

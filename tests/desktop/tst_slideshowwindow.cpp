@@ -1,4 +1,4 @@
-#include "platform/SlideshowWindow.h"
+#include "desktop/SlideshowWindow.h"
 
 #include <QtTest>
 

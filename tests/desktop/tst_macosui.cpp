@@ -1,4 +1,4 @@
-#include "platform/MacOSUI.h"
+#include "desktop/MacOSUI.h"
 
 #include <QAction>
 #include <QApplication>

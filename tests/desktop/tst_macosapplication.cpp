@@ -1,6 +1,6 @@
-#include "platform/MacOSApplication.h"
-#include "platform/MacOSUI.h"
-#include "platform/SystemNoticeWatcher.h"
+#include "desktop/MacOSApplication.h"
+#include "desktop/MacOSUI.h"
+#include "desktop/SystemNoticeWatcher.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/NativeGestureInfo.h"
+#include "desktop/NativeGestureInfo.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -75,7 +75,7 @@ public:
     // activates it and raises it above its siblings.
     static void BringWindowToFront(QWidget* widget);
 
-    // Opens a new mail to the support address (platform/SupportContact.h)
+    // Opens a new mail to the support address (desktop/SupportContact.h)
     // through the desktop's "mailto:" handler, with the subject "Help" and
     // the greeting of helpMailBody(). False, and nothing else, when no
     // handler took it.

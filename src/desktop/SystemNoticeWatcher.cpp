@@ -1,4 +1,4 @@
-#include "platform/SystemNoticeWatcher.h"
+#include "desktop/SystemNoticeWatcher.h"
 
 #include <QDBusConnection>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
+#include "filebrowser/IQThumbsViewer.h"
 #include "files/IQFileItem.h"
 #include "files/IQImageLimits.h"
-#include "files/IQThumbsViewer.h"
 
-#include "ImageFixtures.h"
+#include "../files/ImageFixtures.h"
 #include "support/TestSupport.h"
 
 #include <QScrollBar>

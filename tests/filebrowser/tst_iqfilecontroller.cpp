@@ -1,4 +1,4 @@
-#include "files/IQFileController.h"
+#include "filebrowser/IQFileController.h"
 
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "files/IQMenuIconSizeStyle.h"
+#include "filebrowser/IQMenuIconSizeStyle.h"
 
 IQMenuIconSizeStyle::IQMenuIconSizeStyle(int size)
     : m_customSize(size)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SlideshowWindow.h"
+#include "desktop/SlideshowWindow.h"
 
 #include <QApplication>
 #include <QStringList>

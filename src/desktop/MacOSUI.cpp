@@ -1,6 +1,6 @@
-#include "platform/MacOSUI.h"
+#include "desktop/MacOSUI.h"
 
-#include "platform/SupportContact.h"
+#include "desktop/SupportContact.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "files/IQThumbsViewer.h"
+#include "filebrowser/IQThumbsViewer.h"
 
 #include "files/IQMath.h"
 

@@ -1,6 +1,6 @@
-#include "platform/MacOSApplication.h"
+#include "desktop/MacOSApplication.h"
 
-#include "platform/SystemNoticeWatcher.h"
+#include "desktop/SystemNoticeWatcher.h"
 
 #include <QFileOpenEvent>
 
