@@ -7,6 +7,7 @@
 #include "appframe/Workflow.h"
 #include "online/OVEnv.h"
 #include "online/OVURL.h"
+#include "support/UrlCatcher.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -59,18 +60,6 @@ public:
 private:
     QMessageBox::StandardButton m_button;
     QTimer m_timer;
-};
-
-// Keeps the addresses handed to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
 };
 
 class PendingAppliance : public QObject, public PlugGui::AbstractAppliance

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "PrivateMessageBus.h"
+#include "support/UrlCatcher.h"
 
 namespace {
 
@@ -34,17 +35,6 @@ public slots:
         if (refuse)
             sendErrorReply(QDBusError::Failed, QStringLiteral("cannot show"));
     }
-};
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
 };
 
 // A reply from the bus means it has handled everything this connection sent

@@ -1,4 +1,5 @@
 #include "desktop/MacOSUI.h"
+#include "support/UrlCatcher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,18 +56,6 @@ struct EditWindow
         window.show();
         window.activateWindow();
     }
-};
-
-// Catches what QDesktopServices would hand to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "support/UrlCatcher.h"
+
 #include <QCloseEvent>
-#include <QList>
-#include <QObject>
-#include <QUrl>
 #include <QWidget>
 
 // Stands for the main window with unsaved work: asked to close, it asks
@@ -19,16 +18,4 @@ protected:
         ++closeRequests;
         event->ignore();
     }
-};
-
-// Receives the addresses handed to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
 };
